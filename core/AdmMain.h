@@ -1,0 +1,164 @@
+#pragma once
+// The data set of one grade file with its display state, folders and the
+// variables through which dialogs answer their callers. One object lives for
+// the whole run and is passed by reference to every window.
+
+#include "core/Tekst.h"
+#include "core/Veld.h"
+
+#include <array>
+#include <string>
+
+inline constexpr double GeenWaarde = -1.0;  // a computed number without value
+
+inline constexpr int AantalLeerlingen = 36;
+inline constexpr int AantalKolommen = 48;
+inline constexpr int KolommenPerTrimester = 16;
+
+// View codes (Scherm).
+enum SchermCode : int {
+    SchermStoppen = 0,
+    SchermTrimester1 = 1,
+    SchermTrimester2 = 2,
+    SchermTrimester3 = 3,
+    SchermRapporten = 4,
+    SchermJaaroverzicht = 5,
+    SchermNamen = 6,
+};
+
+// Purposes of the file dialogs (DialoogModus).
+enum DialoogModusCode : int {
+    DialoogOpenen = 1,
+    DialoogOpslaanAls = 2,
+    DialoogImportLeerlingen = 3,
+    DialoogImportNamenbestand = 4,
+    DialoogImportRapporten = 5,
+};
+
+// Answers of the modal dialogs (DialoogAntwoord).
+enum AntwoordCode : int {
+    AntwoordGeannuleerd = 0,  // open and import dialogs
+    AntwoordGereed = 1,       // open and import dialogs; save prompt: go on
+    AntwoordAnnuleren = 2,    // save prompt: cancel
+};
+
+inline int AbsoluteKolom(int trimester, int kolom) { return (trimester - 1) * KolommenPerTrimester + kolom; }
+
+struct AdmMain {
+    // Header.
+    Tekst<30> School;
+    Tekst<9> Cursus;
+    std::string Klas;          // exactly 6 characters in a grade file
+    std::string Vak;           // exactly 6 characters in a grade file
+    std::string Deelvak;
+    Veld<Tekst<6>, NivBereik> NiveauNaam;
+    std::string Docent;
+    std::string DocentPersNr;
+    Tekst<3> DocentCode{"XXX"};  // settings file only, never in a grade file
+    Tekst<30> KlasMentor;
+    Tekst<6> MentorPersNr;
+
+    // Pupils.
+    Veld<Tekst<30>, LlnBereik> Achternaam;
+    Veld<Tekst<13>, LlnBereik> Roepnaam;
+    Veld<Tekst<36>, LlnBereik> Adres;
+    Veld<Tekst<7>, LlnBereik> Postcode;
+    Veld<Tekst<15>, LlnBereik> Woonplaats;
+    Veld<Tekst<13>, LlnBereik> Telefoon;
+    Veld<Tekst<6>, LlnBereik> LeerlingPersNr;
+    Veld<Tekst<1>, LlnBereik> Geslacht;
+    Veld<Tekst<6>, LlnBereik> Basisgroep;
+    Veld<Tekst<15>, LlnBereik> Kenmerk;
+    Veld<Tekst<3>, LlnBereik> Mentor;
+
+    // Grades and columns.
+    Veld<Tekst<3>, LlnBereik, KolBereik, NivBereik> Cijfer;  // (p, c, l)
+    Veld<Tekst<39>, KolBereik, NivBereik> KolomSoort;
+    Veld<Tekst<39>, KolBereik, NivBereik> KolomDatum;
+    Veld<Tekst<39>, KolBereik, NivBereik> KolomOpmerking;
+    Veld<Tekst<3>, KolBereik, NivBereik> KolomGewicht;
+    Veld<double, KolBereik, NivBereik> GewichtWaarde;
+    Veld<Tekst<4>, KolBereik, NivBereik> KlGemTxt;
+    Veld<double, KolBereik, NivBereik> KlGem;
+    Veld<int, KolBereik, NivBereik> KlAantal;
+    Veld<Tekst<4>, KolBereik, NivBereik> KlSprTxt;
+    Veld<double, KolBereik, NivBereik> KlSpr;
+    std::array<std::string, 3> Omrekenformule;  // 0 within a level, 1 level 1 to 2, 2 level 2 to 1
+
+    // Terms, averages and class statistics.
+    Veld<Tekst<3>, TrimBereik, NivBereik> TrimGewichtTekst;
+    Veld<double, TrimBereik, NivBereik> TrimesterWeging;
+    Veld<Tekst<4>, Lln0Bereik, TrimBereik, NivBereik> TrGemTxt;  // (p, t, l)
+    Veld<double, Lln0Bereik, TrimBereik, NivBereik> TrGem;
+    Veld<double, Lln0Bereik, TrimBereik, NivBereik> SomGewicht;
+    Veld<Tekst<4>, Lln0Bereik, NivBereik> JrGemTxt;
+    Veld<double, Lln0Bereik, NivBereik> JrGem;
+    Veld<double, Lln0Bereik, NivBereik> SomGewichtJaar;
+    Veld<Tekst<4>, Lln0Bereik, NivBereik> EindGemTxt;
+    Veld<double, Lln0Bereik, NivBereik> EindGem;
+    Veld<Tekst<4>, TrimBereik, NivBereik> KlTrGemTxt, KlTrSprTxt;
+    Veld<double, TrimBereik, NivBereik> KlTrGem, KlTrSpr;
+    Veld<int, TrimBereik, NivBereik> KlTrAantal;
+    Veld<Tekst<4>, NivBereik> KlJrGemTxt, KlJrSprTxt;
+    Veld<double, NivBereik> KlJrGem, KlJrSpr;
+    Veld<int, NivBereik> KlJrAantal;
+    Veld<Tekst<4>, NivBereik> KlEindGemTxt, KlEindSprTxt;  // not in the grade file
+    Veld<double, NivBereik> KlEindGem, KlEindSpr;          // not in the grade file
+
+    // Reports.
+    Veld<Tekst<3>, LlnBereik, RapBereik, NivBereik> RapportTxt;  // (p, r, l)
+    Veld<double, LlnBereik, RapBereik, NivBereik> Rapport;
+    Veld<Tekst<3>, RapBereik, NivBereik> RpGemTxt, RpSprTxt;  // not in the grade file
+    Veld<double, RapBereik, NivBereik> RpGem, RpSpr;          // not in the grade file
+    std::array<int, 6> RapportOptie{0, 1, 1, 1, 3, 2};        // 1..4 Afrondcode, 5 Berekeningsmethode
+    std::array<int, 6> RapportOptieNieuw{0, 1, 1, 1, 3, 2};   // working copy of the option dialogs
+
+    // Files and folders (native paths).
+    std::string Bestandsnaam;
+    std::string ImportBestand;
+    std::string StartMap;
+    std::string LaatsteMap;
+    std::string ReserveMap1;
+    std::string ReserveMap2;
+
+    // Display state, stored in the grade file's display line.
+    int Scherm = SchermNamen;
+    int EersteRij = 1, LaatsteRij = 8;
+    int EersteKolom = 1, LaatsteKolom = 8;
+    int HuidigeRij = 1;
+    int HuidigeKolom = 1;
+    int Niveau = 1;
+
+    // Dialog and state variables.
+    int Gewijzigd = 0;
+    int DialoogModus = 0;
+    int DialoogAntwoord = 0;
+    bool DialoogOK = false;
+    int InsertModus = 1;
+    int AltIngedrukt = 0;
+    int LogoGetoond = 0;
+    int RapportKolom = 1;
+    int CesuurTabelBron = 0;
+
+    AdmMain();
+};
+
+// Resets the data set to a new, empty grade file named NAAMLOOS.VLK in the
+// current folder. Display state, folders, ImportBestand, the dialog variables
+// and DocentCode (a setting, not part of a grade file) stay as they are.
+void NieuwCijferbestand(AdmMain& adm);
+
+// The display state a start-up and an unreadable display line give.
+void BeginSchermstand(AdmMain& adm);
+
+// Folder and file name joined by "/", without doubling it at the root.
+std::string PadSamenvoegen(const std::string& map, const std::string& naam);
+
+// The current folder as a native path.
+std::string HuidigeMap();
+
+// The part of a path after its last "/" (the whole text when it holds none).
+std::string Bestandsdeel(const std::string& pad);
+
+// True when the slot holds no pupil (surname and first name blank).
+bool LeegLeerling(const AdmMain& adm, int p);

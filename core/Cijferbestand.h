@@ -1,0 +1,24 @@
+#pragma once
+// The grade file (.vlk): version 2 is read and written, version 1 only read.
+// A load is all or nothing: on any error the data set is a new, empty one.
+// Errors are raised as Bestandsfout.
+
+#include "core/AdmMain.h"
+
+#include <string>
+
+// Writes the whole data set through a temporary file renamed over the target;
+// Gewijzigd := 0 only once that succeeded.
+void CijferbestandOpslaan(AdmMain& adm, const std::string& pad);
+
+// Replaces the data set by a version 2 file.
+void CijferbestandLaden(AdmMain& adm, const std::string& pad);
+
+// Replaces the data set by a version 1 file.
+void OudCijferbestandLaden(AdmMain& adm, const std::string& pad);
+
+// 2 for a current file, 1 for a version 1 file, 0 otherwise (also when unreadable).
+int CijferbestandVersie(const std::string& pad);
+
+// The whole data set as the bytes of a version 2 file.
+std::string CijferbestandTekst(const AdmMain& adm);

@@ -1,0 +1,17 @@
+#pragma once
+// Windows-1252, the character set of every text in the data set and in the
+// grade files, to Unicode and back.
+
+#include <string>
+#include <string_view>
+
+// The Unicode code point of one Windows-1252 byte (the five unused codes map
+// to themselves, as C1 controls).
+char32_t Cp1252NaarUnicode(unsigned char c);
+
+// The Windows-1252 byte of a code point, or `vervanging` when it has none.
+unsigned char UnicodeNaarCp1252(char32_t u, unsigned char vervanging = '?');
+
+// UTF-8 to Windows-1252 and back, for file names and text from outside.
+std::string Cp1252NaarUtf8(std::string_view s);
+std::string Utf8NaarCp1252(std::string_view s);

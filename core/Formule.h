@@ -1,0 +1,21 @@
+#pragma once
+// The formula evaluator of the conversion formulas (variable c).
+
+#include <string>
+
+enum FormuleFout : int {
+    FormuleGoed = 0,
+    FormuleGeenEnkeleWaarde = 8,   // does not evaluate to a single value
+    FormuleOnleesbaar = 77,        // cannot be read
+    FormuleTeLang = 78,            // more items than the evaluator's tables hold
+    FormuleDelingDoorNul = 11,
+    FormuleOverloop = 6,
+    FormuleOngeldigeMacht = 5,     // a negative number to a fractional power, or 0 to a negative one
+};
+
+// Evaluates the formula for variable value c. Every "," the scanner meets in
+// a number becomes "." in the caller's text. On success foutcode is 0 and
+// resultaat is set (always finite); otherwise resultaat is unchanged and
+// positie is the 1-based character where reading stopped (1 for errors found
+// while evaluating). modus 1 refuses a formula that uses the variable.
+void FormuleBerekenen(std::string& formule, double& resultaat, int& positie, int& foutcode, int modus, double c);

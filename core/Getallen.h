@@ -1,0 +1,46 @@
+#pragma once
+// Number and text helpers: reading typed or stored numbers, and the fixed
+// texts of grades, averages and personnel numbers. Their exact output is part
+// of the grade file and of every screen and print.
+
+#include <string>
+#include <string_view>
+
+// Leading-number parse: blanks, tabs and line feeds anywhere are skipped;
+// optional sign, digits with at most one "." and an optional exponent
+// ("E" or "D"); stops at the first character that cannot continue the
+// number; no number gives 0. A result that would not be finite gives 0 too.
+// When `gelezen` is given it receives the number of characters of `tekst`
+// the parse consumed (trailing blanks included), 0 when there was no number.
+double LeidendGetal(std::string_view tekst, std::size_t* gelezen = nullptr);
+
+// Every "," in the caller's text becomes "." (written back), then the
+// leading number of the text.
+double TekstNaarGetal(std::string& tekst);
+
+// Grade text, 1 to 3 characters ("7", "6.9", "55", "0  ", "   "). The value
+// is first rounded to tenths and written back into x.
+std::string CijferNaarTekst(double& x);
+
+// Average or spread text, up to 5 characters (callers fit it to 4); the empty
+// text outside 0..200. tweeDecimalen: the class statistics' mode (rounded to
+// two decimals); otherwise a pupil average's plain mode (cut to four characters).
+std::string GemiddeldeNaarTekst(double x, bool tweeDecimalen);
+
+// Six digits with leading zeros, "000000" for 0, negative, above 999999 or no number.
+std::string PersNrNaarTekst(std::string_view tekst);
+
+// DOS code page 850 characters 128..165 to their Windows-1252 characters;
+// every other byte unchanged, the length never changes.
+std::string DosTekensOmzetten(std::string_view tekst);
+
+// The number-to-text form of the grade file and the value tooltips: a leading
+// blank for 0 or more (a minus otherwise), a point, no zero before the point,
+// no trailing zeros, at most 15 significant digits, exponent form ("1E+15",
+// "2.5E-05") when the exponent is 15 or more or -5 or less.
+std::string GetalNaarTekst(double x);
+
+// The number formatted with a digit mask ("0.#", "##", "#.##", "##.0" ...),
+// rounding half away from zero on the 15-digit decimal form; a point as
+// decimal separator.
+std::string Formatteer(double x, std::string_view masker);

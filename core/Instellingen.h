@@ -1,0 +1,19 @@
+#pragma once
+// The settings file KWELTA.DAT in the start folder.
+
+#include "core/AdmMain.h"
+
+#include <string>
+
+inline constexpr const char* Instellingenbestand = "KWELTA.DAT";
+
+// Reads the nine lines into School, Cursus, Docent, DocentPersNr, DocentCode,
+// ReserveMap1, ReserveMap2 and LaatsteMap (line 6 is dropped). Raises
+// Bestandsfout; a failed read stores nothing.
+void InstellingenLezen(AdmMain& adm, const std::string& map);
+
+// Reads only the folder lines (7 to 9), for the open dialog.
+void InstellingenMappenLezen(AdmMain& adm, const std::string& map);
+
+// Writes the nine lines (temporary file renamed over the old one).
+void InstellingenBewaren(const AdmMain& adm, const std::string& map);

@@ -1,0 +1,30 @@
+#pragma once
+// Pupil sorting and reordering. A sort only fills an order array
+// (position -> index before the sort); LeerlingenHerordenen applies one.
+
+#include "core/AdmMain.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Order arrays, keys and values are indexed from 1; element 0 is unused.
+using Volgorde = std::vector<int>;
+
+// Name key with the accented letters 192..255 folded; same length.
+std::string AccentenVerwijderen(std::string_view tekst);
+
+void WisselTekst(std::string& a, std::string& b);
+void WisselGetal(int& a, int& b);
+
+// Fills volgorde(1..n) with the order of the upper-cased keys; keys starting
+// with ".", " " or "*" after the others, unsorted. volgorde is resized to n + 1.
+void SorteerOpTekst(Volgorde& volgorde, const std::vector<std::string>& sleutels, int n);
+
+// Fills volgorde(1..36): highest value first, equal values by upper-cased
+// name, marked and empty slots last. waarden and namen are indexed 1..36.
+void SorteerOpWaarde(Volgorde& volgorde, const std::vector<double>& waarden, const std::vector<std::string>& namen);
+
+// Rewrites every per-pupil field of slots 1..36 so that the new slot i holds
+// the old slot volgorde[i]. volgorde must be a permutation of 1..36.
+void LeerlingenHerordenen(AdmMain& adm, const Volgorde& volgorde);

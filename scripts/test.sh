@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test (windows offscreen),
+# then each benchmark once briefly so that it is known to run.
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+bouw="${BUILD_DIR:-$top/build}"
+BUILD_DIR="$bouw" "$top/scripts/build.sh"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$bouw" --output-on-failure -j"$(nproc)" --timeout 120
+for b in "$bouw"/bench_*; do
+  [ -x "$b" ] || continue
+  echo "== $(basename "$b")"
+  "$b" --benchmark_min_time=0.01 >/dev/null
+done
+echo "All tests passed."
