@@ -24,7 +24,8 @@ struct Decimaal {
 void VijftienCijfers(double x, std::string& cijfers, int& exponent)
 {
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(x));  // d.dddddddddddddde±XX
+    const auto r = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(x), std::chars_format::scientific, 14);
+    *r.ptr = '\0';  // d.dddddddddddddde±XX
     cijfers.assign(1, buf[0]);
     cijfers.append(buf + 2, 14);
     exponent = std::atoi(buf + 17);
@@ -294,6 +295,12 @@ std::string GetalNaarTekst(double x)
 {
     if (!std::isfinite(x))
         return "-1";  // no value: a file never holds inf or nan
+    if (x == std::floor(x) && std::fabs(x) < 1e15) {  // whole numbers, most of a file
+        char buf[24];
+        buf[0] = x < 0 ? '-' : ' ';
+        const auto r = std::to_chars(buf + 1, buf + sizeof buf, static_cast<long long>(std::fabs(x)));
+        return std::string(buf, r.ptr);
+    }
     std::string cijfers;
     int e = 0;
     VijftienCijfers(x, cijfers, e);
