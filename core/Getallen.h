@@ -8,10 +8,14 @@
 
 // Leading-number parse: blanks, tabs and line feeds anywhere are skipped;
 // optional sign, digits with at most one "." and an optional exponent
-// ("E" or "D"); stops at the first character that cannot continue the
-// number; no number gives 0. A result that would not be finite gives 0 too.
+// ("E" or "D", upper or lower case; an "E" without digits is not read);
+// stops at the first character that cannot continue the number; no number
+// gives 0. The point is the decimal separator whatever the locale.
 // When `gelezen` is given it receives the number of characters of `tekst`
-// the parse consumed (trailing blanks included), 0 when there was no number.
+// the parse consumed (leading and trailing blanks included), 0 when there was
+// no number: a text is wholly a number when it equals the text's length.
+// A number above the range of a double ("1E400") gives 0 and `gelezen` 0, as
+// no number, so no infinity ever comes out; one below it ("1E-400") gives 0.
 double LeidendGetal(std::string_view tekst, std::size_t* gelezen = nullptr);
 
 // Every "," in the caller's text becomes "." (written back), then the
@@ -19,11 +23,12 @@ double LeidendGetal(std::string_view tekst, std::size_t* gelezen = nullptr);
 double TekstNaarGetal(std::string& tekst);
 
 // Grade text, 1 to 3 characters ("7", "6.9", "55", "0  ", "   "). The value
-// is first rounded to tenths and written back into x.
+// is first rounded to tenths and written back into x; a non-finite x becomes
+// -1 (no value) with the blank text.
 std::string CijferNaarTekst(double& x);
 
 // Average or spread text, up to 5 characters (callers fit it to 4); the empty
-// text outside 0..200. tweeDecimalen: the class statistics' mode (rounded to
+// text outside 0..200 and for a non-finite x. tweeDecimalen: the class statistics' mode (rounded to
 // two decimals); otherwise a pupil average's plain mode (cut to four characters).
 std::string GemiddeldeNaarTekst(double x, bool tweeDecimalen);
 
@@ -37,10 +42,13 @@ std::string DosTekensOmzetten(std::string_view tekst);
 // The number-to-text form of the grade file and the value tooltips: a leading
 // blank for 0 or more (a minus otherwise), a point, no zero before the point,
 // no trailing zeros, at most 15 significant digits, exponent form ("1E+15",
-// "2.5E-05") when the exponent is 15 or more or -5 or less.
+// "2.5E-05") when the exponent is 15 or more or -5 or less. A non-finite x
+// gives "-1", the no-value form, so a file never holds inf or nan.
 std::string GetalNaarTekst(double x);
 
 // The number formatted with a digit mask ("0.#", "##", "#.##", "##.0" ...),
-// rounding half away from zero on the 15-digit decimal form; a point as
-// decimal separator.
+// rounding half away from zero on the 15-digit decimal form (6.455 with
+// "#.##" gives 6.46); a point as decimal separator. "#" shows a digit or
+// nothing, "0" a digit or a zero; the point stays when no decimal follows
+// ("7." for 7 with "#.##"). A non-finite x gives the empty text.
 std::string Formatteer(double x, std::string_view masker);
