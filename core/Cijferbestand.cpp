@@ -9,10 +9,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 
 namespace {
-
 
 // ---------------------------------------------------------------- writing
 
@@ -34,7 +34,7 @@ public:
     }
     void getal(double x)
     {
-        s_ += GetalNaarTekst(std::isfinite(x) ? x : GeenWaarde);
+        s_ += GetalNaarTekst(x);  // never inf or nan: those give "-1"
         s_ += "\r\n";
     }
     void schermregel(std::initializer_list<int> waarden)
@@ -466,7 +466,11 @@ void CijferbestandLaden(AdmMain& adm, const std::string& pad)
 
 int CijferbestandVersie(const std::string& pad)
 {
-    // Only the first four lines count, so a large or binary file costs nothing.
+    // Only the first four lines count, so a large or binary file costs nothing;
+    // a folder or a pipe is never opened.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(pad, ec))
+        return 0;
     std::ifstream in(pad, std::ios::binary);
     if (!in)
         return 0;
