@@ -316,13 +316,15 @@ void SchermstandControleren(AdmMain& a)
     if (a.Scherm < SchermTrimester1 || a.Scherm > SchermNamen)
         a.Scherm = SchermNamen;
 
-    const bool rijen = a.EersteRij >= 1 && a.EersteRij <= AantalLeerlingen - 7 && a.LaatsteRij == a.EersteRij + 7 &&
-                       a.HuidigeRij >= a.EersteRij && a.HuidigeRij <= a.LaatsteRij;
+    // The current pupil may lie outside the row window (the year overview
+    // leaves it so); the views show it without a highlighted line.
+    const bool rijen = a.EersteRij >= 1 && a.EersteRij <= AantalLeerlingen - 7 && a.LaatsteRij == a.EersteRij + 7;
     if (!rijen) {
         a.EersteRij = 1;
         a.LaatsteRij = 8;
-        a.HuidigeRij = 1;
     }
+    if (a.HuidigeRij < 1 || a.HuidigeRij > AantalLeerlingen)
+        a.HuidigeRij = a.EersteRij;
 
     // Eight columns within one term, in the term shown when a term sheet is.
     const bool termijnScherm = a.Scherm >= SchermTrimester1 && a.Scherm <= SchermTrimester3;

@@ -372,9 +372,10 @@ TEST_F(CijferbestandTest, DisplayStateOutOfRangeTakesItsStartUpValue)
         {" 7  1  1  1  8  1  8  1 ", {6, 1, 8, 1, 1, 8, 1, 1}},
         {" 6  1  1  1  8  1  8  3 ", {6, 1, 8, 1, 1, 8, 1, 1}},
         {" 6  1  1  1  8  1  8  0 ", {6, 1, 8, 1, 1, 8, 1, 1}},
-        {" 6  30  1  1  8  30  37  1 ", {6, 1, 8, 1, 1, 8, 1, 1}},   // rows past slot 36
-        {" 6  9  1  1  8  1  8  1 ", {6, 1, 8, 1, 1, 8, 1, 1}},      // current row outside
-        {" 6  5  1  1  8  2  8  1 ", {6, 1, 8, 1, 1, 8, 1, 1}},      // window not 8 rows
+        {" 6  30  1  1  8  30  37  1 ", {6, 1, 8, 30, 1, 8, 1, 1}},  // rows past slot 36
+        {" 5  20  1  1  8  1  8  1 ", {5, 1, 8, 20, 1, 8, 1, 1}},    // current pupil outside the window stays
+        {" 6  37  1  1  8  9  16  1 ", {6, 9, 16, 9, 1, 8, 1, 1}},   // no such pupil
+        {" 6  5  1  1  8  2  8  1 ", {6, 1, 8, 5, 1, 8, 1, 1}},      // window not 8 rows
         {" 6  0  1  1  8  0  7  1 ", {6, 1, 8, 1, 1, 8, 1, 1}},
         {" 2  3  5  1  8  1  8  1 ", {2, 1, 8, 3, 17, 24, 17, 1}},   // columns of another term
         {" 6  3  45  42  49  1  8  1 ", {6, 1, 8, 3, 1, 8, 1, 1}},   // window past column 48

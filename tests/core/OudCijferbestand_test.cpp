@@ -330,7 +330,7 @@ TEST_F(OudCijferbestandTest, DisplayLineValuesAreCheckedBeforeTheyFormAWindow)
         {" 6  1  1  1  1  8  1 ", {6, 1, 8, 1, 1, 8, 1, 1}},         // no term shown
         {" 9  1  1  1  1  8  1 ", {6, 1, 8, 1, 1, 8, 1, 1}},
         {"-1  1  1  1  1  8  1 ", {6, 1, 8, 1, 1, 8, 1, 1}},
-        {" 1  1  31  1  30  37  1 ", {1, 1, 8, 1, 1, 8, 1, 1}},
+        {" 1  1  31  1  30  37  1 ", {1, 1, 8, 31, 1, 8, 1, 1}},
         {" 1  1  1  1  1  8  5 ", {1, 1, 8, 1, 1, 8, 1, 1}},
     };
     for (const auto& g : gevallen) {
