@@ -49,6 +49,9 @@ void VasteBreedteInvoer::ZetTekst(std::string_view tekst)
     const QString t = Cp1252NaarQString(tekst);
     if (t != text())
         setText(t);
+    // A text set by the program puts the caret at the start, as the
+    // original boxes did (Qt would leave it at the end).
+    ZetSelStart(0);
 }
 
 int VasteBreedteInvoer::SelStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }

@@ -28,7 +28,7 @@ public:
                        QWidget* parent = nullptr);
 
     std::string Tekst() const;  // Windows-1252
-    void ZetTekst(std::string_view tekst);
+    void ZetTekst(std::string_view tekst);  // the caret goes to the start
 
     // Caret (start of the selection) and selection length, in characters.
     int SelStart() const;

@@ -62,6 +62,11 @@ bool VensterKern::event(QEvent* e)
 bool VensterKern::eventFilter(QObject* doel, QEvent* e)
 {
     const QEvent::Type t = e->type();
+    if (t == QEvent::Shortcut) {
+        if (auto* item = qobject_cast<QAction*>(doel))
+            basis_.BijSneltoets(item);
+        return false;
+    }
     if (t != QEvent::KeyPress && t != QEvent::KeyRelease && t != QEvent::FocusIn && t != QEvent::Show)
         return false;
     if (!doel->isWidgetType() || e == doorgestuurd_)
@@ -202,6 +207,7 @@ void VensterBasis::Form_KeyPress(int&) {}
 void VensterBasis::Form_KeyUp(int&, int&) {}
 void VensterBasis::Form_Activate() {}
 void VensterBasis::Form_Unload(int&) {}
+void VensterBasis::BijSneltoets(QAction*) {}
 
 QWidget* VensterBasis::ActieveControl() const { return zelf_.focusWidget(); }
 
@@ -290,10 +296,46 @@ Venster::~Venster() = default;
 QMenu* Venster::Hoofdmenu(const QString& titel, bool vastleggen)
 {
     QMenu* m = menuBar()->addMenu(titel);
-    if (vastleggen)
-        connect(m, &QMenu::aboutToShow, this, [this] { Invoervastlegging(Opdrachtbron::Menu); });
+    if (vastleggen) {
+        vastleggendeMenus_.push_back(m);
+        connect(m, &QMenu::aboutToShow, this, [this, m] { MenuOpent(m); });
+    }
     return m;
 }
+
+void Venster::MenuOpent(QMenu* menu)
+{
+    Invoervastlegging(Opdrachtbron::Menu);
+    Menu_Click(menu);
+}
+
+namespace {
+
+bool Bevat(const QMenu& menu, const QAction* item)
+{
+    for (const QAction* a : menu.actions()) {
+        if (a == item)
+            return true;
+        if (a->menu() && Bevat(*a->menu(), item))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void Venster::BijSneltoets(QAction* item)
+{
+    // A shortcut opens no menu, yet its command must find the box committed.
+    for (QMenu* m : vastleggendeMenus_) {
+        if (Bevat(*m, item)) {
+            MenuOpent(m);
+            return;
+        }
+    }
+}
+
+void Venster::Menu_Click(QMenu*) {}
 
 Werkbalk& Venster::Toolbar()
 {

@@ -32,7 +32,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+class QAction;
 class QMenu;
 class VensterKern;
 class Werkbalk;
@@ -74,6 +76,9 @@ public:
     // Run by Omgeving::Modaal when a modal window opened by this one closed.
     void NaModaal();
 
+    // A shortcut of one of the window's menu items is about to run it.
+    virtual void BijSneltoets(QAction* item);
+
     // The text of a text box (Windows-1252), none for other controls.
     static std::optional<std::string> TekstVan(const QWidget* control);
 
@@ -113,7 +118,8 @@ public:
     ~Venster() override;
 
     // A top-level menu of the menu bar. When `vastleggen` is set, opening it
-    // first runs Invoervastlegging(Menu), before the menu drops down.
+    // runs Invoervastlegging(Menu) and then Menu_Click(menu) before the menu
+    // drops down; so does the shortcut of any item in it, before the item runs.
     QMenu* Hoofdmenu(const QString& titel, bool vastleggen = true);
 
     // The toolbar (made on first use). A click runs
@@ -123,16 +129,23 @@ public:
     // Closes the window as its close box does (Form_Unload may cancel).
     bool Unload() { return close(); }
 
-protected:
     // Commit before a command: the changed-check and the commit of the active
     // box (ControleerWijziging, then the window's InvoerVerwerken or its kin).
     virtual void Invoervastlegging(Opdrachtbron bron);
+    // The top-level menu's own Click (Bewerken_Click ...), after the commit.
+    virtual void Menu_Click(QMenu* menu);
     virtual void Toolbar_ButtonClick(const QString& key);
 
+    void BijSneltoets(QAction* item) override;
+
+protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void MenuOpent(QMenu* menu);
+
     Werkbalk* werkbalk_ = nullptr;
+    std::vector<QMenu*> vastleggendeMenus_;
 };
 
 // A modal window of the program. Enter and Esc are the window's own keys

@@ -28,14 +28,14 @@ void Blad(QPainter& p)
     p.drawLine(10, 4, 13, 4);
 }
 
-void Raster(QPainter& p, const QColor& kleur)
+// A list: a sheet with a coloured head and a mark below it.
+void Lijst(QPainter& p, const QColor& kleur, const QString& teken)
 {
     p.setPen(QColor(80, 80, 80));
-    p.setBrush(QColor(250, 250, 240));
-    p.drawRect(1, 1, 13, 13);
-    p.setPen(kleur.lighter(150));
-    for (int y = 5; y < 14; y += 3)
-        p.drawLine(2, y, 13, y);
+    p.setBrush(Qt::white);
+    p.drawRect(1, 0, 13, 15);
+    p.fillRect(2, 1, 12, 3, kleur);
+    Tekst(p, QRect(1, 4, 14, 12), teken, kleur, 11);
 }
 
 }  // namespace
@@ -72,19 +72,16 @@ QIcon Werkbalkpictogram(const QString& key)
         p.setBrush(Qt::white);
         p.drawRect(4, 10, 7, 4);
     } else if (key.startsWith(QLatin1String("Trim"))) {
-        Raster(p, QColor(0, 0, 160));
-        Tekst(p, r.adjusted(0, 1, 0, 0), key.mid(4), QColor(0, 0, 160), 11);
+        Lijst(p, QColor(0, 0, 160), key.mid(4));
     } else if (key == QLatin1String("NAM")) {
         Blad(p);
         p.setPen(QColor(0, 100, 0));
         for (int y = 5; y <= 12; y += 2)
             p.drawLine(5, y, 11, y);
     } else if (key == QLatin1String("RAP")) {
-        Raster(p, QColor(150, 0, 0));
-        Tekst(p, r.adjusted(0, 1, 0, 0), QStringLiteral("R"), QColor(150, 0, 0), 11);
+        Lijst(p, QColor(150, 0, 0), QStringLiteral("R"));
     } else if (key == QLatin1String("JAAR")) {
-        Raster(p, QColor(120, 0, 120));
-        Tekst(p, r.adjusted(0, 1, 0, 0), QStringLiteral("J"), QColor(120, 0, 120), 11);
+        Lijst(p, QColor(120, 0, 120), QStringLiteral("J"));
     } else if (key.startsWith(QLatin1String("NIVO"))) {
         const QColor kleur = key.endsWith(QLatin1Char('1')) ? QColor(0, 128, 0) : QColor(0, 0, 255);
         p.setPen(kleur);
