@@ -289,7 +289,19 @@ QString Naam(const QWidget* control) { return control ? control->objectName() : 
 
 int Index(const QWidget* control) { return control ? control->property("vensterIndex").toInt() : 0; }
 
-Venster::Venster(AdmMain& a, Omgeving& o, QWidget* parent) : QMainWindow(parent), VensterBasis(*this, a, o) {}
+Venster::Venster(AdmMain& a, Omgeving& o, QWidget* parent)
+    : QMainWindow(parent), VensterBasis(*this, a, o), vlak_(new QWidget(this))
+{
+    setCentralWidget(vlak_);
+    vlak_->installEventFilter(this);
+}
+
+bool Venster::eventFilter(QObject* doel, QEvent* e)
+{
+    if (doel == vlak_ && e->type() == QEvent::Resize && werkbalk_)
+        werkbalk_->setGeometry(0, 0, vlak_->width(), werkbalk_->sizeHint().height());
+    return QMainWindow::eventFilter(doel, e);
+}
 
 Venster::~Venster() = default;
 
@@ -340,8 +352,8 @@ void Venster::Menu_Click(QMenu*) {}
 Werkbalk& Venster::Toolbar()
 {
     if (!werkbalk_) {
-        werkbalk_ = new Werkbalk(this);
-        addToolBar(werkbalk_);
+        werkbalk_ = new Werkbalk(vlak_);
+        werkbalk_->setGeometry(0, 0, vlak_->width(), werkbalk_->sizeHint().height());
         connect(werkbalk_, &Werkbalk::ButtonClick, this, [this](const QString& key) {
             Invoervastlegging(Opdrachtbron::Werkbalk);
             Toolbar_ButtonClick(key);

@@ -122,7 +122,12 @@ public:
     // drops down; so does the shortcut of any item in it, before the item runs.
     QMenu* Hoofdmenu(const QString& titel, bool vastleggen = true);
 
-    // The toolbar (made on first use). A click runs
+    // The client area below the menu bar, as the layouts measure it: the
+    // window's controls go here, placed in twips from its corner
+    // (platform/Opmaak.h). Do not replace the central widget.
+    QWidget& Vlak() { return *vlak_; }
+
+    // The toolbar (made on first use) across the top of Vlak(). A click runs
     // Invoervastlegging(Werkbalk) and then Toolbar_ButtonClick(key).
     Werkbalk& Toolbar();
 
@@ -140,10 +145,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* doel, QEvent* e) override;
 
 private:
     void MenuOpent(QMenu* menu);
 
+    QWidget* vlak_;
     Werkbalk* werkbalk_ = nullptr;
     std::vector<QMenu*> vastleggendeMenus_;
 };

@@ -30,13 +30,12 @@ class ProefVenster : public Venster {
 public:
     ProefVenster(AdmMain& adm, Omgeving& omgeving, Logboek& log) : Venster(adm, omgeving), log_(log)
     {
-        auto* midden = new QWidget(this);
-        setCentralWidget(midden);
+        QWidget* midden = &Vlak();
         start = new Focusvak(omgeving, adm.InsertModus, midden);
         b1 = new VasteBreedteInvoer(omgeving, adm.InsertModus, {3}, midden);
         b2 = new VasteBreedteInvoer(omgeving, adm.InsertModus, {3}, midden);
-        b1->setGeometry(10, 10, 60, 24);
-        b2->setGeometry(10, 40, 60, 24);
+        b1->setGeometry(10, 40, 60, 24);
+        b2->setGeometry(10, 70, 60, 24);
         Volg(start, "start");
         Volg(b1, "b1");
         Volg(b2, "b2");
