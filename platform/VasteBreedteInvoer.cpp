@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace {
 
 // Keeps out what has no Windows-1252 byte, whichever way it arrives (typed

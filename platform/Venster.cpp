@@ -13,8 +13,8 @@
 #include <QMenuBar>
 #include <QPointer>
 
-// Sees the keys, focus changes and the first show of one window before its
-// controls do (an application event filter that keeps to this window).
+// Sees the keys, focus changes, shortcuts and showing of one window before
+// its controls do (an application event filter that keeps to this window).
 class VensterKern : public QObject {
 public:
     explicit VensterKern(VensterBasis& basis) : basis_(basis) { qApp->installEventFilter(this); }

@@ -305,6 +305,9 @@ TEST_F(VensterProef, FocusvakNeemtFocusZonderIetsTeTonen)
     EXPECT_TRUE(venster.start->hasFocus());
     EXPECT_TRUE(venster.start->isVisible());
     EXPECT_TRUE(venster.start->size().isEmpty());
+    log.clear();
+    Toets(venster, Qt::Key_Insert);
+    EXPECT_EQ(log.front(), "Form_KeyDown 45/0");
 }
 
 // A dialog that logs its activation and closes itself from its button.
