@@ -105,6 +105,14 @@ void Herorden(const Volgorde& v, Veldtype&& veld)
 
 }  // namespace
 
+std::string Hoofdletters(std::string_view tekst)
+{
+    std::string r(tekst);
+    for (char& c : r)
+        c = static_cast<char>(Hoofdletter(static_cast<unsigned char>(c)));
+    return r;
+}
+
 std::string AccentenVerwijderen(std::string_view tekst)
 {
     // T(c) for c = 192..255.

@@ -18,6 +18,9 @@
 // Order arrays, keys and values are indexed from 1; element 0 is unused.
 using Volgorde = std::vector<int>;
 
+// The text in upper case as the sorts compare it; same length.
+std::string Hoofdletters(std::string_view tekst);
+
 // Name key with the accented letters 192..255 folded; same length.
 std::string AccentenVerwijderen(std::string_view tekst);
 

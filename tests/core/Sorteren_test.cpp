@@ -40,6 +40,12 @@ TEST(Sorteren, AccentenVerwijderenFoldsTheLettersFrom192)
     EXPECT_EQ(AccentenVerwijderen("Zo\xEB \x8A\x80"), "ZoE \x8A\x80");  // below 192 untouched
 }
 
+TEST(Sorteren, HoofdlettersAsTheSortsCompare)
+{
+    // j, é, ÿ, š become J, É, Ÿ, Š; ß and ÷ have no capital and stay.
+    EXPECT_EQ(Hoofdletters("jan \xE9\xFF\x9A\xDF\xF7."), "JAN \xC9\x9F\x8A\xDF\xF7.");
+}
+
 TEST(Sorteren, ByText)
 {
     struct Geval {
