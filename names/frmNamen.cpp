@@ -1,0 +1,793 @@
+#include "names/frmNamen.h"
+
+#include "core/Getallen.h"
+#include "core/Instellingen.h"
+#include "core/frmAbout.h"
+#include "core/frmHarvemoLogo.h"
+#include "names/Namensortering.h"
+#include "names/frmLeerlingVerwijderen.h"
+#include "names/frmZoeken.h"
+#include "platform/Etiket.h"
+#include "platform/Kleuren.h"
+#include "platform/Opmaak.h"
+#include "platform/Toetsen.h"
+#include "platform/VasteBreedteInvoer.h"
+#include "platform/Werkbalk.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QScrollBar>
+
+#include <chrono>
+#include <functional>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <thread>
+
+namespace {
+
+// The names list's boxes: type-over replaces the character after the caret
+// as a character is typed, a character is refused at the field width, and
+// releasing a key pads or cuts the text to the width.
+Invoerregels Regels(int breedte)
+{
+    return {breedte, Typegrens::OpBreedte, Loslaten::Opvullen, Overschrijven::BijTeken};
+}
+
+// A box of `breedte` characters, in twips: the characters of 10-point
+// fixed-pitch text and the box's margins.
+int Vakbreedte(int breedte) { return breedte * 120 + 240; }
+
+constexpr int Vakhoogte = 345;
+constexpr int Regelafstand = 405;
+constexpr int RasterBoven = 3240;  // top of the first grid line
+
+struct Rasterkolom {
+    const char* naam;
+    const char* kop;
+    int breedte;
+    int links;
+};
+
+// The seven grid columns, 1..7.
+constexpr Rasterkolom Rasterkolommen[8] = {
+    {"", "", 0, 0},
+    {"txtNaam", "Achternaam", 30, 600},
+    {"txtVoornaam", "Roepnaam", 13, 4500},
+    {"txtLrlPersNr", "Persnr", 6, 6360},
+    {"txtGeslacht", "G", 1, 7380},
+    {"txtBasisGroep", "Basisgrp", 6, 7800},
+    {"txtKenmerk", "Kenmerk", 15, 8820},
+    {"txtMentor", "Mentor", 3, 10920},
+};
+
+// The header boxes in their navigation order (field numbers 1..11), with
+// their widths.
+struct Kopveld {
+    const char* naam;
+    int breedte;
+};
+constexpr Kopveld Kopvelden[12] = {
+    {"", 0},           {"txtKlas", 6},      {"txtVak", 6},      {"txtDeelvak", 6},
+    {"txtNiveau1", 6}, {"txtNiveau2", 6},   {"txtSchool", 30},  {"txtDocent", 30},
+    {"txtKlsMentor", 30}, {"txtCursus", 9}, {"txtDocPersNr", 6}, {"txtMntPersNr", 6},
+};
+
+// Stores a text into a field; true when that changed what was stored.
+template <std::size_t N>
+bool Zet(Tekst<N>& veld, std::string_view tekst)
+{
+    const Tekst<N> nieuw(tekst);
+    if (nieuw == veld)
+        return false;
+    veld = nieuw;
+    return true;
+}
+
+bool Zet(std::string& veld, std::string_view tekst)
+{
+    if (veld == tekst)
+        return false;
+    veld = std::string(tekst);
+    return true;
+}
+
+// A personnel number: stored normalised, but only when the box shows
+// something else than what is stored.
+template <class Veld>
+bool ZetPersNr(Veld& veld, std::string_view tekst)
+{
+    if (std::string_view(veld) == tekst)
+        return false;
+    return Zet(veld, PersNrNaarTekst(tekst));
+}
+
+std::string Tweecijferig(int n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
+
+}  // namespace
+
+frmNamen::frmNamen(AdmMain& a, Omgeving& o, QWidget* parent) : Venster(a, o, parent)
+{
+    setWindowTitle(QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
+    setObjectName(QStringLiteral("frmNamen"));
+    // Form_Load: the top-left corner of the screen, insert mode.
+    move(0, 0);
+    resize(800, 600);
+    adm.InsertModus = 1;
+    MaakWerkbalk();
+    MaakMenus();
+    MaakBesturingen();
+}
+
+frmNamen::~frmNamen() = default;
+
+// ---- Building the window ------------------------------------------------
+
+void frmNamen::MaakWerkbalk()
+{
+    Werkbalk& w = Toolbar();
+    w.VoegKnopToe(QStringLiteral("New"), QStringLiteral("Nieuw cijferbestand"));
+    w.VoegKnopToe(QStringLiteral("Open"), QStringLiteral("Cijferbestand openen"));
+    w.VoegKnopToe(QStringLiteral("Save"), QStringLiteral("Cijferbestand opslaan"));
+    w.VoegScheidingToe();
+    w.VoegKnopToe(QStringLiteral("Print"), QStringLiteral("Namenlijst afdrukken"));
+    w.VoegScheidingToe();
+    w.VoegScheidingToe();
+    w.VoegKnopToe(QStringLiteral("Trim1"), QStringLiteral("Cijferlijst van het 1-e Trimester"));
+    w.VoegKnopToe(QStringLiteral("Trim2"), QStringLiteral("Cijferlijst van het 2-e Trimester"));
+    w.VoegKnopToe(QStringLiteral("Trim3"), QStringLiteral("Cijferlijst van het 3-e Trimester"));
+    w.VoegScheidingToe();
+    w.VoegKnopToe(QStringLiteral("NAM"), QStringLiteral("Namenlijst met school- en leerlinggegevens"));  // 12
+    w.VoegScheidingToe();
+    w.VoegKnopToe(QStringLiteral("RAP"), QStringLiteral("Rapportenlijst met trimestergemiddelden"));
+    w.VoegScheidingToe();
+    w.VoegKnopToe(QStringLiteral("JAAR"), QStringLiteral("Jaaroverzicht per leerling"));
+    w.VoegScheidingToe();
+    w.VoegLeegToe();  // where the term sheet has its level buttons
+    w.VoegLeegToe();
+    w.VoegScheidingToe();
+    w.VoegKnopToe(QStringLiteral("ZOEK"), QStringLiteral("Leerling zoeken op achternaam (Ctrl+F)"));
+    w.VoegScheidingToe();
+    w.VoegKnopToe(QStringLiteral("STOP"), QStringLiteral("Stoppen"));
+}
+
+void frmNamen::MaakMenus()
+{
+    auto item = [this](QMenu* menu, const char* tekst, void (frmNamen::*handler)()) {
+        QAction* a = menu->addAction(QString::fromUtf8(tekst));
+        if (handler)
+            connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return a;
+    };
+    auto focusitem = [this](QMenu* menu, const char* tekst, std::function<VasteBreedteInvoer*()> vak) {
+        QAction* a = menu->addAction(QString::fromUtf8(tekst));
+        connect(a, &QAction::triggered, this, [this, vak] { FocusOp(vak()); });
+        return a;
+    };
+
+    mnuTrimMenu = Hoofdmenu(QStringLiteral("&Bestand"));
+    mnuNieuwBestand = item(mnuTrimMenu, "&Nieuw  Bestand", nullptr);
+    mnuBestandLaden = item(mnuTrimMenu, "Bestand  &Laden...", nullptr);
+    mnuTrimMenu->addSeparator();
+    mnuBestandOpslaan = item(mnuTrimMenu, "Bestand  &Opslaan", nullptr);
+    mnuBestandOpslaanAls = item(mnuTrimMenu, "Bestand  Opslaan  &Als...", nullptr);
+    mnuTrimMenu->addSeparator();
+    QMenu* importeren = mnuTrimMenu->addMenu(QStringLiteral("Leerling(en)  &Importeren Uit..."));
+    mnuLeerlingImporteren = importeren->menuAction();
+    mnuAnderCijferbestand = item(importeren, "Ander  &Cijferbestand...", nullptr);
+    mnuAnderCijferbestand->setEnabled(false);  // until the open dialog exists
+    mnuTrimMenu->addSeparator();
+    mnuStoppen = item(mnuTrimMenu, "&Stoppen", nullptr);
+
+    mnuBewerken = Hoofdmenu(QStringLiteral("Be&werken"));
+    QMenu* plakken = mnuBewerken->addMenu(QStringLiteral("Kolom Plakken uit E&xcel..."));
+    mnuKolom_Plakken_uit_Excel = plakken->menuAction();
+    mnuAchternamen_Plakken = item(plakken, "&Achternamen", nullptr);
+    mnuVoornamen_Plakken = item(plakken, "&Voornamen", nullptr);
+    mnuBewerken->addSeparator();
+    mnuKlas = focusitem(mnuBewerken, "&Klas", [this] { return txtKlas; });
+    mnuVak = focusitem(mnuBewerken, "&Vak", [this] { return txtVak; });
+    mnuDeelvak = focusitem(mnuBewerken, "&Deelvak", [this] { return txtDeelvak; });
+    mnuNiveau1 = focusitem(mnuBewerken, "Niveau  &1", [this] { return txtNiveau1; });
+    mnuNiveau2 = focusitem(mnuBewerken, "Niveau  &2", [this] { return txtNiveau2; });
+    mnuBewerken->addSeparator();
+    mnuSchool = focusitem(mnuBewerken, "&School", [this] { return txtSchool; });
+    mnuCursus = focusitem(mnuBewerken, "&Cursus", [this] { return txtCursus; });
+    mnuDocent = focusitem(mnuBewerken, "&Docent", [this] { return txtDocent; });
+    mnuDocPersNr = focusitem(mnuBewerken, "&Persoonsnummer  (Docent)", [this] { return txtDocPersNr; });
+    mnuKlsMentor = focusitem(mnuBewerken, "Klassen&mentor", [this] { return txtKlsMentor; });
+    mnuMntPersNr = focusitem(mnuBewerken, "Persoons&nummer  (Klassenmentor)", [this] { return txtMntPersNr; });
+    mnuBewerken->addSeparator();
+    auto rij = [this](int kolom) { return Kolom(kolom)[static_cast<std::size_t>(SchermRij(adm.HuidigeRij))]; };
+    mnuAchternaam = focusitem(mnuBewerken, "&Achternaam", [rij] { return rij(1); });
+    mnuRoepnaam = focusitem(mnuBewerken, "&Roepnaam", [rij] { return rij(2); });
+    mnuPersoonsnummer = focusitem(mnuBewerken, "Persoonsn&ummer", [rij] { return rij(3); });
+    mnuGeslacht = focusitem(mnuBewerken, "&Geslacht", [rij] { return rij(4); });
+    mnuBasisgroep = focusitem(mnuBewerken, "&Basisgroep", [rij] { return rij(5); });
+    mnuKenmerk = focusitem(mnuBewerken, "K&enmerk", [rij] { return rij(6); });
+    mnuMentor = focusitem(mnuBewerken, "Ment&or", [rij] { return rij(7); });
+    mnuBewerken->addSeparator();
+    mnuZoeken = item(mnuBewerken, "&Zoeken  op  Achternaam...", &frmNamen::mnuZoeken_Click);
+    mnuZoeken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuBewerken->addSeparator();
+    mnuLeerlingVerwijderen =
+        item(mnuBewerken, "&Leerling(en)  Verwijderen...", &frmNamen::mnuLeerlingVerwijderen_Click);
+
+    mnuLijsten = Hoofdmenu(QStringLiteral("&Lijsten"));
+    mnuNamenlijst = item(mnuLijsten, "&Namenlijst", nullptr);
+    mnuLijsten->addSeparator();
+    mnuTrimester1 = item(mnuLijsten, "&1-e Trimester", nullptr);
+    mnuTrimester2 = item(mnuLijsten, "&2-e Trimester", nullptr);
+    mnuTrimester3 = item(mnuLijsten, "&3-e Trimester", nullptr);
+    mnuLijsten->addSeparator();
+    mnuRapportenlijst = item(mnuLijsten, "&Rapportenlijst", nullptr);
+    mnuJaaroverzicht = item(mnuLijsten, "&Jaaroverzicht", nullptr);
+
+    mnuSorteren = Hoofdmenu(QStringLiteral("&Sorteren"));
+    auto sorteer = [this](const char* tekst, Namensortering volgorde) {
+        QAction* a = mnuSorteren->addAction(QString::fromUtf8(tekst));
+        connect(a, &QAction::triggered, this, [this, volgorde] { mnuSorteren_Click(static_cast<int>(volgorde)); });
+        return a;
+    };
+    mnuSortAchternaam = sorteer("&Achternaam", Namensortering::Achternaam);
+    mnuSortBasisgroep = sorteer("&Basisgroep", Namensortering::Basisgroep);
+    mnuSortKenmerk = sorteer("&Kenmerk", Namensortering::Kenmerk);
+    mnuSortMentor = sorteer("&Mentor", Namensortering::Mentor);
+
+    mnuAfdrukken = Hoofdmenu(QStringLiteral("&Afdrukken"));
+    mnuNamenlijstAfdrukken = item(mnuAfdrukken, "&Namenlijst", nullptr);
+
+    mnuHelp = Hoofdmenu(QStringLiteral("&Help"), false);
+    mnuInfo = item(mnuHelp, "&Info", &frmNamen::ShowAboutBox);
+}
+
+void frmNamen::MaakBesturingen()
+{
+    QWidget& vlak = Vlak();
+    const QFont vast = VbLetter("Courier", 10);
+    const QFont namen = VbLetter("Courier New", 10);
+    const QFont letter = VbLetter("MS Sans Serif", 8);
+
+    auto etiket = [&](const char* tekst, int links, int boven, int breedte, int hoogte = 255) {
+        auto* e = new Etiket(tekst, &vlak);
+        e->setFont(letter);
+        e->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        ZetPlaats(*e, links, boven, breedte, hoogte);
+        return e;
+    };
+    auto kopvak = [&](int veld, int links, int boven) {
+        const Kopveld& k = Kopvelden[veld];
+        auto* v = new VasteBreedteInvoer(omgeving, adm.InsertModus, Regels(k.breedte), &vlak);
+        ZetNaam(*v, k.naam);
+        v->setFont(vast);
+        ZetPlaats(*v, links, boven, Vakbreedte(k.breedte), Vakhoogte);
+        connect(v, &VasteBreedteInvoer::GotFocus, this, [this, v] { Kopvak_GotFocus(v); });
+        connect(v, &VasteBreedteInvoer::LostFocus, this, [this, v] { Kopvak_LostFocus(v); });
+        return v;
+    };
+
+    TrimLabel = etiket("Namenlijst", 120, 540, 3600, 420);
+    TrimLabel->setFont(VbLetter("MS Sans Serif", 14, true));
+    lblInsert = etiket("Insert", 10560, 600, 1080, 285);
+    lblInsert->setAlignment(Qt::AlignCenter);
+    lblInsert->setFrameShape(QFrame::Panel);
+    lblInsert->setFrameShadow(QFrame::Sunken);
+
+    // The header, created in its field order so that Tab follows Enter.
+    const int r1 = 1140, r2 = 1560, r3 = 1980, r4 = 2400;
+    etiket("Klas", 120, r1 + 45, 660);
+    txtKlas = kopvak(1, 780, r1);
+    etiket("Vak", 1920, r1 + 45, 540);
+    txtVak = kopvak(2, 2460, r1);
+    etiket("Deelvak", 3600, r1 + 45, 840);
+    txtDeelvak = kopvak(3, 4440, r1);
+    etiket("Niveau  1", 5580, r1 + 45, 1020);
+    txtNiveau1 = kopvak(4, 6600, r1);
+    etiket("Niveau  2", 7740, r1 + 45, 1020);
+    txtNiveau2 = kopvak(5, 8760, r1);
+    etiket("School :", 120, r2 + 45, 900);
+    txtSchool = kopvak(6, 1020, r2);
+    etiket("Docent :", 120, r3 + 45, 900);
+    txtDocent = kopvak(7, 1020, r3);
+    etiket("Mentor :", 120, r4 + 45, 900);
+    txtKlsMentor = kopvak(8, 1020, r4);
+    etiket("Cursus", 5040, r2 + 45, 840);
+    txtCursus = kopvak(9, 5880, r2);
+    etiket("Persnr", 5040, r3 + 45, 840);
+    txtDocPersNr = kopvak(10, 5880, r3);
+    etiket("Persnr", 5040, r4 + 45, 840);
+    txtMntPersNr = kopvak(11, 5880, r4);
+
+    // The grid.
+    etiket("Nr", 120, RasterBoven - 285, 420);
+    for (int k = 1; k <= 7; ++k)
+        etiket(Rasterkolommen[k].kop, Rasterkolommen[k].links + 30, RasterBoven - 285, Vakbreedte(Rasterkolommen[k].breedte));
+    for (int i = 1; i <= 8; ++i) {
+        const int boven = RasterBoven + (i - 1) * Regelafstand;
+        const auto ii = static_cast<std::size_t>(i);
+        Etiket* nr = etiket("", 120, boven, 420, Vakhoogte);
+        nr->setFont(vast);
+        nr->setAlignment(Qt::AlignCenter);
+        ZetNaam(*nr, "lblNummer", i);
+        connect(nr, &Etiket::Click, this, [this, i] { lblNummer_Click(i); });
+        lblNummer[ii] = nr;
+        for (int k = 1; k <= 7; ++k) {
+            const Rasterkolom& rk = Rasterkolommen[k];
+            auto* v = new VasteBreedteInvoer(omgeving, adm.InsertModus, Regels(rk.breedte), &vlak);
+            ZetNaam(*v, rk.naam, i);
+            v->setFont(k <= 2 ? namen : vast);
+            ZetPlaats(*v, rk.links, boven, Vakbreedte(rk.breedte), Vakhoogte);
+            connect(v, &VasteBreedteInvoer::GotFocus, this, [this, k, i] { Rastervak_GotFocus(k, i); });
+            connect(v, &VasteBreedteInvoer::LostFocus, this, [this, k, i] { Rastervak_LostFocus(k, i); });
+            Kolom(k)[ii] = v;
+        }
+    }
+
+    vsbScroll = new QScrollBar(Qt::Vertical, &vlak);
+    vsbScroll->setRange(1, AantalLeerlingen);
+    vsbScroll->setSingleStep(1);
+    vsbScroll->setPageStep(8);
+    vsbScroll->setFocusPolicy(Qt::NoFocus);
+    ZetPlaats(*vsbScroll, 11580, RasterBoven, 255, 7 * Regelafstand + Vakhoogte);
+    connect(vsbScroll, &QScrollBar::valueChanged, this, [this] { vsbScroll_Change(); });
+
+    StartFocus = new Focusvak(omgeving, adm.InsertModus, &vlak);
+    ZetNaam(*StartFocus, "StartFocus");
+    StartFocus->move(0, Twips(RasterBoven));
+    connect(StartFocus, &VasteBreedteInvoer::GotFocus, this, [this] { OudeTekst = StartFocus->Tekst(); });
+    connect(StartFocus, &VasteBreedteInvoer::LostFocus, this, [this] { FocusNaActiveren = 0; });
+
+    Label15 = etiket("", 120, RasterBoven + 8 * Regelafstand + 120, 11700);
+}
+
+std::array<VasteBreedteInvoer*, 9>& frmNamen::Kolom(int kolom)
+{
+    switch (kolom) {
+    case 1: return txtNaam;
+    case 2: return txtVoornaam;
+    case 3: return txtLrlPersNr;
+    case 4: return txtGeslacht;
+    case 5: return txtBasisGroep;
+    case 6: return txtKenmerk;
+    default: return txtMentor;
+    }
+}
+
+frmNamen::Plaats frmNamen::Rasterplaats(const QWidget* control) const
+{
+    const QString naam = Naam(control);
+    for (int k = 1; k <= 7; ++k)
+        if (naam == QLatin1String(Rasterkolommen[k].naam))
+            return {k, Index(control)};
+    return {};
+}
+
+// ---- Screen ---------------------------------------------------------------
+
+void frmNamen::Afdrukken(int mode)
+{
+    if (mode == 1) {
+        txtSchool->ZetTekst(adm.School.view());
+        txtCursus->ZetTekst(adm.Cursus.view());
+        txtDocent->ZetTekst(adm.Docent);
+        txtDocPersNr->ZetTekst(adm.DocentPersNr);
+        txtKlsMentor->ZetTekst(adm.KlasMentor.view());
+        txtMntPersNr->ZetTekst(adm.MentorPersNr.view());
+        txtKlas->ZetTekst(adm.Klas);
+        txtVak->ZetTekst(adm.Vak);
+        txtDeelvak->ZetTekst(adm.Deelvak);
+        txtNiveau1->ZetTekst(adm.NiveauNaam(1).view());
+        txtNiveau2->ZetTekst(adm.NiveauNaam(2).view());
+    }
+    for (int i = 1; i <= 8; ++i) {
+        const int r = adm.EersteRij + i - 1;
+        const auto ii = static_cast<std::size_t>(i);
+        getoond_[ii] = r;
+        const bool huidig = r == adm.HuidigeRij;
+        lblNummer[ii]->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Licht3D);
+        for (int k = 1; k <= 7; ++k)
+            Kolom(k)[ii]->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Wit);
+        lblNummer[ii]->ZetTekst(Tweecijferig(r));
+        txtNaam[ii]->ZetTekst(adm.Achternaam(r).view());
+        txtVoornaam[ii]->ZetTekst(adm.Roepnaam(r).view());
+        txtLrlPersNr[ii]->ZetTekst(adm.LeerlingPersNr(r).view());
+        txtGeslacht[ii]->ZetTekst(adm.Geslacht(r).view());
+        txtBasisGroep[ii]->ZetTekst(adm.Basisgroep(r).view());
+        txtKenmerk[ii]->ZetTekst(adm.Kenmerk(r).view());
+        txtMentor[ii]->ZetTekst(adm.Mentor(r).view());
+    }
+    Label15->setText(QString::fromStdString(adm.Bestandsnaam));
+}
+
+bool frmNamen::VakOpslaan(int kolom, int regel)
+{
+    const int p = getoond_[static_cast<std::size_t>(regel)];
+    if (p < 1 || p > AantalLeerlingen)
+        return false;
+    const std::string t = Kolom(kolom)[static_cast<std::size_t>(regel)]->Tekst();
+    switch (kolom) {
+    case 1: return Zet(adm.Achternaam(p), t);
+    case 2: return Zet(adm.Roepnaam(p), t);
+    case 3: return ZetPersNr(adm.LeerlingPersNr(p), t);
+    case 4: return Zet(adm.Geslacht(p), t);
+    case 5: return Zet(adm.Basisgroep(p), t);
+    case 6: return Zet(adm.Kenmerk(p), t);
+    default: return Zet(adm.Mentor(p), t);
+    }
+}
+
+void frmNamen::BewaarVelden(int mode)
+{
+    bool veranderd = false;
+    veranderd |= Zet(adm.School, txtSchool->Tekst());
+    veranderd |= Zet(adm.Cursus, txtCursus->Tekst());
+    veranderd |= Zet(adm.Docent, txtDocent->Tekst());
+    veranderd |= Zet(adm.KlasMentor, txtKlsMentor->Tekst());
+    veranderd |= Zet(adm.Klas, txtKlas->Tekst());
+    veranderd |= Zet(adm.Vak, txtVak->Tekst());
+    veranderd |= Zet(adm.Deelvak, txtDeelvak->Tekst());
+    veranderd |= Zet(adm.NiveauNaam(1), txtNiveau1->Tekst());
+    veranderd |= Zet(adm.NiveauNaam(2), txtNiveau2->Tekst());
+    // The current pupil's line, as long as it shows that pupil; and a grid
+    // box being edited on another line goes to the slot it shows.
+    const int regel = SchermRij(adm.HuidigeRij);
+    if (regel >= 1 && regel <= 8 && getoond_[static_cast<std::size_t>(regel)] == adm.HuidigeRij)
+        for (int k = 1; k <= 7; ++k)
+            veranderd |= VakOpslaan(k, regel);
+    const Plaats actief = Rasterplaats(ActieveControl());
+    if (actief.kolom && actief.regel != regel)
+        veranderd |= VakOpslaan(actief.kolom, actief.regel);
+    veranderd |= ZetPersNr(adm.DocentPersNr, txtDocPersNr->Tekst());
+    veranderd |= ZetPersNr(adm.MentorPersNr, txtMntPersNr->Tekst());
+    if (veranderd)
+        adm.Gewijzigd = 1;
+    if (mode == 1)
+        Afdrukken(1);
+}
+
+// ---- Focus ----------------------------------------------------------------
+
+void frmNamen::Kopvak_GotFocus(VasteBreedteInvoer* vak)
+{
+    if (vak == txtDocPersNr || vak == txtMntPersNr)
+        vak->ZetSelLength(6);
+    OudeTekst = vak->Tekst();
+}
+
+void frmNamen::Kopvak_LostFocus(VasteBreedteInvoer* vak)
+{
+    const std::string tekst = vak->Tekst();
+    bool veranderd = false;
+    if (vak == txtDocPersNr || vak == txtMntPersNr) {
+        if (vak == txtDocPersNr) {
+            veranderd = ZetPersNr(adm.DocentPersNr, tekst);
+            vak->ZetTekst(adm.DocentPersNr);
+        } else {
+            veranderd = ZetPersNr(adm.MentorPersNr, tekst);
+            vak->ZetTekst(adm.MentorPersNr.view());
+        }
+    } else {
+        // The other header boxes are stored at every key release; a text
+        // that came in otherwise (pasted with the mouse) is stored here.
+        BewaarVelden(0);
+    }
+    if (veranderd)
+        adm.Gewijzigd = 1;
+    if (tekst != OudeTekst)
+        adm.Gewijzigd = 1;
+}
+
+void frmNamen::Rastervak_GotFocus(int kolom, int regel)
+{
+    VasteBreedteInvoer* vak = Kolom(kolom)[static_cast<std::size_t>(regel)];
+    if (FocusNaActiveren == 1) {
+        // The focus the activation placed on the current pupil's line does
+        // not move the current pupil.
+        FocusNaActiveren = 0;
+        if (regel == SchermRij(adm.HuidigeRij)) {
+            OudeTekst = vak->Tekst();
+            return;
+        }
+    }
+    adm.HuidigeRij = adm.EersteRij + regel - 1;
+    vak->ZetSelStart(0);
+    if (vsbScroll->value() != adm.HuidigeRij)
+        vsbScroll->setValue(adm.HuidigeRij);
+    OudeTekst = vak->Tekst();
+}
+
+void frmNamen::Rastervak_LostFocus(int kolom, int regel)
+{
+    VasteBreedteInvoer* vak = Kolom(kolom)[static_cast<std::size_t>(regel)];
+    const std::string tekst = vak->Tekst();
+    if (VakOpslaan(kolom, regel))
+        adm.Gewijzigd = 1;
+    if (kolom == 3) {
+        const int p = getoond_[static_cast<std::size_t>(regel)];
+        vak->ZetTekst(adm.LeerlingPersNr(p).view());
+    }
+    if (tekst != OudeTekst)
+        adm.Gewijzigd = 1;
+}
+
+void frmNamen::FocusOp(VasteBreedteInvoer* vak)
+{
+    if (!vak)
+        return;
+    // The caret first: the box's GotFocus then selects from there.
+    vak->ZetSelStart(0);
+    ZetFocus(vak);
+}
+
+void frmNamen::FocusOpHuidigeRegel()
+{
+    const Plaats actief = Rasterplaats(ActieveControl());
+    const int regel = SchermRij(adm.HuidigeRij);
+    if (!actief.kolom || regel < 1 || regel > 8)
+        return;
+    VasteBreedteInvoer* vak = Kolom(actief.kolom)[static_cast<std::size_t>(regel)];
+    if (vak == ActieveControl())
+        OudeTekst = vak->Tekst();  // the same box, now showing this pupil
+    else
+        ZetFocus(vak);
+}
+
+// ---- Keys -------------------------------------------------------------------
+
+namespace {
+
+// Field number of a control (0 when it has none) and the width its text is
+// fitted to on a key release (0 for none).
+int Veldnummer(const QString& naam)
+{
+    for (int v = 1; v <= 11; ++v)
+        if (naam == QLatin1String(Kopvelden[v].naam))
+            return v;
+    if (naam == QLatin1String("StartFocus"))
+        return 12;
+    for (int k = 1; k <= 7; ++k)
+        if (naam == QLatin1String(Rasterkolommen[k].naam))
+            return 12;
+    return 0;
+}
+
+int Opvulbreedte(const QString& naam)
+{
+    for (int v = 1; v <= 11; ++v)
+        if (naam == QLatin1String(Kopvelden[v].naam))
+            return Kopvelden[v].breedte;
+    for (int k = 1; k <= 7; ++k)
+        if (naam == QLatin1String(Rasterkolommen[k].naam))
+            return Rasterkolommen[k].breedte;
+    return 0;
+}
+
+}  // namespace
+
+void frmNamen::Form_KeyDown(int& KeyCode, int& Shift)
+{
+    StartFocus->ZetTekst("");
+    // A release of Alt that went elsewhere (a menu opened by Alt and a
+    // letter) must not leave the keys dead.
+    if (adm.AltIngedrukt == 1 && !(Shift & AltMask) && KeyCode != Toetscode::Alt)
+        adm.AltIngedrukt = 0;
+    if (adm.AltIngedrukt == 1)
+        return;
+    switch (KeyCode) {
+    case Toetscode::Enter:
+    case Toetscode::Op:
+    case Toetscode::Neer:
+    case Toetscode::PgUp:
+    case Toetscode::PgDn: {
+        const int toets = KeyCode;
+        KeyCode = 0;
+        Shift = 0;
+        if (const int veld = Veldnummer(ActieveNaam()))
+            VerplaatsFocus(veld, toets);
+        break;
+    }
+    case Toetscode::Insert:
+        adm.InsertModus = 1 - adm.InsertModus;
+        ToonInsertModus(*lblInsert, adm.InsertModus);
+        break;
+    case Toetscode::Alt:
+        adm.AltIngedrukt = 1;
+        break;
+    default:
+        break;
+    }
+}
+
+void frmNamen::Form_KeyPress(int& KeyAscii)
+{
+    // The boxes refuse a character at their width and replace the next one
+    // in type-over mode themselves.
+    if (KeyAscii == Toetscode::Enter)
+        KeyAscii = 0;
+}
+
+void frmNamen::Form_KeyUp(int& KeyCode, int& Shift)
+{
+    if (KeyCode == Toetscode::Alt)
+        adm.AltIngedrukt = 0;
+    else if (adm.AltIngedrukt == 1 && !(Shift & AltMask))
+        adm.AltIngedrukt = 0;
+    if (adm.AltIngedrukt == 1)
+        return;
+    if (auto* vak = qobject_cast<VasteBreedteInvoer*>(ActieveControl())) {
+        // Fitted here, before the store, so that the store sees the width.
+        const int breedte = Opvulbreedte(ActieveNaam());
+        const std::string t = vak->Tekst();
+        if (breedte > 0 && static_cast<int>(t.size()) != breedte) {
+            const int caret = vak->SelStart();
+            vak->ZetTekst(Pas(t, static_cast<std::size_t>(breedte)));
+            vak->ZetSelStart(caret);
+        }
+    }
+    BewaarVelden(0);
+}
+
+void frmNamen::VerplaatsFocus(int veld, int toets)
+{
+    const bool verder = toets == Toetscode::Enter || toets == Toetscode::Neer;
+    if (veld >= 1 && veld <= 11) {
+        static constexpr int Geen = 0;
+        int doel = Geen;
+        if (verder && veld < 11)
+            doel = veld + 1;
+        else if (toets == Toetscode::Op && veld > 1)
+            doel = veld - 1;
+        if (doel != Geen)
+            FocusOp(findChild<VasteBreedteInvoer*>(QLatin1String(Kopvelden[doel].naam)));
+        return;
+    }
+    if (veld != 12)
+        return;
+    const int h = adm.HuidigeRij;
+    if (verder) {
+        if (h < AantalLeerlingen)
+            vsbScroll->setValue(h + 1);
+    } else if (toets == Toetscode::Op) {
+        if (h >= 2)
+            vsbScroll->setValue(h - 1);
+    } else if (toets == Toetscode::PgUp) {
+        vsbScroll->setValue(h - 8 < 2 ? 1 : h - 8);
+    } else if (toets == Toetscode::PgDn) {
+        vsbScroll->setValue(h + 8 >= AantalLeerlingen ? AantalLeerlingen : h + 8);
+    }
+}
+
+void frmNamen::vsbScroll_Change()
+{
+    // What the boxes hold goes to the slots they show before the window moves.
+    BewaarVelden(0);
+    const int v = vsbScroll->value();
+    if (v >= adm.EersteRij && v <= adm.LaatsteRij) {
+        adm.HuidigeRij = v;
+    } else if (v >= 1 && v < adm.EersteRij) {
+        adm.EersteRij = v;
+        adm.LaatsteRij = v + 7;
+        adm.HuidigeRij = v;
+    } else if (v > adm.LaatsteRij && v <= AantalLeerlingen) {
+        adm.LaatsteRij = v;
+        adm.EersteRij = v - 7;
+        adm.HuidigeRij = v;
+    }
+    // Redrawn before the focus follows, so that the box that gets it
+    // remembers the text of the pupil it now shows.
+    Afdrukken(0);
+    FocusOpHuidigeRegel();
+}
+
+void frmNamen::lblNummer_Click(int Index)
+{
+    BewaarVelden(0);
+    adm.HuidigeRij = adm.EersteRij + Index - 1;
+    if (vsbScroll->value() != adm.HuidigeRij)
+        vsbScroll->setValue(adm.HuidigeRij);
+    Afdrukken(1);
+    FocusOpHuidigeRegel();
+}
+
+// ---- Activation and closing ---------------------------------------------------
+
+void frmNamen::LogoTonen()
+{
+    logo_ = std::make_unique<frmHarvemoLogo>();
+    adm.LogoGetoond = 1;
+    logo_->ToonEnWacht(0);  // shown, and painted once
+    // The wait blocks the window, as intended: what is typed meanwhile runs afterwards.
+    if (LogoWachttijd > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(LogoWachttijd));
+    LogoSluiten();
+}
+
+void frmNamen::LogoSluiten()
+{
+    if (logo_) {
+        logo_->close();
+        logo_.reset();
+    }
+}
+
+void frmNamen::Form_Activate()
+{
+    FocusNaActiveren = 1;
+    if (adm.LogoGetoond == 0)
+        LogoTonen();
+    else if (adm.LogoGetoond == 1)
+        LogoSluiten();
+    mnuNamenlijst->setEnabled(false);
+    Toolbar().ZetIngedrukt(12, true);
+    TrimLabel->ZetTekst("Namenlijst");
+    ToonInsertModus(*lblInsert, adm.InsertModus);
+    Afdrukken(1);
+    if (vsbScroll->value() != adm.HuidigeRij)
+        vsbScroll->setValue(adm.HuidigeRij);
+    FocusOpHuidigeRegel();
+}
+
+void frmNamen::Form_Unload(int& Cancel)
+{
+    LogoSluiten();
+    if (adm.Scherm != SchermNamen)
+        return;
+    ControleerWijziging();
+    BewaarVelden(0);
+    (void)Cancel;
+    try {
+        InstellingenBewaren(adm, adm.StartMap);
+    } catch (...) {
+    }
+    std::error_code fout;
+    std::filesystem::current_path(adm.StartMap, fout);
+}
+
+void frmNamen::ShowAboutBox()
+{
+    frmAbout about(this);
+    Modaal(about);
+}
+
+// ---- Commands -----------------------------------------------------------------
+
+void frmNamen::Invoervastlegging(Opdrachtbron bron)
+{
+    ControleerWijziging();
+    BewaarVelden(bron == Opdrachtbron::Menu ? 1 : 0);
+}
+
+void frmNamen::Menu_Click(QMenu* menu)
+{
+    if (menu == mnuBewerken)
+        mnuKolom_Plakken_uit_Excel->setEnabled(false);
+}
+
+void frmNamen::Toolbar_ButtonClick(const QString& key)
+{
+    if (key == QLatin1String("ZOEK"))
+        mnuZoeken_Click();
+}
+
+void frmNamen::mnuSorteren_Click(int volgorde)
+{
+    NamenSorteren(adm, static_cast<Namensortering>(volgorde));
+    Afdrukken(1);
+    adm.Gewijzigd = 1;
+}
+
+void frmNamen::mnuZoeken_Click()
+{
+    frmZoeken zoeken(adm, omgeving, this);
+    Modaal(zoeken);
+    Afdrukken(1);
+}
+
+void frmNamen::mnuLeerlingVerwijderen_Click()
+{
+    frmLeerlingVerwijderen verwijderen(adm, omgeving, this);
+    Modaal(verwijderen);
+    Afdrukken(1);
+    adm.Gewijzigd = 1;
+}

@@ -1,0 +1,135 @@
+#pragma once
+// The names list (view 6), the window the program starts in: the header of
+// the grade file in eleven entry boxes and the pupil fields of eight slots
+// (the row window EersteRij..LaatsteRij) in a grid of seven boxes a row,
+// scrolled over the 36 slots; the menu bar and toolbar of the views.
+//
+// Every edit is stored for the slot its box shows: at each key release the
+// box being edited goes into the data set, and moving the row window first
+// stores what the boxes hold. A store that changes what is stored sets
+// Gewijzigd.
+//
+// Control arrays are indexed from 1 by screen line, as the handlers name
+// them: txtNaam[i] shows slot EersteRij + i - 1. The opener shows the window.
+
+#include "platform/Venster.h"
+
+#include <array>
+#include <memory>
+
+class Etiket;
+class Focusvak;
+class frmHarvemoLogo;
+class QAction;
+class QMenu;
+class QScrollBar;
+class VasteBreedteInvoer;
+
+class frmNamen : public Venster {
+    Q_OBJECT
+public:
+    frmNamen(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr);
+    ~frmNamen() override;
+
+    // How long the logo stays on the first activation of the run, in ms.
+    int LogoWachttijd = 2000;
+
+    // ---- Controls ----
+    VasteBreedteInvoer *txtKlas, *txtVak, *txtDeelvak, *txtNiveau1, *txtNiveau2;
+    VasteBreedteInvoer *txtSchool, *txtCursus, *txtDocent, *txtDocPersNr, *txtKlsMentor, *txtMntPersNr;
+    std::array<Etiket*, 9> lblNummer{};
+    std::array<VasteBreedteInvoer*, 9> txtNaam{}, txtVoornaam{}, txtLrlPersNr{}, txtGeslacht{}, txtBasisGroep{},
+        txtKenmerk{}, txtMentor{};
+    QScrollBar* vsbScroll;  // current pupil, 1..36
+    Focusvak* StartFocus;
+    Etiket* TrimLabel;
+    Etiket* lblInsert;
+    Etiket* Label15;  // the grade file's full path
+
+    // The logo window of the first activation, while it exists.
+    frmHarvemoLogo* Logo() const { return logo_.get(); }
+
+    // ---- Menu bar ----
+    QMenu *mnuTrimMenu, *mnuBewerken, *mnuLijsten, *mnuSorteren, *mnuAfdrukken, *mnuHelp;
+    QAction *mnuNieuwBestand, *mnuBestandLaden, *mnuBestandOpslaan, *mnuBestandOpslaanAls;
+    QAction *mnuLeerlingImporteren, *mnuAnderCijferbestand, *mnuStoppen;
+    QAction *mnuKolom_Plakken_uit_Excel, *mnuAchternamen_Plakken, *mnuVoornamen_Plakken;
+    QAction *mnuKlas, *mnuVak, *mnuDeelvak, *mnuNiveau1, *mnuNiveau2;
+    QAction *mnuSchool, *mnuCursus, *mnuDocent, *mnuDocPersNr, *mnuKlsMentor, *mnuMntPersNr;
+    QAction *mnuAchternaam, *mnuRoepnaam, *mnuPersoonsnummer, *mnuGeslacht, *mnuBasisgroep, *mnuKenmerk,
+        *mnuMentor;
+    QAction *mnuZoeken, *mnuLeerlingVerwijderen;
+    QAction *mnuNamenlijst, *mnuTrimester1, *mnuTrimester2, *mnuTrimester3, *mnuRapportenlijst, *mnuJaaroverzicht;
+    QAction *mnuSortAchternaam, *mnuSortBasisgroep, *mnuSortKenmerk, *mnuSortMentor;
+    QAction* mnuNamenlijstAfdrukken;
+    QAction* mnuInfo;
+
+    // ---- Screen ----
+    // Screen line of a slot.
+    int SchermRij(int leerling) const { return leerling - adm.EersteRij + 1; }
+
+    // The screen fill: 1 also the header boxes, any other value the grid and
+    // the file name only.
+    void Afdrukken(int mode);
+
+    // Stores every header box and the current pupil's seven boxes; mode 1
+    // then redraws everything.
+    void BewaarVelden(int mode);
+
+    void ShowAboutBox();
+
+    // ---- Window handlers ----
+    void Form_Activate() override;
+    void Form_KeyDown(int& KeyCode, int& Shift) override;
+    void Form_KeyPress(int& KeyAscii) override;
+    void Form_KeyUp(int& KeyCode, int& Shift) override;
+    void Form_Unload(int& Cancel) override;
+    void Invoervastlegging(Opdrachtbron bron) override;
+    void Menu_Click(QMenu* menu) override;
+    void Toolbar_ButtonClick(const QString& key) override;
+
+    // ---- Navigation ----
+    // Moves the focus for a navigation key pressed in the box with that
+    // field number (1..11 the header boxes, 12 the grid and StartFocus).
+    void VerplaatsFocus(int veld, int toets);
+    void vsbScroll_Change();
+    void lblNummer_Click(int Index);
+
+    // ---- Menu commands ----
+    void mnuZoeken_Click();
+    void mnuLeerlingVerwijderen_Click();
+    // 0 surname, 1 base group, 2 characteristic, 3 mentor (Namensortering).
+    void mnuSorteren_Click(int volgorde);
+
+private:
+    void MaakBesturingen();
+    void MaakMenus();
+    void MaakWerkbalk();
+
+    // The grid boxes of one column, 1 Naam .. 7 Mentor.
+    std::array<VasteBreedteInvoer*, 9>& Kolom(int kolom);
+    // What a grid box is: its column (1..7) and line, or column 0.
+    struct Plaats {
+        int kolom = 0;
+        int regel = 0;
+    };
+    Plaats Rasterplaats(const QWidget* control) const;
+
+    // Stores a grid box into the slot its line shows; true when that changed
+    // what was stored.
+    bool VakOpslaan(int kolom, int regel);
+    void Rastervak_GotFocus(int kolom, int regel);
+    void Rastervak_LostFocus(int kolom, int regel);
+    void Kopvak_GotFocus(VasteBreedteInvoer* vak);
+    void Kopvak_LostFocus(VasteBreedteInvoer* vak);
+    // The grid box of the active column on the current pupil's line gets the
+    // focus, when the active control is a grid box.
+    void FocusOpHuidigeRegel();
+    void FocusOp(VasteBreedteInvoer* vak);
+
+    void LogoTonen();
+    void LogoSluiten();
+
+    std::unique_ptr<frmHarvemoLogo> logo_;
+    std::array<int, 9> getoond_{};  // the slot each screen line shows
+};
