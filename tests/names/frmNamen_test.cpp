@@ -295,7 +295,12 @@ struct Stap {
 
 void PrintTo(const Stap& s, std::ostream* os)
 {
-    *os << "rows " << s.eerste << "-" << s.eerste + 7 << ", pupil " << s.huidig << ", key " << QTest::toString(s.toets);
+    const char* toets = s.toets == Qt::Key_Down     ? "Down"
+                        : s.toets == Qt::Key_Up       ? "Up"
+                        : s.toets == Qt::Key_PageUp   ? "PgUp"
+                        : s.toets == Qt::Key_PageDown ? "PgDn"
+                                                      : "Enter";
+    *os << "rows " << s.eerste << "-" << s.eerste + 7 << ", pupil " << s.huidig << ", " << toets;
 }
 
 class Bladeren : public Namenlijst, public ::testing::WithParamInterface<Stap> {};
