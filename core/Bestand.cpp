@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -79,36 +80,26 @@ std::vector<std::string> LeesRegels(const std::string& pad, std::size_t maxRegel
     std::ifstream in(pad, std::ios::binary);
     if (!in)
         SysteemFout(errno ? errno : ENOENT, pad);
-
-    std::vector<std::string> regels;
-    std::string regel;
-    char c;
-    bool open = false;  // a last line without its line end still counts
-    while (in.get(c)) {
-        if (c == '\n') {
-            if (!regel.empty() && regel.back() == '\r')
-                regel.pop_back();
-            regels.push_back(std::move(regel));
-            regel.clear();
-            open = false;
-            continue;
-        }
-        if (c == '\0')
-            throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
-        regel += c;
-        open = true;
-        if (regel.size() > maxRegel + 1)
-            throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
-    }
+    const std::string inhoud((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         SysteemFout(EIO, pad);
-    if (open) {
-        if (!regel.empty() && regel.back() == '\r')
-            regel.pop_back();
-        regels.push_back(std::move(regel));
-    }
-    for (const auto& r : regels)
-        if (r.size() > maxRegel)
+    if (inhoud.find('\0') != std::string::npos)
+        throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
+
+    std::vector<std::string> regels;
+    std::size_t begin = 0;
+    while (begin < inhoud.size()) {
+        auto eind = inhoud.find('\n', begin);
+        const bool open = eind == std::string::npos;  // a last line without its line end still counts
+        if (open)
+            eind = inhoud.size();
+        std::size_t lengte = eind - begin;
+        if (lengte > 0 && inhoud[eind - 1] == '\r')
+            --lengte;
+        if (lengte > maxRegel)
             throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
+        regels.emplace_back(inhoud, begin, lengte);
+        begin = open ? eind : eind + 1;
+    }
     return regels;
 }

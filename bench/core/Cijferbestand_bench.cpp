@@ -1,0 +1,94 @@
+#include "core/Cijferbestand.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A full class: 36 pupils with grades in every column of both levels and
+// every statistic filled.
+AdmMain VolleKlas()
+{
+    AdmMain a;
+    a.School = "Sint-Ignatius Coll\xE9ge";
+    a.Klas = "3A    ";
+    a.Vak = "wisk  ";
+    for (int p = 1; p <= 36; ++p) {
+        a.Achternaam(p) = "Jans\xEBn " + std::to_string(p);
+        a.Roepnaam(p) = "Zo\xEB";
+        a.Adres(p) = "Kerkstraat " + std::to_string(p);
+        for (int c = 1; c <= 48; ++c)
+            for (int l = 1; l <= 2; ++l)
+                a.Cijfer(p, c, l) = std::to_string((p + c) % 9 + 1) + ".5";
+        for (int r = 1; r <= 4; ++r)
+            for (int l = 1; l <= 2; ++l) {
+                a.RapportTxt(p, r, l) = "6.8";
+                a.Rapport(p, r, l) = 6.8125 + p / 100.0;
+            }
+        for (int l = 1; l <= 2; ++l) {
+            for (int t = 1; t <= 3; ++t) {
+                a.TrGemTxt(p, t, l) = "6.45";
+                a.TrGem(p, t, l) = 6.453 + t;
+                a.SomGewicht(p, t, l) = 16;
+            }
+            a.JrGem(p, l) = 7.123456789;
+            a.EindGem(p, l) = 7.1;
+        }
+    }
+    for (int c = 1; c <= 48; ++c)
+        for (int l = 1; l <= 2; ++l) {
+            a.KolomSoort(c, l) = "proefwerk hoofdstuk " + std::to_string(c);
+            a.KolomGewicht(c, l) = "2";
+            a.GewichtWaarde(c, l) = 2;
+            a.KlGem(c, l) = 6.4375;
+            a.KlAantal(c, l) = 36;
+            a.KlSpr(c, l) = 1.2345678901234;
+        }
+    return a;
+}
+
+struct Bestand {
+    Bestand()
+    {
+        pad = (fs::temp_directory_path() / ("cijferbestand_bench_" + std::to_string(::getpid()) + ".vlk")).string();
+        AdmMain a = VolleKlas();
+        CijferbestandOpslaan(a, pad);
+    }
+    ~Bestand() { fs::remove(pad); }
+    std::string pad;
+};
+
+void BM_CijferbestandLaden(benchmark::State& state)
+{
+    Bestand b;
+    AdmMain a;
+    for (auto _ : state) {
+        CijferbestandLaden(a, b.pad);
+        benchmark::DoNotOptimize(a.Cijfer(36, 48, 2));
+    }
+}
+BENCHMARK(BM_CijferbestandLaden);
+
+void BM_CijferbestandOpslaan(benchmark::State& state)
+{
+    Bestand b;
+    AdmMain a = VolleKlas();
+    for (auto _ : state)
+        CijferbestandOpslaan(a, b.pad);
+}
+BENCHMARK(BM_CijferbestandOpslaan);
+
+// The writer's bytes alone, without the file system.
+void BM_CijferbestandTekst(benchmark::State& state)
+{
+    const AdmMain a = VolleKlas();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CijferbestandTekst(a));
+}
+BENCHMARK(BM_CijferbestandTekst);
+
+}  // namespace

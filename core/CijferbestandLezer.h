@@ -1,0 +1,63 @@
+#pragma once
+// Reading helpers shared by the two grade-file readers: a cursor over the
+// file's lines that refuses what does not belong, and the range checks of the
+// values that select or index something.
+
+#include "core/AdmMain.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class Regellezer {
+public:
+    Regellezer(const std::vector<std::string>& regels, std::string pad) : regels_(regels), pad_(std::move(pad)) {}
+
+    bool einde() const { return i_ >= regels_.size(); }
+
+    // True when lines 1 to 4 are exactly this long.
+    bool kopLengtes(std::size_t a, std::size_t b, std::size_t c, std::size_t d) const;
+
+    // The next line; past the end error 62.
+    const std::string& regel();
+    void overslaan(std::size_t n);
+
+    // A line that holds one number and nothing else (a comma read as a point);
+    // a number that is not finite reads as -1. Otherwise error 13.
+    double getal();
+
+    // A number rounded to a 16-bit integer, halves to the even neighbour;
+    // error 6 when it does not fit.
+    int geheel();
+
+    // The line split at blanks and commas into exactly `aantal` 16-bit integers.
+    std::vector<int> gehelen(std::size_t aantal);
+
+    [[noreturn]] void fout(int code, const char* omschrijving) const;
+
+private:
+    double getalUit(std::string_view tekst) const;
+    int geheelUit(double x) const;
+
+    const std::vector<std::string>& regels_;
+    std::string pad_;
+    std::size_t i_ = 0;
+};
+
+inline constexpr std::size_t MaxRegel = 4096;  // longer than any line a grade file holds
+
+// Reads the whole file and hands its lines to `lees` with a new data set that
+// keeps the caller's settings, folders and dialog state; only when that read
+// all of it does the result replace the caller's data set. On any error the
+// caller's data set becomes a new, empty one and the error is raised.
+void CijferbestandInlezen(AdmMain& adm, const std::string& pad, void (*lees)(AdmMain&, Regellezer&));
+
+// Display state read from a file: the view, the row window with its current
+// row, the column window with its current column and the level, each group
+// put back to its start-up value when it does not form a valid state.
+void SchermstandControleren(AdmMain& adm);
+
+// Report options and counts read from a file, out of range to their new-file value.
+void RapportOptiesControleren(AdmMain& adm);
+int AantalControleren(int n);

@@ -1,0 +1,231 @@
+#include "platform/Printer.h"
+
+#include "core/Cp1252.h"
+
+#include <QFile>
+#include <QGlyphRun>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRawFont>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+namespace {
+
+QColor Kleur(std::uint32_t c)  // &HBBGGRR
+{
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+}
+
+QString NaarQString(std::string_view s)
+{
+    QString r;
+    r.reserve(static_cast<qsizetype>(s.size()));
+    for (unsigned char c : s)
+        r.append(QChar(static_cast<char16_t>(Cp1252NaarUnicode(c))));
+    return r;
+}
+
+struct BewaarStand {
+    QPainter& p;
+    explicit BewaarStand(QPainter& q) : p(q) { p.save(); }
+    ~BewaarStand() { p.restore(); }
+};
+
+bool GeenPrinter(const QPrinter& p)
+{
+    if (p.outputFormat() == QPrinter::PdfFormat)
+        return p.outputFileName().isEmpty();
+    return !p.isValid() || p.printerName().isEmpty();
+}
+
+// Draws the pages; on any failure the job is aborted, the painter closed
+// and a PDF that was being written removed.
+Afdrukuitkomst Tekenen(QPrinter& printer, const Paginamodel& model)
+{
+    printer.setDocName(QStringLiteral("Morvaldiek"));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return {Afdrukstatus::Mislukt, "Printer error: the printer could not start the document", 0};
+
+    const auto& paginas = model.Paginas();
+    std::string fout;
+    int gedrukt = 0;
+    try {
+        for (std::size_t i = 0; i < paginas.size(); ++i) {
+            if (i > 0 && !printer.newPage())
+                throw std::runtime_error("Printer error: page " + std::to_string(i + 1) + " could not be started");
+            PaginaTekenen(painter, paginas[i]);
+            ++gedrukt;
+        }
+    } catch (const std::exception& e) {
+        fout = e.what();
+    }
+    if (fout.empty() && !painter.end())
+        fout = "Printer error: the document could not be finished";
+    if (!fout.empty()) {
+        printer.abort();
+        if (painter.isActive())
+            painter.end();
+        if (printer.outputFormat() == QPrinter::PdfFormat)
+            QFile::remove(printer.outputFileName());
+        return {Afdrukstatus::Mislukt, fout + "; the print was cancelled", 0};
+    }
+    return {Afdrukstatus::Gedrukt, {}, gedrukt};
+}
+
+}  // namespace
+
+Printerkeuze PrinterDialoog(QWidget* ouder)
+{
+    return [ouder](QPrinter& printer) {
+        printer.setCopyCount(1);
+        QPrintDialog d(&printer, ouder);
+        // No selection and no page range: a list is printed whole.
+        d.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                     QAbstractPrintDialog::PrintCollateCopies);
+        return d.exec() == QDialog::Accepted;
+    };
+}
+
+Papier Afdrukvlak(const QPrinter& printer)
+{
+    const QRectF r = printer.pageRect(QPrinter::Point);
+    return {r.width() * TwipsPerPunt, r.height() * TwipsPerPunt};
+}
+
+Afdrukuitkomst Afdrukken(QPrinter& printer, const Paginabouwer& bouw, const Printerkeuze& keuze)
+{
+    if (keuze && !keuze(printer))
+        return {Afdrukstatus::Geannuleerd, {}, 0};
+
+    std::optional<Paginamodel> model;
+    try {
+        model.emplace(bouw(Afdrukvlak(printer)));
+    } catch (const std::exception& e) {
+        return {Afdrukstatus::Mislukt, e.what(), 0};
+    }
+    if (model->Paginas().empty())
+        return {Afdrukstatus::NietsTeDrukken, {}, 0};
+    if (GeenPrinter(printer))
+        return {Afdrukstatus::Mislukt, "No printer is installed", 0};
+    return Tekenen(printer, *model);
+}
+
+Afdrukuitkomst Afdrukken(const Paginabouwer& bouw, const Printerkeuze& keuze)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    return Afdrukken(printer, bouw, keuze);
+}
+
+Afdrukuitkomst AfdrukkenNaarPdf(const QString& pad, const Paginabouwer& bouw)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pad);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    Afdrukuitkomst u = Afdrukken(printer, bouw);
+    if (u.status != Afdrukstatus::Gedrukt)
+        return u;
+
+    // The PDF writer does not report a failed write; a complete file ends in its trailer.
+    QFile f(pad);
+    bool heel = false;
+    if (f.open(QIODevice::ReadOnly) && f.size() > 16) {
+        f.seek(f.size() - 16);
+        heel = f.read(16).contains("%%EOF");
+    }
+    f.close();
+    if (!heel) {
+        QFile::remove(pad);
+        return {Afdrukstatus::Mislukt, "Printer error: the file " + pad.toStdString() + " could not be written", 0};
+    }
+    return u;
+}
+
+QFont PrinterLettertype(const Lettertype& f)
+{
+    QFont q(f.Name == "Courier New" ? QStringLiteral("Liberation Mono") : QString::fromStdString(f.Name));
+    if (f.Name == "Courier New")
+        q.setStyleHint(QFont::TypeWriter);
+    q.setPointSizeF(f.Size);
+    q.setBold(f.Bold);
+    q.setItalic(f.Italic);
+    q.setUnderline(f.Underline);
+    q.setStrikeOut(f.Strikethrough);
+    return q;
+}
+
+void PaginaTekenen(QPainter& painter, const Pagina& pagina)
+{
+    const QPaintDevice* d = painter.device();
+    const double dpiX = d->logicalDpiX(), dpiY = d->logicalDpiY();
+    const double sx = dpiX / TwipsPerInch, sy = dpiY / TwipsPerInch;
+    BewaarStand stand(painter);
+
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen;
+    pen.setWidthF(std::max(1.0, dpiX / 200.0));
+    pen.setCapStyle(Qt::SquareCap);
+    for (const Lijn& l : pagina.Lijnen) {
+        pen.setColor(Kleur(l.Kleur));
+        painter.setPen(pen);
+        painter.drawLine(QPointF(l.X1 * sx, l.Y1 * sy), QPointF(l.X2 * sx, l.Y2 * sy));
+    }
+
+    // Every character stands in its own cell of the model's fixed pitch, so
+    // the text keeps to the rules whatever the device rounds.
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    std::vector<std::pair<Lettertype, QRawFont>> fonts;
+    for (const Tekstdeel& t : pagina.Teksten) {
+        auto it = std::find_if(fonts.begin(), fonts.end(), [&](const auto& f) { return f.first == t.Font; });
+        if (it == fonts.end()) {
+            QRawFont rf = QRawFont::fromFont(PrinterLettertype(t.Font));
+            if (!rf.isValid())
+                throw std::runtime_error("Printer error: font " + t.Font.Name + " is not available");
+            rf.setPixelSize(t.Font.Size * dpiY / 72.0);
+            fonts.emplace_back(t.Font, rf);
+            it = fonts.end() - 1;
+        }
+        const QRawFont& rf = it->second;
+        const QString s = NaarQString(t.Tekst);
+        const QList<quint32> glyphs = rf.glyphIndexesForString(s);
+        const double stap = Tekenbreedte(t.Font.Size) * sx;
+        QList<QPointF> plaatsen;
+        plaatsen.reserve(glyphs.size());
+        for (qsizetype i = 0; i < glyphs.size(); ++i)
+            plaatsen.append(QPointF(static_cast<double>(i) * stap, 0));
+        QGlyphRun run;
+        run.setRawFont(rf);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(plaatsen);
+        run.setUnderline(t.Font.Underline);
+        run.setStrikeOut(t.Font.Strikethrough);
+        painter.setPen(Kleur(t.Kleur));
+        const double basislijn = (t.Y + StijghoogteEm * t.Font.Size * TwipsPerPunt) * sy;
+        painter.drawGlyphRun(QPointF(t.X * sx, basislijn), run);
+    }
+}
+
+QImage PaginaAfbeelding(const Paginamodel& model, int pagina, int dpi)
+{
+    const Pagina& p = model.Paginas().at(static_cast<std::size_t>(pagina));
+    const int b = static_cast<int>(std::ceil(model.ScaleWidth() / TwipsPerInch * dpi));
+    const int h = static_cast<int>(std::ceil(model.ScaleHeight() / TwipsPerInch * dpi));
+    QImage img(b, h, QImage::Format_RGB32);
+    const int dpm = static_cast<int>(std::lround(dpi / 0.0254));
+    img.setDotsPerMeterX(dpm);
+    img.setDotsPerMeterY(dpm);
+    img.fill(Qt::white);
+    QPainter painter(&img);
+    PaginaTekenen(painter, p);
+    return img;
+}
