@@ -1,7 +1,50 @@
+#include "app/EersteVenster.h"
+#include "core/AdmMain.h"
+#include "core/Bestandstype.h"
+#include "core/Cp1252.h"
+#include "core/Opstarten.h"
+#include "core/frmHarvemoLogo.h"
+
 #include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <memory>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+
+    // The whole argument text after the program name, as one path.
+    std::string argument;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1)
+            argument += ' ';
+        argument += argv[i];
+    }
+
+    AdmMain adm;
+    frmHarvemoLogo logo;
+    std::unique_ptr<EersteVenster> venster;
+
+    Opstartdiensten d;
+    d.ToonLogo = [&] { logo.ToonEnWacht(3000); };
+    d.RegistreerBestandstype = [] { RegistreerCijferbestand(); };
+    d.Scherm = [] {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        return s ? Schermformaat{s->size().width(), s->size().height()} : Schermformaat{};
+    };
+    d.Melding = [](const std::string& tekst, const std::string& titel, int) {
+        QMessageBox box(QMessageBox::Warning, QString::fromStdString(Cp1252NaarUtf8(titel)),
+                        QString::fromStdString(Cp1252NaarUtf8(tekst)), QMessageBox::Ok);
+        box.exec();
+    };
+    d.ToonEersteVenster = [&] {
+        venster = std::make_unique<EersteVenster>(adm);
+        venster->show();
+        logo.close();
+    };
+
+    Main(adm, argument, d);
+    return app.exec();
 }

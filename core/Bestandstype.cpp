@@ -1,0 +1,236 @@
+#include "core/Bestandstype.h"
+
+#include "core/AdmMain.h"
+#include "core/Bestand.h"
+#include "core/Tekst.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <pwd.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Naamdeel(std::string_view typeNaam)
+{
+    std::string r;
+    for (const char c : typeNaam) {
+        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+            r += c;
+        else if (c >= 'A' && c <= 'Z')
+            r += static_cast<char>(c - 'A' + 'a');
+        else if (!r.empty() && r.back() != '-')
+            r += '-';
+    }
+    while (!r.empty() && r.back() == '-')
+        r.pop_back();
+    return r;
+}
+
+std::string KleineLetters(std::string_view s)
+{
+    std::string r(s);
+    for (char& c : r)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return r;
+}
+
+std::string XmlTekst(std::string_view s)
+{
+    std::string r;
+    for (const char c : s) {
+        switch (c) {
+        case '&': r += "&amp;"; break;
+        case '<': r += "&lt;"; break;
+        case '>': r += "&gt;"; break;
+        case '"': r += "&quot;"; break;
+        default: r += c;
+        }
+    }
+    return r;
+}
+
+// A value in a desktop entry: backslashes and control characters escaped.
+std::string DesktopWaarde(std::string_view s)
+{
+    std::string r;
+    for (const char c : s) {
+        switch (c) {
+        case '\\': r += "\\\\"; break;
+        case '\n': r += "\\n"; break;
+        case '\r': r += "\\r"; break;
+        case '\t': r += "\\t"; break;
+        default: r += c;
+        }
+    }
+    return r;
+}
+
+std::string ZoekProgramma(const std::string& naam)
+{
+    const char* pad = std::getenv("PATH");
+    std::string_view rest = pad ? pad : "/usr/local/bin:/usr/bin:/bin";
+    while (true) {
+        const auto i = rest.find(':');
+        const std::string map(rest.substr(0, i));
+        if (!map.empty()) {
+            const auto kandidaat = PadSamenvoegen(map, naam);
+            if (::access(kandidaat.c_str(), X_OK) == 0)
+                return kandidaat;
+        }
+        if (i == std::string_view::npos)
+            return {};
+        rest.remove_prefix(i + 1);
+    }
+}
+
+// Runs a refresh tool quietly when it is installed. Start-up waits for it,
+// but never longer than a few seconds.
+void Vernieuw(const std::string& programma, const std::string& map)
+{
+    const auto pad = ZoekProgramma(programma);
+    if (pad.empty())
+        return;
+    posix_spawn_file_actions_t acties;
+    if (posix_spawn_file_actions_init(&acties) != 0)
+        return;
+    for (const int fd : {0, 1, 2})
+        posix_spawn_file_actions_addopen(&acties, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY, 0);
+    std::vector<std::string> woorden{pad, map};
+    std::vector<char*> argv;
+    for (auto& w : woorden)
+        argv.push_back(w.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const int fout = posix_spawn(&pid, pad.c_str(), &acties, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&acties);
+    if (fout != 0)
+        return;
+    const auto einde = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    int status = 0;
+    while (true) {
+        const pid_t r = ::waitpid(pid, &status, WNOHANG);
+        if (r == pid || (r < 0 && errno != EINTR))
+            return;
+        if (std::chrono::steady_clock::now() >= einde) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+bool Schrijf(const fs::path& pad, const std::string& inhoud)
+{
+    try {
+        std::error_code ec;
+        fs::create_directories(pad.parent_path(), ec);
+        SchrijfBestandVeilig(pad.string(), inhoud);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace
+
+std::string GebruikersDataMap()
+{
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && xdg[0] == '/')
+        return xdg;
+    std::string thuis;
+    if (const char* h = std::getenv("HOME"); h && h[0] == '/')
+        thuis = h;
+    else if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir && pw->pw_dir[0] == '/')
+        thuis = pw->pw_dir;
+    if (thuis.empty())
+        return {};
+    return PadSamenvoegen(thuis, ".local/share");
+}
+
+std::string ProgrammaPad()
+{
+    std::error_code ec;
+    const auto pad = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : pad.string();
+}
+
+std::string OpenOpdracht(const std::string& programma)
+{
+    std::string r = "\"";
+    for (const char c : programma) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            r += '\\';
+        if (c == '%')
+            r += '%';
+        r += c;
+    }
+    return r + "\" %f";
+}
+
+bool RegistreerBestandstype(const std::string& extensie, const std::string& opdracht, const std::string& pictogram,
+                            const std::string& typeNaam)
+{
+    const auto ext = Trim(extensie);
+    if (ext.empty() || ext.front() != '.')
+        return false;
+    const auto type = Trim(typeNaam);
+    const auto naam = Naamdeel(type);
+    const auto data = GebruikersDataMap();
+    if (naam.empty() || data.empty())
+        return false;
+    const std::string mimeType = "application/x-" + naam;
+
+    const fs::path mime = fs::path(data) / "mime";
+    std::string pakket = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                         "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                         "  <mime-type type=\"" + mimeType + "\">\n"
+                         "    <comment>" + XmlTekst(type) + "</comment>\n";
+    if (!Trim(pictogram).empty())
+        pakket += "    <generic-icon name=\"" + XmlTekst(Trim(pictogram)) + "\"/>\n";
+    pakket += "    <glob pattern=\"*" + XmlTekst(KleineLetters(ext)) + "\" case-sensitive=\"false\"/>\n"
+              "  </mime-type>\n"
+              "</mime-info>\n";
+    if (!Schrijf(mime / "packages" / (naam + ".xml"), pakket))
+        return false;
+
+    const fs::path toepassingen = fs::path(data) / "applications";
+    std::string entry = "[Desktop Entry]\n"
+                        "Type=Application\n"
+                        "Name=Morvaldiek\n"
+                        "Exec=" + DesktopWaarde(opdracht) + "\n";
+    if (!Trim(pictogram).empty())
+        entry += "Icon=" + DesktopWaarde(Trim(pictogram)) + "\n";
+    entry += "MimeType=" + mimeType + ";\n"
+             "NoDisplay=true\n"
+             "Terminal=false\n";
+    const bool gelukt = Schrijf(toepassingen / (naam + ".desktop"), entry);
+
+    Vernieuw("update-mime-database", mime.string());
+    if (gelukt)
+        Vernieuw("update-desktop-database", toepassingen.string());
+    return gelukt;
+}
+
+bool RegistreerCijferbestand()
+{
+    const auto programma = ProgrammaPad();
+    if (programma.empty())
+        return false;
+    return RegistreerBestandstype(".vlk", OpenOpdracht(programma), "x-office-spreadsheet", "ZRM Cijferbestand");
+}

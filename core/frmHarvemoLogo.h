@@ -1,0 +1,35 @@
+#pragma once
+// The start-up logo: the program's name, version and maker line over the
+// logo picture. A key press or a click on the picture closes it; how long it
+// stays is up to whoever shows it.
+
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+class frmHarvemoLogo : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmHarvemoLogo(QWidget* ouder = nullptr);
+
+    // Shows the window without waiting for it, lets it be painted, then keeps
+    // the event loop running for `wachttijdMs` milliseconds.
+    void ToonEnWacht(int wachttijdMs);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Image1;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+};
+
+// The logo picture, 480 x 280 pixels, drawn here rather than loaded.
+QPixmap LogoAfbeelding();
+
+// The maker's line of the logo and the about box.
+QString Makersregel();

@@ -1,0 +1,140 @@
+#include "core/Instellingen.h"
+
+#include "core/Bestand.h"
+#include "core/Fout.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Inhoud(const fs::path& pad)
+{
+    std::ifstream in(pad, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace
+
+class InstellingenTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        map = fs::temp_directory_path() / ("instellingen_test_" + std::to_string(::getpid()));
+        fs::create_directories(map);
+    }
+    void TearDown() override { fs::remove_all(map); }
+
+    void Schrijf(const std::string& inhoud) { SchrijfBestandVeilig((map / "KWELTA.DAT").string(), inhoud); }
+
+    fs::path map;
+};
+
+TEST_F(InstellingenTest, WritesNineLinesEndedByCrLf)
+{
+    AdmMain a;
+    a.School = "Het Lyceum";
+    a.Cursus = "2024-2025";
+    a.Docent = "J. de Vries";
+    a.DocentPersNr = "012345";
+    a.DocentCode = "VRI";
+    a.StartMap = "/start";
+    a.ReserveMap1 = "/r1";
+    a.ReserveMap2 = "/r2";
+    a.LaatsteMap = "/laatst";
+    InstellingenBewaren(a, map.string());
+    EXPECT_EQ(Inhoud(map / "KWELTA.DAT"), "Het Lyceum                    \r\n"
+                                          "2024-2025\r\n"
+                                          "J. de Vries\r\n"
+                                          "012345\r\n"
+                                          "VRI\r\n"
+                                          "/start\r\n"
+                                          "/r1\r\n"
+                                          "/r2\r\n"
+                                          "/laatst\r\n");
+}
+
+TEST_F(InstellingenTest, ReadsFitsTheFixedFieldsAndDropsLineSix)
+{
+    Schrijf("Een schoolnaam die langer is dan dertig tekens\r\n"
+            "2024\r\n"
+            "  Docent met blanks  \r\n"
+            "42\r\n"
+            "ABCD\r\n"
+            "/ergens/anders\r\n"
+            "/r1\r\n"
+            "/r2\r\n"
+            "/laatst\r\n");
+    AdmMain a;
+    a.StartMap = "/start";
+    InstellingenLezen(a, map.string());
+    EXPECT_EQ(a.School, "Een schoolnaam die langer is d");
+    EXPECT_EQ(a.Cursus, "2024     ");
+    EXPECT_EQ(a.Docent, "  Docent met blanks  ");  // the whole line, unfitted
+    EXPECT_EQ(a.DocentPersNr, "42");
+    EXPECT_EQ(a.DocentCode, "ABC");
+    EXPECT_EQ(a.StartMap, "/start");
+    EXPECT_EQ(a.ReserveMap1, "/r1");
+    EXPECT_EQ(a.ReserveMap2, "/r2");
+    EXPECT_EQ(a.LaatsteMap, "/laatst");
+}
+
+TEST_F(InstellingenTest, WrittenAndReadBackGivesTheSameFields)
+{
+    AdmMain a;
+    a.School = "St.-Jozef\xe9";  // Windows-1252 bytes pass unchanged
+    a.Docent = "Docent";
+    a.DocentCode = "DOC";
+    a.ReserveMap1 = "/een";
+    a.ReserveMap2 = "/twee";
+    a.LaatsteMap = "/drie";
+    InstellingenBewaren(a, map.string());
+    AdmMain b;
+    InstellingenLezen(b, map.string());
+    EXPECT_EQ(b.School, a.School);
+    EXPECT_EQ(b.Docent, a.Docent);
+    EXPECT_EQ(b.DocentPersNr, a.DocentPersNr);
+    EXPECT_EQ(b.DocentCode, a.DocentCode);
+    EXPECT_EQ(b.LaatsteMap, "/drie");
+}
+
+TEST_F(InstellingenTest, AShortOrMissingFileStoresNothing)
+{
+    AdmMain a;
+    a.School = "Oud";
+    a.LaatsteMap = "/oud";
+    EXPECT_THROW(InstellingenLezen(a, map.string()), Bestandsfout);  // no file yet
+    Schrijf("Nieuw\r\n2025\r\nDocent\r\n1\r\nNNN\r\n/s\r\n/r1\r\n/r2\r\n");  // eight lines
+    EXPECT_THROW(InstellingenLezen(a, map.string()), Bestandsfout);
+    EXPECT_THROW(InstellingenMappenLezen(a, map.string()), Bestandsfout);
+    EXPECT_EQ(a.School, Tekst<30>("Oud"));
+    EXPECT_EQ(a.DocentCode, "XXX");
+    EXPECT_EQ(a.ReserveMap1, "");
+    EXPECT_EQ(a.LaatsteMap, "/oud");
+}
+
+TEST_F(InstellingenTest, TheOpenDialogReadsOnlyTheFolders)
+{
+    Schrijf("School\r\n2025\r\nDocent\r\n1\r\nNNN\r\n/s\r\n/r1\r\n/r2\r\n/laatst\r\n");
+    AdmMain a;
+    a.School = "Uit het cijferbestand";
+    InstellingenMappenLezen(a, map.string());
+    EXPECT_EQ(a.School, Tekst<30>("Uit het cijferbestand"));
+    EXPECT_EQ(a.DocentCode, "XXX");
+    EXPECT_EQ(a.ReserveMap1, "/r1");
+    EXPECT_EQ(a.ReserveMap2, "/r2");
+    EXPECT_EQ(a.LaatsteMap, "/laatst");
+}
+
+TEST_F(InstellingenTest, AFolderThatCannotBeWrittenRaises)
+{
+    AdmMain a;
+    EXPECT_THROW(InstellingenBewaren(a, (map / "ontbreekt").string()), Bestandsfout);
+}
