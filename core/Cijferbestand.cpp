@@ -498,3 +498,18 @@ int CijferbestandVersie(const std::string& pad)
     }
     return som == 51 ? 2 : som == 47 ? 1 : 0;
 }
+
+void CijferbestandOpenen(AdmMain& adm, const std::string& pad)
+{
+    switch (CijferbestandVersie(pad)) {
+    case 2:
+        CijferbestandLaden(adm, pad);
+        break;
+    case 1:
+        OudCijferbestandLaden(adm, pad);
+        break;
+    default:
+        NieuwCijferbestand(adm);
+        throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
+    }
+}

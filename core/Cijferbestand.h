@@ -17,6 +17,10 @@ void CijferbestandLaden(AdmMain& adm, const std::string& pad);
 // Replaces the data set by a version 1 file.
 void OudCijferbestandLaden(AdmMain& adm, const std::string& pad);
 
+// Loads a current or an old file, by its version; any other file raises
+// error 54. All or nothing, as the two loaders.
+void CijferbestandOpenen(AdmMain& adm, const std::string& pad);
+
 // 2 for a current file, 1 for a version 1 file, 0 otherwise (also when unreadable).
 int CijferbestandVersie(const std::string& pad);
 

@@ -130,6 +130,24 @@ TEST_F(OpstartenTest, AGradeFileOnTheCommandLineIsLoadedAndNamed)
     EXPECT_EQ(stappen.back(), "venster");
 }
 
+TEST_F(OpstartenTest, AnOldGradeFileOnTheCommandLineIsLoadedToo)
+{
+    // The shortest old file: header, pupil records, display line and level names.
+    std::string f = std::string("Oude School") + std::string(15, ' ') + "\r\n2019-2020\r\n3B    \r\nWISK  \r\n"
+                    "A\r\nDocent\r\n000001\r\nMentor\r\n";
+    for (int p = 1; p <= 36; ++p)
+        for (int r = 0; r < 15; ++r)
+            f += (p == 1 && r == 0 ? "Aalders" : "") + std::string("\r\n");
+    f += "2 1 1 17 1 8 1\r\nHAVO  \r\nVWO   \r\n";
+    SchrijfBestandVeilig((map / "oud.vlk").string(), f);
+    AdmMain adm;
+    Main(adm, (map / "oud.vlk").string(), diensten);
+    EXPECT_EQ(adm.Bestandsnaam, (map / "oud.vlk").string());
+    EXPECT_EQ(adm.School, Tekst<30>("Oude School"));
+    EXPECT_EQ(adm.Achternaam(1), Tekst<30>("Aalders"));
+    EXPECT_EQ(adm.NiveauNaam(2), Tekst<6>("VWO"));
+}
+
 TEST_F(OpstartenTest, AFileThatIsNoGradeFileLeavesTheNewDataSet)
 {
     SchrijfInstellingen("Het Lyceum");

@@ -1,0 +1,167 @@
+#include "platform/VasteBreedteInvoer.h"
+
+#include "platform/Cp1252Qt.h"
+#include "platform/Kleuren.h"
+#include "platform/Omgeving.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace {
+
+// Keeps out what has no Windows-1252 byte, whichever way it arrives (typed
+// keys are refused before this, with a beep; a paste or a drop lands here).
+class Cp1252Bewaker : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& s, int&) const override
+    {
+        for (QChar c : s)
+            if (!InCp1252(c))
+                return Invalid;
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+bool TeltAlsFocuswissel(Qt::FocusReason reden)
+{
+    return reden != Qt::PopupFocusReason && reden != Qt::ActiveWindowFocusReason &&
+           reden != Qt::MenuBarFocusReason;
+}
+
+VasteBreedteInvoer::VasteBreedteInvoer(Omgeving& omgeving, const int& insertModus, Invoerregels regels,
+                                       QWidget* parent)
+    : QLineEdit(parent), omgeving_(omgeving), insertModus_(insertModus), regels_(regels)
+{
+    // Composed characters then arrive as key presses and meet the rules.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setValidator(new Cp1252Bewaker(this));
+    setMouseTracking(true);
+}
+
+std::string VasteBreedteInvoer::Tekst() const { return QStringNaarCp1252(text()); }
+
+void VasteBreedteInvoer::ZetTekst(std::string_view tekst)
+{
+    const QString t = Cp1252NaarQString(tekst);
+    if (t != text())
+        setText(t);
+    // A text set by the program puts the caret at the start, as the
+    // original boxes did (Qt would leave it at the end).
+    ZetSelStart(0);
+}
+
+int VasteBreedteInvoer::SelStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
+
+int VasteBreedteInvoer::SelLength() const { return hasSelectedText() ? static_cast<int>(selectedText().size()) : 0; }
+
+void VasteBreedteInvoer::ZetSelStart(int n)
+{
+    deselect();
+    setCursorPosition(std::clamp(n, 0, static_cast<int>(text().size())));
+}
+
+void VasteBreedteInvoer::ZetSelLength(int n)
+{
+    const int start = SelStart();
+    const int lengte = std::clamp(n, 0, static_cast<int>(text().size()) - start);
+    if (lengte == 0)
+        ZetSelStart(start);
+    else
+        setSelection(start, lengte);
+}
+
+void VasteBreedteInvoer::ZetAchtergrond(std::uint32_t vbKleur) { ::ZetAchtergrond(*this, vbKleur); }
+
+void VasteBreedteInvoer::ZetVoorgrond(std::uint32_t vbKleur) { ::ZetVoorgrond(*this, vbKleur); }
+
+Invoertoestand VasteBreedteInvoer::Toestand() const { return {Tekst(), SelStart(), SelLength()}; }
+
+void VasteBreedteInvoer::ZetToestand(const Invoertoestand& t)
+{
+    const Invoertoestand nu = Toestand();
+    if (t.tekst != nu.tekst)
+        setText(Cp1252NaarQString(t.tekst));
+    if (t.tekst != nu.tekst || t.selStart != nu.selStart || t.selLengte != nu.selLengte) {
+        ZetSelStart(t.selStart);
+        ZetSelLength(t.selLengte);
+    }
+}
+
+void VasteBreedteInvoer::ToetsNeer(int& keyCode, int& shift)
+{
+    Invoertoestand t = Toestand();
+    InvoerToetsNeer(regels_, t, keyCode, insertModus_);
+    ZetToestand(t);
+    emit KeyDown(keyCode, shift);
+}
+
+void VasteBreedteInvoer::ToetsTeken(int& keyAscii)
+{
+    Invoertoestand t = Toestand();
+    const bool geweigerd = InvoerTeken(regels_, t, keyAscii, insertModus_);
+    ZetToestand(t);
+    if (geweigerd) {
+        omgeving_.Piep();
+        return;
+    }
+    emit KeyPress(keyAscii);
+}
+
+void VasteBreedteInvoer::ToetsOp(int& keyCode, int& shift)
+{
+    Invoertoestand t = Toestand();
+    InvoerToetsOp(regels_, t);
+    ZetToestand(t);
+    emit KeyUp(keyCode, shift);
+}
+
+void VasteBreedteInvoer::focusInEvent(QFocusEvent* e)
+{
+    QLineEdit::focusInEvent(e);
+    if (TeltAlsFocuswissel(e->reason()))
+        emit GotFocus();
+}
+
+void VasteBreedteInvoer::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    if (TeltAlsFocuswissel(e->reason()))
+        emit LostFocus();
+}
+
+void VasteBreedteInvoer::mousePressEvent(QMouseEvent* e)
+{
+    QLineEdit::mousePressEvent(e);
+    ingedrukt_ = e->button() == Qt::LeftButton;
+}
+
+void VasteBreedteInvoer::mouseReleaseEvent(QMouseEvent* e)
+{
+    QLineEdit::mouseReleaseEvent(e);
+    const bool klik = ingedrukt_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    ingedrukt_ = false;
+    if (klik)
+        emit Click();
+}
+
+void VasteBreedteInvoer::mouseMoveEvent(QMouseEvent* e)
+{
+    QLineEdit::mouseMoveEvent(e);
+    emit MouseMove();
+}
+
+Focusvak::Focusvak(Omgeving& omgeving, const int& insertModus, QWidget* parent)
+    : VasteBreedteInvoer(omgeving, insertModus,
+                         {0, Typegrens::Geen, Loslaten::Niets, Overschrijven::BijToetsNeer}, parent)
+{
+    setFrame(false);
+    setFixedSize(0, 0);
+    setFocusPolicy(Qt::StrongFocus);
+    setContextMenuPolicy(Qt::NoContextMenu);
+}

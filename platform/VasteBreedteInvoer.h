@@ -1,0 +1,91 @@
+#pragma once
+// The entry box of every window: a text box holding Windows-1252 text with
+// the fixed-width rules (core/VasteBreedte.h), the events the windows'
+// handlers need (GotFocus, LostFocus, Click, MouseMove and the three key
+// steps) and the colours as the windows name them.
+//
+// The window's key preview (platform/Venster.h) runs the box's key steps
+// after its own handlers: for each key the window's KeyDown, then the box's
+// rules and its KeyDown signal, then the same for KeyPress and, when the key
+// is released, for KeyUp. A handler that zeroes the key code or character
+// keeps it from the box (and from its rules).
+
+#include "core/VasteBreedte.h"
+
+#include <QLineEdit>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class Omgeving;
+
+class VasteBreedteInvoer : public QLineEdit {
+    Q_OBJECT
+public:
+    // insertModus is read at every key (the data set's InsertModus).
+    VasteBreedteInvoer(Omgeving& omgeving, const int& insertModus, Invoerregels regels = {},
+                       QWidget* parent = nullptr);
+
+    std::string Tekst() const;  // Windows-1252
+    void ZetTekst(std::string_view tekst);  // the caret goes to the start
+
+    // Caret (start of the selection) and selection length, in characters.
+    int SelStart() const;
+    int SelLength() const;
+    void ZetSelStart(int n);   // clears the selection
+    void ZetSelLength(int n);  // selects from SelStart, as far as the text goes
+
+    const Invoerregels& Regels() const { return regels_; }
+    void ZetRegels(const Invoerregels& regels) { regels_ = regels; }
+
+    void ZetAchtergrond(std::uint32_t vbKleur);
+    void ZetVoorgrond(std::uint32_t vbKleur);
+
+    // Run by the window's key preview (and by the tests of a window).
+    void ToetsNeer(int& keyCode, int& shift);
+    void ToetsTeken(int& keyAscii);
+    void ToetsOp(int& keyCode, int& shift);
+
+    // Run by the window for a focus change it delivers itself.
+    void MeldGotFocus() { emit GotFocus(); }
+    void MeldLostFocus() { emit LostFocus(); }
+
+signals:
+    void GotFocus();
+    void LostFocus();
+    void Click();
+    void MouseMove();
+    void KeyDown(int& keyCode, int& shift);
+    void KeyPress(int& keyAscii);
+    void KeyUp(int& keyCode, int& shift);
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    Invoertoestand Toestand() const;
+    void ZetToestand(const Invoertoestand& t);
+
+    Omgeving& omgeving_;
+    const int& insertModus_;
+    Invoerregels regels_;
+    bool ingedrukt_ = false;
+};
+
+// The focus box (StartFocus, txtFocus): a text box that holds the focus
+// while showing nothing. It has no size, so it is on screen (Qt gives no
+// focus to a hidden widget) and invisible.
+class Focusvak : public VasteBreedteInvoer {
+    Q_OBJECT
+public:
+    Focusvak(Omgeving& omgeving, const int& insertModus, QWidget* parent = nullptr);
+};
+
+// Focus changes that are no focus change for the windows: a menu or popup
+// opening and closing, the window losing or regaining activation.
+bool TeltAlsFocuswissel(Qt::FocusReason reden);

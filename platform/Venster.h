@@ -1,0 +1,173 @@
+#pragma once
+// The base of every window: the view windows (Venster, with menu bar and
+// toolbar) and the modal windows (Dialoog). What they share (VensterBasis):
+//
+// - Key preview: every key reaches the window's Form_KeyDown, Form_KeyPress
+//   (for a key that types a character) and Form_KeyUp before the focused
+//   control; then the control's own steps (VasteBreedteInvoer::ToetsNeer ...).
+//   A handler swallows a key by setting KeyCode (or KeyAscii) to 0; zeroing
+//   KeyCode does not stop the KeyPress of the same key, as with the original
+//   toolkit. A changed KeyAscii or KeyCode is delivered to the control in
+//   place of the original key. Tab and Shift+Tab only move the focus.
+// - Focus: GotFocus and LostFocus of the boxes run at once, inside the focus
+//   change (ZetFocus returns after both); a menu or popup opening and the
+//   window losing or regaining activation are no focus change.
+// - Activation: Form_Activate runs after the program shows the window (once
+//   the handler that showed it has returned) and after every modal window it
+//   opened through Omgeving::Modaal has closed, not when the user comes back
+//   from another program. After Form_Activate the focused box's GotFocus
+//   runs, unless Form_Activate moved the focus itself.
+// - The entry state OudeTekst and FocusNaActiveren, and ControleerWijziging.
+//
+// Windows receive the data set and the environment in their constructor:
+//   frmX(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr)
+// and open each modal window with itself as the dialog's parent.
+
+#include "core/AdmMain.h"
+#include "platform/Omgeving.h"
+
+#include <QDialog>
+#include <QMainWindow>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QMenu;
+class VensterKern;
+class Werkbalk;
+
+class VensterBasis {
+public:
+    VensterBasis(QWidget& zelf, AdmMain& adm, Omgeving& omgeving);
+    virtual ~VensterBasis();
+    VensterBasis(const VensterBasis&) = delete;
+    VensterBasis& operator=(const VensterBasis&) = delete;
+
+    AdmMain& adm;
+    Omgeving& omgeving;
+
+    // The text of the focused box when it got the focus.
+    std::string OudeTekst;
+    // 1 from each activation until the window's handlers clear it.
+    int FocusNaActiveren = 0;
+
+    // The window's focused control (also while a menu is open or the window
+    // is not active); nullptr when none.
+    QWidget* ActieveControl() const;
+    // The name and control-array index given with ZetNaam ("" and 0 without).
+    QString ActieveNaam() const;
+    int ActieveIndex() const;
+
+    // Moves the focus; the old box's LostFocus and the new one's GotFocus have
+    // run when this returns (also when the window is not the active one).
+    // Focusing the focused control runs nothing.
+    void ZetFocus(QWidget* control);
+
+    // Gewijzigd := 1 when the focused control's text differs from OudeTekst;
+    // a control without text counts as unchanged.
+    void ControleerWijziging();
+
+    void Piep() { omgeving.Piep(); }
+    int Modaal(QDialog& dialoog) { return omgeving.Modaal(dialoog); }
+
+    // Run by Omgeving::Modaal when a modal window opened by this one closed.
+    void NaModaal();
+
+    // A shortcut of one of the window's menu items is about to run it.
+    virtual void BijSneltoets(QAction* item);
+
+    // The text of a text box (Windows-1252), none for other controls.
+    static std::optional<std::string> TekstVan(const QWidget* control);
+
+    // The window's handlers; empty here.
+    virtual void Form_KeyDown(int& KeyCode, int& Shift);
+    virtual void Form_KeyPress(int& KeyAscii);
+    virtual void Form_KeyUp(int& KeyCode, int& Shift);
+    virtual void Form_Activate();
+    // Closing the window (close box or Unload); Cancel := 1 keeps it open.
+    virtual void Form_Unload(int& Cancel);
+
+protected:
+    QWidget& Zelf() { return zelf_; }
+
+private:
+    friend class VensterKern;
+    friend class Venster;
+    friend class Dialoog;
+    void Activeren();
+
+    QWidget& zelf_;
+    std::unique_ptr<VensterKern> kern_;
+};
+
+// Gives a control the name and control-array index the handlers dispatch on.
+void ZetNaam(QWidget& control, const char* naam, int index = 0);
+QString Naam(const QWidget* control);
+int Index(const QWidget* control);
+
+// Where a command comes from that commits the box being edited first.
+enum class Opdrachtbron { Menu, Werkbalk };
+
+class Venster : public QMainWindow, public VensterBasis {
+    Q_OBJECT
+public:
+    Venster(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr);
+    ~Venster() override;
+
+    // A top-level menu of the menu bar. When `vastleggen` is set, opening it
+    // runs Invoervastlegging(Menu) and then Menu_Click(menu) before the menu
+    // drops down; so does the shortcut of any item in it, before the item runs.
+    QMenu* Hoofdmenu(const QString& titel, bool vastleggen = true);
+
+    // The client area below the menu bar, as the layouts measure it: the
+    // window's controls go here, placed in twips from its corner
+    // (platform/Opmaak.h). Do not replace the central widget.
+    QWidget& Vlak() { return *vlak_; }
+
+    // The toolbar (made on first use) across the top of Vlak(). A click runs
+    // Invoervastlegging(Werkbalk) and then Toolbar_ButtonClick(key).
+    Werkbalk& Toolbar();
+
+    // Closes the window as its close box does (Form_Unload may cancel).
+    bool Unload() { return close(); }
+
+    // Commit before a command: the changed-check and the commit of the active
+    // box (ControleerWijziging, then the window's InvoerVerwerken or its kin).
+    virtual void Invoervastlegging(Opdrachtbron bron);
+    // The top-level menu's own Click (Bewerken_Click ...), after the commit.
+    virtual void Menu_Click(QMenu* menu);
+    virtual void Toolbar_ButtonClick(const QString& key);
+
+    void BijSneltoets(QAction* item) override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* doel, QEvent* e) override;
+
+private:
+    void MenuOpent(QMenu* menu);
+
+    QWidget* vlak_;
+    Werkbalk* werkbalk_ = nullptr;
+    std::vector<QMenu*> vastleggendeMenus_;
+};
+
+// A modal window of the program. Enter and Esc are the window's own keys
+// (Form_KeyDown): Esc does not close it by itself, and Enter clicks nothing
+// but a focused button.
+class Dialoog : public QDialog, public VensterBasis {
+    Q_OBJECT
+public:
+    Dialoog(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr);
+    ~Dialoog() override;
+
+    // Unloads the window (Form_Unload may cancel); a modal run then ends.
+    bool Unload() { return close(); }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+};

@@ -1,0 +1,139 @@
+// The fixed-width entry rules, driven by real key events through the
+// window's key preview: the worked examples of the term sheet, the names
+// list, the report list and the year overview.
+#include "platform/VasteBreedteInvoer.h"
+
+#include "VensterTest.h"
+
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+using namespace VensterTest;
+
+namespace {
+
+// The boxes of the views.
+const Invoerregels Cijfer{3, Typegrens::OpBreedte, Loslaten::Opvullen, Overschrijven::BijToetsNeer};
+const Invoerregels Kop{39, Typegrens::VanafBreedte, Loslaten::Niets, Overschrijven::BijToetsNeer};
+const Invoerregels NamenKlas{6, Typegrens::OpBreedte, Loslaten::Opvullen, Overschrijven::BijTeken};
+const Invoerregels NamenAchternaam{30, Typegrens::OpBreedte, Loslaten::Opvullen, Overschrijven::BijTeken};
+const Invoerregels JaarAchternaam{22, Typegrens::OpBreedte, Loslaten::Afkappen, Overschrijven::BijToetsNeer, true};
+const Invoerregels JaarPostcode{7, Typegrens::OpBreedte, Loslaten::Afkappen, Overschrijven::BijToetsNeer, true, true};
+
+constexpr int Invoegen = 1;
+constexpr int Overtypen = 0;
+
+// A key: a character typed, or a Qt key (values from 0x01000000).
+using Toetsen = std::vector<int>;
+constexpr int BS = Qt::Key_Backspace;
+
+struct Geval {
+    const char* naam;
+    Invoerregels regels;
+    int insertModus;
+    std::string tekst;
+    int caret;
+    Toetsen toetsen;
+    std::string verwacht;
+    int caretNa;
+    int selectieNa;
+    int piepen;
+};
+
+const std::string Dertig = "Vermeulen-van den Heuvel-Smits";  // 30 characters
+const std::string Tweeentwintig = Dertig.substr(0, 22);
+const std::string Negenendertig(39, 'k');
+
+const Geval gevallen[] = {
+    // Term sheet grade cells (3 wide).
+    {"overtypen vervangt de 7", Cijfer, Overtypen, "7  ", 0, {'8'}, "8  ", 1, 0, 0},
+    {"overtypen op 3 piept", Cijfer, Overtypen, "7  ", 3, {'8'}, "7  ", 3, 0, 1},
+    {"invoegen duwt een blank eruit", Cijfer, Invoegen, "7  ", 1, {'5'}, "75 ", 2, 0, 0},
+    {"backspace op 3 wist", Cijfer, Invoegen, "7.5", 3, {BS}, "7. ", 2, 0, 0},
+    {"ander teken op 3 piept", Cijfer, Invoegen, "7.5", 3, {'1'}, "7.5", 3, 0, 1},
+    {"enter typt niets en piept niet", Cijfer, Invoegen, "7  ", 1, {Qt::Key_Return}, "7  ", 1, 0, 0},
+    {"pijl en delete overtypen niet", Cijfer, Overtypen, "7.5", 0, {Qt::Key_Right, Qt::Key_Delete}, "75 ", 1, 0, 0},
+    {"komma overtypt", Cijfer, Overtypen, "7.5", 1, {','}, "7,5", 2, 0, 0},
+    {"functietoets kiest een teken", Cijfer, Overtypen, "7.5", 0, {Qt::Key_F2}, "7.5", 0, 1, 0},
+    // Report boxes (3 wide): 7.5 with the caret at the start.
+    {"rapport overtypen", Cijfer, Overtypen, "7.5", 0, {'6'}, "6.5", 1, 0, 0},
+    {"rapport invoegen", Cijfer, Invoegen, "7.5", 0, {'6'}, "67.", 1, 0, 0},
+    // Header boxes (39): cut only when typed at 39 or beyond.
+    {"kop vol piept", Kop, Invoegen, Negenendertig, 39, {'x'}, Negenendertig, 39, 0, 1},
+    {"kop invoegen groeit", Kop, Invoegen, Negenendertig, 10, {'x'}, Negenendertig.substr(0, 10) + "x" + Negenendertig.substr(10), 11, 0, 0},
+    {"kop te lang wordt afgekapt", Kop, Invoegen, Negenendertig + "z", 40, {'y'}, Negenendertig, 39, 0, 1},
+    // Names list.
+    {"klas vol piept", NamenKlas, Invoegen, "ABCDEF", 6, {'x'}, "ABCDEF", 6, 0, 1},
+    {"achternaam invoegen verliest de laatste", NamenAchternaam, Invoegen, Dertig, 3, {'x'}, Dertig.substr(0, 3) + "x" + Dertig.substr(3, 26), 4, 0, 0},
+    {"overtypen op de laatste plaats", NamenKlas, Overtypen, "ABCDEF", 5, {'x'}, "ABCDEx", 6, 0, 0},
+    {"overtypen voorbij de laatste piept", NamenKlas, Overtypen, "ABCDEF", 6, {'x'}, "ABCDEF", 6, 0, 1},
+    // Year overview: Backspace counts at the limit, release cuts without padding.
+    {"jaar backspace op de grens piept", JaarAchternaam, Invoegen, Tweeentwintig, 22, {BS}, Tweeentwintig, 22, 0, 1},
+    {"jaar 23e teken piept", JaarAchternaam, Invoegen, Tweeentwintig, 22, {'x'}, Tweeentwintig, 22, 0, 1},
+    {"jaar loslaten kapt af", JaarAchternaam, Invoegen, Dertig, 0, {Qt::Key_End}, Tweeentwintig, 22, 0, 0},
+    {"jaar korte tekst blijft", JaarAchternaam, Invoegen, "Smit", 4, {'s'}, "Smits", 5, 0, 0},
+    {"postcode vol weigert overal", JaarPostcode, Overtypen, "1234 AB", 2, {'x'}, "1234 AB", 2, 1, 1},
+};
+
+void PrintTo(const Geval& g, std::ostream* os) { *os << g.naam; }
+
+class VasteBreedteTabel : public ::testing::TestWithParam<Geval> {};
+
+TEST_P(VasteBreedteTabel, Toetsen)
+{
+    const Geval& g = GetParam();
+    AdmMain adm;
+    TestOmgeving omgeving;
+    adm.InsertModus = g.insertModus;
+    Dialoog venster(adm, omgeving);
+    auto* vak = new VasteBreedteInvoer(omgeving, adm.InsertModus, g.regels, &venster);
+    vak->setGeometry(10, 10, 300, 24);
+    ASSERT_TRUE(Activeer(venster));
+    venster.ZetFocus(vak);
+    vak->ZetTekst(g.tekst);
+    vak->ZetSelStart(g.caret);
+
+    for (int t : g.toetsen) {
+        if (t >= 0x01000000)
+            Toets(venster, static_cast<Qt::Key>(t));
+        else
+            Typ(venster, QString(QChar(t)));
+    }
+
+    EXPECT_EQ(vak->Tekst(), g.verwacht);
+    EXPECT_EQ(vak->SelStart(), g.caretNa);
+    EXPECT_EQ(vak->SelLength(), g.selectieNa);
+    EXPECT_EQ(omgeving.piepen, g.piepen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Voorbeelden, VasteBreedteTabel, ::testing::ValuesIn(gevallen),
+                         [](const auto& info) {
+                             std::string n = info.param.naam;
+                             for (char& c : n)
+                                 if (c == ' ')
+                                     c = '_';
+                             return n;
+                         });
+
+// Text is Windows-1252 in the box's interface: a character with a byte of its
+// own is taken, one without is refused with a beep, and so is a paste of it.
+TEST(VasteBreedteInvoer, AlleenWindows1252)
+{
+    AdmMain adm;
+    TestOmgeving omgeving;
+    Dialoog venster(adm, omgeving);
+    auto* vak = new VasteBreedteInvoer(omgeving, adm.InsertModus, Kop, &venster);
+    ASSERT_TRUE(Activeer(venster));
+    venster.ZetFocus(vak);
+
+    Typ(venster, QStringLiteral("é€ł"));
+    EXPECT_EQ(vak->Tekst(), "\xE9\x80");
+    EXPECT_EQ(omgeving.piepen, 1);
+
+    vak->insert(QStringLiteral("ł"));
+    EXPECT_EQ(vak->Tekst(), "\xE9\x80");
+}
+
+}  // namespace
