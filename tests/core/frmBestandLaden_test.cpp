@@ -342,14 +342,14 @@ TEST_F(frmBestandLadenTest, AnImportTakesACurrentFileAndHandsOverToTheImportWind
         }
         EXPECT_TRUE(omgeving.dialogen.size() == 1u);
 
-        // Cancelled in the import window: the dialog stays open.
+        // Cancelled in the import window (opened by a double click): the dialog stays open.
         omgeving.Beantwoord([&](QDialog& v) {
             ++importvensters;
             KlikKnop(v, QStringLiteral("&Annuleren"));
         });
-        KlikItem(*d.lstBestandenLijst, Rij(*d.lstBestandenLijst, "beta"));
-        KlikKnop(d, QStringLiteral("&Openen"));
+        KlikItem(*d.lstBestandenLijst, Rij(*d.lstBestandenLijst, "beta"), true);
         EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(d.lstBestandenLijst->count(), 6);
         EXPECT_EQ(adm.DialoogAntwoord, AntwoordGeannuleerd);
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Leerling(en) importeren uit ander Cijferbestand"));
 
