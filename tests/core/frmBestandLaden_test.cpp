@@ -216,8 +216,8 @@ TEST_F(frmBestandLadenTest, TheTableListsTheGradeFilesAndSortsByEachButton)
         EXPECT_EQ(d.File->count(), 5);
         EXPECT_EQ(d.File->item(0)->text(), QStringLiteral("Alfa.VLK"));
         EXPECT_EQ(d.lstBestandenLijst->item(1)->text(),
-                  QStringLiteral("beta            2B       ne   lv   01-06-99 12:00"));
-        EXPECT_EQ(d.lstBestandenLijst->item(4)->text(), QStringLiteral("tekst") + QString(30, QLatin1Char(' ')) +
+                  QStringLiteral("beta             2B       ne   lv   01-06-99 12:00"));
+        EXPECT_EQ(d.lstBestandenLijst->item(4)->text(), QStringLiteral("tekst") + QString(31, QLatin1Char(' ')) +
                                                             QStringLiteral("01-01-01 00:00"));
         EXPECT_EQ(d.cmdCijferbestand->geometry().right() + 1, d.cmdKlas->x());
         EXPECT_LT(d.cmdKlas->x(), d.cmdVak->x());
