@@ -2,10 +2,12 @@
 
 #include "core/Getallen.h"
 #include "core/Instellingen.h"
+#include "core/frmBestandLaden.h"
 #include "core/frmAbout.h"
 #include "core/frmHarvemoLogo.h"
 #include "names/Namensortering.h"
 #include "names/frmLeerlingVerwijderen.h"
+#include "names/frmNamenBestandLaden.h"
 #include "names/frmZoeken.h"
 #include "platform/Etiket.h"
 #include "platform/Kleuren.h"
@@ -175,8 +177,8 @@ void frmNamen::MaakMenus()
     mnuTrimMenu->addSeparator();
     QMenu* importeren = mnuTrimMenu->addMenu(QStringLiteral("Leerling(en)  &Importeren Uit..."));
     mnuLeerlingImporteren = importeren->menuAction();
-    mnuAnderCijferbestand = item(importeren, "Ander  &Cijferbestand...", nullptr);
-    mnuAnderCijferbestand->setEnabled(false);  // until the open dialog exists
+    mnuAnderCijferbestand = item(importeren, "Ander  &Cijferbestand...", &frmNamen::mnuAnderCijferbestand_Click);
+    mnuNamenbestand = item(importeren, "&Dravonel Namenbestand...", &frmNamen::mnuNamenbestand_Click);
     mnuTrimMenu->addSeparator();
     mnuStoppen = item(mnuTrimMenu, "&Stoppen", nullptr);
 
@@ -775,6 +777,22 @@ void frmNamen::mnuSorteren_Click(int volgorde)
     NamenSorteren(adm, static_cast<Namensortering>(volgorde));
     Afdrukken(1);
     adm.Gewijzigd = 1;
+}
+
+void frmNamen::mnuAnderCijferbestand_Click()
+{
+    adm.DialoogModus = DialoogImportLeerlingen;
+    frmBestandLaden laden(adm, omgeving, this);
+    Modaal(laden);
+    Afdrukken(1);
+    adm.Gewijzigd = 1;
+}
+
+void frmNamen::mnuNamenbestand_Click()
+{
+    frmNamenBestandLaden laden(adm, omgeving, this);
+    Modaal(laden);
+    Afdrukken(1);
 }
 
 void frmNamen::mnuZoeken_Click()

@@ -52,7 +52,7 @@ public:
     // ---- Menu bar ----
     QMenu *mnuTrimMenu, *mnuBewerken, *mnuLijsten, *mnuSorteren, *mnuAfdrukken, *mnuHelp;
     QAction *mnuNieuwBestand, *mnuBestandLaden, *mnuBestandOpslaan, *mnuBestandOpslaanAls;
-    QAction *mnuLeerlingImporteren, *mnuAnderCijferbestand, *mnuStoppen;
+    QAction *mnuLeerlingImporteren, *mnuAnderCijferbestand, *mnuNamenbestand, *mnuStoppen;
     QAction *mnuKolom_Plakken_uit_Excel, *mnuAchternamen_Plakken, *mnuVoornamen_Plakken;
     QAction *mnuKlas, *mnuVak, *mnuDeelvak, *mnuNiveau1, *mnuNiveau2;
     QAction *mnuSchool, *mnuCursus, *mnuDocent, *mnuDocPersNr, *mnuKlsMentor, *mnuMntPersNr;
@@ -96,6 +96,10 @@ public:
     void lblNummer_Click(int Index);
 
     // ---- Menu commands ----
+    // Pupils from another grade file (the open dialog in import mode), or
+    // from a names file of the school administration.
+    void mnuAnderCijferbestand_Click();
+    void mnuNamenbestand_Click();
     void mnuZoeken_Click();
     void mnuLeerlingVerwijderen_Click();
     // 0 surname, 1 base group, 2 characteristic, 3 mentor (Namensortering).

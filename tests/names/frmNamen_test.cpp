@@ -2,9 +2,13 @@
 // the toolbar, offscreen.
 #include "names/frmNamen.h"
 
+#include "core/Cijferbestand.h"
 #include "core/Cp1252.h"
+#include "core/Instellingen.h"
+#include "core/frmBestandLaden.h"
 #include "core/Tekst.h"
 #include "core/frmHarvemoLogo.h"
+#include "names/frmLeerlingUitVlk.h"
 #include "names/frmLeerlingVerwijderen.h"
 #include "names/frmZoeken.h"
 #include "platform/Etiket.h"
@@ -23,10 +27,14 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 using namespace VensterTest;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -559,6 +567,60 @@ TEST_F(Namenlijst, NamButtonDoesNothingHere)
     EXPECT_TRUE(v().isVisible());
     EXPECT_EQ(adm.Achternaam(1), Pas("A", 30));
     EXPECT_TRUE(omgeving.dialogen.empty());
+}
+
+TEST_F(Namenlijst, ImportFromAnotherGradeFileFillsTheFirstEmptySlots)
+{
+    const fs::path map = fs::temp_directory_path() / ("frmNamen_test_" + std::to_string(::getpid()));
+    fs::remove_all(map);
+    fs::create_directories(map);
+    AdmMain bron;
+    bron.Klas = "4H1   ";
+    bron.Vak = "WISK  ";
+    bron.Achternaam(5) = "Vos";
+    bron.Roepnaam(5) = "Noa";
+    bron.Cijfer(5, 1, 1) = "8  ";
+    CijferbestandOpslaan(bron, (map / "bron.vlk").string());
+
+    adm.Achternaam(1) = "Bakker";
+    adm.Achternaam(2) = "Bos";
+    // The open dialog starts in the last folder of the settings file.
+    adm.StartMap = (map / "start").string();
+    fs::create_directories(adm.StartMap);
+    adm.LaatsteMap = map.string();
+    InstellingenBewaren(adm, adm.StartMap);
+    Open();
+    omgeving.Beantwoord([&](QDialog& d) {
+        auto& laden = dynamic_cast<frmBestandLaden&>(d);
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Leerling(en) importeren uit ander Cijferbestand"));
+        ASSERT_EQ(laden.lstBestandenLijst->count(), 1);
+        QListWidget* lijst = laden.lstBestandenLijst;
+        QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {}, lijst->visualItemRect(lijst->item(0)).center());
+        omgeving.Beantwoord([](QDialog& v) {
+            auto& import = dynamic_cast<frmLeerlingUitVlk&>(v);
+            import.cmdSelectAll_Click();
+            KlikKnop(v, QStringLiteral("&Importeren"));
+        });
+        KlikKnop(d, QStringLiteral("&Openen"));
+    });
+    KiesMenu(*v().mnuTrimMenu, *v().mnuAnderCijferbestand);
+    EXPECT_EQ(adm.Achternaam(3), Pas("Vos", 30));
+    EXPECT_EQ(adm.Cijfer(3, 1, 1), "8  ");
+    EXPECT_EQ(v().txtNaam[3]->Tekst(), Pas("Vos", 30));  // redrawn
+    EXPECT_EQ(adm.Gewijzigd, 1);
+
+    // Cancelled, the file still counts as changed.
+    adm.Gewijzigd = 0;
+    omgeving.Beantwoord([](QDialog& d) { KlikKnop(d, QStringLiteral("&Annuleren")); });
+    KiesMenu(*v().mnuTrimMenu, *v().mnuAnderCijferbestand);
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    EXPECT_TRUE(LeegLeerling(adm, 4));
+
+    // The names file import: its own dialog, a redraw afterwards.
+    omgeving.Beantwoord([](QDialog& d) { KlikKnop(d, QStringLiteral("&Annuleren")); });
+    KiesMenu(*v().mnuTrimMenu, *v().mnuNamenbestand);
+    EXPECT_EQ(omgeving.dialogen.back(), QStringLiteral("Leerling(en) importeren uit Dravonel Namenbestand\""));
+    fs::remove_all(map);
 }
 
 TEST(NamenlijstLogo, ShownOnTheFirstActivationOnly)
