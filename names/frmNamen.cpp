@@ -41,9 +41,9 @@ Invoerregels Regels(int breedte)
 // fixed-pitch text and the box's margins.
 int Vakbreedte(int breedte) { return breedte * 120 + 240; }
 
-constexpr int Vakhoogte = 345;
-constexpr int Regelafstand = 405;
-constexpr int RasterBoven = 3240;  // top of the first grid line
+constexpr int Vakhoogte = 405;
+constexpr int Regelafstand = 510;
+constexpr int RasterBoven = 3540;  // top of the first grid line
 
 struct Rasterkolom {
     const char* naam;
@@ -277,34 +277,34 @@ void frmNamen::MaakBesturingen()
     lblInsert->setFrameShadow(QFrame::Sunken);
 
     // The header, created in its field order so that Tab follows Enter.
-    const int r1 = 1140, r2 = 1560, r3 = 1980, r4 = 2400;
-    etiket("Klas", 120, r1 + 45, 660);
+    const int r1 = 1140, r2 = 1650, r3 = 2160, r4 = 2670;
+    etiket("Klas", 120, r1 + 75, 660);
     txtKlas = kopvak(1, 780, r1);
-    etiket("Vak", 1920, r1 + 45, 540);
+    etiket("Vak", 1920, r1 + 75, 540);
     txtVak = kopvak(2, 2460, r1);
-    etiket("Deelvak", 3600, r1 + 45, 840);
+    etiket("Deelvak", 3600, r1 + 75, 840);
     txtDeelvak = kopvak(3, 4440, r1);
-    etiket("Niveau  1", 5580, r1 + 45, 1020);
+    etiket("Niveau  1", 5580, r1 + 75, 1020);
     txtNiveau1 = kopvak(4, 6600, r1);
-    etiket("Niveau  2", 7740, r1 + 45, 1020);
+    etiket("Niveau  2", 7740, r1 + 75, 1020);
     txtNiveau2 = kopvak(5, 8760, r1);
-    etiket("School :", 120, r2 + 45, 900);
+    etiket("School :", 120, r2 + 75, 900);
     txtSchool = kopvak(6, 1020, r2);
-    etiket("Docent :", 120, r3 + 45, 900);
+    etiket("Docent :", 120, r3 + 75, 900);
     txtDocent = kopvak(7, 1020, r3);
-    etiket("Mentor :", 120, r4 + 45, 900);
+    etiket("Mentor :", 120, r4 + 75, 900);
     txtKlsMentor = kopvak(8, 1020, r4);
-    etiket("Cursus", 5040, r2 + 45, 840);
+    etiket("Cursus", 5040, r2 + 75, 840);
     txtCursus = kopvak(9, 5880, r2);
-    etiket("Persnr", 5040, r3 + 45, 840);
+    etiket("Persnr", 5040, r3 + 75, 840);
     txtDocPersNr = kopvak(10, 5880, r3);
-    etiket("Persnr", 5040, r4 + 45, 840);
+    etiket("Persnr", 5040, r4 + 75, 840);
     txtMntPersNr = kopvak(11, 5880, r4);
 
     // The grid.
-    etiket("Nr", 120, RasterBoven - 285, 420);
+    etiket("Nr", 120, RasterBoven - 300, 420);
     for (int k = 1; k <= 7; ++k)
-        etiket(Rasterkolommen[k].kop, Rasterkolommen[k].links + 30, RasterBoven - 285, Vakbreedte(Rasterkolommen[k].breedte));
+        etiket(Rasterkolommen[k].kop, Rasterkolommen[k].links + 30, RasterBoven - 300, Vakbreedte(Rasterkolommen[k].breedte));
     for (int i = 1; i <= 8; ++i) {
         const int boven = RasterBoven + (i - 1) * Regelafstand;
         const auto ii = static_cast<std::size_t>(i);
@@ -340,7 +340,7 @@ void frmNamen::MaakBesturingen()
     connect(StartFocus, &VasteBreedteInvoer::GotFocus, this, [this] { OudeTekst = StartFocus->Tekst(); });
     connect(StartFocus, &VasteBreedteInvoer::LostFocus, this, [this] { FocusNaActiveren = 0; });
 
-    Label15 = etiket("", 120, RasterBoven + 8 * Regelafstand + 120, 11700);
+    Label15 = etiket("", 120, RasterBoven + 8 * Regelafstand + 150, 11700);
 }
 
 std::array<VasteBreedteInvoer*, 9>& frmNamen::Kolom(int kolom)

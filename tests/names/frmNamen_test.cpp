@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -621,6 +622,24 @@ TEST_F(Namenlijst, ImportFromAnotherGradeFileFillsTheFirstEmptySlots)
     KiesMenu(*v().mnuTrimMenu, *v().mnuNamenbestand);
     EXPECT_EQ(omgeving.dialogen.back(), QStringLiteral("Leerling(en) importeren uit Dravonel Namenbestand\""));
     fs::remove_all(map);
+}
+
+// The window at 800 x 600 with a class filled in; written as a picture for
+// the documentation when MORVALDIEK_DOCS names the folder.
+TEST_F(Namenlijst, Schermafdruk)
+{
+    voorbeeld::VulNamen(adm);
+    adm.Bestandsnaam = "/home/docent/cijfers/4H2-WISK.VLK";
+    Venster(1, 4);
+    Open();
+    Klik(v().txtKenmerk[4]);
+    v().txtKenmerk[4]->ZetSelStart(0);
+    Verwerk();
+    const QImage beeld = v().grab().toImage();
+    EXPECT_EQ(beeld.size(), QSize(800, 600));
+    if (const QByteArray map = qgetenv("MORVALDIEK_DOCS"); !map.isEmpty()) {
+        EXPECT_TRUE(beeld.save(QString::fromLocal8Bit(map) + QStringLiteral("/names.png")));
+    }
 }
 
 TEST(NamenlijstLogo, ShownOnTheFirstActivationOnly)
