@@ -556,6 +556,15 @@ TEST_F(Namenlijst, SearchMakesTheChosenPupilCurrent)
     });
     KiesMenu(*v().mnuBewerken, *v().mnuZoeken);
     EXPECT_EQ(adm.HuidigeRij, 33);
+
+    // Ctrl+F opens it too; Esc leaves everything as it was.
+    omgeving.Beantwoord([](QDialog& d) {
+        Typ(d, QStringLiteral("bak"));
+        Toets(d, Qt::Key_Escape);
+    });
+    Toets(v(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(omgeving.dialogen.size(), 4u);
+    EXPECT_EQ(adm.HuidigeRij, 33);
     EXPECT_EQ(adm.Gewijzigd, 0);  // a search changes no data
 }
 
