@@ -1,0 +1,295 @@
+#include "reports/Rapportberekening.h"
+
+#include "core/Getallen.h"
+#include "reports/Getalinvoer.h"
+
+#include <cmath>
+
+namespace {
+
+// Term-weighted mean of terms 1..n. Every term of the range needs a typed
+// weight (-1 takes the report away); weight 0 or no average leaves a term out.
+double TermijnGewogen(const AdmMain& a, int p, int n, int l)
+{
+    double w = 0, s = 0;
+    for (int t = 1; t <= n; ++t) {
+        const double tw = a.TrimesterWeging(t, l);
+        if (tw <= -1) {
+            w = 0;
+            break;
+        }
+        const double gem = a.TrGem(p, t, l);
+        if (tw <= 0 || gem <= -1)
+            continue;
+        w += tw;
+        s += tw * gem;
+    }
+    return w == 0 ? GeenWaarde : s / w;
+}
+
+// Mean of every weighted grade of terms 1..n by its column weight: the term
+// averages weighted by the pupil's weight sums. A term report needs a
+// weighted grade in its own term.
+double CijferGewogen(const AdmMain& a, int p, int k, int n, int l)
+{
+    if (k != 4 && a.SomGewicht(p, n, l) <= 0)
+        return GeenWaarde;
+    double w = 0, s = 0;
+    for (int t = 1; t <= n; ++t) {
+        const double sw = a.SomGewicht(p, t, l);
+        w += sw;
+        s += sw * a.TrGem(p, t, l);
+    }
+    return w == 0 ? GeenWaarde : s / w;
+}
+
+void RapportZetten(AdmMain& a, int p, int k, int l, double v)
+{
+    // Weights from a damaged file could overflow; no infinity is stored.
+    if (!std::isfinite(v))
+        v = GeenWaarde;
+    a.Rapport(p, k, l) = v;
+    a.RapportTxt(p, k, l) = RondAf(v, a.RapportOptie[k]);
+}
+
+void RapportenHerberekenen(AdmMain& a, int k)
+{
+    for (int p = 1; p <= AantalLeerlingen; ++p)
+        for (int l = 1; l <= 2; ++l)
+            BerekenRapportcijfer(a, p, k, l);
+    Rapportgemiddelde(a, k);
+}
+
+// The plain decimal text of x without a leading blank: 15 significant
+// digits, no zero before the point.
+std::string PlatteTekst(double x)
+{
+    // Only the nudge of a report 0 under a code outside 1..3 gets below
+    // 0.0001; it shows as the 0 it is.
+    if (std::fabs(x) < 0.0001)
+        return "0";
+    std::string t = GetalNaarTekst(x);
+    if (!t.empty() && t[0] == ' ')
+        t.erase(0, 1);
+    return t;
+}
+
+}  // namespace
+
+std::string RondAf(double waarde, int afrondcode)
+{
+    if (waarde == GeenWaarde)
+        return "   ";
+    double x = waarde + 0.0000001;
+    switch (afrondcode) {
+    case 1:
+        x = std::floor(x * 10 + 0.5) * 0.1;
+        break;
+    case 2:
+        x = std::floor(x + x + 0.5) * 0.5;
+        break;
+    case 3:
+        x = std::floor(x + 0.5);
+        break;
+    default:
+        break;
+    }
+    return Pas(PlatteTekst(x), 3);
+}
+
+void BerekenRapportcijfer(AdmMain& a, int p, int k, int l)
+{
+    const int n = k == 4 ? 3 : k;
+    (void)a.Rapport(p, k, l);  // bounds of p, k and l, also under method 1
+    switch (a.RapportOptie[5]) {
+    case 2:
+        if (k == 4) {
+            RapportZetten(a, p, k, l, TermijnGewogen(a, p, 3, l));
+        } else {
+            a.Rapport(p, k, l) = a.TrGem(p, k, l);
+            a.RapportTxt(p, k, l) = RondAf(a.TrGem(p, k, l), a.RapportOptie[k]);
+        }
+        break;
+    case 3:
+        RapportZetten(a, p, k, l, TermijnGewogen(a, p, n, l));
+        break;
+    case 4:
+        RapportZetten(a, p, k, l, CijferGewogen(a, p, k, n, l));
+        break;
+    default:
+        break;
+    }
+}
+
+void JaarGemiddeldeBerekenen(AdmMain& a, int p, int l)
+{
+    double w = 0, s = 0;
+    for (int t = 1; t <= 3; ++t) {
+        const double tw = a.TrimesterWeging(t, l), gem = a.TrGem(p, t, l);
+        if (tw > 0 && gem > -1) {
+            w += tw;
+            s += gem * tw;
+        }
+    }
+    const double e = w == 0 ? GeenWaarde : s / w;
+    if (e == GeenWaarde || !std::isfinite(e)) {
+        a.EindGem(p, l) = GeenWaarde;
+        a.EindGemTxt(p, l) = "";
+    } else {
+        // The plain mode, like every other pupil average.
+        a.EindGem(p, l) = e;
+        a.EindGemTxt(p, l) = GemiddeldeNaarTekst(e, false);
+    }
+}
+
+void Rapportgemiddelde(AdmMain& a, int k)
+{
+    for (int l = 1; l <= 2; ++l) {
+        int c = 0;
+        double som = 0;
+        for (int p = 1; p <= AantalLeerlingen; ++p)
+            if (a.Rapport(p, k, l) > -1) {
+                ++c;
+                som += a.Rapport(p, k, l);
+            }
+        if (c == 0) {
+            a.RpGemTxt(k, l) = "";
+            a.RpSprTxt(k, l) = "";
+            a.RpGem(k, l) = GeenWaarde;
+            a.RpSpr(k, l) = GeenWaarde;
+            continue;
+        }
+        double m = som / c;
+        a.RpGem(k, l) = m;
+        a.RpGemTxt(k, l) = CijferNaarTekst(m);  // m is now rounded to tenths
+        // The spread is taken around the mean as its text shows it.
+        double kw = 0;
+        for (int p = 1; p <= AantalLeerlingen; ++p)
+            if (a.Rapport(p, k, l) > -1)
+                kw += (a.Rapport(p, k, l) - m) * (a.Rapport(p, k, l) - m);
+        double s = std::sqrt(kw / c);
+        a.RpSpr(k, l) = s;
+        a.RpSprTxt(k, l) = CijferNaarTekst(s);
+    }
+}
+
+void BerekenJaarKlasgemiddelde(AdmMain& a, int l)
+{
+    int c = 0;
+    double som = 0;
+    for (int p = 1; p <= AantalLeerlingen; ++p)
+        if (a.EindGem(p, l) > -1) {
+            ++c;
+            som += a.EindGem(p, l);
+        }
+    if (c == 0) {
+        a.KlEindGemTxt(l) = "";
+        a.KlEindSprTxt(l) = "";
+        a.KlEindGem(l) = GeenWaarde;
+        a.KlEindSpr(l) = GeenWaarde;
+        return;
+    }
+    const double m = som / c;
+    double kw = 0;
+    for (int p = 1; p <= AantalLeerlingen; ++p)
+        if (a.EindGem(p, l) > -1)
+            kw += (a.EindGem(p, l) - m) * (a.EindGem(p, l) - m);
+    const double s = std::sqrt(kw / c);
+    a.KlEindGem(l) = m;
+    a.KlEindGemTxt(l) = GemiddeldeNaarTekst(m, true);
+    a.KlEindSpr(l) = s;
+    a.KlEindSprTxt(l) = GemiddeldeNaarTekst(s, true);
+}
+
+void NiveauHerberekenen(AdmMain& a, int l)
+{
+    for (int k = 1; k <= 4; ++k) {
+        for (int p = 1; p <= AantalLeerlingen; ++p)
+            BerekenRapportcijfer(a, p, k, l);
+        Rapportgemiddelde(a, k);
+    }
+    for (int p = 1; p <= AantalLeerlingen; ++p)
+        JaarGemiddeldeBerekenen(a, p, l);
+    BerekenJaarKlasgemiddelde(a, l);
+}
+
+bool VerwerkTrimGewicht(AdmMain& a, std::string& tekst, int t, int l)
+{
+    auto& opgeslagen = a.TrimGewichtTekst(t, l);
+    const Getalinvoer in = LeesGetalinvoer(tekst, 10, opgeslagen);
+    if (in.herhaald)
+        return false;
+    if (in.leeg) {
+        if (opgeslagen.leeg())
+            return in.geweigerd;
+        if (OpgeslagenWaarde(opgeslagen) == 0) {
+            opgeslagen = "";
+            return in.geweigerd;
+        }
+        // A cleared weight leaves the term out (0), it does not take the
+        // report away as a never typed one (-1) does.
+        opgeslagen = "";
+        a.TrimesterWeging(t, l) = 0;
+        NiveauHerberekenen(a, l);
+        return in.geweigerd;
+    }
+    double x = in.waarde;
+    tekst = CijferNaarTekst(x);
+    const double w = TekstNaarGetal(tekst);
+    if (opgeslagen.leeg()) {
+        opgeslagen = tekst;
+        if (w != 0) {
+            a.TrimesterWeging(t, l) = w;
+            NiveauHerberekenen(a, l);
+        }
+        return false;
+    }
+    if (w == OpgeslagenWaarde(opgeslagen))
+        return false;
+    opgeslagen = tekst;
+    a.TrimesterWeging(t, l) = w;
+    NiveauHerberekenen(a, l);
+    return false;
+}
+
+bool VerwerkRapportcijfer(AdmMain& a, std::string& tekst, int p, int k, int l)
+{
+    auto& opgeslagen = a.RapportTxt(p, k, l);
+    const Getalinvoer in = LeesGetalinvoer(tekst, 10, opgeslagen);
+    if (in.herhaald)
+        return false;
+    if (in.leeg) {
+        if (opgeslagen.leeg())
+            return in.geweigerd;
+        opgeslagen = "";
+        a.Rapport(p, k, l) = GeenWaarde;
+        Rapportgemiddelde(a, k);
+        return in.geweigerd;
+    }
+    double x = in.waarde;
+    tekst = CijferNaarTekst(x);
+    const double g = TekstNaarGetal(tekst);
+    // Compared with the stored text, not with Rapport: a computed report
+    // keeps its exact value when its own text is typed again.
+    if (!opgeslagen.leeg() && g == OpgeslagenWaarde(opgeslagen))
+        return false;
+    opgeslagen = tekst;
+    a.Rapport(p, k, l) = g;
+    Rapportgemiddelde(a, k);
+    return false;
+}
+
+void AfrondcodesToepassen(AdmMain& a)
+{
+    for (int k = 1; k <= 4; ++k) {
+        a.RapportOptie[k] = a.RapportOptieNieuw[k];
+        RapportenHerberekenen(a, k);
+    }
+}
+
+void BerekeningsmethodeToepassen(AdmMain& a)
+{
+    a.RapportOptie[5] = a.RapportOptieNieuw[5];
+    for (int k = 1; k <= 4; ++k)
+        RapportenHerberekenen(a, k);
+}

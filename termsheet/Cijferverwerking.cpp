@@ -1,0 +1,439 @@
+#include "termsheet/Cijferverwerking.h"
+
+#include "core/Getallen.h"
+#include "reports/Getalinvoer.h"
+#include "reports/Rapportberekening.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <stdexcept>
+
+// Every grade and weight the entry points store is a whole number of tenths
+// (a grade from 0 to 200, a weight from 0.1 to 10). The running statistics
+// are therefore kept as whole numbers: the stored mean and spread give back
+// the count, the sum of the tenths and the sum of their squares exactly,
+// the change is applied to those, and the new mean and spread are taken
+// from them. That is the running update from the stored mean and spread,
+// without the rounding errors it would otherwise pile up (the spread of a
+// single remaining grade would come out as the root of a rounding error).
+//
+// Stored statistics that give back no such whole numbers, or give back
+// impossible ones, do not fit the grades (a damaged or hand-edited file):
+// that statistic is then taken afresh from the grades.
+
+namespace {
+
+using Geheel = std::int64_t;
+
+constexpr double Speling = 0.01;  // how far a stored sum may lie from a whole number
+
+bool NaarGeheel(double x, Geheel& n)
+{
+    if (!(std::fabs(x) < 1e15))  // also NaN
+        return false;
+    const double r = std::round(x);
+    if (std::fabs(x - r) > Speling)
+        return false;
+    n = static_cast<Geheel>(r);
+    return true;
+}
+
+// A value as a whole number of tenths, when it is one within 0..200.
+bool Tienden(double x, Geheel& n)
+{
+    return x >= 0 && x <= 200 && NaarGeheel(x * 10, n) && std::fabs(x * 10 - static_cast<double>(n)) < 1e-6;
+}
+
+double CelWaarde(const AdmMain& a, int p, int c, int l) { return OpgeslagenWaarde(a.Cijfer(p, c, l)); }
+
+// The weight with which the grades of a column count in the pupil averages,
+// 0 for none. Only -1 (no weight) and 0.1..10 are ever stored; anything else
+// comes from a damaged file and counts as no weight.
+double Weging(const AdmMain& a, int c, int l)
+{
+    const double w = a.GewichtWaarde(c, l);
+    return w > 0 && w <= 10 ? w : 0;
+}
+
+// ---- Column statistics ---------------------------------------------------
+
+struct Kolomsom {
+    Geheel n = 0, s1 = 0, s2 = 0;  // count, sum of tenths, sum of squared tenths
+};
+
+// Whether the sums can be those of k.n grades from 0 to 200.
+bool KolomsomGeldig(const Kolomsom& k)
+{
+    if (k.n < 0 || k.n > AantalLeerlingen)
+        return false;
+    if (k.n == 0)
+        return k.s1 == 0 && k.s2 == 0;
+    // Every x within 0..200 has x^2 <= 200x, so the squares are bounded by the sum.
+    const Geheel d = k.n * k.s2 - k.s1 * k.s1;  // n^2 * 100 * variance
+    return k.s1 >= 0 && k.s1 <= 2000 * k.n && k.s2 <= 2000 * k.s1 && d >= 0 && (k.n > 1 || d == 0);
+}
+
+bool KolomsomLezen(const AdmMain& a, int c, int l, Kolomsom& k)
+{
+    const int n = a.KlAantal(c, l);
+    if (n < 0 || n > AantalLeerlingen)
+        return false;
+    k = {};
+    if (n == 0)
+        return true;
+    const double m = a.KlGem(c, l), s = a.KlSpr(c, l);
+    if (!(m >= 0 && m <= 200 && s >= 0 && s <= 200))
+        return false;
+    k.n = n;
+    return NaarGeheel(10.0 * n * m, k.s1) && NaarGeheel(100.0 * n * (m * m + s * s), k.s2) && KolomsomGeldig(k);
+}
+
+void KolomsomSchrijven(AdmMain& a, int c, int l, const Kolomsom& k)
+{
+    if (k.n == 0) {
+        a.KlAantal(c, l) = 0;
+        a.KlGem(c, l) = GeenWaarde;
+        a.KlGemTxt(c, l) = "";
+        a.KlSpr(c, l) = GeenWaarde;
+        a.KlSprTxt(c, l) = "";
+        return;
+    }
+    const double m = static_cast<double>(k.s1) / static_cast<double>(10 * k.n);
+    const double s = std::sqrt(static_cast<double>(k.n * k.s2 - k.s1 * k.s1)) / static_cast<double>(10 * k.n);
+    a.KlAantal(c, l) = static_cast<int>(k.n);
+    a.KlGem(c, l) = m;
+    a.KlGemTxt(c, l) = GemiddeldeNaarTekst(m, true);
+    a.KlSpr(c, l) = s;
+    a.KlSprTxt(c, l) = GemiddeldeNaarTekst(s, true);
+}
+
+// The statistics of a column taken from its grades.
+void KolomOpnieuw(AdmMain& a, int c, int l)
+{
+    Kolomsom k;
+    bool tienden = true;
+    double som = 0;
+    int n = 0;
+    for (int p = 1; p <= AantalLeerlingen; ++p) {
+        if (a.Cijfer(p, c, l).leeg())
+            continue;
+        const double x = CelWaarde(a, p, c, l);
+        Geheel x10 = 0;
+        tienden = tienden && Tienden(x, x10);
+        k.n += 1;
+        k.s1 += x10;
+        k.s2 += x10 * x10;
+        ++n;
+        som += x;
+    }
+    if (tienden) {
+        KolomsomSchrijven(a, c, l, k);
+        return;
+    }
+    // Values no entry stores (a damaged cell): plainly from the values.
+    const double m = som / n;
+    double kw = 0;
+    for (int p = 1; p <= AantalLeerlingen; ++p)
+        if (!a.Cijfer(p, c, l).leeg()) {
+            const double x = CelWaarde(a, p, c, l);
+            kw += (x - m) * (x - m);
+        }
+    const double s = std::sqrt(kw / n);
+    a.KlAantal(c, l) = n;
+    a.KlGem(c, l) = m;
+    a.KlGemTxt(c, l) = GemiddeldeNaarTekst(m, true);
+    a.KlSpr(c, l) = s;
+    a.KlSprTxt(c, l) = GemiddeldeNaarTekst(s, true);
+}
+
+// A grade old (when `wasGevuld`) becomes x (when `wordtGevuld`) in column c.
+// Cijfer(p, c, l) already holds the new text.
+void KolomBijwerken(AdmMain& a, int c, int l, bool wasGevuld, double oud, bool wordtGevuld, double x)
+{
+    Kolomsom k;
+    Geheel o10 = 0, x10 = 0;
+    bool past = KolomsomLezen(a, c, l, k) && (!wasGevuld || Tienden(oud, o10)) && (!wordtGevuld || Tienden(x, x10));
+    // The old grade must have been part of the sums before the new one goes in.
+    if (past && wasGevuld) {
+        k.n -= 1;
+        k.s1 -= o10;
+        k.s2 -= o10 * o10;
+        past = KolomsomGeldig(k);
+    }
+    if (past && wordtGevuld) {
+        k.n += 1;
+        k.s1 += x10;
+        k.s2 += x10 * x10;
+        past = KolomsomGeldig(k);
+    }
+    if (past)
+        KolomsomSchrijven(a, c, l, k);
+    else
+        KolomOpnieuw(a, c, l);
+}
+
+// ---- Pupil averages --------------------------------------------------------
+
+struct Gewogen {
+    Geheel w10 = 0;   // sum of the weights in tenths
+    Geheel p100 = 0;  // sum of grade times weight in hundredths
+};
+
+bool GewogenLezen(double somGewicht, double gem, Gewogen& g)
+{
+    g = {};
+    if (!(somGewicht >= 0 && somGewicht <= 480) || !NaarGeheel(somGewicht * 10, g.w10))
+        return false;
+    if (g.w10 == 0)
+        return true;  // the first weighted grade sets the average, whatever was stored
+    return gem >= 0 && gem <= 200 && NaarGeheel(100 * somGewicht * gem, g.p100);
+}
+
+// The average from its sums, GeenWaarde without weight; false when they are
+// no sums of grades and weights.
+bool GewogenWaarde(const Gewogen& g, double& gem)
+{
+    if (g.w10 < 0 || (g.w10 == 0 && g.p100 != 0) || g.p100 < 0 || g.p100 > 2000 * g.w10)
+        return false;
+    gem = g.w10 == 0 ? GeenWaarde : static_cast<double>(g.p100) / static_cast<double>(10 * g.w10);
+    return true;
+}
+
+// Weight sum and average of the columns van..tot of pupil p, from the grades.
+void GewogenOpnieuw(const AdmMain& a, int p, int van, int tot, int l, double& somGewicht, double& gem)
+{
+    Gewogen g;
+    bool tienden = true;
+    double sw = 0, sgw = 0;
+    for (int c = van; c <= tot; ++c) {
+        const double w = Weging(a, c, l);
+        if (w == 0 || a.Cijfer(p, c, l).leeg())
+            continue;
+        const double x = CelWaarde(a, p, c, l);
+        Geheel w10 = 0, x10 = 0;
+        tienden = tienden && Tienden(w, w10) && Tienden(x, x10);
+        g.w10 += w10;
+        g.p100 += w10 * x10;
+        sw += w;
+        sgw += w * x;
+    }
+    if (tienden && GewogenWaarde(g, gem)) {
+        somGewicht = static_cast<double>(g.w10) / 10;
+        return;
+    }
+    somGewicht = sw;
+    gem = sw > 0 ? sgw / sw : GeenWaarde;
+    if (!std::isfinite(gem)) {
+        somGewicht = 0;
+        gem = GeenWaarde;
+    }
+}
+
+// One weighted average of a pupil (a term or the year) whose part of grade
+// x changes from weight wOud to weight wNieuw (0: the grade does not count
+// there). Writes the weight sum and the text; returns the new average, which
+// the class statistics store. van..tot are the columns it covers.
+double GewogenBijwerken(AdmMain& a, double& somGewicht, Tekst<4>& tekst, double gem, int p, int van, int tot,
+                        int l, double oud, double wOud, double x, double wNieuw)
+{
+    Gewogen g;
+    Geheel wo10 = 0, wn10 = 0, o10 = 0, x10 = 0;
+    double nieuw = GeenWaarde;
+    bool past = GewogenLezen(somGewicht, gem, g) && (wOud == 0 || (Tienden(wOud, wo10) && Tienden(oud, o10))) &&
+                (wNieuw == 0 || (Tienden(wNieuw, wn10) && Tienden(x, x10)));
+    // The old part must have been in the sums before the new one goes in.
+    if (past) {
+        g.w10 -= wo10;
+        g.p100 -= wo10 * o10;
+        past = GewogenWaarde(g, nieuw);
+    }
+    if (past) {
+        g.w10 += wn10;
+        g.p100 += wn10 * x10;
+        past = GewogenWaarde(g, nieuw);
+        if (past)
+            somGewicht = static_cast<double>(g.w10) / 10;
+    }
+    if (!past)
+        GewogenOpnieuw(a, p, van, tot, l, somGewicht, nieuw);
+    tekst = nieuw == GeenWaarde ? std::string() : GemiddeldeNaarTekst(nieuw, false);
+    return nieuw;
+}
+
+// ---- Class statistics of the term and year averages -------------------------
+
+// Mean and spread of the pupils' averages that have a value. A stored mean
+// and spread alone cannot carry this without error (two equal averages would
+// get the root of a rounding error as spread), so they are taken over the 36
+// stored averages; no grade is read.
+template <class Gem>
+void Klasstatistiek(Gem gem, int& aantal, double& m, Tekst<4>& mTxt, double& s, Tekst<4>& sTxt)
+{
+    std::array<double, AantalLeerlingen> v;
+    int n = 0;
+    double som = 0;
+    for (int p = 1; p <= AantalLeerlingen; ++p) {
+        const double x = gem(p);
+        if (x != GeenWaarde) {
+            v[static_cast<std::size_t>(n++)] = x;
+            som += x;
+        }
+    }
+    aantal = n;
+    if (n == 0) {
+        m = s = GeenWaarde;
+        mTxt = sTxt = "";
+        return;
+    }
+    m = som / n;
+    double kw = 0;
+    for (int i = 0; i < n; ++i)
+        kw += (v[static_cast<std::size_t>(i)] - m) * (v[static_cast<std::size_t>(i)] - m);
+    s = std::sqrt(kw / n);
+    mTxt = GemiddeldeNaarTekst(m, true);
+    sTxt = GemiddeldeNaarTekst(s, true);
+}
+
+void KlasTrGemOpnieuw(AdmMain& a, int t, int l)
+{
+    Klasstatistiek([&](int p) { return a.TrGem(p, t, l); }, a.KlTrAantal(t, l), a.KlTrGem(t, l), a.KlTrGemTxt(t, l),
+                   a.KlTrSpr(t, l), a.KlTrSprTxt(t, l));
+}
+
+void KlasJrGemOpnieuw(AdmMain& a, int l)
+{
+    Klasstatistiek([&](int p) { return a.JrGem(p, l); }, a.KlJrAantal(l), a.KlJrGem(l), a.KlJrGemTxt(l), a.KlJrSpr(l),
+                   a.KlJrSprTxt(l));
+}
+
+// Stores a pupil's new term average; the class statistics follow when it
+// really changed. Returns whether it did.
+bool TrGemZetten(AdmMain& a, double nieuw, int p, int t, int l)
+{
+    if (a.TrGem(p, t, l) == nieuw)
+        return false;
+    a.TrGem(p, t, l) = nieuw;
+    return true;
+}
+
+bool JrGemZetten(AdmMain& a, double nieuw, int p, int l)
+{
+    if (a.JrGem(p, l) == nieuw)
+        return false;
+    a.JrGem(p, l) = nieuw;
+    return true;
+}
+
+// ---- Shared steps ------------------------------------------------------------
+
+void TermijnControleren(int c, int t)
+{
+    if (c < 1 || c > AantalKolommen || t != (c - 1) / KolommenPerTrimester + 1)
+        throw std::out_of_range("column " + std::to_string(c) + " is not in term " + std::to_string(t));
+}
+
+// A grade of pupil p counts in its term and year with weight w instead of
+// wOud (or grade x instead of oud): both averages, then the reports from the
+// term on, the end report and the end average. Returns which class
+// statistics need renewing: bit 1 the term's, bit 2 the year's.
+int LeerlingBijwerken(AdmMain& a, int p, int t, int l, double oud, double wOud, double x, double wNieuw)
+{
+    int gewijzigd = 0;
+    if (wOud != 0 || wNieuw != 0) {
+        const int van = (t - 1) * KolommenPerTrimester + 1;
+        const double tr = GewogenBijwerken(a, a.SomGewicht(p, t, l), a.TrGemTxt(p, t, l), a.TrGem(p, t, l), p, van,
+                                           van + KolommenPerTrimester - 1, l, oud, wOud, x, wNieuw);
+        const double jr = GewogenBijwerken(a, a.SomGewichtJaar(p, l), a.JrGemTxt(p, l), a.JrGem(p, l), p, 1,
+                                           AantalKolommen, l, oud, wOud, x, wNieuw);
+        if (TrGemZetten(a, tr, p, t, l))
+            gewijzigd |= 1;
+        if (JrGemZetten(a, jr, p, l))
+            gewijzigd |= 2;
+    }
+    for (int r = t; r <= 3; ++r)
+        BerekenRapportcijfer(a, p, r, l);
+    BerekenRapportcijfer(a, p, 4, l);
+    JaarGemiddeldeBerekenen(a, p, l);
+    return gewijzigd;
+}
+
+void KlasBijwerken(AdmMain& a, int gewijzigd, int t, int l)
+{
+    if (gewijzigd & 1)
+        KlasTrGemOpnieuw(a, t, l);
+    if (gewijzigd & 2)
+        KlasJrGemOpnieuw(a, l);
+}
+
+}  // namespace
+
+bool VerwerkCijfer(AdmMain& a, std::string& tekst, int p, int c, int t, int l)
+{
+    TermijnControleren(c, t);
+    auto& cel = a.Cijfer(p, c, l);
+    const Getalinvoer in = LeesGetalinvoer(tekst, 200, cel);
+    if (in.herhaald)
+        return false;
+    const bool wasGevuld = !cel.leeg();
+    double oud = 0, x = 0;
+    if (in.leeg) {
+        if (!wasGevuld)
+            return in.geweigerd;
+        oud = CelWaarde(a, p, c, l);
+    } else {
+        if (wasGevuld) {
+            oud = CelWaarde(a, p, c, l);
+            if (in.waarde == oud)
+                return false;
+        }
+        x = in.waarde;
+        tekst = CijferNaarTekst(x);
+        x = TekstNaarGetal(tekst);
+    }
+    const bool wordtGevuld = !in.leeg;
+    cel = tekst;
+    KolomBijwerken(a, c, l, wasGevuld, oud, wordtGevuld, x);
+    const double w = Weging(a, c, l);
+    const int klas = LeerlingBijwerken(a, p, t, l, oud, wasGevuld ? w : 0, x, wordtGevuld ? w : 0);
+    KlasBijwerken(a, klas, t, l);
+    return in.geweigerd;
+}
+
+bool VerwerkGewicht(AdmMain& a, std::string& tekst, int c, int t, int l)
+{
+    TermijnControleren(c, t);
+    auto& gewicht = a.KolomGewicht(c, l);
+    const Getalinvoer in = LeesGetalinvoer(tekst, 10, gewicht);
+    if (in.herhaald)
+        return false;
+    if (in.leeg) {
+        if (gewicht.leeg())
+            return in.geweigerd;
+        // A blank removes the weight (of a stored "0  ", which had none, only the text).
+        gewicht = tekst;
+    } else {
+        double x = in.waarde;
+        tekst = CijferNaarTekst(x);
+        const double w = TekstNaarGetal(tekst);
+        if (!gewicht.leeg() && w == OpgeslagenWaarde(gewicht))
+            return false;
+        gewicht = tekst;
+    }
+    // The weight value follows the text: a weight 0 or none counts as none.
+    const double wOud = Weging(a, c, l);
+    const double nieuw = in.leeg ? 0 : TekstNaarGetal(tekst);
+    a.GewichtWaarde(c, l) = nieuw == 0 ? GeenWaarde : nieuw;
+    const double wNieuw = Weging(a, c, l);
+    if (wNieuw == wOud)
+        return in.geweigerd;
+    int klas = 0;
+    for (int p = 1; p <= AantalLeerlingen; ++p) {
+        if (a.Cijfer(p, c, l).leeg())
+            continue;
+        const double g = CelWaarde(a, p, c, l);
+        klas |= LeerlingBijwerken(a, p, t, l, g, wOud, g, wNieuw);
+    }
+    KlasBijwerken(a, klas, t, l);
+    return in.geweigerd;
+}

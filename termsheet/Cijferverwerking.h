@@ -1,0 +1,25 @@
+#pragma once
+// The two entry points through which every grade and every column weight is
+// written. Each keeps at once everything that depends on it consistent: the
+// column's count, mean and spread, the pupil's weighted term and year
+// averages with their weight sums, the class statistics of those averages,
+// the pupil's reports from the term on and the end report, and the end
+// average. They work on the data set only: no redraw, no Gewijzigd.
+
+#include "core/AdmMain.h"
+
+#include <string>
+
+// One grade of pupil p (1..36) in absolute column c (1..48) of term t (the
+// term that holds c) at level l. The text comes back normalised: the
+// 3-character grade text when a grade was added or changed, three blanks
+// when refused (no number, or outside 0..200; an existing grade is then
+// removed), otherwise as passed with its commas turned into points.
+// Returns true when the text was refused: the caller beeps.
+bool VerwerkCijfer(AdmMain& adm, std::string& tekst, int p, int c, int t, int l);
+
+// The weight of absolute column c (term t, level l), 0..10. The text comes
+// back as the grade text of the value whenever it was not blank, three
+// blanks when refused (an existing weight is then removed). A weight of 0 is
+// shown but counts as no weight. Returns true when refused.
+bool VerwerkGewicht(AdmMain& adm, std::string& tekst, int c, int t, int l);

@@ -1,0 +1,189 @@
+#include "core/Bestandstabel.h"
+#include "core/Fout.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::time_t Utc(int j, int m, int d, int u, int min)
+{
+    std::tm t{};
+    t.tm_year = j - 1900;
+    t.tm_mon = m - 1;
+    t.tm_mday = d;
+    t.tm_hour = u;
+    t.tm_min = min;
+    return ::timegm(&t);
+}
+
+std::vector<std::string> Namen(const std::vector<Bestandsrij>& rijen)
+{
+    std::vector<std::string> r;
+    for (const auto& x : rijen)
+        r.push_back(x.naam);
+    return r;
+}
+
+}  // namespace
+
+class BestandstabelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* tz = std::getenv("TZ");
+        oudeTz = tz ? tz : "";
+        hadTz = tz != nullptr;
+        ::setenv("TZ", "UTC", 1);
+        ::tzset();
+        map = fs::temp_directory_path() / ("bestandstabel_test_" + std::to_string(::getpid()));
+        fs::remove_all(map);
+        fs::create_directories(map);
+    }
+    void TearDown() override
+    {
+        fs::remove_all(map);
+        if (hadTz)
+            ::setenv("TZ", oudeTz.c_str(), 1);
+        else
+            ::unsetenv("TZ");
+        ::tzset();
+    }
+    // A file with the given lines (CR LF) and modification time.
+    void Bestand(const std::string& naam, const std::vector<std::string>& regels, std::time_t tijd)
+    {
+        const auto pad = map / naam;
+        std::ofstream(pad, std::ios::binary) << [&] {
+            std::string s;
+            for (const auto& r : regels)
+                s += r + "\r\n";
+            return s;
+        }();
+        const timespec t[2] = {{tijd, 0}, {tijd, 0}};
+        ::utimensat(AT_FDCWD, pad.c_str(), t, 0);
+    }
+    std::vector<std::string> Kop(const std::string& klas, const std::string& vak, const std::string& dvak)
+    {
+        return {std::string(30, 'S'), std::string(9, 'C'), klas, vak, dvak, "niv1  "};
+    }
+
+    fs::path map;
+    std::string oudeTz;
+    bool hadTz = false;
+};
+
+TEST_F(BestandstabelTest, ListsFoldersAndGradeFilesOfAnyCaseWithTheirFields)
+{
+    fs::create_directories(map / "Klas 3");
+    fs::create_directories(map / "archief");
+    fs::create_directories(map / ".verborgen");
+    Bestand("wiskunde_klas_3a_2024.vlk", Kop("3A    ", "wi    ", "alg   "), Utc(2024, 3, 5, 8, 7));
+    Bestand("B.VLK", Kop("2B    ", "ne    ", "l"), Utc(1999, 12, 31, 23, 59));
+    Bestand("kort.Vlk", {"een", "twee"}, Utc(2005, 1, 2, 3, 4));  // fewer than five lines
+    Bestand("niet.txt", Kop("1A    ", "en    ", "      "), Utc(2005, 1, 2, 3, 4));
+    Bestand("namen.nam", {"x"}, Utc(2010, 6, 7, 8, 9));
+    fs::create_directories(map / "map.vlk");  // a folder, not a file
+
+    const auto t = BestandstabelVullen(map.string(), Bestandsoort::Cijferbestand);
+    EXPECT_EQ(t.mappen, (std::vector<std::string>{"archief", "Klas 3", "map.vlk"}));
+    ASSERT_EQ(Namen(t.rijen), (std::vector<std::string>{"B.VLK", "kort.Vlk", "wiskunde_klas_3a_2024.vlk"}));
+
+    const auto& lang = t.rijen[2];
+    EXPECT_EQ(lang.pad, (map / "wiskunde_klas_3a_2024.vlk").string());
+    EXPECT_TRUE(lang.gelezen);
+    EXPECT_EQ(lang.klas, "3A    ");
+    EXPECT_EQ(lang.vak, "wi    ");
+    EXPECT_EQ(lang.deelvak, "alg   ");
+    EXPECT_EQ(lang.datum, "05-03-24 08:07");
+    EXPECT_FALSE(t.rijen[1].gelezen);
+    EXPECT_EQ(t.rijen[1].klas, "");
+
+    // The name column is as wide as the longest name, so columns still line up.
+    const auto b = Naambreedte(t.rijen);
+    EXPECT_EQ(b, 21u);
+    EXPECT_EQ(BestandsrijTekst(t.rijen[0], Bestandsoort::Cijferbestand, b),
+              "B" + std::string(20, ' ') + "2B       ne   l    31-12-99 23:59");
+    EXPECT_EQ(BestandsrijTekst(lang, Bestandsoort::Cijferbestand, b),
+              "wiskunde_klas_3a_2024" "3A       wi   al   05-03-24 08:07");
+    EXPECT_EQ(BestandsrijTekst(t.rijen[1], Bestandsoort::Cijferbestand), "kort" + std::string(8 + 19, ' ') + "02-01-05 03:04");
+
+    const auto n = BestandstabelVullen(map.string(), Bestandsoort::Namenbestand);
+    ASSERT_EQ(Namen(n.rijen), std::vector<std::string>{"namen.nam"});
+    EXPECT_FALSE(n.rijen[0].gelezen);
+    EXPECT_EQ(BestandsrijTekst(n.rijen[0], Bestandsoort::Namenbestand), "namen       07-06-10 08:09");
+}
+
+TEST_F(BestandstabelTest, EachColumnSorts)
+{
+    Bestand("c.vlk", Kop("2B    ", "wi    ", "b     "), Utc(2024, 1, 1, 9, 0));
+    Bestand("A.vlk", Kop("1A    ", "ne    ", "a     "), Utc(1999, 5, 1, 9, 0));
+    Bestand("b.vlk", Kop("2B    ", "en    ", "      "), Utc(2005, 5, 1, 9, 0));
+    Bestand("d.vlk", {"kapot"}, Utc(2024, 1, 1, 8, 59));
+    auto rijen = BestandstabelVullen(map.string(), Bestandsoort::Cijferbestand).rijen;
+    ASSERT_EQ(Namen(rijen), (std::vector<std::string>{"A.vlk", "b.vlk", "c.vlk", "d.vlk"}));
+
+    struct Geval {
+        Bestandskolom kolom;
+        std::vector<std::string> namen;
+    };
+    const Geval gevallen[] = {
+        // Equal classes keep their order; an unread file goes last.
+        {Bestandskolom::Klas, {"A.vlk", "b.vlk", "c.vlk", "d.vlk"}},
+        {Bestandskolom::Vak, {"b.vlk", "A.vlk", "c.vlk", "d.vlk"}},
+        // A blank sub-subject goes last with the unread file.
+        {Bestandskolom::Deelvak, {"A.vlk", "c.vlk", "b.vlk", "d.vlk"}},
+        // By real time: 1999 before 2005; one minute apart is enough.
+        {Bestandskolom::Gewijzigd, {"A.vlk", "b.vlk", "d.vlk", "c.vlk"}},
+        {Bestandskolom::Naam, {"A.vlk", "b.vlk", "c.vlk", "d.vlk"}},
+    };
+    for (const auto& g : gevallen) {
+        BestandstabelSorteren(rijen, g.kolom);
+        EXPECT_EQ(Namen(rijen), g.namen) << static_cast<int>(g.kolom);
+    }
+
+    std::vector<Bestandsrij> leeg;
+    BestandstabelSorteren(leeg, Bestandskolom::Naam);
+    EXPECT_TRUE(leeg.empty());
+}
+
+TEST_F(BestandstabelTest, TiesKeepTheirOrderBeyondTenRows)
+{
+    for (int i = 1; i <= 12; ++i) {
+        char n[16];
+        std::snprintf(n, sizeof n, "f%02d.vlk", i);
+        Bestand(n, Kop("1A    ", "wi    ", "a     "), Utc(2020, 1, 1, 0, 0));
+    }
+    auto rijen = BestandstabelVullen(map.string(), Bestandsoort::Cijferbestand).rijen;
+    const auto voor = Namen(rijen);
+    BestandstabelSorteren(rijen, Bestandskolom::Klas);
+    EXPECT_EQ(Namen(rijen), voor);
+    BestandstabelSorteren(rijen, Bestandskolom::Gewijzigd);
+    EXPECT_EQ(Namen(rijen), voor);
+}
+
+TEST_F(BestandstabelTest, CaptionsAndAMissingFolder)
+{
+    EXPECT_EQ(MappenKop("/home/juf/Klas 3", true), " Mappen in Klas 3");
+    EXPECT_EQ(BestandenKop("/home/juf/Klas 3/", Bestandsoort::Cijferbestand), " Cijferbestanden in Klas 3");
+    EXPECT_EQ(BestandenKop("/", Bestandsoort::Namenbestand), " Namenbestanden in /");
+    const std::string lang(23, 'x');
+    EXPECT_EQ(MappenKop("/a/" + lang, true), " Mappen in " + std::string(19, 'x') + "...");
+    EXPECT_EQ(MappenKop("/a/" + lang.substr(1), true), " Mappen in " + lang.substr(1));
+    EXPECT_EQ(MappenKop("/a/" + lang, false), " Mappen in " + lang);
+
+    try {
+        BestandstabelVullen((map / "weg").string(), Bestandsoort::Cijferbestand);
+        FAIL();
+    } catch (const Bestandsfout& f) {
+        EXPECT_EQ(f.code(), FoutPadNietGevonden);
+    }
+}

@@ -1,0 +1,166 @@
+#include "core/Cijferbestand.h"
+#include "core/Instellingen.h"
+#include "core/Openen.h"
+#include "core/Tekst.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void Schrijf(const fs::path& pad, const std::string& inhoud) { std::ofstream(pad, std::ios::binary) << inhoud; }
+
+std::string Regels(const std::vector<std::string>& r)
+{
+    std::string s;
+    for (const auto& x : r)
+        s += x + "\r\n";
+    return s;
+}
+
+// A version 1 file that ends after the level names.
+std::string OudBestand(const std::string& achternaam)
+{
+    std::vector<std::string> r = {std::string(26, 'O'), "2003-2004", "4B    ", "gs    ", "dv", "Oude Docent",
+                                  "123456", "Mentor"};
+    for (int p = 1; p <= 36; ++p) {
+        r.push_back(p == 1 ? achternaam : "");
+        for (int i = 0; i < 14; ++i)
+            r.push_back("");
+    }
+    r.push_back("2 1 3 17 1 8 1");
+    r.push_back("havo");
+    r.push_back("vwo");
+    return Regels(r);
+}
+
+}  // namespace
+
+class OpenenTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        map = fs::temp_directory_path() / ("openen_test_" + std::to_string(::getpid()));
+        fs::remove_all(map);
+        fs::create_directories(map / "start");
+        fs::create_directories(map / "data");
+        adm.StartMap = (map / "start").string();
+        adm.School = "Huidige school";
+        adm.Achternaam(1) = "Eerder";
+        adm.Bestandsnaam = "/ergens/eerder.vlk";
+        adm.Gewijzigd = 1;
+
+        AdmMain bron;
+        bron.School = "Bronschool";
+        bron.Klas = "3A    ";
+        bron.Vak = "wi    ";
+        bron.Achternaam(2) = "Nieuw";
+        bron.Cijfer(2, 5, 1) = "7.5";
+        bron.Scherm = 4;
+        Schrijf(map / "data" / "Huidig.VLK", CijferbestandTekst(bron));
+        Schrijf(map / "data" / "oud.vlk", OudBestand("Oudeleerling"));
+        Schrijf(map / "data" / "tekst.vlk", "geen cijferbestand\r\n");
+        // A current file that breaks off in its pupil blocks.
+        auto kapot = CijferbestandTekst(bron);
+        Schrijf(map / "data" / "kapot.vlk", kapot.substr(0, kapot.size() / 3));
+    }
+    void TearDown() override { fs::remove_all(map); }
+    std::string Data(const std::string& naam) const { return (map / "data" / naam).string(); }
+
+    fs::path map;
+    AdmMain adm;
+};
+
+TEST_F(OpenenTest, ACurrentAndAnOldFileOpen)
+{
+    adm.DialoogModus = DialoogOpenen;
+    auto u = BestandOpenen(adm, (map / "data").string(), Data("Huidig.VLK"));
+    EXPECT_EQ(u.stap, Openstap::Klaar);
+    EXPECT_EQ(adm.DialoogAntwoord, AntwoordGereed);
+    EXPECT_EQ(adm.Bestandsnaam, Data("Huidig.VLK"));
+    EXPECT_EQ(Trim(adm.Achternaam(2)), "Nieuw");
+    EXPECT_EQ(Trim(adm.Achternaam(1)), "");
+    EXPECT_EQ(adm.Cijfer(2, 5, 1), "7.5");
+    EXPECT_EQ(adm.Scherm, 4);
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    EXPECT_EQ(adm.StartMap, (map / "start").string());
+    // The settings file now starts the next dialog in this folder.
+    adm.LaatsteMap = "";
+    EXPECT_EQ(BestandLadenActiveren(adm), (map / "data").string());
+
+    u = BestandOpenen(adm, (map / "data").string(), Data("oud.vlk"));
+    EXPECT_EQ(u.stap, Openstap::Klaar);
+    EXPECT_EQ(adm.Bestandsnaam, Data("oud.vlk"));
+    EXPECT_EQ(Trim(adm.Achternaam(1)), "Oudeleerling");
+    EXPECT_EQ(Trim(adm.Achternaam(2)), "");
+    EXPECT_EQ(Trim(adm.NiveauNaam(2)), "vwo");
+    EXPECT_EQ(adm.Scherm, 2);
+}
+
+TEST_F(OpenenTest, AFileThatFailsLeavesTheDataSetThatWasOpen)
+{
+    adm.DialoogModus = DialoogOpenen;
+    for (const char* naam : {"kapot.vlk", "tekst.vlk", "weg.vlk"}) {
+        const auto u = BestandOpenen(adm, (map / "data").string(), Data(naam));
+        EXPECT_EQ(u.stap, Openstap::Fout) << naam;
+        EXPECT_FALSE(u.omschrijving.empty());
+        EXPECT_EQ(adm.DialoogAntwoord, AntwoordGeannuleerd);
+        EXPECT_EQ(Trim(adm.Achternaam(1)), "Eerder");
+        EXPECT_EQ(Trim(adm.School), "Huidige school");
+        EXPECT_EQ(adm.Bestandsnaam, "/ergens/eerder.vlk");
+        EXPECT_EQ(adm.Gewijzigd, 1);
+    }
+    EXPECT_EQ(BestandOpenen(adm, map.string(), Data("tekst.vlk")).omschrijving, "Verkeerd bestandsformaat");
+    EXPECT_EQ(Dialoogmelding("Verkeerd bestandsformaat"), "\nVerkeerd bestandsformaat   ");
+    EXPECT_FALSE(fs::exists(map / "start" / Instellingenbestand));
+
+    // No row chosen: only the folder is kept.
+    EXPECT_EQ(BestandOpenen(adm, "/elders", "").stap, Openstap::Niets);
+    EXPECT_EQ(adm.LaatsteMap, "/elders");
+}
+
+TEST_F(OpenenTest, ImportsTakeOnlyACurrentFile)
+{
+    for (int modus : {DialoogImportLeerlingen, DialoogImportRapporten}) {
+        adm.DialoogModus = modus;
+        adm.ImportBestand = "";
+        auto u = BestandOpenen(adm, (map / "data").string(), Data("oud.vlk"));
+        EXPECT_EQ(u.stap, Openstap::Fout);
+        EXPECT_EQ(u.omschrijving, "Verkeerd bestandsformaat");
+        EXPECT_EQ(adm.ImportBestand, "");
+        u = BestandOpenen(adm, (map / "data").string(), Data("Huidig.VLK"));
+        EXPECT_EQ(u.stap, Openstap::Importeren);
+        EXPECT_EQ(adm.ImportBestand, Data("Huidig.VLK"));
+        EXPECT_EQ(Trim(adm.Achternaam(1)), "Eerder");  // nothing loaded
+    }
+    EXPECT_EQ(BestandLadenTitel(DialoogImportRapporten), "Rapportcijfers importeren uit ander Cijferbestand");
+}
+
+TEST_F(OpenenTest, ActivationReadsOnlyTheFoldersOfTheSettings)
+{
+    AdmMain inst;
+    inst.School = "Instellingenschool";
+    inst.Docent = "Instellingendocent";
+    inst.StartMap = adm.StartMap;
+    inst.LaatsteMap = (map / "data").string();
+    InstellingenBewaren(inst, adm.StartMap);
+
+    adm.Docent = "Huidige docent";
+    adm.DialoogAntwoord = 1;
+    EXPECT_EQ(BestandLadenActiveren(adm), (map / "data").string());
+    EXPECT_EQ(adm.DialoogAntwoord, AntwoordGeannuleerd);
+    EXPECT_EQ(Trim(adm.School), "Huidige school");
+    EXPECT_EQ(adm.Docent, "Huidige docent");
+
+    // A folder that is gone, or no settings file: the current folder.
+    inst.LaatsteMap = (map / "weg").string();
+    InstellingenBewaren(inst, adm.StartMap);
+    EXPECT_EQ(BestandLadenActiveren(adm), HuidigeMap());
+    fs::remove(map / "start" / Instellingenbestand);
+    EXPECT_EQ(BestandLadenActiveren(adm), HuidigeMap());
+}

@@ -1,0 +1,264 @@
+#include "core/Cijferbestand.h"
+#include "core/Fout.h"
+#include "names/LeerlingImport.h"
+#include "termsheet/Cijferverwerking.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void Schrijf(const fs::path& pad, const std::string& inhoud) { std::ofstream(pad, std::ios::binary) << inhoud; }
+
+void Leerling(AdmMain& a, int p, const std::string& achternaam, const std::string& roepnaam)
+{
+    a.Achternaam(p) = achternaam;
+    a.Roepnaam(p) = roepnaam;
+}
+
+void Cijfer(AdmMain& a, int p, int c, int l, std::string tekst)
+{
+    VerwerkCijfer(a, tekst, p, c, (c - 1) / 16 + 1, l);
+}
+
+std::string Namenregel(const std::string& achternaam, const std::string& roepnaam, const std::string& nummer,
+                       const std::string& woonplaats = "Ergens")
+{
+    return Pas(achternaam, 30) + "," + Pas(roepnaam, 13) + "," + Pas(nummer, 6) + ",V," + Pas("Laan 2", 36) +
+           "," + Pas(woonplaats, 15) + "," + Pas("9999 ZZ", 7) + "," + Pas("06-1", 13) + "," + "BG1";
+}
+
+}  // namespace
+
+class LeerlingImportTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        map = fs::temp_directory_path() / ("leerlingimport_test_" + std::to_string(::getpid()));
+        fs::remove_all(map);
+        fs::create_directories(map);
+
+        // Source grade file: Bakker in slot 3, two pupils named Jansen Jan in 5 and 7.
+        AdmMain b;
+        b.Klas = "3A    ";
+        b.Vak = "wi    ";
+        b.Docent = "Bron Docent";
+        Leerling(b, 3, "Bakker", "Els");
+        b.Adres(3) = "Kade 1";
+        b.Kenmerk(3) = "dyslexie";
+        b.Mentor(3) = "PQR";
+        b.LeerlingPersNr(3) = "333333";
+        b.Cijfer(3, 1, 1) = "7.5";
+        b.Cijfer(3, 20, 2) = "6  ";
+        b.RapportTxt(3, 2, 1) = "7  ";
+        b.Rapport(3, 2, 1) = 7;
+        Leerling(b, 5, "Jansen", "Jan");
+        b.Cijfer(5, 1, 1) = "5  ";
+        b.RapportTxt(5, 2, 1) = "5  ";
+        Leerling(b, 7, "Jansen", "Jan");
+        b.Cijfer(7, 1, 1) = "9  ";
+        b.RapportTxt(7, 2, 1) = "9  ";
+        b.RapportTxt(7, 2, 2) = "8.5";
+        Leerling(b, 9, "Nergens", "Niemand");
+        b.RapportTxt(9, 2, 1) = "6  ";
+        Schrijf(map / "bron.vlk", CijferbestandTekst(b));
+        const auto tekst = CijferbestandTekst(b);
+        Schrijf(map / "kort.vlk", tekst.substr(0, tekst.size() / 2));
+        Schrijf(map / "tekst.vlk", "geen cijferbestand\r\n");
+        Schrijf(map / "oud.vlk", std::string(26, 'x') + "\r\n2003-2004\r\n4B    \r\ngs    \r\n");
+
+        Leerling(adm, 1, "Aap", "Anna");
+        Leerling(adm, 2, "Noot", "Nico");
+    }
+    void TearDown() override { fs::remove_all(map); }
+
+    Importbron Bron(int modus, const std::string& naam)
+    {
+        adm.DialoogModus = modus;
+        adm.ImportBestand = (map / naam).string();
+        return ImportbronLezen(adm);
+    }
+
+    fs::path map;
+    AdmMain adm;
+};
+
+TEST_F(LeerlingImportTest, PupilsOfAGradeFileGoWholeIntoTheFirstFreeSlots)
+{
+    // Slot 3 once held a pupil whose grade is still there: the import clears it.
+    Cijfer(adm, 3, 2, 1, "4");
+    const auto bron = Bron(DialoogImportLeerlingen, "bron.vlk");
+    EXPECT_EQ(bron.klas, "3A    ");
+    EXPECT_EQ(bron.vak, "wi    ");
+    EXPECT_EQ(bron.docent, "Bron Docent");
+    ASSERT_EQ(bron.leerlingen.size(), 4u);
+    EXPECT_EQ(bron.leerlingen[0].lijsttekst, " Bakker           Els       ");
+    EXPECT_EQ(bron.leerlingen[1].lijsttekst, bron.leerlingen[2].lijsttekst);
+    EXPECT_EQ(bron.leerlingen[2].plaats, 7);
+
+    // The second of the two namesakes is the one imported.
+    const auto uit = LeerlingenImporteren(adm, bron, {2, 0});
+    EXPECT_EQ(uit.ingelezen, 2);
+    EXPECT_FALSE(uit.onvoldoendeRuimte);
+    EXPECT_EQ(adm.DialoogAntwoord, AntwoordGereed);
+    EXPECT_EQ(adm.Gewijzigd, 1);
+
+    EXPECT_EQ(Trim(adm.Achternaam(3)), "Bakker");
+    EXPECT_EQ(Trim(adm.Adres(3)), "Kade 1");
+    EXPECT_EQ(Trim(adm.Kenmerk(3)), "dyslexie");
+    EXPECT_EQ(adm.Mentor(3), "PQR");
+    EXPECT_EQ(adm.LeerlingPersNr(3), "333333");
+    EXPECT_EQ(adm.Cijfer(3, 1, 1), "7.5");
+    EXPECT_EQ(adm.Cijfer(3, 20, 2), "6  ");
+    EXPECT_EQ(adm.Cijfer(3, 2, 1), "   ");
+    EXPECT_EQ(adm.RapportTxt(3, 2, 1), "7  ");
+    EXPECT_EQ(adm.Rapport(3, 2, 1), 7.0);
+    EXPECT_EQ(Trim(adm.Achternaam(4)), "Jansen");
+    EXPECT_EQ(adm.Cijfer(4, 1, 1), "9  ");
+    EXPECT_EQ(adm.RapportTxt(4, 2, 2), "8.5");
+    // The grades went through the grade processing.
+    EXPECT_EQ(adm.KlAantal(1, 1), 2);
+    EXPECT_EQ(adm.KlAantal(2, 1), 0);
+    EXPECT_EQ(adm.KlAantal(20, 2), 1);
+    EXPECT_TRUE(LeegLeerling(adm, 5));
+}
+
+TEST_F(LeerlingImportTest, MorePupilsThanFreeSlotsStopsAtTheFirstThatDoesNotFit)
+{
+    for (int p = 3; p <= 35; ++p)
+        Leerling(adm, p, "Vol", std::to_string(p));
+    const auto bron = Bron(DialoogImportLeerlingen, "bron.vlk");
+    const auto uit = LeerlingenImporteren(adm, bron, {0, 1, 2, 3});
+    EXPECT_TRUE(uit.onvoldoendeRuimte);
+    EXPECT_EQ(uit.ingelezen, 1);
+    EXPECT_EQ(Trim(adm.Achternaam(36)), "Bakker");
+    EXPECT_EQ(adm.Cijfer(36, 1, 1), "7.5");
+    EXPECT_EQ(adm.KlAantal(1, 1), 1);
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    EXPECT_EQ(adm.DialoogAntwoord, AntwoordGereed);
+    EXPECT_EQ(std::string(OnvoldoendeRuimteMelding),
+              "Waarchuwing:\n\nOnvoldoende ruimte!\nNiet alle leerlingen zijn ingelezen!   ");
+
+    // Nothing chosen: nothing copied, yet changed and answered.
+    AdmMain leeg;
+    const auto niets = LeerlingenImporteren(leeg, bron, {});
+    EXPECT_EQ(niets.ingelezen, 0);
+    EXPECT_EQ(leeg.Gewijzigd, 1);
+    EXPECT_EQ(leeg.DialoogAntwoord, AntwoordGereed);
+    EXPECT_TRUE(LeegLeerling(leeg, 1));
+    EXPECT_THROW(LeerlingenImporteren(leeg, bron, {4}), std::invalid_argument);
+}
+
+TEST_F(LeerlingImportTest, AFileOfTheWrongKindIsRefused)
+{
+    Schrijf(map / "klas.nam", Namenregel("a", "b", "1") + "\r\n");
+    struct Geval {
+        int modus;
+        const char* naam;
+        int code;
+    };
+    const Geval gevallen[] = {
+        {DialoogImportLeerlingen, "tekst.vlk", FoutVerkeerdBestand},
+        {DialoogImportLeerlingen, "oud.vlk", FoutVerkeerdBestand},
+        {DialoogImportRapporten, "klas.nam", FoutVerkeerdBestand},
+        {DialoogImportNamenbestand, "bron.vlk", FoutVerkeerdBestand},
+        {DialoogImportLeerlingen, "kort.vlk", FoutVoorbijEinde},
+        {DialoogImportLeerlingen, "weg.vlk", FoutBestandNietGevonden},
+    };
+    for (const auto& g : gevallen) {
+        try {
+            Bron(g.modus, g.naam);
+            ADD_FAILURE() << g.naam;
+        } catch (const Bestandsfout& f) {
+            EXPECT_EQ(f.code(), g.code) << g.naam;
+        }
+    }
+}
+
+TEST_F(LeerlingImportTest, ANamesFileUpdatesByPupilNumberOrFillsAFreeSlot)
+{
+    adm.LeerlingPersNr(1) = "000000";  // Aap has no number: a line without one is not Aap
+    Leerling(adm, 5, "Oud", "Piet");
+    adm.LeerlingPersNr(5) = "555555";
+    adm.Kenmerk(5) = "blijft";
+    adm.Mentor(5) = "ABC";
+    Cijfer(adm, 5, 3, 1, "8");
+    Schrijf(map / "klas.nam", Namenregel("Nieuw", "Kees", "111111") + "\r\n" + "\r\n" +
+                                  Namenregel("Bijgewerkt", "Piet", "555555", "Elders") + "\r\n" +
+                                  Namenregel("Zonder", "Nummer", "000000") + "\r\n");
+    const auto bron = Bron(DialoogImportNamenbestand, "klas.nam");
+    ASSERT_EQ(bron.leerlingen.size(), 3u);  // the blank line is no pupil
+    EXPECT_EQ(bron.leerlingen[1].plaats, 3);
+
+    const auto uit = LeerlingenImporteren(adm, bron, {0, 1, 2});
+    EXPECT_EQ(uit.ingelezen, 3);
+    EXPECT_EQ(Trim(adm.Achternaam(3)), "Nieuw");
+    EXPECT_EQ(adm.LeerlingPersNr(3), "111111");
+    EXPECT_EQ(adm.Geslacht(3), "V");
+    EXPECT_EQ(adm.Postcode(3), "9999 ZZ");
+    EXPECT_EQ(Trim(adm.Basisgroep(3)), "BG1");
+    EXPECT_EQ(Trim(adm.Achternaam(5)), "Bijgewerkt");
+    EXPECT_EQ(Trim(adm.Woonplaats(5)), "Elders");
+    EXPECT_EQ(Trim(adm.Kenmerk(5)), "blijft");
+    EXPECT_EQ(adm.Mentor(5), "ABC");
+    EXPECT_EQ(adm.Cijfer(5, 3, 1), "8  ");
+    EXPECT_EQ(Trim(adm.Achternaam(1)), "Aap");
+    EXPECT_EQ(Trim(adm.Achternaam(4)), "Zonder");
+
+    // A full data set: the update still happens, the new pupil finds no room.
+    for (int p = 6; p <= 36; ++p)
+        Leerling(adm, p, "Vol", std::to_string(p));
+    adm.LeerlingPersNr(3) = "999999";
+    const auto vol = LeerlingenImporteren(adm, bron, {1, 0});
+    EXPECT_TRUE(vol.onvoldoendeRuimte);
+    EXPECT_EQ(vol.ingelezen, 0);  // the new line comes first and ends the import
+    const auto nogmaals = LeerlingenImporteren(adm, bron, {1});
+    EXPECT_EQ(nogmaals.ingelezen, 1);
+    EXPECT_FALSE(nogmaals.onvoldoendeRuimte);
+}
+
+TEST_F(LeerlingImportTest, ReportGradesGoIntoAColumnOfTheTermOnScreen)
+{
+    adm.Scherm = 2;
+    adm.HuidigeKolom = 20;
+    EXPECT_EQ(ImportBeginKolom(adm), 4);
+    Leerling(adm, 10, "Bakker", "Els");
+    Cijfer(adm, 10, 20, 2, "4");
+    Leerling(adm, 11, "Jansen", "Jan");
+    Leerling(adm, 12, "Jansen", "Jan");
+    const auto bron = Bron(DialoogImportRapporten, "bron.vlk");
+
+    EXPECT_THROW(LeerlingenImporteren(adm, bron, {0}, 17), std::invalid_argument);
+    adm.Scherm = 6;
+    EXPECT_THROW(LeerlingenImporteren(adm, bron, {0}, 4), std::invalid_argument);
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    adm.Scherm = 2;
+
+    const auto uit = LeerlingenImporteren(adm, bron, {0, 2, 3}, 4);
+    EXPECT_EQ(uit.ingelezen, 2);  // Nergens has no namesake
+    EXPECT_EQ(adm.Cijfer(10, 20, 1), "7  ");
+    EXPECT_EQ(adm.Cijfer(10, 20, 2), "   ");  // a blank report blanks the cell
+    EXPECT_EQ(adm.Cijfer(12, 20, 1), "9  ");  // the second Jansen to the second Jansen
+    EXPECT_EQ(adm.Cijfer(12, 20, 2), "8.5");
+    EXPECT_EQ(adm.Cijfer(11, 20, 1), "   ");
+    EXPECT_EQ(adm.KlAantal(20, 1), 2);
+    EXPECT_EQ(adm.KlAantal(20, 2), 1);
+    EXPECT_EQ(adm.Gewijzigd, 1);
+}
+
+TEST(LeerlingImport, ColumnBox)
+{
+    struct Geval {
+        const char* tekst;
+        int kolom;
+    };
+    const Geval gevallen[] = {{"2,5", 2}, {"3.5", 4}, {"16", 16}, {"17", 7}, {"0", 7}, {"abc", 7}, {" 1 ", 1}};
+    for (const auto& g : gevallen)
+        EXPECT_EQ(ImportKolomLezen(g.tekst, 7), g.kolom) << g.tekst;
+}

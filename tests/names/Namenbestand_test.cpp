@@ -1,0 +1,100 @@
+#include "core/Fout.h"
+#include "names/Namenbestand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A names-file line with every field at its column.
+std::string Regel(const std::string& achternaam, const std::string& roepnaam, const std::string& nummer)
+{
+    return Pas(achternaam, 30) + "," + Pas(roepnaam, 13) + "," + Pas(nummer, 6) + "," + "M" + "," +
+           Pas("Dorpsstraat 1", 36) + "," + Pas("Ergens", 15) + "," + Pas("1234 AB", 7) + "," +
+           Pas("0123-456789", 13) + "," + Pas("4H2", 6) + "rest";
+}
+
+}  // namespace
+
+TEST(Namenbestand, FieldsStandInFixedColumns)
+{
+    const auto n = NamenregelLezen(Regel("de Vries", "Anna", "012345"));
+    EXPECT_EQ(n.Achternaam, Tekst<30>("de Vries"));
+    EXPECT_EQ(n.Roepnaam, Tekst<13>("Anna"));
+    EXPECT_EQ(n.LeerlingPersNr, "012345");
+    EXPECT_EQ(n.Geslacht, "M");
+    EXPECT_EQ(n.Adres, Tekst<36>("Dorpsstraat 1"));
+    EXPECT_EQ(n.Woonplaats, Tekst<15>("Ergens"));
+    EXPECT_EQ(n.Postcode, "1234 AB");
+    EXPECT_EQ(n.Telefoon, Tekst<13>("0123-456789"));
+    EXPECT_EQ(n.Basisgroep, "4H2   ");  // nothing after column 135
+
+    // A short line: what lies past its end is blank.
+    const auto k = NamenregelLezen(Pas("Kort", 30) + ",Piet");
+    EXPECT_EQ(k.Roepnaam, Tekst<13>("Piet"));
+    EXPECT_EQ(k.LeerlingPersNr, "      ");
+    EXPECT_TRUE(k.Basisgroep.leeg());
+}
+
+TEST(Namenbestand, TheFirstLineNeedsItsThreeCommas)
+{
+    const auto map = fs::temp_directory_path() / ("namenbestand_test_" + std::to_string(::getpid()));
+    fs::create_directories(map);
+    const auto pad = (map / "KLAS.NAM").string();
+    const auto goed = Regel("a", "b", "1");
+
+    struct Geval {
+        std::string inhoud;
+        bool goed;
+    };
+    std::string zonderKomma = goed;
+    zonderKomma[44] = ' ';
+    const Geval gevallen[] = {
+        {goed + "\r\n" + "wat dan ook\r\n", true},
+        {zonderKomma + "\r\n", false},
+        {goed.substr(0, 51) + "\r\n", false},
+        {"", false},
+        {std::string("ab\0c", 4), false},
+    };
+    for (const auto& g : gevallen) {
+        std::ofstream(pad, std::ios::binary) << g.inhoud;
+        if (g.goed) {
+            EXPECT_NO_THROW(NamenbestandControleren(pad));
+            EXPECT_EQ(NamenbestandLezen(pad).size(), 2u);
+            continue;
+        }
+        try {
+            NamenbestandControleren(pad);
+            ADD_FAILURE() << g.inhoud;
+        } catch (const Bestandsfout& f) {
+            EXPECT_EQ(f.code(), FoutVerkeerdBestand);
+        }
+    }
+
+    // The dialog's open: a names file sets the import; another kind leaves it.
+    AdmMain adm;
+    adm.DialoogModus = DialoogOpenen;
+    EXPECT_THROW(NamenbestandKiezen(adm, map.string(), pad), Bestandsfout);
+    EXPECT_EQ(adm.DialoogModus, DialoogOpenen);
+    EXPECT_EQ(adm.ImportBestand, "");
+    EXPECT_EQ(adm.LaatsteMap, map.string());
+    std::ofstream(pad, std::ios::binary) << goed << "\r\n";
+    EXPECT_TRUE(NamenbestandKiezen(adm, map.string(), pad));
+    EXPECT_EQ(adm.DialoogModus, DialoogImportNamenbestand);
+    EXPECT_EQ(adm.ImportBestand, pad);
+    EXPECT_FALSE(NamenbestandKiezen(adm, "/elders", ""));
+    EXPECT_EQ(adm.LaatsteMap, "/elders");
+    EXPECT_THROW(NamenbestandControleren((map / "weg.nam").string()), Bestandsfout);
+
+    EXPECT_EQ(NamenBestandLadenActiveren(adm), HuidigeMap());  // /elders is no folder
+    adm.LaatsteMap = map.string();
+    adm.DialoogAntwoord = 1;
+    EXPECT_EQ(NamenBestandLadenActiveren(adm), map.string());
+    EXPECT_EQ(adm.DialoogAntwoord, 0);
+    fs::remove_all(map);
+}
