@@ -31,7 +31,7 @@ void CijferbestandOpslaanAls(AdmMain& adm, const std::string& pad)
     adm.Bestandsnaam = pad;
 }
 
-void TerugNaarStartMap(const AdmMain& adm)
+void InstellingenBewarenEnTerug(const AdmMain& adm)
 {
     try {
         InstellingenBewaren(adm, adm.StartMap);

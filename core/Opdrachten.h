@@ -20,4 +20,4 @@ void CijferbestandOpslaanAls(AdmMain& adm, const std::string& pad);
 
 // The end of a quit or close: the settings file into StartMap, then back to
 // the start folder, each failure skipped.
-void TerugNaarStartMap(const AdmMain& adm);
+void InstellingenBewarenEnTerug(const AdmMain& adm);

@@ -2,7 +2,7 @@
 
 #include "core/Cijferbestand.h"
 #include "core/Opdrachten.h"
-#include "core/Openen.h"
+#include "core/frmBestandLaden.h"
 #include "core/frmBewaren.h"
 #include "core/frmCommonDialoog.h"
 #include "platform/Paden.h"
@@ -10,38 +10,8 @@
 #include "platform/Weergaven.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
-#include <QFileInfo>
 
 #include <exception>
-
-namespace {
-
-// Until the open dialog with its file table exists: a plain chooser of grade
-// files in the folder that dialog starts in, behind the same "&Openen". A
-// file that fails to load says why and the chooser comes back.
-void OpenDialoog(Venster& venster)
-{
-    AdmMain& adm = venster.adm;
-    QFileDialog kiezer(&venster, QString::fromStdString(BestandLadenTitel(adm.DialoogModus)));
-    kiezer.setOption(QFileDialog::DontUseNativeDialog);
-    kiezer.setAcceptMode(QFileDialog::AcceptOpen);
-    kiezer.setFileMode(QFileDialog::ExistingFile);
-    kiezer.setNameFilter(QStringLiteral("Cijferbestand (*.vlk)"));
-    kiezer.setDirectory(PadNaarQString(BestandLadenActiveren(adm)));
-    for (;;) {
-        if (venster.Modaal(kiezer) != QDialog::Accepted || kiezer.selectedFiles().isEmpty())
-            return;
-        const QFileInfo gekozen(kiezer.selectedFiles().first());
-        const Openuitkomst uit =
-            BestandOpenen(adm, QStringNaarPad(gekozen.absolutePath()), QStringNaarPad(gekozen.absoluteFilePath()));
-        if (uit.stap != Openstap::Fout)
-            return;
-        venster.omgeving.Bericht(PadNaarQString(Dialoogmelding(uit.omschrijving)), vbExclamation);
-    }
-}
-
-}  // namespace
 
 bool Bewaarvraag(Venster& venster)
 {
@@ -73,7 +43,8 @@ Openuitslag BestandLaden(Venster& venster)
         // chooser is cancelled; a load clears it anyway.
     }
     adm.DialoogModus = DialoogOpenen;
-    OpenDialoog(venster);
+    frmBestandLaden dialoog(adm, venster.omgeving, &venster);
+    venster.Modaal(dialoog);
 
     Weergaven* weergaven = venster.weergaven;
     if (!weergaven || weergaven->Toont(venster, adm.Scherm) || adm.Scherm < 1 || adm.Scherm > 6)
@@ -103,6 +74,14 @@ bool BestandOpslaanAls(Venster& venster)
     return dialoog.Form_Load();
 }
 
+void Importeren(Venster& venster, int modus)
+{
+    venster.adm.DialoogModus = modus;
+    frmBestandLaden dialoog(venster.adm, venster.omgeving, &venster);
+    venster.Modaal(dialoog);
+    venster.adm.Gewijzigd = 1;
+}
+
 bool Stopprocedure(Venster& venster)
 {
     AdmMain& adm = venster.adm;
@@ -111,7 +90,7 @@ bool Stopprocedure(Venster& venster)
             return false;
         adm.Scherm = SchermStoppen;
     }
-    TerugNaarStartMap(adm);
+    InstellingenBewarenEnTerug(adm);
     adm.Gewijzigd = 0;
     venster.Unload();
     return true;
@@ -123,7 +102,7 @@ void Sluitprocedure(Venster& venster, int& Cancel)
         Cancel = 1;
         return;
     }
-    TerugNaarStartMap(venster.adm);
+    InstellingenBewarenEnTerug(venster.adm);
 }
 
 void Schermwissel(Venster& venster, int scherm)

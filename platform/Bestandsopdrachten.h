@@ -22,9 +22,10 @@ enum class Openuitslag {
     Gewisseld,   // the loaded file names another view: its window took over, this one is unloaded
 };
 
-// Open: the save prompt, the file chooser (DialoogModus 1), the file loaded
-// all or nothing (a failure says why and leaves the data set as it was; a
-// cancelled chooser leaves Gewijzigd as it was), then the view in Scherm.
+// Open: the save prompt, the open dialog frmBestandLaden (DialoogModus 1:
+// a file is loaded all or nothing, a failure says why there), then the view
+// the data set now names in Scherm. A cancelled dialog leaves the data set
+// and Gewijzigd as they were, also after "&Nee".
 Openuitslag BestandLaden(Venster& venster);
 
 // Save under Bestandsnaam. A failure shows "Foutmelding:" and leaves
@@ -33,6 +34,12 @@ bool BestandOpslaan(Venster& venster);
 
 // Save as (DialoogModus 2, frmCommonDialoog). True when saved.
 bool BestandOpslaanAls(Venster& venster);
+
+// Import from another grade file through frmBestandLaden: pupils
+// (DialoogImportLeerlingen) or report grades into a grade column
+// (DialoogImportRapporten); Gewijzigd := 1 also when it was cancelled. The
+// window redraws afterwards.
+void Importeren(Venster& venster, int modus);
 
 // Quit (Stopprocedure): while Gewijzigd is 1 the save prompt (its cancel
 // stops the quit: false), then Scherm := 0; then the settings file into
