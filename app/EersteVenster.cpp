@@ -2,6 +2,7 @@
 
 #include "core/Cp1252.h"
 #include "core/Instellingen.h"
+#include "termsheet/frmTrimester.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -15,6 +16,17 @@ EersteVenster::EersteVenster(AdmMain& adm, QWidget* ouder)
     setWindowTitle(QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
     QMenu* bestand = menuBar()->addMenu(QStringLiteral("&Bestand"));
     bestand->addAction(QStringLiteral("&Stoppen"), this, &QWidget::close);
+    // Until the names list switches views: the term sheet of term 1.
+    QMenu* lijsten = menuBar()->addMenu(QStringLiteral("&Lijsten"));
+    lijsten->addAction(QStringLiteral("&1-e Trimester"), this, [this] {
+        adm_.Scherm = SchermTrimester1;
+        adm_.EersteKolom = 1;
+        adm_.LaatsteKolom = 8;
+        adm_.HuidigeKolom = 1;
+        auto* trimester = new frmTrimester(adm_, omgeving_, this);
+        trimester->setAttribute(Qt::WA_DeleteOnClose);
+        trimester->show();
+    });
 
     auto* midden = new QWidget(this);
     auto* indeling = new QVBoxLayout(midden);

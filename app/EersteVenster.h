@@ -3,6 +3,7 @@
 // shows which grade file is open and lets the program be closed.
 
 #include "core/AdmMain.h"
+#include "platform/Omgeving.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -22,4 +23,5 @@ protected:
 
 private:
     AdmMain& adm_;
+    QtOmgeving omgeving_;
 };
