@@ -206,7 +206,7 @@ std::size_t Naambreedte(const std::vector<Bestandsrij>& rijen)
 {
     std::size_t b = 12;
     for (const auto& r : rijen)
-        b = std::max(b, Utf8NaarCp1252(Stam(r.naam)).size());
+        b = std::max(b, Utf8NaarCp1252(Stam(r.naam)).size() + 1);  // a blank before the class
     return b;
 }
 

@@ -107,13 +107,14 @@ TEST_F(BestandstabelTest, ListsFoldersAndGradeFilesOfAnyCaseWithTheirFields)
     EXPECT_FALSE(t.rijen[1].gelezen);
     EXPECT_EQ(t.rijen[1].klas, "");
 
-    // The name column is as wide as the longest name, so columns still line up.
+    // The name column is as wide as the longest name and a blank, so columns
+    // still line up and a long name never runs into its class.
     const auto b = Naambreedte(t.rijen);
-    EXPECT_EQ(b, 21u);
+    EXPECT_EQ(b, 22u);
     EXPECT_EQ(BestandsrijTekst(t.rijen[0], Bestandsoort::Cijferbestand, b),
-              "B" + std::string(20, ' ') + "2B       ne   l    31-12-99 23:59");
+              "B" + std::string(21, ' ') + "2B       ne   l    31-12-99 23:59");
     EXPECT_EQ(BestandsrijTekst(lang, Bestandsoort::Cijferbestand, b),
-              "wiskunde_klas_3a_2024" "3A       wi   al   05-03-24 08:07");
+              "wiskunde_klas_3a_2024 " "3A       wi   al   05-03-24 08:07");
     EXPECT_EQ(BestandsrijTekst(t.rijen[1], Bestandsoort::Cijferbestand), "kort" + std::string(8 + 19, ' ') + "02-01-05 03:04");
 
     const auto n = BestandstabelVullen(map.string(), Bestandsoort::Namenbestand);

@@ -1,0 +1,48 @@
+#include "names/frmNamenBestandLaden.h"
+
+#include "core/Fout.h"
+#include "core/Openen.h"
+#include "names/Namenbestand.h"
+#include "names/frmLeerlingUitVlk.h"
+#include "platform/Etiket.h"
+
+frmNamenBestandLaden::frmNamenBestandLaden(AdmMain& a, Omgeving& o, QWidget* parent)
+    : Bestandskeuzelijst(a, o, parent, {Bestandsoort::Namenbestand, 4215, false, true})
+{
+    setObjectName(QStringLiteral("frmNamenBestandLaden"));
+    setWindowTitle(QStringLiteral("Leerling(en) importeren uit Dravonel Namenbestand\""));
+    lblNamenbestanden = lblBestanden;
+    ZetNaam(*lblNamenbestanden, "lblNamenbestanden");
+    cmdNamenbestand = Sorteerknop("cmdNamenbestand", "Namenbestand", Bestandskolom::Naam, -1, 0);
+    cmdGewijzigd = Sorteerknop("cmdGewijzigd", "Gewijzigd     ", Bestandskolom::Gewijzigd, 0, 14);
+}
+
+void frmNamenBestandLaden::Form_Activate() { Beginmap(NamenBestandLadenActiveren(adm)); }
+
+void frmNamenBestandLaden::cmdOpenen_Click()
+{
+    try {
+        if (!NamenbestandKiezen(adm, Map(), GekozenPad()))
+            return;
+    } catch (const Bestandsfout& f) {
+        Openfout(Foutomschrijving(f));
+        return;
+    }
+    frmLeerlingUitVlk import(adm, omgeving, this);
+    if (import.Leesfout()) {
+        Openfout(*import.Leesfout());
+        return;
+    }
+    // Our activation after the import window resets DialoogAntwoord: its own
+    // answer is its modal result.
+    if (Modaal(import) == AntwoordGeannuleerd)
+        return;
+    adm.DialoogAntwoord = AntwoordGereed;
+    Sluiten();
+}
+
+void frmNamenBestandLaden::cmdAnnuleren_Click()
+{
+    adm.DialoogAntwoord = AntwoordGeannuleerd;
+    Sluiten();
+}
