@@ -41,7 +41,7 @@ int StandaardAntwoord(int stijl)
 
 int Omgeving::Bericht(const QString& tekst, int stijl, const QString& titel)
 {
-    return ToonBericht(tekst, stijl, titel.isEmpty() ? QString::fromUtf8(Berichttitel) : titel);
+    return ToonBericht(tekst, stijl, titel.isEmpty() ? QString::fromUtf8(Programmatitel) : titel);
 }
 
 int Omgeving::Modaal(QDialog& dialoog)
@@ -110,5 +110,5 @@ int QtOmgeving::ToonModaal(QDialog& dialoog) { return dialoog.exec(); }
 void Foutmelding(Omgeving& omgeving, const QString& omschrijving)
 {
     omgeving.Bericht(QStringLiteral("Foutmelding:\n\n") + omschrijving + QStringLiteral("   "), vbExclamation,
-                     QString::fromUtf8(Berichttitel));
+                     QString::fromUtf8(Programmatitel));
 }

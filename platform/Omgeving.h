@@ -36,7 +36,7 @@ enum Berichtantwoord : int {
     vbNo = 7,
 };
 
-inline constexpr const char* Berichttitel = "Morvaldiek";  // the title of the message boxes
+inline constexpr const char* Programmatitel = "Morvaldiek";
 
 class Omgeving {
 public:
