@@ -4,7 +4,6 @@
 #include "platform/Bestandsopdrachten.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/Paden.h"
-#include "platform/Weergaven.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -19,16 +18,6 @@ QAction* Item(QMenu* menu, const char* tekst, std::function<void()> doe)
     QAction* a = menu->addAction(QString::fromUtf8(tekst));
     QObject::connect(a, &QAction::triggered, menu, [doe = std::move(doe)] { doe(); });
     return a;
-}
-
-const char* Schermnaam(int scherm)
-{
-    switch (scherm) {
-    case 1: return "1-e Trimester";
-    case 2: return "2-e Trimester";
-    case 3: return "3-e Trimester";
-    default: return "Namenlijst";
-    }
 }
 
 }  // namespace
@@ -79,19 +68,10 @@ EersteVenster::EersteVenster(AdmMain& a, Omgeving& o, QWidget* parent) : Venster
     resize(640, 200);
 }
 
-bool EersteVenster::EigenScherm() const
-{
-    return weergaven ? weergaven->Toont(*this, adm.Scherm) : adm.Scherm == SchermNamen;
-}
-
 void EersteVenster::Afdrukken()
 {
-    const bool term = adm.Scherm >= 1 && adm.Scherm <= 3;
-    const int getoond = EigenScherm() ? adm.Scherm : (term ? 1 : SchermNamen);
-    TrimLabel->setText(QString::fromUtf8(Schermnaam(getoond)));
-    for (int t = 1; t <= 3; ++t)
-        mnuTrimester[t]->setEnabled(!(EigenScherm() && adm.Scherm == t));
-    mnuNamenlijst->setEnabled(!(EigenScherm() && adm.Scherm == SchermNamen));
+    TrimLabel->setText(QStringLiteral("Namenlijst"));
+    mnuNamenlijst->setEnabled(false);
     lblBestand->setText(PadNaarQString(adm.Bestandsnaam));
     lblSchool->setText(Cp1252NaarQString(Trim(adm.School.view())));
 }
@@ -101,6 +81,6 @@ void EersteVenster::Form_Activate() { Afdrukken(); }
 void EersteVenster::Form_Unload(int& Cancel)
 {
     // A switch or a prompted quit has set another view code first.
-    if (EigenScherm())
+    if (adm.Scherm == SchermNamen)
         Sluitprocedure(*this, Cancel);
 }

@@ -1,8 +1,7 @@
 #pragma once
-// The first window after start-up until the names list takes its place (and
-// the window of the term views until the term sheet exists): shows which
-// grade file is open, and runs the file commands, the view switches and the
-// quit of the view family.
+// The first window after start-up until the names list takes its place:
+// shows which grade file is open, and runs the file commands, the view
+// switches and the quit of the view family.
 
 #include "platform/Venster.h"
 
@@ -31,8 +30,4 @@ public:
     void Afdrukken();
     void Form_Activate() override;
     void Form_Unload(int& Cancel) override;
-
-private:
-    // The view this window stands for is current (Scherm names it).
-    bool EigenScherm() const;
 };

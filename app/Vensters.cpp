@@ -4,6 +4,7 @@
 #include "platform/Omgeving.h"
 #include "platform/Weergaven.h"
 #include "reports/frmRapporten.h"
+#include "termsheet/frmTrimester.h"
 #include "yearoverview/frmJaaroverzicht.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@ Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm)
     case SchermTrimester1:
     case SchermTrimester2:
     case SchermTrimester3:
+        return new frmTrimester(adm, omgeving);
     case SchermNamen:
         return new EersteVenster(adm, omgeving);
     case SchermRapporten:

@@ -2,6 +2,7 @@
 
 #include "core/Getallen.h"
 #include "core/frmAbout.h"
+#include "platform/Bestandsopdrachten.h"
 #include "platform/Etiket.h"
 #include "platform/Klembord.h"
 #include "platform/Kleuren.h"
@@ -680,10 +681,14 @@ void frmTrimester::Form_KeyUp(int&, int&)
     // The boxes pad themselves to their width when a key is released.
 }
 
-void frmTrimester::Form_Unload(int&)
+void frmTrimester::Form_Unload(int& Cancel)
 {
-    // The window closes; the commit, the save prompt and the settings file
-    // come with the file commands.
+    // A switch or a prompted quit has set another view code first.
+    if (adm.Scherm < SchermTrimester1 || adm.Scherm > SchermTrimester3)
+        return;
+    ControleerWijziging();
+    InvoerVerwerken(0);
+    Sluitprocedure(*this, Cancel);
 }
 
 void frmTrimester::Invoervastlegging(Opdrachtbron bron) { InvoerVerwerken(bron == Opdrachtbron::Menu ? 1 : 0); }
@@ -730,53 +735,44 @@ void frmTrimester::Toolbar_ButtonClick(const QString& key)
 
 void frmTrimester::mnuNieuwBestand_Click()
 {
-    // New file: with the file commands.
+    if (!NieuwBestand(*this))
+        return;
+    Afdrukken(1);
+    // The fresh contents of the box do not count as an edit.
+    if (const auto tekst = TekstVan(ActieveControl()))
+        OudeTekst = *tekst;
 }
 
 void frmTrimester::mnuBestandLaden_Click()
 {
-    // Open a grade file: with the file commands.
+    // A file that names a term is shown here, at the term it names.
+    if (BestandLaden(*this) == Openuitslag::Blijft)
+        Afdrukken(1);
 }
 
-void frmTrimester::mnuBestandOpslaan_Click()
-{
-    // Save: with the file commands.
-}
+void frmTrimester::mnuBestandOpslaan_Click() { BestandOpslaan(*this); }
 
-void frmTrimester::mnuBestandOpslaanAls_Click()
-{
-    // Save as: with the file commands.
-}
+void frmTrimester::mnuBestandOpslaanAls_Click() { BestandOpslaanAls(*this); }
 
 void frmTrimester::mnuAnderCijferbestand_Click()
 {
-    // Import pupils from another grade file: with the file commands.
+    Importeren(*this, DialoogImportLeerlingen);
+    Afdrukken(1);
 }
 
 void frmTrimester::mnuRapportcijferImporteren_Click()
 {
-    // Import report grades: with the file commands.
+    Importeren(*this, DialoogImportRapporten);
+    Afdrukken(1);
 }
 
-void frmTrimester::mnuStoppen_Click()
-{
-    // Quit: with the file commands.
-}
+void frmTrimester::mnuStoppen_Click() { Stopprocedure(*this); }
 
-void frmTrimester::mnuNamenlijst_Click()
-{
-    // Switch to the names list: with the file commands.
-}
+void frmTrimester::mnuNamenlijst_Click() { Schermwissel(*this, SchermNamen); }
 
-void frmTrimester::mnuRapportenlijst_Click()
-{
-    // Switch to the report list: with the file commands.
-}
+void frmTrimester::mnuRapportenlijst_Click() { Schermwissel(*this, SchermRapporten); }
 
-void frmTrimester::mnuJaaroverzicht_Click()
-{
-    // Switch to the year overview: with the file commands.
-}
+void frmTrimester::mnuJaaroverzicht_Click() { Schermwissel(*this, SchermJaaroverzicht); }
 
 // ---- Term and level ----------------------------------------------------------
 

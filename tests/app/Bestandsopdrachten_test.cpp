@@ -1,119 +1,23 @@
 // The file commands, the view switch and the quit of the view family, run
 // from the windows' menus and toolbars with the view manager.
 #include "app/EersteVenster.h"
-#include "app/Vensters.h"
-#include "core/frmBestandLaden.h"
 #include "core/Instellingen.h"
 #include "platform/Bestandsopdrachten.h"
 #include "platform/Draaiknop.h"
-#include "platform/Weergaven.h"
 #include "platform/Werkbalk.h"
 #include "reports/frmRapporten.h"
+#include "termsheet/frmTrimester.h"
 #include "yearoverview/frmJaaroverzicht.h"
 
-#include "VensterTest.h"
-#include "Werkmap.h"
+#include "VensterFamilie.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
-#include <QMenu>
 #include <QTableWidget>
-
-#include <memory>
 
 using namespace VensterTest;
 
 namespace {
-
-// Chooses a menu item as the user does: its top-level menu opens (the
-// commit), closes, and the item runs.
-void Kies(QAction* item)
-{
-    ASSERT_NE(item, nullptr);
-    for (QObject* o : item->associatedObjects()) {
-        if (auto* menu = qobject_cast<QMenu*>(o)) {
-            KiesMenu(*menu, *item);
-            return;
-        }
-    }
-    ADD_FAILURE() << "item in no menu: " << item->text().toStdString();
-}
-
-TestOmgeving::Script Knop(const char* tekst)
-{
-    return [tekst](QDialog& d) { KlikKnop(d, QString::fromUtf8(tekst)); };
-}
-
-// Answers the open dialog: the file's row (its name without ".vlk") is
-// chosen and opened; "&Annuleren" when `daarna` says so after a failure.
-TestOmgeving::Script Open(const std::string& pad, bool daarnaAnnuleren = false)
-{
-    const QString stam = QString::fromStdString(std::filesystem::path(pad).stem().string());
-    return [stam, daarnaAnnuleren](QDialog& d) {
-        auto* dlg = dynamic_cast<frmBestandLaden*>(&d);
-        ASSERT_NE(dlg, nullptr) << d.windowTitle().toStdString();
-        QListWidget& lijst = *dlg->lstBestandenLijst;
-        int rij = -1;
-        for (int k = 0; k < lijst.count(); ++k)
-            if (lijst.item(k)->text().section(QLatin1Char(' '), 0, 0) == stam)
-                rij = k;
-        ASSERT_GE(rij, 0) << stam.toStdString();
-        lijst.setCurrentRow(rij);
-        KlikKnop(d, QStringLiteral("&Openen"));
-        if (daarnaAnnuleren)
-            KlikKnop(d, QStringLiteral("&Annuleren"));
-    };
-}
-
-class Familieproef : public ::testing::Test {
-public:
-    void SetUp() override
-    {
-        map.Start(adm);
-        weergaven.Einde = [this] { ++einde; };
-    }
-    void TearDown() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    // The first window, shown and active, with Scherm naming its view.
-    template <class T>
-    T& Start(int scherm)
-    {
-        adm.Scherm = scherm;
-        Venster* v = weergaven.Laden(scherm);
-        EXPECT_TRUE(Activeer(*v));
-        auto* t = dynamic_cast<T*>(v);
-        EXPECT_NE(t, nullptr);
-        return *t;
-    }
-
-    // The one window loaded, of the kind expected.
-    template <class T>
-    T* Enige()
-    {
-        Verwerk();
-        if (weergaven.Vensters().size() != 1)
-            return nullptr;
-        return dynamic_cast<T*>(weergaven.Vensters().front());
-    }
-
-    // A file of the class, saved from a data set of its own.
-    std::string Bewaard(const std::string& naam, int scherm, const char* achternaam = "Visser")
-    {
-        auto ander = std::make_unique<AdmMain>();
-        VulProef(*ander, achternaam);
-        ander->Scherm = scherm;
-        CijferbestandOpslaan(*ander, map / naam);
-        return map / naam;
-    }
-
-    Werkmap map;
-    std::unique_ptr<AdmMain> admp = std::make_unique<AdmMain>();
-    AdmMain& adm = *admp;
-    TestOmgeving omgeving;
-    Weergaven weergaven{[this](int scherm) { return MaakVenster(adm, omgeving, scherm); }};
-    int einde = 0;
-};
 
 // ---------------------------------------------------------------- new
 
@@ -236,7 +140,7 @@ TEST_F(Familieproef, AFileOfAnotherViewReplacesTheWindow)
     const Geval gevallen[] = {
         {SchermRapporten, [](Familieproef& f) { return f.Enige<frmRapporten>() != nullptr; }},
         {SchermJaaroverzicht, [](Familieproef& f) { return f.Enige<frmJaaroverzicht>() != nullptr; }},
-        {SchermTrimester2, [](Familieproef& f) { return f.Enige<EersteVenster>() != nullptr; }},
+        {SchermTrimester2, [](Familieproef& f) { return f.Enige<frmTrimester>() != nullptr; }},
     };
     for (const auto& g : gevallen) {
         SCOPED_TRACE(g.scherm);
@@ -433,7 +337,7 @@ TEST_F(Familieproef, ASwitchLoadsTheTargetAndUnloadsTheCurrentWindow)
     EXPECT_EQ(jaar->lblNummer->text(), QStringLiteral("12"));
 
     Kies(jaar->mnuTrimester[3]);
-    ASSERT_NE(Enige<EersteVenster>(), nullptr);
+    ASSERT_NE(Enige<frmTrimester>(), nullptr);
     EXPECT_EQ(adm.Scherm, SchermTrimester3);
     EXPECT_EQ(adm.EersteKolom, 33);
     EXPECT_EQ(adm.LaatsteKolom, 40);

@@ -35,6 +35,8 @@ protected:
     void SetUp() override
     {
         NieuwCijferbestand(adm);
+        // The toolbar's "Save" saves: into a folder of the test's own.
+        adm.Bestandsnaam = map.filePath(QStringLiteral("klas.vlk")).toStdString();
         for (int p = 1; p <= AantalLeerlingen; ++p) {
             adm.Achternaam(p) = "Leerling " + std::to_string(p);
             adm.Roepnaam(p) = "Kim";
@@ -66,6 +68,7 @@ protected:
         VerwerkCijfer(adm, t, p, c, (c - 1) / 16 + 1, 1);
     }
 
+    QTemporaryDir map;
     AdmMain adm;
     TestOmgeving omgeving;
     std::unique_ptr<frmTrimester> venster;
@@ -521,9 +524,10 @@ TEST_F(Trimesterblad, OpdrachtLegtHetVakEerstVast)
 {
     Klik(Cel(1, 1));
     Typ("7");
-    KlikWerkbalk(v().Toolbar(), QStringLiteral("Save"));  // its command comes with the file commands
+    KlikWerkbalk(v().Toolbar(), QStringLiteral("Save"));  // commits, then saves
     EXPECT_EQ(adm.Cijfer(1, 1, 1), "7  ");
-    EXPECT_EQ(adm.Gewijzigd, 1);
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    EXPECT_TRUE(QFile::exists(map.filePath(QStringLiteral("klas.vlk"))));
     EXPECT_EQ(Tekst(v().lblKlGem[1]), "    ");  // the toolbar does not redraw
     EXPECT_EQ(Focus(), Cel(1, 1));
 
