@@ -1,25 +1,33 @@
 #pragma once
 // The first window after start-up until the names list takes its place:
-// shows which grade file is open and lets the program be closed.
+// shows which grade file is open, and runs the file commands, the view
+// switches and the quit of the view family.
 
-#include "core/AdmMain.h"
+#include "platform/Venster.h"
 
-#include <QLabel>
-#include <QMainWindow>
+class QAction;
+class QLabel;
 
-class EersteVenster : public QMainWindow {
+class EersteVenster : public Venster {
     Q_OBJECT
 public:
-    explicit EersteVenster(AdmMain& adm, QWidget* ouder = nullptr);
+    EersteVenster(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr);
 
+    QLabel* TrimLabel;
     QLabel* lblBestand;
     QLabel* lblSchool;
 
-protected:
-    // The quit: the settings file into the start folder and back to that
-    // folder, errors skipped.
-    void closeEvent(QCloseEvent* e) override;
+    QAction* mnuNieuwBestand;
+    QAction* mnuBestandLaden;
+    QAction* mnuBestandOpslaan;
+    QAction* mnuBestandOpslaanAls;
+    QAction* mnuStoppen;
+    QAction* mnuNamenlijst;
+    QAction* mnuTrimester[4];  // 1..3
+    QAction* mnuRapportenlijst;
+    QAction* mnuJaaroverzicht;
 
-private:
-    AdmMain& adm_;
+    void Afdrukken();
+    void Form_Activate() override;
+    void Form_Unload(int& Cancel) override;
 };

@@ -1,4 +1,4 @@
-#include "app/EersteVenster.h"
+#include "app/Vensters.h"
 #include "core/AdmMain.h"
 #include "core/Bestandstype.h"
 #include "core/Cp1252.h"
@@ -9,11 +9,12 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include <memory>
-
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The program ends when the view manager has no window left, not when
+    // a view hides itself during a switch.
+    app.setQuitOnLastWindowClosed(false);
 
     // The whole argument text after the program name, as one path.
     std::string argument;
@@ -25,7 +26,7 @@ int main(int argc, char** argv)
 
     AdmMain adm;
     frmHarvemoLogo logo;
-    std::unique_ptr<EersteVenster> venster;
+    Programmavensters vensters(adm);
 
     Opstartdiensten d;
     d.ToonLogo = [&] { logo.ToonEnWacht(3000); };
@@ -40,8 +41,7 @@ int main(int argc, char** argv)
         box.exec();
     };
     d.ToonEersteVenster = [&] {
-        venster = std::make_unique<EersteVenster>(adm);
-        venster->show();
+        vensters.EersteVensterLaden();
         logo.close();
     };
 

@@ -41,7 +41,7 @@ void Main(AdmMain& adm, const std::string& argument, const Opstartdiensten& d)
         if (d.Scherm && d.Melding) {
             const auto s = d.Scherm();
             if (s.breedte == 640 && s.hoogte == 480)
-                d.Melding(Schermwaarschuwing, Programmatitel, StijlUitroepteken);
+                d.Melding(Schermwaarschuwing, Opstarttitel, StijlUitroepteken);
         }
     } catch (...) {
     }

@@ -26,7 +26,7 @@ struct Opstartdiensten {
     std::function<void()> ToonEersteVenster;
 };
 
-inline constexpr const char* Programmatitel = "Morvaldiek";
+inline constexpr const char* Opstarttitel = "Morvaldiek";  // the title of the screen warning
 inline constexpr const char* Schermwaarschuwing = "\nSchermformaat onjuist.\nAanbevolen schermresolutie: 800x600 pixels";
 inline constexpr int StijlUitroepteken = 48;
 

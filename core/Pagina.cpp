@@ -127,7 +127,7 @@ std::string DatumTekst(const Datum& d)
 
 std::string Titelregel(int gat, const Datum& d)
 {
-    return std::string(Programmatitel) + std::string(static_cast<std::size_t>(gat > 0 ? gat : 0), ' ') + "Datum: " +
+    return std::string(Afdruktitel) + std::string(static_cast<std::size_t>(gat > 0 ? gat : 0), ' ') + "Datum: " +
            DatumTekst(d);
 }
 

@@ -33,7 +33,7 @@ inline constexpr double Tekenbreedte(double punten) { return punten * TwipsPerPu
 inline constexpr double Regelhoogte(double punten) { return punten * TwipsPerPunt * 2320.0 / 2048.0; }
 
 // The program's title with its version, as every list prints it.
-inline constexpr const char* Programmatitel = "DOCENTEN-MORVALDIEK Versie 7.762";
+inline constexpr const char* Afdruktitel = "DOCENTEN-MORVALDIEK Versie 7.762";
 
 struct Lettertype {
     std::string Name = "Courier New";

@@ -4,6 +4,7 @@
 #include "platform/Cp1252Qt.h"
 #include "platform/Toetsen.h"
 #include "platform/VasteBreedteInvoer.h"
+#include "platform/Weergaven.h"
 #include "platform/Werkbalk.h"
 
 #include <QApplication>
@@ -370,10 +371,13 @@ void Venster::closeEvent(QCloseEvent* e)
 {
     int cancel = 0;
     Form_Unload(cancel);
-    if (cancel)
+    if (cancel) {
         e->ignore();
-    else
-        e->accept();
+        return;
+    }
+    e->accept();
+    if (weergaven)
+        weergaven->Ontladen(*this);
 }
 
 Dialoog::Dialoog(AdmMain& a, Omgeving& o, QWidget* parent) : QDialog(parent), VensterBasis(*this, a, o) {}

@@ -37,6 +37,7 @@
 class QAction;
 class QMenu;
 class VensterKern;
+class Weergaven;
 class Werkbalk;
 
 class VensterBasis {
@@ -133,6 +134,10 @@ public:
 
     // Closes the window as its close box does (Form_Unload may cancel).
     bool Unload() { return close(); }
+
+    // The view manager that loaded the window (platform/Weergaven.h), told
+    // when it has been unloaded; none for a window made on its own.
+    Weergaven* weergaven = nullptr;
 
     // Commit before a command: the changed-check and the commit of the active
     // box (ControleerWijziging, then the window's InvoerVerwerken or its kin).

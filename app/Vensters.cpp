@@ -1,0 +1,51 @@
+#include "app/Vensters.h"
+
+#include "app/EersteVenster.h"
+#include "platform/Omgeving.h"
+#include "platform/Weergaven.h"
+#include "reports/frmRapporten.h"
+#include "termsheet/frmTrimester.h"
+#include "yearoverview/frmJaaroverzicht.h"
+
+#include <QCoreApplication>
+
+Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm)
+{
+    switch (scherm) {
+    case SchermTrimester1:
+    case SchermTrimester2:
+    case SchermTrimester3:
+        return new frmTrimester(adm, omgeving);
+    case SchermNamen:
+        return new EersteVenster(adm, omgeving);
+    case SchermRapporten:
+        return new frmRapporten(adm, omgeving);
+    case SchermJaaroverzicht:
+        return new frmJaaroverzicht(adm, omgeving);
+    default:
+        return nullptr;
+    }
+}
+
+struct Programmavensters::Delen {
+    explicit Delen(AdmMain& a) : adm(a), weergaven([this](int scherm) { return MaakVenster(adm, omgeving, scherm); })
+    {
+        weergaven.Einde = [] { QCoreApplication::quit(); };
+    }
+    AdmMain& adm;
+    QtOmgeving omgeving;
+    Weergaven weergaven;
+};
+
+Programmavensters::Programmavensters(AdmMain& adm) : d_(std::make_unique<Delen>(adm)) {}
+
+Programmavensters::~Programmavensters() = default;
+
+void Programmavensters::EersteVensterLaden()
+{
+    // The names list is loaded whatever view a loaded file names.
+    d_->adm.Scherm = SchermNamen;
+    d_->weergaven.Laden(SchermNamen);
+}
+
+Weergaven& Programmavensters::weergaven() { return d_->weergaven; }

@@ -1,0 +1,33 @@
+#pragma once
+// The program's windows: the window of each view code for the view manager
+// (platform/Weergaven.h), and the manager with the program's environment.
+
+#include "core/AdmMain.h"
+
+#include <memory>
+
+class Omgeving;
+class Venster;
+class Weergaven;
+
+// 1..3 the term sheet, 4 the report list, 5 the year overview, 6 the names
+// list; nullptr for any other code.
+Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm);
+
+// The environment and the view manager of the running program; the program
+// ends (the event loop quits) when the last view window is unloaded.
+class Programmavensters {
+public:
+    explicit Programmavensters(AdmMain& adm);
+    ~Programmavensters();
+
+    // The first window after start-up: the names list, with Scherm 6 so
+    // that its close box finds its own view current.
+    void EersteVensterLaden();
+
+    Weergaven& weergaven();
+
+private:
+    struct Delen;
+    std::unique_ptr<Delen> d_;
+};

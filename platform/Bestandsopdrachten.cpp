@@ -1,0 +1,119 @@
+#include "platform/Bestandsopdrachten.h"
+
+#include "core/Cijferbestand.h"
+#include "core/Opdrachten.h"
+#include "core/frmBestandLaden.h"
+#include "core/frmBewaren.h"
+#include "core/frmCommonDialoog.h"
+#include "platform/Paden.h"
+#include "platform/Venster.h"
+#include "platform/Weergaven.h"
+
+#include <QCoreApplication>
+
+#include <exception>
+
+bool Bewaarvraag(Venster& venster)
+{
+    AdmMain& adm = venster.adm;
+    if (adm.Gewijzigd != 1)
+        return true;
+    frmBewaren vraag(adm, venster.omgeving, &venster);
+    venster.Modaal(vraag);
+    return adm.DialoogAntwoord != AntwoordAnnuleren;
+}
+
+bool NieuwBestand(Venster& venster)
+{
+    if (!Bewaarvraag(venster))
+        return false;
+    NieuwCijferbestand(venster.adm);
+    return true;
+}
+
+Openuitslag BestandLaden(Venster& venster)
+{
+    AdmMain& adm = venster.adm;
+    if (adm.Gewijzigd == 1) {
+        const bool verder = Bewaarvraag(venster);
+        QCoreApplication::processEvents();
+        if (!verder)
+            return Openuitslag::Afgebroken;
+        // Gewijzigd stays: data not saved ("&Nee") are still unsaved when the
+        // chooser is cancelled; a load clears it anyway.
+    }
+    adm.DialoogModus = DialoogOpenen;
+    frmBestandLaden dialoog(adm, venster.omgeving, &venster);
+    venster.Modaal(dialoog);
+
+    Weergaven* weergaven = venster.weergaven;
+    if (!weergaven || weergaven->Toont(venster, adm.Scherm) || adm.Scherm < 1 || adm.Scherm > 6)
+        return Openuitslag::Blijft;
+    venster.hide();
+    if (weergaven->Wissel(venster, adm.Scherm))
+        return Openuitslag::Gewisseld;
+    venster.show();
+    return Openuitslag::Blijft;
+}
+
+bool BestandOpslaan(Venster& venster)
+{
+    try {
+        CijferbestandOpslaan(venster.adm, venster.adm.Bestandsnaam);
+        return true;
+    } catch (const std::exception& fout) {
+        Foutmelding(venster.omgeving, PadNaarQString(fout.what()));
+        return false;
+    }
+}
+
+bool BestandOpslaanAls(Venster& venster)
+{
+    venster.adm.DialoogModus = DialoogOpslaanAls;
+    frmCommonDialoog dialoog(venster.adm, venster.omgeving, &venster);
+    return dialoog.Form_Load();
+}
+
+void Importeren(Venster& venster, int modus)
+{
+    venster.adm.DialoogModus = modus;
+    frmBestandLaden dialoog(venster.adm, venster.omgeving, &venster);
+    venster.Modaal(dialoog);
+    venster.adm.Gewijzigd = 1;
+}
+
+bool Stopprocedure(Venster& venster)
+{
+    AdmMain& adm = venster.adm;
+    if (adm.Gewijzigd == 1) {
+        if (!Bewaarvraag(venster))
+            return false;
+        adm.Scherm = SchermStoppen;
+    }
+    InstellingenBewarenEnTerug(adm);
+    adm.Gewijzigd = 0;
+    venster.Unload();
+    return true;
+}
+
+void Sluitprocedure(Venster& venster, int& Cancel)
+{
+    if (venster.adm.Gewijzigd == 1 && !Bewaarvraag(venster)) {
+        Cancel = 1;
+        return;
+    }
+    InstellingenBewarenEnTerug(venster.adm);
+}
+
+void Schermwissel(Venster& venster, int scherm)
+{
+    Weergaven* weergaven = venster.weergaven;
+    if (!weergaven || scherm < 1 || scherm > 6)
+        return;
+    AdmMain& adm = venster.adm;
+    if (scherm <= 3)
+        TrimesterKiezen(adm, scherm);
+    else
+        adm.Scherm = scherm;
+    weergaven->Wissel(venster, scherm);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The sort orders of the term sheet's "&Sorteren" menu: one key per slot,
+// sorted by core/Sorteren.h and applied to every per-pupil field.
+
+#include "core/AdmMain.h"
+#include "core/Sorteren.h"
+
+enum class Sorteersoort {
+    Achternaam,           // surname (accents folded), then first name
+    Basisgroep,           // base group, then the surname key
+    Kenmerk,              // characteristic, then the surname key
+    Mentor,               // mentor code, then the surname key
+    Trimestergemiddelde,  // term average of the term and level, highest first
+};
+
+// The order of the 36 slots (position -> slot before the sort). Keys that
+// begin with ".", a blank or "*" go last, so empty slots and marked pupils
+// end up after the others, and so does every pupil whose base group,
+// characteristic or mentor is blank in those orders.
+Volgorde Sorteervolgorde(const AdmMain& adm, Sorteersoort soort, int trimester, int niveau);
+
+// Sorts the pupils: every per-pupil field, grade, average and report moves
+// to its new slot. The display state stays as it is.
+void LeerlingenSorteren(AdmMain& adm, Sorteersoort soort, int trimester, int niveau);

@@ -1,0 +1,1161 @@
+#include "termsheet/frmTrimester.h"
+
+#include "core/Getallen.h"
+#include "core/frmAbout.h"
+#include "platform/Bestandsopdrachten.h"
+#include "platform/Etiket.h"
+#include "platform/Klembord.h"
+#include "platform/Kleuren.h"
+#include "platform/Opmaak.h"
+#include "platform/Toetsen.h"
+#include "platform/VasteBreedteInvoer.h"
+#include "platform/Werkbalk.h"
+#include "termsheet/AfdrukTrimester.h"
+#include "termsheet/Cijferverwerking.h"
+#include "termsheet/Klembordkolom.h"
+#include "termsheet/Sorteermenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// The boxes of the sheet: grades and weights 3 wide, headers 39.
+const Invoerregels Cijferregels{3, Typegrens::OpBreedte, Loslaten::Opvullen, Overschrijven::BijToetsNeer};
+const Invoerregels Kopregels{39, Typegrens::VanafBreedte, Loslaten::Niets, Overschrijven::BijToetsNeer};
+
+// Layout in twips, from the left of the client area and from the bottom of
+// the toolbar.
+constexpr int XNummer = 120, BNummer = 345;
+constexpr int XNaam = 495, BNaam = 3000;
+constexpr int XVoornaam = 3525, BVoornaam = 1650;
+constexpr int XCel = 5250, Kolomstap = 510, BCel = 495;
+constexpr int XTrGem = 9375, BTrGem = 615;
+constexpr int XMentor = 10020, BMentor = 510;
+constexpr int XVsb = 10560, BVsb = 255;
+constexpr int YTitel = 90, HTitel = 375;
+constexpr int YKolom = 570, HKolom = 285;
+constexpr int YKop = 885, Kopstap = 360, HKop = 330;
+constexpr int YKopjes = 2370, HKopjes = 285;
+constexpr int YRij = 2670, Rijstap = 390, HRij = 360;
+constexpr int YHsb = 5820, HHsb = 255;
+constexpr int YKlGem = 6150, YKlSpr = 6480, HStat = 300;
+constexpr int YBestand = 6900, HBestand = 285;
+constexpr int BKopRust = 495, BKopBreed = 2100;
+
+constexpr const char* Geen = " Niet gedefinieerd! ";
+
+// Insufficient: a value from 0 to 5.4 read from a text that is not blank.
+bool Onvoldoende(std::string_view tekst)
+{
+    if (IsLeeg(tekst))
+        return false;
+    std::string s(tekst);
+    const double v = TekstNaarGetal(s);
+    return v >= 0 && v <= 5.4;
+}
+
+std::uint32_t Tekstkleur(std::string_view tekst) { return Onvoldoende(tekst) ? Kleur::Rood : Kleur::Zwart; }
+
+std::string TweeCijfers(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+// Keeps the display state within the rules the sheet is drawn by: 8 rows
+// within 1..36, 8 columns within the term, the current pupil and column
+// inside them, level 1 or 2. A valid state is left as it is.
+void Begrens(AdmMain& a)
+{
+    if (a.Niveau != 1 && a.Niveau != 2)
+        a.Niveau = 1;
+    a.EersteRij = std::clamp(a.EersteRij, 1, AantalLeerlingen - 7);
+    a.LaatsteRij = a.EersteRij + 7;
+    a.HuidigeRij = std::clamp(a.HuidigeRij, a.EersteRij, a.LaatsteRij);
+    const int t = (a.Scherm - 1) * KolommenPerTrimester;
+    a.EersteKolom = std::clamp(a.EersteKolom, t + 1, t + KolommenPerTrimester - 7);
+    a.LaatsteKolom = a.EersteKolom + 7;
+    a.HuidigeKolom = std::clamp(a.HuidigeKolom, a.EersteKolom, a.LaatsteKolom);
+}
+
+struct Tekenvlag {
+    int& vlag;
+    explicit Tekenvlag(int& v) : vlag(v) { vlag = 1; }
+    ~Tekenvlag() { vlag = 0; }
+};
+
+}  // namespace
+
+frmTrimester::frmTrimester(AdmMain& a, Omgeving& o, QWidget* parent) : Venster(a, o, parent)
+{
+    setWindowTitle(QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
+    MaakMenus();
+    MaakWerkbalk();
+    MaakBesturingen();
+    Printen = [this](const Paginabouwer& bouw, bool printerdialoog) {
+        if (!printer_)
+            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        return ::Afdrukken(*printer_, bouw, printerdialoog ? PrinterDialoog(this) : Printerkeuze{});
+    };
+    // Form_Load: at the top left of the screen.
+    move(0, 0);
+    resize(800, 570);
+}
+
+frmTrimester::~frmTrimester()
+{
+    // Qt may take the focus from a box while the window is being taken
+    // down, after this object is gone: its handlers must not run then.
+    for (VasteBreedteInvoer* vak : findChildren<VasteBreedteInvoer*>())
+        vak->blockSignals(true);
+}
+
+// ---- Construction ----------------------------------------------------------
+
+void frmTrimester::MaakMenus()
+{
+    auto item = [this](QMenu* m, const char* tekst, void (frmTrimester::*handler)()) {
+        QAction* a = m->addAction(QString::fromUtf8(tekst));
+        if (handler)
+            connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return a;
+    };
+    // A window of a later part of the program: present, not yet available.
+    auto later = [&](QMenu* m, const char* tekst) {
+        QAction* a = item(m, tekst, nullptr);
+        a->setEnabled(false);
+        return a;
+    };
+    auto focus = [this](QMenu* m, const char* tekst, std::function<QWidget*()> doel) {
+        QAction* a = m->addAction(QString::fromUtf8(tekst));
+        connect(a, &QAction::triggered, this, [this, doel] { ZetFocus(doel()); });
+        return a;
+    };
+    auto sorteer = [this](QMenu* m, const char* tekst, Sorteersoort soort) {
+        QAction* a = m->addAction(QString::fromUtf8(tekst));
+        connect(a, &QAction::triggered, this, [this, soort] { Sorteren(static_cast<int>(soort)); });
+        return a;
+    };
+    auto afdruk = [this](QMenu* m, const char* tekst, int niveau, int eersteKolom) {
+        QAction* a = m->addAction(QString::fromUtf8(tekst));
+        connect(a, &QAction::triggered, this, [this, niveau, eersteKolom] {
+            PrintTrimester(adm.Scherm, niveau, eersteKolom, true);
+            ZetFocus(StartFocus);
+        });
+        return a;
+    };
+
+    Bestand = Hoofdmenu(QStringLiteral("&Bestand"));
+    mnuNieuwBestand = item(Bestand, "&Nieuw  Bestand", &frmTrimester::mnuNieuwBestand_Click);
+    mnuBestandLaden = item(Bestand, "Bestand  &Laden...", &frmTrimester::mnuBestandLaden_Click);
+    Bestand->addSeparator();
+    mnuBestandOpslaan = item(Bestand, "Bestand  &Opslaan", &frmTrimester::mnuBestandOpslaan_Click);
+    mnuBestandOpslaanAls = item(Bestand, "Bestand  Opslaan  &Als...", &frmTrimester::mnuBestandOpslaanAls_Click);
+    Bestand->addSeparator();
+    QMenu* importeren = Bestand->addMenu(QStringLiteral("Leerling(en)  &Importeren  Uit..."));
+    mnuLeerlingenImporteren = importeren->menuAction();
+    mnuAnderCijferbestand = item(importeren, "Ander  &Cijferbestand...", &frmTrimester::mnuAnderCijferbestand_Click);
+    Bestand->addSeparator();
+    mnuStoppen = item(Bestand, "&Stoppen", &frmTrimester::mnuStoppen_Click);
+
+    Bewerken = Hoofdmenu(QStringLiteral("Be&werken"));
+    mnuCijferkolom_Plakken =
+        item(Bewerken, "Cijferkolom Plakken uit E&xcell...", &frmTrimester::mnuCijferkolom_Plakken_Click);
+    Bewerken->addSeparator();
+    mnuSoortBestand = focus(Bewerken, "&Soort/Bestand", [this] { return txtSoort[SchermKolom(adm.HuidigeKolom)]; });
+    mnuDatum = focus(Bewerken, "&Datum", [this] { return txtDatum[SchermKolom(adm.HuidigeKolom)]; });
+    mnuOpmerking = focus(Bewerken, "&Opmerking", [this] { return txtOpmerking[SchermKolom(adm.HuidigeKolom)]; });
+    mnuGewicht = focus(Bewerken, "&Gewicht", [this] { return txtGewicht[SchermKolom(adm.HuidigeKolom)]; });
+    mnuCijfersScores = focus(Bewerken, "&Cijfers/Scores", [this]() -> QWidget* {
+        const int i = CelIndex(adm.HuidigeRij, adm.HuidigeKolom);
+        return i >= 1 && i <= 64 ? txtCijfer[i] : nullptr;
+    });
+    Bewerken->addSeparator();
+    mnuZoeken = later(Bewerken, "&Zoeken  op  Achternaam...");
+    mnuZoeken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    Bewerken->addSeparator();
+    mnuKolomKopieren = later(Bewerken, "Kolom  &Kopiëren...");
+    mnuKolomWissen = later(Bewerken, "Kolom  &Wissen...");
+    mnuKolommenVerwisselen = later(Bewerken, "Kolommen  &Verwisselen...");
+    mnuKolomOmrekenen = later(Bewerken, "Kolom Om&rekenen...");
+    QMenu* normA = Bewerken->addMenu(QStringLiteral("Kolom Normeren..."));
+    mnuKolomNormA = normA->menuAction();
+    mnuKolomNormScoresA = later(normA, "&Scores Normeren...");
+    mnuKolomNormFoutenA = later(normA, "&Fouten Normeren...");
+    Bewerken->addSeparator();
+    mnuLeerlingVerwijderen = later(Bewerken, "&Leerling(en)  Verwijderen...");
+    Bewerken->addSeparator();
+    mnuRapportcijferImporteren =
+        item(Bewerken, "Rapportcijfers  &Importeren  Uit...", &frmTrimester::mnuRapportcijferImporteren_Click);
+
+    Lijsten = Hoofdmenu(QStringLiteral("&Lijsten"));
+    mnuNamenlijst = item(Lijsten, "&Namenlijst", &frmTrimester::mnuNamenlijst_Click);
+    Lijsten->addSeparator();
+    mnuTrimester1 = item(Lijsten, "&1-e Trimester", &frmTrimester::mnuTrimester1_Click);
+    mnuTrimester2 = item(Lijsten, "&2-e Trimester", &frmTrimester::mnuTrimester2_Click);
+    mnuTrimester3 = item(Lijsten, "&3-e Trimester", &frmTrimester::mnuTrimester3_Click);
+    Lijsten->addSeparator();
+    mnuRapportenlijst = item(Lijsten, "&Rapportenlijst", &frmTrimester::mnuRapportenlijst_Click);
+    mnuJaaroverzicht = item(Lijsten, "&Jaaroverzicht", &frmTrimester::mnuJaaroverzicht_Click);
+
+    mnuSorteren = Hoofdmenu(QStringLiteral("&Sorteren"));
+    mnuSortAchternaam = sorteer(mnuSorteren, "&Achternaam", Sorteersoort::Achternaam);
+    mnuSortBasisgroep = sorteer(mnuSorteren, "&Basisgroep  (zie  Namenlijst)", Sorteersoort::Basisgroep);
+    mnuSortKenmerk = sorteer(mnuSorteren, "&Kenmerk     (zie  Namenlijst)", Sorteersoort::Kenmerk);
+    mnuSortMentor = sorteer(mnuSorteren, "&Mentor", Sorteersoort::Mentor);
+    mnuSorteren->addSeparator();
+    mnuSortTrimesterGemiddelde = sorteer(mnuSorteren, "&Trimestergemiddelde", Sorteersoort::Trimestergemiddelde);
+
+    mnuAfdrukken = Hoofdmenu(QStringLiteral("&Afdrukken"));
+    mnuPrintKolom1_8_Nivo_1 = afdruk(mnuAfdrukken, "&A  Kolom  1-8   Niveau  1", 1, 1);
+    mnuPrintKolom1_8_Nivo_2 = afdruk(mnuAfdrukken, "&B  Kolom  1-8   Niveau  2", 2, 1);
+    mnuAfdrukken->addSeparator();
+    mnuPrintKolom9_16_Nivo_1 = afdruk(mnuAfdrukken, "&C  Kolom  9-16  Niveau  1", 1, 9);
+    mnuPrintKolom9_16_Nivo_2 = afdruk(mnuAfdrukken, "&D  Kolom  9-16  Niveau  2", 2, 9);
+    mnuAfdrukken->addSeparator();
+    mnuKolomAfdrukken = later(mnuAfdrukken, "&Kolom... afdrukken");
+    mnuAfdrukken->addSeparator();
+    mnuToelichting = mnuAfdrukken->addAction(QStringLiteral("&Toelichting bij Kolommen"));
+    connect(mnuToelichting, &QAction::triggered, this, [this] {
+        PrintToelichting(adm.Scherm, adm.Niveau);
+        ZetFocus(StartFocus);
+    });
+
+    mnuNiveau = Hoofdmenu(QStringLiteral("&Niveau"));
+    mnuNivo1 = item(mnuNiveau, "Niveau  &1", &frmTrimester::mnuNivo1_Click);
+    mnuNivo2 = item(mnuNiveau, "Niveau  &2", &frmTrimester::mnuNivo2_Click);
+
+    mnuCesuur = Hoofdmenu(QStringLiteral("&Cesuur"));
+    QMenu* norm = mnuCesuur->addMenu(QStringLiteral("Kolom &Normeren..."));
+    mnuKolomNorm = norm->menuAction();
+    mnuKolomNormScores = later(norm, "&Scores Normeren...");
+    mnuKolomNormFouten = later(norm, "&Fouten Normeren...");
+    QMenu* tabel = mnuCesuur->addMenu(QStringLiteral("Cesuur&tabel"));
+    mnuCesuurTabel = tabel->menuAction();
+    mnuCesuurScoreTabel = later(tabel, "&Scores");
+    mnuCesuurFoutenTabel = later(tabel, "&Fouten");
+
+    // Opening "&Help" commits nothing.
+    mnuHelp = Hoofdmenu(QStringLiteral("&Help"), false);
+    mnuInfo = item(mnuHelp, "&Info", &frmTrimester::mnuInfo_Click);
+}
+
+void frmTrimester::MaakWerkbalk()
+{
+    Werkbalk& b = Toolbar();
+    b.VoegKnopToe(QStringLiteral("New"), QStringLiteral("Nieuw cijferbestand"));
+    b.VoegKnopToe(QStringLiteral("Open"), QStringLiteral("Cijferbestand openen "));
+    b.VoegKnopToe(QStringLiteral("Save"), QStringLiteral("Cijferbestand opslaan"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("Print"), QStringLiteral("Trimestercijferlijst afdrukken"));
+    b.VoegScheidingToe();
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("Trim1"), QStringLiteral("Cijferlijst van het 1-e trimester"));
+    b.VoegKnopToe(QStringLiteral("Trim2"), QStringLiteral("Cijferlijst van het 2-e trimester"));
+    b.VoegKnopToe(QStringLiteral("Trim3"), QStringLiteral("Cijferlijst van het 3-e trimester"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("NAM"), QStringLiteral("Namenlijst met school- en leerlinggegevens"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("RAP"), QStringLiteral("Rapportenlijst met trimestergemiddelden"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("JAAR"), QStringLiteral("Jaaroverzicht per leerling"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("NIVO1"), QStringLiteral("Cijferlijst Niveau 1 (Laagste niveau)"));
+    b.VoegKnopToe(QStringLiteral("NIVO2"), QStringLiteral("Cijferlijst Niveau 2 (Hoogste niveau)"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("ZOEK"), QStringLiteral("Leerling zoeken op achternaam (Ctrl+F)"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("STOP"), QStringLiteral("Stoppen"));
+    // The search window comes later, as its menu item does.
+    if (QToolButton* zoek = b.Knop(QStringLiteral("ZOEK")))
+        zoek->defaultAction()->setEnabled(false);
+}
+
+void frmTrimester::MaakBesturingen()
+{
+    QWidget* vlak = &Vlak();
+    const int boven = Toolbar().sizeHint().height() * 15;
+    const QFont vast = VbLetter("Courier New", 9);
+    const QFont namen = VbLetter("Courier New", 10);
+    const QFont gewoon = VbLetter("MS Sans Serif", 8);
+    const QFont vet = VbLetter("MS Sans Serif", 8, true);
+
+    auto plaats = [boven](QWidget& w, int x, int y, int b, int h) { ZetPlaats(w, x, boven + y, b, h); };
+    auto etiket = [&](int x, int y, int b, int h, const QFont& f, Qt::Alignment uitlijning, bool rand) {
+        auto* e = new Etiket(vlak);
+        e->setFont(f);
+        e->setAlignment(uitlijning | Qt::AlignVCenter);
+        if (rand) {
+            e->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            e->setIndent(3);
+        }
+        plaats(*e, x, y, b, h);
+        return e;
+    };
+    auto opschrift = [&](const char* tekst, int x, int y, int b, int h, Qt::Alignment uitlijning = Qt::AlignLeft) {
+        Etiket* e = etiket(x, y, b, h, gewoon, uitlijning, false);
+        e->ZetTekst(tekst);
+        return e;
+    };
+    auto vak = [&](const Invoerregels& regels, const char* naam, int index, int x, int y, int b, int h) {
+        auto* v = new VasteBreedteInvoer(omgeving, adm.InsertModus, regels, vlak);
+        ZetNaam(*v, naam, index);
+        v->setFont(vast);
+        v->setTextMargins(0, 0, 0, 0);
+        plaats(*v, x, y, b, h);
+        v->ZetAchtergrond(Kleur::Wit);
+        return v;
+    };
+
+    // The focus box first: it holds the focus when the window opens.
+    StartFocus = new Focusvak(omgeving, adm.InsertModus, vlak);
+    ZetNaam(*StartFocus, "StartFocus");
+    plaats(*StartFocus, 0, 0, 0, 0);
+    connect(StartFocus, &VasteBreedteInvoer::LostFocus, this, [this] { FocusNaActiveren = 0; });
+
+    TrimLabel = etiket(XNummer, YTitel, 2250, HTitel, VbLetter("MS Sans Serif", 12, true), Qt::AlignLeft, false);
+    NivoLabel = etiket(2430, YTitel, 1200, HTitel, VbLetter("MS Sans Serif", 10, true), Qt::AlignLeft, false);
+    lblNiveau = etiket(3630, YTitel, 1200, HTitel, VbLetter("MS Sans Serif", 10, true), Qt::AlignLeft, false);
+    opschrift("Klas", XCel, YTitel, 420, HTitel);
+    lblKlas = etiket(XCel + 420, YTitel, 900, HTitel, namen, Qt::AlignLeft, false);
+    opschrift("Vak", XCel + 1410, YTitel, 360, HTitel);
+    lblVak = etiket(XCel + 1770, YTitel, 900, HTitel, namen, Qt::AlignLeft, false);
+    opschrift("Deelvak", XCel + 2760, YTitel, 660, HTitel);
+    lblDeelvak = etiket(XCel + 3420, YTitel, 900, HTitel, namen, Qt::AlignLeft, false);
+    lblInsert = etiket(XTrGem + 30, YTitel + 30, XVsb + BVsb - XTrGem - 30, HTitel - 60, gewoon, Qt::AlignHCenter,
+                       true);
+
+    const char* koppen[4] = {"Soort", "Datum", "Opmerking", "Gewicht"};
+    for (int j = 0; j < 4; ++j)
+        opschrift(koppen[j], XVoornaam, YKop + j * Kopstap, XCel - XVoornaam - 90, HKop, Qt::AlignRight);
+    for (int k = 1; k <= 8; ++k) {
+        const int x = XCel + (k - 1) * Kolomstap;
+        lblKolom[k] = etiket(x, YKolom, BCel, HKolom, gewoon, Qt::AlignHCenter, true);
+        connect(lblKolom[k], &Etiket::Click, this, [this, k] { lblKolom_Click(k); });
+    }
+    // Header boxes row by row, then the weights: the order of the Tab key.
+    const std::pair<Kop, const char*> kopvakken[3] = {
+        {KopSoort, "txtSoort"}, {KopDatum, "txtDatum"}, {KopOpmerking, "txtOpmerking"}};
+    for (const auto& [kop, naam] : kopvakken) {
+        for (int k = 1; k <= 8; ++k) {
+            auto* v = vak(Kopregels, naam, k, XCel + (k - 1) * Kolomstap, YKop + (kop - 1) * Kopstap, BKopRust, HKop);
+            Kopvakken(kop)[k] = v;
+            const Kop kk = kop;
+            connect(v, &VasteBreedteInvoer::GotFocus, this, [this, kk, k] { Kop_GotFocus(kk, k); });
+            connect(v, &VasteBreedteInvoer::LostFocus, this, [this, kk, k] { Kop_LostFocus(kk, k); });
+            connect(v, &VasteBreedteInvoer::Click, this, [v] { v->ZetSelLength(0); });
+        }
+    }
+    for (int k = 1; k <= 8; ++k) {
+        auto* v = vak(Cijferregels, "txtGewicht", k, XCel + (k - 1) * Kolomstap, YKop + 3 * Kopstap, BCel, HKop);
+        txtGewicht[k] = v;
+        connect(v, &VasteBreedteInvoer::GotFocus, this, [this, k] { txtGewicht_GotFocus(k); });
+        connect(v, &VasteBreedteInvoer::LostFocus, this, [this, k] { txtGewicht_LostFocus(k); });
+    }
+
+    opschrift("Nr", XNummer, YKopjes, BNummer, HKopjes);
+    opschrift("Achternaam", XNaam, YKopjes, BNaam, HKopjes);
+    opschrift("Roepnaam", XVoornaam, YKopjes, BVoornaam, HKopjes);
+    opschrift("Cijfers / Scores / Fouten", XCel, YKopjes, 7 * Kolomstap + BCel, HKopjes, Qt::AlignHCenter);
+    opschrift("Tgem", XTrGem, YKopjes, BTrGem, HKopjes, Qt::AlignHCenter);
+    opschrift("Mentor", XMentor, YKopjes, BMentor, HKopjes, Qt::AlignHCenter);
+
+    for (int r = 1; r <= 8; ++r) {
+        const int y = YRij + (r - 1) * Rijstap;
+        lblNummer[r] = etiket(XNummer, y, BNummer, HRij, gewoon, Qt::AlignHCenter, true);
+        lblNaam[r] = etiket(XNaam, y, BNaam, HRij, namen, Qt::AlignLeft, true);
+        lblVoornaam[r] = etiket(XVoornaam, y, BVoornaam, HRij, namen, Qt::AlignLeft, true);
+        for (int k = 1; k <= 8; ++k) {
+            const int i = (r - 1) * 8 + k;
+            auto* v = vak(Cijferregels, "txtCijfer", i, XCel + (k - 1) * Kolomstap, y, BCel, HRij);
+            txtCijfer[i] = v;
+            connect(v, &VasteBreedteInvoer::GotFocus, this, [this, i] { txtCijfer_GotFocus(i); });
+            connect(v, &VasteBreedteInvoer::LostFocus, this, [this, i] { txtCijfer_LostFocus(i); });
+            connect(v, &VasteBreedteInvoer::Click, this, [this] { FocusNaActiveren = 0; });
+        }
+        lblTrGem[r] = etiket(XTrGem, y, BTrGem, HRij, namen, Qt::AlignLeft, true);
+        lblMentor[r] = etiket(XMentor, y, BMentor, HRij, namen, Qt::AlignLeft, true);
+        for (Etiket* e : {lblNummer[r], lblNaam[r], lblVoornaam[r], lblTrGem[r], lblMentor[r]})
+            connect(e, &Etiket::Click, this, [this, r] { lblNummer_Click(r); });
+        connect(lblTrGem[r], &Etiket::MouseMove, this, [this, r] {
+            Waardetip(*lblTrGem[r], adm.TrGem(adm.EersteRij + r - 1, adm.Scherm, adm.Niveau));
+        });
+    }
+
+    vsbScroll = new QScrollBar(Qt::Vertical, vlak);
+    vsbScroll->setRange(1, AantalLeerlingen);
+    vsbScroll->setPageStep(8);
+    vsbScroll->setFocusPolicy(Qt::NoFocus);
+    plaats(*vsbScroll, XVsb, YRij, BVsb, 7 * Rijstap + HRij);
+    connect(vsbScroll, &QScrollBar::valueChanged, this, [this] { vsbScroll_Change(); });
+    hsbScroll = new QScrollBar(Qt::Horizontal, vlak);
+    hsbScroll->setRange(1, KolommenPerTrimester);
+    hsbScroll->setPageStep(8);
+    hsbScroll->setFocusPolicy(Qt::NoFocus);
+    plaats(*hsbScroll, XCel, YHsb, 7 * Kolomstap + BCel, HHsb);
+    connect(hsbScroll, &QScrollBar::valueChanged, this, [this] { hsbScroll_Change(); });
+
+    opschrift("Klassengemiddelde", XVoornaam, YKlGem, XCel - XVoornaam - 90, HStat, Qt::AlignRight);
+    opschrift("Spreiding", XVoornaam, YKlSpr, XCel - XVoornaam - 90, HStat, Qt::AlignRight);
+    for (int k = 1; k <= 8; ++k) {
+        const int x = XCel + (k - 1) * Kolomstap;
+        lblKlGem[k] = etiket(x, YKlGem, BCel, HStat, vast, Qt::AlignLeft, true);
+        lblKlSpr[k] = etiket(x, YKlSpr, BCel, HStat, vast, Qt::AlignLeft, true);
+        connect(lblKlGem[k], &Etiket::MouseMove, this, [this, k] {
+            Waardetip(*lblKlGem[k], adm.KlGem(adm.EersteKolom + k - 1, adm.Niveau));
+        });
+        connect(lblKlSpr[k], &Etiket::MouseMove, this, [this, k] {
+            Waardetip(*lblKlSpr[k], adm.KlSpr(adm.EersteKolom + k - 1, adm.Niveau));
+        });
+    }
+    lblKlTrGem = etiket(XTrGem, YKlGem, BTrGem, HStat, vast, Qt::AlignLeft, true);
+    lblKlTrSpr = etiket(XTrGem, YKlSpr, BTrGem, HStat, vast, Qt::AlignLeft, true);
+    connect(lblKlTrGem, &Etiket::MouseMove, this,
+            [this] { Waardetip(*lblKlTrGem, adm.KlTrGem(adm.Scherm, adm.Niveau)); });
+    connect(lblKlTrSpr, &Etiket::MouseMove, this,
+            [this] { Waardetip(*lblKlTrSpr, adm.KlTrSpr(adm.Scherm, adm.Niveau)); });
+
+    lblBestand = etiket(XNummer, YBestand, XVsb + BVsb - XNummer, HBestand, gewoon, Qt::AlignLeft, false);
+}
+
+std::array<VasteBreedteInvoer*, 9>& frmTrimester::Kopvakken(Kop kop)
+{
+    return kop == KopSoort ? txtSoort : kop == KopDatum ? txtDatum : txtOpmerking;
+}
+
+Veld<Tekst<39>, KolBereik, NivBereik>& frmTrimester::Kopveld(Kop kop)
+{
+    return kop == KopSoort ? adm.KolomSoort : kop == KopDatum ? adm.KolomDatum : adm.KolomOpmerking;
+}
+
+// ---- Index rules -----------------------------------------------------------
+
+int frmTrimester::SchermKolom(int kolom) const { return kolom - adm.EersteKolom + 1; }
+
+int frmTrimester::CelIndex(int leerling, int kolom) const
+{
+    return (leerling - adm.EersteRij) * 8 + (kolom - adm.EersteKolom) + 1;
+}
+
+int frmTrimester::SchermRij(int leerling) const { return leerling - adm.EersteRij + 1; }
+
+// ---- Redraw ----------------------------------------------------------------
+
+void frmTrimester::Afdrukken(int mode)
+{
+    const int t = adm.Scherm;
+    if (t < 1 || t > 3)
+        return;
+    Begrens(adm);
+    Tekenvlag bezig(BezigMetTekenen);
+    const int l = adm.Niveau;
+
+    if (mode == 1) {
+        static constexpr std::uint32_t trimkleur[4] = {0, 0x000080, 0x808000, 0xC000C0};
+        TrimLabel->ZetVoorgrond(trimkleur[t]);
+        TrimLabel->ZetTekst(std::to_string(t) + "-e Trimester");
+        lblKlas->ZetTekst(adm.Klas);
+        lblVak->ZetTekst(adm.Vak);
+        lblDeelvak->ZetTekst(adm.Deelvak);
+        for (int k = 1; k <= 3; ++k)
+            Toolbar().ZetIngedrukt(QStringLiteral("Trim%1").arg(k), k == t);
+        mnuTrimester1->setEnabled(t != 1);
+        mnuTrimester2->setEnabled(t != 2);
+        mnuTrimester3->setEnabled(t != 3);
+        const std::uint32_t niveaukleur = l == 1 ? Kleur::Groen : Kleur::Blauw;
+        NivoLabel->ZetTekst(l == 1 ? "Niveau  1" : "Niveau  2");
+        NivoLabel->ZetVoorgrond(niveaukleur);
+        lblNiveau->ZetVoorgrond(niveaukleur);
+        Toolbar().ZetIngedrukt(QStringLiteral("NIVO1"), l == 1);
+        Toolbar().ZetIngedrukt(QStringLiteral("NIVO2"), l == 2);
+        lblNiveau->ZetTekst(adm.NiveauNaam(l).view());
+        // The thumb shows the current column (no Change: nothing moves).
+        ZetSchuifwaarde(*hsbScroll, adm.HuidigeKolom - Termijnbegin());
+    }
+
+    if (mode == 1 || mode == 2) {
+        for (int c = adm.EersteKolom; c <= adm.LaatsteKolom; ++c) {
+            const int k = SchermKolom(c);
+            lblKolom[k]->ZetAchtergrond(c == adm.HuidigeKolom ? Kleur::Cyaan : Kleur::Licht3D);
+            lblKolom[k]->ZetTekst(std::to_string(c - Termijnbegin()));
+            txtSoort[k]->ZetTekst(adm.KolomSoort(c, l).view());
+            txtDatum[k]->ZetTekst(adm.KolomDatum(c, l).view());
+            txtOpmerking[k]->ZetTekst(adm.KolomOpmerking(c, l).view());
+            txtGewicht[k]->ZetTekst(adm.KolomGewicht(c, l).view());
+        }
+    }
+
+    for (int p = adm.EersteRij; p <= adm.LaatsteRij; ++p) {
+        const int r = SchermRij(p);
+        const bool huidig = p == adm.HuidigeRij;
+        lblNummer[r]->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Licht3D);
+        for (Etiket* e : {lblNaam[r], lblVoornaam[r], lblTrGem[r], lblMentor[r]})
+            e->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::LichtGrijs);
+        const Tekst<4>& trgem = adm.TrGemTxt(p, t, l);
+        lblTrGem[r]->ZetVoorgrond(Tekstkleur(trgem.view()));
+        lblNummer[r]->ZetTekst(TweeCijfers(p));
+        lblNaam[r]->ZetTekst(adm.Achternaam(p).view());
+        lblVoornaam[r]->ZetTekst(adm.Roepnaam(p).view());
+        for (int c = adm.EersteKolom; c <= adm.LaatsteKolom; ++c) {
+            VasteBreedteInvoer* cel = txtCijfer[CelIndex(p, c)];
+            cel->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Wit);
+            cel->ZetTekst(adm.Cijfer(p, c, l).view());
+            cel->ZetVoorgrond(Tekstkleur(cel->Tekst()));
+        }
+        lblTrGem[r]->ZetTekst(trgem.view());
+        lblMentor[r]->ZetTekst(adm.Mentor(p).view());
+    }
+
+    for (int c = adm.EersteKolom; c <= adm.LaatsteKolom; ++c) {
+        const int k = SchermKolom(c);
+        const bool leeg = adm.KlGem(c, l) < 0;
+        lblKlGem[k]->ZetTekst(leeg ? std::string_view("    ") : adm.KlGemTxt(c, l).view());
+        lblKlSpr[k]->ZetTekst(leeg ? std::string_view("    ") : adm.KlSprTxt(c, l).view());
+    }
+    lblKlTrGem->ZetTekst(adm.KlTrGemTxt(t, l).view());
+    lblKlTrSpr->ZetTekst(adm.KlTrSprTxt(t, l).view());
+    lblBestand->setText(QString::fromStdString(adm.Bestandsnaam));
+}
+
+void frmTrimester::ZetSchuifwaarde(QScrollBar& balk, int waarde)
+{
+    const QSignalBlocker stil(balk);
+    balk.setValue(waarde);
+}
+
+// ---- Commits ---------------------------------------------------------------
+
+void frmTrimester::CelVastleggen(int Index)
+{
+    if (Index < 1 || Index > 64)
+        return;
+    VasteBreedteInvoer* cel = txtCijfer[Index];
+    const int p = adm.EersteRij + (Index - 1) / 8;
+    const int c = adm.EersteKolom + (Index - 1) % 8;
+    const int l = adm.Niveau;
+    std::string tekst = cel->Tekst();
+    const Tekst<3> voor = adm.Cijfer(p, c, l);
+    // A box left as it shows the stored grade never touches it.
+    if (tekst != voor.view()) {
+        if (VerwerkCijfer(adm, tekst, p, c, adm.Scherm, l))
+            Piep();
+        if (adm.Cijfer(p, c, l) != voor)
+            adm.Gewijzigd = 1;
+    }
+    // The cell shows what was stored (a refused grade as a blank).
+    const std::string_view nu = adm.Cijfer(p, c, l).view();
+    if (cel->Tekst() != nu) {
+        cel->ZetTekst(nu);
+        cel->ZetVoorgrond(Tekstkleur(nu));
+    }
+    if (ActieveControl() == cel)
+        OudeTekst = cel->Tekst();
+}
+
+void frmTrimester::GewichtVastleggen(int Index)
+{
+    if (Index < 1 || Index > 8)
+        return;
+    VasteBreedteInvoer* vak = txtGewicht[Index];
+    const int c = adm.EersteKolom + Index - 1;
+    const int l = adm.Niveau;
+    std::string tekst = vak->Tekst();
+    const Tekst<3> voor = adm.KolomGewicht(c, l);
+    const double voorWaarde = adm.GewichtWaarde(c, l);
+    if (tekst != voor.view()) {
+        if (VerwerkGewicht(adm, tekst, c, adm.Scherm, l))
+            Piep();
+        if (adm.KolomGewicht(c, l) != voor || adm.GewichtWaarde(c, l) != voorWaarde)
+            adm.Gewijzigd = 1;
+    }
+    const std::string_view nu = adm.KolomGewicht(c, l).view();
+    if (vak->Tekst() != nu)
+        vak->ZetTekst(nu);
+    if (ActieveControl() == vak)
+        OudeTekst = vak->Tekst();
+}
+
+void frmTrimester::KopVastleggen(Kop kop, int Index)
+{
+    if (Index < 1 || Index > 8)
+        return;
+    VasteBreedteInvoer* vak = Kopvakken(kop)[Index];
+    Tekst<39>& veld = Kopveld(kop)(adm.EersteKolom + Index - 1, adm.Niveau);
+    const Tekst<39> nieuw(vak->Tekst());
+    if (veld != nieuw) {
+        veld = nieuw;
+        adm.Gewijzigd = 1;
+    }
+    if (ActieveControl() == vak)
+        OudeTekst = vak->Tekst();
+}
+
+void frmTrimester::InvoerVerwerken(int mode)
+{
+    const QString naam = ActieveNaam();
+    const int i = ActieveIndex();
+    if (naam == QLatin1String("txtCijfer")) {
+        txtCijfer_LostFocus(i);
+    } else if (naam == QLatin1String("txtGewicht")) {
+        GewichtVastleggen(i);
+    } else if (naam == QLatin1String("txtSoort") || naam == QLatin1String("txtDatum") ||
+               naam == QLatin1String("txtOpmerking")) {
+        // Stored as it is being edited; the box stays as it is.
+        KopVastleggen(naam == QLatin1String("txtSoort") ? KopSoort : naam == QLatin1String("txtDatum") ? KopDatum
+                                                                                                       : KopOpmerking,
+                      i);
+        return;
+    }
+    if (mode == 1)
+        Afdrukken(2);
+}
+
+// ---- Window events ---------------------------------------------------------
+
+void frmTrimester::Form_Activate()
+{
+    FocusNaActiveren = 1;
+    ToonInsertModus(*lblInsert, adm.InsertModus);
+    Afdrukken(1);
+    vsbScroll->setValue(adm.HuidigeRij);
+}
+
+void frmTrimester::Form_KeyDown(int& KeyCode, int& Shift)
+{
+    StartFocus->ZetTekst("");
+    if (BezigMetTekenen == 1) {
+        KeyCode = 0;
+        Shift = 0;
+        return;
+    }
+    switch (KeyCode) {
+    case Toetscode::Enter:
+    case Toetscode::Op:
+    case Toetscode::Neer:
+    case Toetscode::PgUp:
+    case Toetscode::PgDn: {
+        // Navigation, never a key for the box itself.
+        const int code = KeyCode;
+        KeyCode = 0;
+        Shift = 0;
+        const QString naam = ActieveNaam();
+        const int i = ActieveIndex();
+        if (naam == QLatin1String("txtSoort"))
+            Kop_KeyDown(KopSoort, i, code);
+        else if (naam == QLatin1String("txtDatum"))
+            Kop_KeyDown(KopDatum, i, code);
+        else if (naam == QLatin1String("txtOpmerking"))
+            Kop_KeyDown(KopOpmerking, i, code);
+        else if (naam == QLatin1String("txtGewicht"))
+            txtGewicht_KeyDown(i, code, 0);
+        else if (naam == QLatin1String("txtCijfer"))
+            txtCijfer_KeyDown(i, code, 0);
+        else if (naam == QLatin1String("StartFocus"))
+            StartFocus_KeyDown(code, 0);
+        return;
+    }
+    case Toetscode::Insert:
+        adm.InsertModus = 1 - adm.InsertModus;
+        ToonInsertModus(*lblInsert, adm.InsertModus);
+        return;
+    default:
+        // Type-over and the field widths are the boxes' own rules.
+        return;
+    }
+}
+
+void frmTrimester::Form_KeyPress(int& KeyAscii)
+{
+    if (BezigMetTekenen == 1)
+        return;
+    if (KeyAscii == Toetscode::Enter)
+        KeyAscii = 0;
+}
+
+void frmTrimester::Form_KeyUp(int&, int&)
+{
+    // The boxes pad themselves to their width when a key is released.
+}
+
+void frmTrimester::Form_Unload(int& Cancel)
+{
+    // A switch or a prompted quit has set another view code first.
+    if (adm.Scherm < SchermTrimester1 || adm.Scherm > SchermTrimester3)
+        return;
+    ControleerWijziging();
+    InvoerVerwerken(0);
+    Sluitprocedure(*this, Cancel);
+}
+
+void frmTrimester::Invoervastlegging(Opdrachtbron bron) { InvoerVerwerken(bron == Opdrachtbron::Menu ? 1 : 0); }
+
+void frmTrimester::Menu_Click(QMenu* menu)
+{
+    if (menu == Bewerken)
+        mnuCijferkolom_Plakken->setEnabled(KlembordBevatTekst());
+}
+
+void frmTrimester::Toolbar_ButtonClick(const QString& key)
+{
+    if (key == QLatin1String("New"))
+        mnuNieuwBestand_Click();
+    else if (key == QLatin1String("Open"))
+        mnuBestandLaden_Click();
+    else if (key == QLatin1String("Save"))
+        mnuBestandOpslaan_Click();
+    else if (key == QLatin1String("Print"))
+        PrintTrimester(adm.Scherm, adm.Niveau, adm.EersteKolom - Termijnbegin(), false);
+    else if (key == QLatin1String("Trim1"))
+        mnuTrimester1_Click();
+    else if (key == QLatin1String("Trim2"))
+        mnuTrimester2_Click();
+    else if (key == QLatin1String("Trim3"))
+        mnuTrimester3_Click();
+    else if (key == QLatin1String("NAM"))
+        mnuNamenlijst_Click();
+    else if (key == QLatin1String("RAP"))
+        mnuRapportenlijst_Click();
+    else if (key == QLatin1String("JAAR"))
+        mnuJaaroverzicht_Click();
+    else if (key == QLatin1String("NIVO1"))
+        mnuNivo1_Click();
+    else if (key == QLatin1String("NIVO2"))
+        mnuNivo2_Click();
+    else if (key == QLatin1String("ZOEK"))
+        mnuZoeken_Click();
+    else if (key == QLatin1String("STOP"))
+        mnuStoppen_Click();
+}
+
+// ---- File commands, view switch and quit -------------------------------------
+
+void frmTrimester::mnuNieuwBestand_Click()
+{
+    if (!NieuwBestand(*this))
+        return;
+    Afdrukken(1);
+    // The fresh contents of the box do not count as an edit.
+    if (const auto tekst = TekstVan(ActieveControl()))
+        OudeTekst = *tekst;
+}
+
+void frmTrimester::mnuBestandLaden_Click()
+{
+    // A file that names a term is shown here, at the term it names.
+    if (BestandLaden(*this) == Openuitslag::Blijft)
+        Afdrukken(1);
+}
+
+void frmTrimester::mnuBestandOpslaan_Click() { BestandOpslaan(*this); }
+
+void frmTrimester::mnuBestandOpslaanAls_Click() { BestandOpslaanAls(*this); }
+
+void frmTrimester::mnuAnderCijferbestand_Click()
+{
+    Importeren(*this, DialoogImportLeerlingen);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuRapportcijferImporteren_Click()
+{
+    Importeren(*this, DialoogImportRapporten);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuStoppen_Click() { Stopprocedure(*this); }
+
+void frmTrimester::mnuNamenlijst_Click() { Schermwissel(*this, SchermNamen); }
+
+void frmTrimester::mnuRapportenlijst_Click() { Schermwissel(*this, SchermRapporten); }
+
+void frmTrimester::mnuJaaroverzicht_Click() { Schermwissel(*this, SchermJaaroverzicht); }
+
+// ---- Term and level ----------------------------------------------------------
+
+void frmTrimester::TrimesterKiezen(int trimester)
+{
+    if (adm.Scherm == trimester)
+        return;
+    adm.Scherm = trimester;
+    adm.EersteKolom = (trimester - 1) * KolommenPerTrimester + 1;
+    adm.LaatsteKolom = adm.EersteKolom + 7;
+    adm.HuidigeKolom = adm.EersteKolom;
+    Afdrukken(1);
+    ZetFocus(StartFocus);
+}
+
+void frmTrimester::NiveauKiezen(int niveau)
+{
+    adm.Niveau = niveau;
+    Afdrukken(1);
+}
+
+// ---- Edit, sort, help ----------------------------------------------------------
+
+void frmTrimester::mnuCijferkolom_Plakken_Click()
+{
+    if (KlembordBevatTekst()) {
+        const int geweigerd =
+            CijferkolomPlakken(adm, KlembordTekst(), adm.HuidigeRij, adm.HuidigeKolom, adm.Scherm, adm.Niveau);
+        for (int i = 0; i < geweigerd; ++i)
+            Piep();
+    }
+    Afdrukken(1);
+    adm.Gewijzigd = 1;
+}
+
+void frmTrimester::Sorteren(int soort)
+{
+    LeerlingenSorteren(adm, static_cast<Sorteersoort>(soort), adm.Scherm, adm.Niveau);
+    Afdrukken(1);
+    adm.Gewijzigd = 1;
+}
+
+void frmTrimester::mnuZoeken_Click()
+{
+    // The search window comes later; its menu item and button are disabled.
+}
+
+void frmTrimester::ShowAboutBox()
+{
+    frmAbout about(this);
+    Modaal(about);
+}
+
+void frmTrimester::mnuInfo_Click()
+{
+    // Opening "&Help" commits nothing, but the redraw after the about box
+    // would throw an edit away: commit it now.
+    InvoerVerwerken(0);
+    try {
+        ShowAboutBox();
+    } catch (...) {
+    }
+}
+
+// ---- Printing ------------------------------------------------------------------
+
+void frmTrimester::PrintTrimester(int trimester, int niveau, int eersteKolom, bool printerdialoog)
+{
+    const AdmMain& a = adm;
+    AfdrukMelden(Printen(
+        [&a, trimester, niveau, eersteKolom](const Papier& papier) {
+            return AfdrukTrimester(a, trimester, niveau, eersteKolom, Vandaag(), papier);
+        },
+        printerdialoog));
+}
+
+void frmTrimester::PrintToelichting(int trimester, int niveau)
+{
+    const AdmMain& a = adm;
+    AfdrukMelden(Printen(
+        [&a, trimester, niveau](const Papier& papier) {
+            return AfdrukToelichting(a, trimester, niveau, Vandaag(), papier);
+        },
+        true));
+}
+
+void frmTrimester::AfdrukMelden(const Afdrukuitkomst& uitkomst)
+{
+    if (uitkomst.status == Afdrukstatus::Mislukt)
+        Foutmelding(omgeving, QString::fromStdString(uitkomst.fout));
+}
+
+// ---- Scrolling and grade cells ---------------------------------------------------
+
+void frmTrimester::vsbScroll_Change()
+{
+    InvoerVerwerken(0);
+    const int v = vsbScroll->value();
+    if (v >= adm.EersteRij && v <= adm.LaatsteRij) {
+        adm.HuidigeRij = v;
+    } else if (v >= 1 && v <= adm.EersteRij - 1) {
+        adm.EersteRij = v;
+        adm.LaatsteRij = v + 7;
+        adm.HuidigeRij = v;
+    } else if (v >= adm.LaatsteRij + 1 && v <= AantalLeerlingen) {
+        adm.LaatsteRij = v;
+        adm.EersteRij = v - 7;
+        adm.HuidigeRij = v;
+    }
+    const QString naam = ActieveNaam();
+    if (naam == QLatin1String("txtGewicht")) {
+        Afdrukken(2);
+    } else if (naam == QLatin1String("txtCijfer")) {
+        Afdrukken(0);
+        ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.HuidigeKolom)]);
+    } else {
+        Afdrukken(0);
+    }
+}
+
+void frmTrimester::hsbScroll_Change()
+{
+    InvoerVerwerken(0);
+    const int v = hsbScroll->value();
+    const int t = Termijnbegin();
+    if (v >= adm.EersteKolom - t && v <= adm.LaatsteKolom - t) {
+        adm.HuidigeKolom = t + v;
+    } else if (v >= 1 && v <= adm.EersteKolom - 1 - t) {
+        adm.EersteKolom = t + v;
+        adm.LaatsteKolom = adm.EersteKolom + 7;
+        adm.HuidigeKolom = adm.EersteKolom;
+    } else if (v >= adm.LaatsteKolom + 1 - t && v <= KolommenPerTrimester) {
+        adm.LaatsteKolom = t + v;
+        adm.EersteKolom = adm.LaatsteKolom - 7;
+        adm.HuidigeKolom = adm.LaatsteKolom;
+    }
+    const QString naam = ActieveNaam();
+    if (naam == QLatin1String("txtCijfer")) {
+        Afdrukken(0);
+        ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.HuidigeKolom)]);
+    } else {
+        Afdrukken(2);
+    }
+    lblKolom_Click(SchermKolom(adm.HuidigeKolom));
+}
+
+void frmTrimester::txtCijfer_GotFocus(int Index)
+{
+    if (FocusNaActiveren == 1) {
+        // The focus the activation put back: the current position stays.
+        FocusNaActiveren = 0;
+        return;
+    }
+    txtCijfer[Index]->ZetSelStart(0);
+    OudeTekst = txtCijfer[Index]->Tekst();
+    adm.HuidigeKolom = adm.EersteKolom + (Index - 1) % 8;
+    adm.HuidigeRij = adm.EersteRij + (Index - 1) / 8;
+    if (vsbScroll->value() != adm.HuidigeRij)
+        vsbScroll->setValue(adm.HuidigeRij);
+    if (hsbScroll->value() != adm.HuidigeKolom - Termijnbegin())
+        hsbScroll->setValue(adm.HuidigeKolom - Termijnbegin());
+}
+
+void frmTrimester::txtCijfer_LostFocus(int Index) { CelVastleggen(Index); }
+
+void frmTrimester::txtCijfer_KeyDown(int Index, int KeyCode, int)
+{
+    if (BezigMetTekenen == 1)
+        return;
+    if (KeyCode != Toetscode::Enter && KeyCode != Toetscode::Neer && KeyCode != Toetscode::Op &&
+        KeyCode != Toetscode::PgUp && KeyCode != Toetscode::PgDn)
+        return;
+    CelVastleggen(Index);
+    const int rij = adm.HuidigeRij;
+    switch (KeyCode) {
+    case Toetscode::Enter:
+    case Toetscode::Neer:
+        if (rij < AantalLeerlingen) {
+            vsbScroll->setValue(rij + 1);
+        } else {
+            txtCijfer[Index]->ZetSelStart(0);
+            vsbScroll_Change();
+        }
+        break;
+    case Toetscode::Op:
+        if (rij >= 2)
+            vsbScroll->setValue(rij - 1);
+        else
+            ZetFocus(txtGewicht[(Index - 1) % 8 + 1]);
+        break;
+    case Toetscode::PgUp:
+        vsbScroll->setValue(rij - 8 > 1 ? rij - 8 : 1);
+        break;
+    case Toetscode::PgDn:
+        vsbScroll->setValue(rij + 8 >= AantalLeerlingen ? AantalLeerlingen : rij + 8);
+        break;
+    }
+}
+
+void frmTrimester::StartFocus_KeyDown(int KeyCode, int)
+{
+    const int rij = adm.HuidigeRij;
+    switch (KeyCode) {
+    case Toetscode::Neer:
+        if (rij < AantalLeerlingen)
+            vsbScroll->setValue(rij + 1);
+        break;
+    case Toetscode::Op:
+        if (rij >= 2)
+            vsbScroll->setValue(rij - 1);
+        break;
+    case Toetscode::PgUp:
+        vsbScroll->setValue(rij - 8 > 1 ? rij - 8 : 1);
+        break;
+    case Toetscode::PgDn:
+        vsbScroll->setValue(rij + 8 >= AantalLeerlingen ? AantalLeerlingen : rij + 8);
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- Headers and weights -----------------------------------------------------
+
+void frmTrimester::KopVeldBreedte(int Index, int mode)
+{
+    if (Index < 1 || Index > 8)
+        return;
+    auto breedte = [](VasteBreedteInvoer* v, int twips, std::uint32_t kleur) {
+        v->resize(Twips(twips), v->height());
+        v->ZetAchtergrond(kleur);
+        if (twips > BKopRust)
+            v->raise();  // widened, it covers the boxes to its right
+    };
+    switch (mode) {
+    case 0:
+        for (Kop kop : {KopSoort, KopDatum, KopOpmerking})
+            breedte(Kopvakken(kop)[Index], BKopRust, Kleur::Wit);
+        break;
+    case KopSoort:
+    case KopDatum:
+    case KopOpmerking:
+        breedte(Kopvakken(static_cast<Kop>(mode))[Index], BKopBreed, Kleur::Cyaan);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmTrimester::Kop_GotFocus(Kop kop, int Index)
+{
+    VasteBreedteInvoer* vak = Kopvakken(kop)[Index];
+    // The current position is this box's: a later click on a cell takes its own.
+    FocusNaActiveren = 0;
+    vak->ZetSelStart(0);
+    adm.HuidigeKolom = adm.EersteKolom + (Index - 1) % 8;
+    const int waarde = adm.HuidigeKolom - Termijnbegin();
+    if (hsbScroll->value() == waarde)
+        Afdrukken(2);
+    else
+        hsbScroll->setValue(waarde);
+    KopVeldBreedte(Index, kop);
+    OudeTekst = vak->Tekst();
+}
+
+void frmTrimester::Kop_LostFocus(Kop kop, int Index)
+{
+    KopVastleggen(kop, Index);
+    KopVeldBreedte(Index, 0);
+    // Narrow again, the box shows its text from the first character.
+    VasteBreedteInvoer* vak = Kopvakken(kop)[Index];
+    vak->ZetTekst("");
+    vak->ZetTekst(Kopveld(kop)(adm.EersteKolom + Index - 1, adm.Niveau).view());
+}
+
+void frmTrimester::Kop_KeyDown(Kop kop, int Index, int KeyCode)
+{
+    if (Index < 1 || Index > 8)
+        return;
+    const bool neer = KeyCode == Toetscode::Enter || KeyCode == Toetscode::Neer;
+    const bool op = KeyCode == Toetscode::Op;
+    switch (kop) {
+    case KopSoort:
+        if (neer)
+            ZetFocus(txtDatum[Index]);
+        break;
+    case KopDatum:
+        if (neer)
+            ZetFocus(txtOpmerking[Index]);
+        else if (op)
+            ZetFocus(txtSoort[Index]);
+        break;
+    case KopOpmerking:
+        if (neer)
+            ZetFocus(txtGewicht[Index]);
+        else if (op)
+            ZetFocus(txtDatum[Index]);
+        break;
+    }
+}
+
+void frmTrimester::txtGewicht_GotFocus(int Index)
+{
+    VasteBreedteInvoer* vak = txtGewicht[Index];
+    FocusNaActiveren = 0;
+    vak->ZetSelStart(0);
+    adm.HuidigeKolom = adm.EersteKolom + (Index - 1) % 8;
+    const int waarde = adm.HuidigeKolom - Termijnbegin();
+    if (hsbScroll->value() == waarde)
+        Afdrukken(2);
+    else
+        hsbScroll->setValue(waarde);
+    vak->ZetAchtergrond(Kleur::Cyaan);
+    vak->ZetSelStart(0);
+    OudeTekst = vak->Tekst();
+}
+
+void frmTrimester::txtGewicht_LostFocus(int Index)
+{
+    txtGewicht[Index]->ZetAchtergrond(Kleur::Wit);
+    GewichtVastleggen(Index);
+}
+
+void frmTrimester::txtGewicht_KeyDown(int Index, int KeyCode, int)
+{
+    if (Index < 1 || Index > 8)
+        return;
+    if (KeyCode == Toetscode::Enter || KeyCode == Toetscode::Neer) {
+        GewichtVastleggen(Index);
+        // Down from the weights starts at the first pupil.
+        adm.EersteRij = 1;
+        adm.LaatsteRij = 8;
+        adm.HuidigeRij = 1;
+        if (vsbScroll->value() != 1)
+            vsbScroll->setValue(1);
+        else
+            Afdrukken(2);
+        ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.EersteKolom + Index - 1)]);
+        Afdrukken(2);
+    } else if (KeyCode == Toetscode::Op) {
+        GewichtVastleggen(Index);
+        ZetFocus(txtOpmerking[Index]);
+        Afdrukken(2);
+    }
+}
+
+// ---- Labels --------------------------------------------------------------------
+
+void frmTrimester::lblKolom_Click(int Index)
+{
+    InvoerVerwerken(0);
+    const QString naam = ActieveNaam();
+    const int kolom = adm.EersteKolom + Index - 1;
+    if (naam == QLatin1String("txtSoort") || naam == QLatin1String("txtDatum") ||
+        naam == QLatin1String("txtOpmerking") || naam == QLatin1String("txtGewicht")) {
+        ZetFocus(naam == QLatin1String("txtSoort")    ? txtSoort[Index]
+                 : naam == QLatin1String("txtDatum")  ? txtDatum[Index]
+                 : naam == QLatin1String("txtGewicht") ? txtGewicht[Index]
+                                                      : txtOpmerking[Index]);
+        adm.HuidigeKolom = kolom;
+    } else if (naam == QLatin1String("txtCijfer")) {
+        adm.HuidigeKolom = kolom;
+        ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.HuidigeKolom)]);
+    } else if (naam == QLatin1String("StartFocus")) {
+        adm.HuidigeKolom = kolom;
+    }
+    const int waarde = adm.HuidigeKolom - Termijnbegin();
+    if (hsbScroll->value() == waarde)
+        Afdrukken(2);
+    else
+        hsbScroll->setValue(waarde);
+}
+
+void frmTrimester::lblNummer_Click(int Index)
+{
+    adm.HuidigeRij = adm.EersteRij + Index - 1;
+    vsbScroll->setValue(adm.HuidigeRij);
+    if (ActieveNaam() == QLatin1String("txtCijfer"))
+        ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.HuidigeKolom)]);
+}
+
+void frmTrimester::Waardetip(Etiket& label, double waarde)
+{
+    label.setToolTip(waarde < 0 ? QString::fromLatin1(Geen)
+                                : QString::fromStdString(GetalNaarTekst(waarde) + " "));
+}

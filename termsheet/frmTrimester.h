@@ -1,0 +1,189 @@
+#pragma once
+// The term sheet (views 1, 2 and 3): the grades of one term at one level in
+// an 8 x 8 window over the 36 pupils and the term's 16 columns, with the
+// column headers and weights above, the names, term averages and mentors
+// beside and the class statistics below; the full menu bar and toolbar of
+// the views.
+//
+// Every edit is committed to the pupil and column of the box it was typed
+// in, before anything moves the window: a grade through VerwerkCijfer, a
+// weight through VerwerkGewicht, a header text cut or padded to 39
+// characters. A commit that changes what is stored sets Gewijzigd.
+//
+// Controls are arrays indexed from 1 as the handlers name them: txtCijfer(i)
+// is cell i = (pupil - EersteRij) * 8 + (column - EersteKolom) + 1, the
+// header boxes, weights, column numbers and statistics are indexed by screen
+// column, the row labels by screen row. The opener shows the window.
+
+#include "core/Pagina.h"
+#include "core/Tekst.h"
+#include "core/Veld.h"
+#include "platform/Printer.h"
+#include "platform/Venster.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class Etiket;
+class Focusvak;
+class QAction;
+class QMenu;
+class QPrinter;
+class QScrollBar;
+class VasteBreedteInvoer;
+
+class frmTrimester : public Venster {
+    Q_OBJECT
+public:
+    frmTrimester(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr);
+    ~frmTrimester() override;
+
+    // ---- Controls ----
+    Focusvak* StartFocus;
+    std::array<VasteBreedteInvoer*, 65> txtCijfer{};
+    std::array<VasteBreedteInvoer*, 9> txtSoort{}, txtDatum{}, txtOpmerking{}, txtGewicht{};
+    std::array<Etiket*, 9> lblKolom{}, lblKlGem{}, lblKlSpr{};
+    std::array<Etiket*, 9> lblNummer{}, lblNaam{}, lblVoornaam{}, lblTrGem{}, lblMentor{};
+    Etiket* lblKlTrGem;
+    Etiket* lblKlTrSpr;
+    Etiket* TrimLabel;
+    Etiket* NivoLabel;
+    Etiket* lblNiveau;
+    Etiket* lblKlas;
+    Etiket* lblVak;
+    Etiket* lblDeelvak;
+    Etiket* lblBestand;
+    Etiket* lblInsert;
+    QScrollBar* vsbScroll;  // current pupil, 1..36
+    QScrollBar* hsbScroll;  // current column within the term, 1..16
+
+    // ---- Menu bar ----
+    QMenu* Bestand;
+    QMenu* Bewerken;
+    QMenu* Lijsten;
+    QMenu* mnuSorteren;
+    QMenu* mnuAfdrukken;
+    QMenu* mnuNiveau;
+    QMenu* mnuCesuur;
+    QMenu* mnuHelp;
+    QAction *mnuNieuwBestand, *mnuBestandLaden, *mnuBestandOpslaan, *mnuBestandOpslaanAls;
+    QAction *mnuLeerlingenImporteren, *mnuAnderCijferbestand, *mnuStoppen;
+    QAction *mnuCijferkolom_Plakken, *mnuSoortBestand, *mnuDatum, *mnuOpmerking, *mnuGewicht, *mnuCijfersScores;
+    QAction *mnuZoeken, *mnuKolomKopieren, *mnuKolomWissen, *mnuKolommenVerwisselen, *mnuKolomOmrekenen;
+    QAction *mnuKolomNormA, *mnuKolomNormScoresA, *mnuKolomNormFoutenA, *mnuLeerlingVerwijderen;
+    QAction* mnuRapportcijferImporteren;
+    QAction *mnuNamenlijst, *mnuTrimester1, *mnuTrimester2, *mnuTrimester3, *mnuRapportenlijst, *mnuJaaroverzicht;
+    QAction *mnuSortAchternaam, *mnuSortBasisgroep, *mnuSortKenmerk, *mnuSortMentor, *mnuSortTrimesterGemiddelde;
+    QAction *mnuPrintKolom1_8_Nivo_1, *mnuPrintKolom1_8_Nivo_2, *mnuPrintKolom9_16_Nivo_1,
+        *mnuPrintKolom9_16_Nivo_2;
+    QAction *mnuKolomAfdrukken, *mnuToelichting;
+    QAction *mnuNivo1, *mnuNivo2;
+    QAction *mnuKolomNorm, *mnuKolomNormScores, *mnuKolomNormFouten;
+    QAction *mnuCesuurTabel, *mnuCesuurScoreTabel, *mnuCesuurFoutenTabel;
+    QAction* mnuInfo;
+
+    // 1 while Afdrukken runs; the key handlers do nothing then.
+    int BezigMetTekenen = 0;
+
+    // ---- Index rules ----
+    int SchermKolom(int kolom) const;
+    int CelIndex(int leerling, int kolom) const;
+    int SchermRij(int leerling) const;
+
+    // The redraw from the data set: 1 everything, 2 the columns, rows and
+    // statistics, any other value the rows and statistics only.
+    void Afdrukken(int mode);
+
+    // Commits the active box to its own pupil and column; mode 1 then
+    // redraws the column part (not after a header box).
+    void InvoerVerwerken(int mode);
+
+    void ShowAboutBox();
+
+    // ---- Printing ----
+    // Where a list goes: through the printer dialog (menu items) or at once
+    // (the toolbar's "Print"). The program prints on the system's printer,
+    // the dialog's choice kept for the run; tests put their own here.
+    std::function<Afdrukuitkomst(const Paginabouwer& bouw, bool printerdialoog)> Printen;
+    void PrintTrimester(int trimester, int niveau, int eersteKolom, bool printerdialoog);
+    void PrintToelichting(int trimester, int niveau);
+
+    // ---- Window handlers ----
+    void Form_Activate() override;
+    void Form_KeyDown(int& KeyCode, int& Shift) override;
+    void Form_KeyPress(int& KeyAscii) override;
+    void Form_KeyUp(int& KeyCode, int& Shift) override;
+    void Form_Unload(int& Cancel) override;
+    void Invoervastlegging(Opdrachtbron bron) override;
+    void Menu_Click(QMenu* menu) override;
+    void Toolbar_ButtonClick(const QString& key) override;
+
+    // ---- File commands, view switch and quit (filled in with the file commands) ----
+    void mnuNieuwBestand_Click();
+    void mnuBestandLaden_Click();
+    void mnuBestandOpslaan_Click();
+    void mnuBestandOpslaanAls_Click();
+    void mnuAnderCijferbestand_Click();
+    void mnuRapportcijferImporteren_Click();
+    void mnuStoppen_Click();
+    void mnuNamenlijst_Click();
+    void mnuRapportenlijst_Click();
+    void mnuJaaroverzicht_Click();
+
+    // ---- Term and level ----
+    void mnuTrimester1_Click() { TrimesterKiezen(1); }
+    void mnuTrimester2_Click() { TrimesterKiezen(2); }
+    void mnuTrimester3_Click() { TrimesterKiezen(3); }
+    void mnuNivo1_Click() { NiveauKiezen(1); }
+    void mnuNivo2_Click() { NiveauKiezen(2); }
+
+    // ---- Edit, sort and print menus ----
+    void mnuCijferkolom_Plakken_Click();
+    void mnuZoeken_Click();
+    void mnuInfo_Click();
+
+    // ---- Scrolling, cells, headers, weights, labels ----
+    void vsbScroll_Change();
+    void hsbScroll_Change();
+    void txtCijfer_GotFocus(int Index);
+    void txtCijfer_LostFocus(int Index);
+    void txtCijfer_KeyDown(int Index, int KeyCode, int Shift);
+    void StartFocus_KeyDown(int KeyCode, int Shift);
+    void txtGewicht_GotFocus(int Index);
+    void txtGewicht_LostFocus(int Index);
+    void txtGewicht_KeyDown(int Index, int KeyCode, int Shift);
+    void lblKolom_Click(int Index);
+    void lblNummer_Click(int Index);
+
+    // The header boxes: kind 1 txtSoort, 2 txtDatum, 3 txtOpmerking.
+    enum Kop { KopSoort = 1, KopDatum = 2, KopOpmerking = 3 };
+    void KopVeldBreedte(int Index, int mode);
+    void Kop_GotFocus(Kop kop, int Index);
+    void Kop_LostFocus(Kop kop, int Index);
+    void Kop_KeyDown(Kop kop, int Index, int KeyCode);
+
+private:
+    void MaakMenus();
+    void MaakWerkbalk();
+    void MaakBesturingen();
+
+    std::array<VasteBreedteInvoer*, 9>& Kopvakken(Kop kop);
+    Veld<Tekst<39>, KolBereik, NivBereik>& Kopveld(Kop kop);
+
+    // The commits of one box, to the pupil and column it shows now.
+    void CelVastleggen(int Index);
+    void GewichtVastleggen(int Index);
+    void KopVastleggen(Kop kop, int Index);
+
+    void TrimesterKiezen(int trimester);
+    void NiveauKiezen(int niveau);
+    void Sorteren(int soort);
+    void AfdrukMelden(const Afdrukuitkomst& uitkomst);
+    void Waardetip(Etiket& label, double waarde);
+    void ZetSchuifwaarde(QScrollBar& balk, int waarde);
+
+    int Termijnbegin() const { return (adm.Scherm - 1) * KolommenPerTrimester; }
+
+    std::unique_ptr<QPrinter> printer_;
+};

@@ -1,0 +1,432 @@
+// The file commands, the view switch and the quit of the view family, run
+// from the windows' menus and toolbars with the view manager.
+#include "app/EersteVenster.h"
+#include "core/Instellingen.h"
+#include "platform/Bestandsopdrachten.h"
+#include "platform/Draaiknop.h"
+#include "platform/Werkbalk.h"
+#include "reports/frmRapporten.h"
+#include "termsheet/frmTrimester.h"
+#include "yearoverview/frmJaaroverzicht.h"
+
+#include "VensterFamilie.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTableWidget>
+
+using namespace VensterTest;
+
+namespace {
+
+// ---------------------------------------------------------------- new
+
+TEST_F(Familieproef, NewAsksFirstAndCancelStopsIt)
+{
+    struct Geval {
+        const char* naam;
+        TestOmgeving::Script antwoord;
+        bool nieuw;
+        bool bewaard;
+    };
+    const Geval gevallen[] = {
+        {"Ja", Knop("&Ja"), true, true},
+        {"Nee", Knop("&Nee"), true, false},
+        {"Annuleren", Knop("&Annuleren"), false, false},
+        {"Esc", [](QDialog& d) { Toets(d, Qt::Key_Escape); }, false, false},
+    };
+    auto& v = Start<frmRapporten>(SchermRapporten);
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(g.naam);
+        std::filesystem::remove(map / "klas.vlk");
+        VulProef(adm);
+        adm.Bestandsnaam = map / "klas.vlk";
+        const std::string voor = Inhoud(adm);
+        omgeving.Beantwoord(g.antwoord);
+        Kies(v.mnuNieuwBestand);
+        EXPECT_EQ(adm.Achternaam(1).leeg(), g.nieuw);
+        EXPECT_EQ(adm.Gewijzigd, g.nieuw ? 0 : 1);
+        EXPECT_EQ(adm.Bestandsnaam, g.nieuw ? map / "NAAMLOOS.VLK" : map / "klas.vlk");
+        ASSERT_EQ(Bestaat(map / "klas.vlk"), g.bewaard);
+        if (g.bewaard) {
+            EXPECT_EQ(GeladenInhoud(map / "klas.vlk"), voor);
+        }
+        EXPECT_EQ(v.lstLeerlingen->item(0, frmRapporten::kAchternaam)->text().trimmed(),
+                  g.nieuw ? QString() : QStringLiteral("Jansen"));
+    }
+    // Nothing changed: no prompt at all.
+    adm.Gewijzigd = 0;
+    omgeving.dialogen.clear();
+    Kies(v.mnuNieuwBestand);
+    EXPECT_TRUE(omgeving.dialogen.empty());
+    // The view, pupil and level stay.
+    EXPECT_EQ(adm.Scherm, SchermRapporten);
+    EXPECT_EQ(Enige<frmRapporten>(), &v);
+}
+
+TEST_F(Familieproef, ASaveThatFailsInThePromptStopsTheCommand)
+{
+    auto& v = Start<EersteVenster>(SchermNamen);
+    VulProef(adm);
+    adm.Bestandsnaam = map / "weg/klas.vlk";
+    omgeving.Beantwoord(Knop("&Ja"));
+    Kies(v.mnuNieuwBestand);
+    EXPECT_EQ(omgeving.meldingen.size(), 1u);
+    EXPECT_EQ(adm.Achternaam(1).view().substr(0, 6), "Jansen");
+    EXPECT_EQ(adm.Gewijzigd, 1);
+}
+
+// ---------------------------------------------------------------- open
+
+TEST_F(Familieproef, OpenCancelledInThePromptChangesNothing)
+{
+    auto& v = Start<EersteVenster>(SchermNamen);
+    VulProef(adm);
+    const std::string voor = Inhoud(adm);
+    omgeving.Beantwoord(Knop("&Annuleren"));
+    Kies(v.mnuBestandLaden);
+    EXPECT_EQ(omgeving.dialogen.size(), 1u);  // no open dialog
+    EXPECT_EQ(Inhoud(adm), voor);
+    EXPECT_EQ(adm.Gewijzigd, 1);
+}
+
+TEST_F(Familieproef, NoThenACancelledDialogKeepsTheDataFlaggedAsChanged)
+{
+    auto& v = Start<EersteVenster>(SchermNamen);
+    VulProef(adm);
+    const std::string voor = Inhoud(adm);
+    omgeving.Beantwoord(Knop("&Nee"));
+    omgeving.Beantwoord(Knop("&Annuleren"));
+    Kies(v.mnuBestandLaden);
+    EXPECT_EQ(omgeving.dialogen.size(), 2u);
+    EXPECT_EQ(Inhoud(adm), voor);
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    EXPECT_EQ(Enige<EersteVenster>(), &v);
+
+    // So a later quit asks again.
+    omgeving.Beantwoord(Knop("&Annuleren"));
+    Kies(v.mnuStoppen);
+    EXPECT_EQ(omgeving.dialogen.size(), 3u);
+    EXPECT_EQ(Enige<EersteVenster>(), &v);
+}
+
+TEST_F(Familieproef, YesSavesThenTheChosenFileIsLoaded)
+{
+    const std::string ander = Bewaard("ander.vlk", SchermNamen);
+    const std::string verwacht = GeladenInhoud(ander);
+    auto& v = Start<EersteVenster>(SchermNamen);
+    VulProef(adm, "Smit");
+    adm.Bestandsnaam = map / "klas.vlk";
+    const std::string eigen = Inhoud(adm);
+    omgeving.Beantwoord(Knop("&Ja"));
+    omgeving.Beantwoord(Open(ander));
+    Kies(v.mnuBestandLaden);
+    EXPECT_EQ(GeladenInhoud(map / "klas.vlk"), eigen);
+    EXPECT_EQ(Inhoud(adm), verwacht);
+    EXPECT_EQ(adm.Bestandsnaam, ander);
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    EXPECT_EQ(adm.DialoogAntwoord, AntwoordGereed);
+    EXPECT_EQ(v.lblBestand->text().toStdString(), ander);
+    // The folder to start in next time is in the settings file.
+    EXPECT_TRUE(Bestaat(map / "KWELTA.DAT"));
+}
+
+TEST_F(Familieproef, AFileOfAnotherViewReplacesTheWindow)
+{
+    struct Geval {
+        int scherm;
+        std::function<bool(Familieproef&)> soort;
+    };
+    const Geval gevallen[] = {
+        {SchermRapporten, [](Familieproef& f) { return f.Enige<frmRapporten>() != nullptr; }},
+        {SchermJaaroverzicht, [](Familieproef& f) { return f.Enige<frmJaaroverzicht>() != nullptr; }},
+        {SchermTrimester2, [](Familieproef& f) { return f.Enige<frmTrimester>() != nullptr; }},
+    };
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(g.scherm);
+        auto& v = Start<EersteVenster>(SchermNamen);
+        QPointer<Venster> oud(&v);
+        omgeving.Beantwoord(Open(Bewaard("view.vlk", g.scherm)));
+        Kies(v.mnuBestandLaden);
+        EXPECT_EQ(adm.Scherm, g.scherm);
+        EXPECT_TRUE(g.soort(*this));
+        EXPECT_NE(weergaven.Vensters().front(), oud.data());
+        EXPECT_TRUE(weergaven.Vensters().front()->isVisible());
+        EXPECT_EQ(einde, 0);
+        weergaven.Vensters().front()->hide();
+        // Done with it: unload without prompt.
+        adm.Scherm = SchermStoppen;
+        weergaven.Vensters().front()->Unload();
+        einde = 0;
+    }
+}
+
+TEST_F(Familieproef, AFileThatFailsToLoadSaysWhyAndKeepsTheData)
+{
+    {
+        std::ofstream(map / "kapot.vlk") << "geen cijferbestand\r\n";
+    }
+    auto& v = Start<frmRapporten>(SchermRapporten);
+    VulProef(adm);
+    adm.Gewijzigd = 0;
+    const std::string voor = Inhoud(adm);
+    omgeving.Beantwoord(Open(map / "kapot.vlk", true));  // the dialog stays: cancelled
+    Kies(v.mnuBestandLaden);
+    ASSERT_EQ(omgeving.meldingen.size(), 1u);
+    EXPECT_EQ(omgeving.meldingen[0].tekst, QStringLiteral("\nVerkeerd bestandsformaat   "));
+    EXPECT_EQ(Inhoud(adm), voor);
+    EXPECT_EQ(Enige<frmRapporten>(), &v);
+}
+
+// ---------------------------------------------------------------- save
+
+TEST_F(Familieproef, SaveWritesAFileThatLoadsBackEqual)
+{
+    auto& v = Start<frmJaaroverzicht>(SchermJaaroverzicht);
+    VulProef(adm);
+    adm.Bestandsnaam = map / "klas.vlk";
+    KlikWerkbalk(v.Toolbar(), QStringLiteral("Save"));
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    EXPECT_EQ(GeladenInhoud(map / "klas.vlk"), Inhoud(adm));
+    EXPECT_TRUE(omgeving.meldingen.empty());
+}
+
+TEST_F(Familieproef, ASaveThatCannotBeWrittenSaysWhyAndChangesNothing)
+{
+    const std::string naast = Bewaard("bestand.vlk", SchermNamen);
+    const std::string oud = LeesBestand(naast);
+    for (const std::string& pad : {map / "weg/klas.vlk", naast + "/klas.vlk"}) {
+        SCOPED_TRACE(pad);
+        auto& v = Start<EersteVenster>(SchermNamen);
+        VulProef(adm);
+        adm.Bestandsnaam = pad;
+        omgeving.meldingen.clear();
+        Kies(v.mnuBestandOpslaan);
+        ASSERT_EQ(omgeving.meldingen.size(), 1u);
+        EXPECT_TRUE(omgeving.meldingen[0].tekst.startsWith(QStringLiteral("Foutmelding:\n\n")));
+        EXPECT_EQ(omgeving.meldingen[0].stijl, vbExclamation);
+        EXPECT_EQ(adm.Gewijzigd, 1);
+        EXPECT_EQ(adm.Bestandsnaam, pad);
+        EXPECT_EQ(LeesBestand(naast), oud);
+        adm.Scherm = SchermStoppen;
+        v.Unload();
+    }
+}
+
+TEST_F(Familieproef, SaveAsFromTheMenu)
+{
+    auto& v = Start<frmRapporten>(SchermRapporten);
+    VulProef(adm);
+    adm.Bestandsnaam = map / "klas.vlk";
+    omgeving.Beantwoord(KiesBestand(map / "kopie.vlk"));
+    Kies(v.mnuBestandOpslaanAls);
+    EXPECT_EQ(adm.DialoogModus, DialoogOpslaanAls);
+    EXPECT_EQ(adm.Bestandsnaam, map / "kopie.vlk");
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    EXPECT_EQ(GeladenInhoud(map / "kopie.vlk"), Inhoud(adm));
+    EXPECT_FALSE(Bestaat(map / "klas.vlk"));
+}
+
+// ---------------------------------------------------------------- quit
+
+TEST_F(Familieproef, QuitWithoutChangesWritesTheSettingsAndEnds)
+{
+    auto& v = Start<frmRapporten>(SchermRapporten);
+    adm.School = "Het Lyceum";
+    std::filesystem::create_directory(map / "elders");
+    std::filesystem::current_path(map / "elders");
+    KlikWerkbalk(v.Toolbar(), QStringLiteral("STOP"));
+    EXPECT_TRUE(omgeving.dialogen.empty());
+    EXPECT_EQ(std::filesystem::current_path().string(), map.pad());
+    ASSERT_TRUE(Bestaat(map / "KWELTA.DAT"));
+    AdmMain gelezen;
+    InstellingenLezen(gelezen, map.pad());
+    EXPECT_EQ(gelezen.School.view().substr(0, 10), "Het Lyceum");
+    EXPECT_TRUE(weergaven.Vensters().empty());
+    EXPECT_EQ(einde, 1);
+}
+
+TEST_F(Familieproef, QuitAsksFirst)
+{
+    struct Geval {
+        const char* naam;
+        TestOmgeving::Script antwoord;
+        bool gestopt;
+        bool bewaard;
+    };
+    const Geval gevallen[] = {
+        {"Ja", Knop("&Ja"), true, true},
+        {"Nee", Knop("&Nee"), true, false},
+        {"Annuleren", Knop("&Annuleren"), false, false},
+    };
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(g.naam);
+        std::filesystem::remove(map / "klas.vlk");
+        std::filesystem::remove(map / "KWELTA.DAT");
+        einde = 0;
+        auto& v = Start<frmJaaroverzicht>(SchermJaaroverzicht);
+        VulProef(adm);
+        adm.Bestandsnaam = map / "klas.vlk";
+        omgeving.Beantwoord(g.antwoord);
+        Kies(v.mnuStoppen);
+        EXPECT_EQ(einde, g.gestopt ? 1 : 0);
+        EXPECT_EQ(weergaven.Vensters().empty(), g.gestopt);
+        EXPECT_EQ(Bestaat(map / "KWELTA.DAT"), g.gestopt);
+        EXPECT_EQ(Bestaat(map / "klas.vlk"), g.bewaard);
+        EXPECT_EQ(adm.Gewijzigd, g.gestopt ? 0 : 1);
+        EXPECT_EQ(adm.Scherm, g.gestopt ? SchermStoppen : SchermJaaroverzicht);
+        if (!g.gestopt) {
+            adm.Scherm = SchermStoppen;
+            v.Unload();
+        }
+    }
+}
+
+TEST_F(Familieproef, AQuitWhoseSaveFailsGoesNoFurther)
+{
+    auto& v = Start<frmRapporten>(SchermRapporten);
+    VulProef(adm);
+    adm.Bestandsnaam = map / "weg/klas.vlk";
+    omgeving.Beantwoord(Knop("&Ja"));
+    Kies(v.mnuStoppen);
+    EXPECT_EQ(omgeving.meldingen.size(), 1u);
+    EXPECT_EQ(Enige<frmRapporten>(), &v);
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    EXPECT_EQ(adm.Scherm, SchermRapporten);
+    EXPECT_EQ(einde, 0);
+}
+
+TEST_F(Familieproef, TheCloseBoxAsksWhileTheViewIsCurrent)
+{
+    auto& v = Start<EersteVenster>(SchermNamen);
+    VulProef(adm);
+    omgeving.Beantwoord(Knop("&Annuleren"));
+    EXPECT_FALSE(v.close());
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_FALSE(Bestaat(map / "KWELTA.DAT"));
+
+    omgeving.Beantwoord(Knop("&Nee"));
+    EXPECT_TRUE(v.close());
+    EXPECT_TRUE(Bestaat(map / "KWELTA.DAT"));
+    EXPECT_EQ(einde, 1);
+}
+
+// ---------------------------------------------------------------- view switch
+
+TEST_F(Familieproef, ASwitchLoadsTheTargetAndUnloadsTheCurrentWindow)
+{
+    auto& namen = Start<EersteVenster>(SchermNamen);
+    VulProef(adm);  // a switch never asks
+    adm.HuidigeRij = 12;
+    adm.EersteRij = 9;
+    adm.LaatsteRij = 16;
+    adm.Niveau = 2;
+    QPointer<Venster> oud(&namen);
+    Kies(namen.mnuRapportenlijst);
+    auto* rap = Enige<frmRapporten>();
+    ASSERT_NE(rap, nullptr);
+    EXPECT_FALSE(oud && oud->isVisible());
+    EXPECT_EQ(adm.Scherm, SchermRapporten);
+    ASSERT_TRUE(Activeer(*rap));
+
+    KlikWerkbalk(rap->Toolbar(), QStringLiteral("JAAR"));
+    auto* jaar = Enige<frmJaaroverzicht>();
+    ASSERT_NE(jaar, nullptr);
+    EXPECT_EQ(adm.Scherm, SchermJaaroverzicht);
+    ASSERT_TRUE(Activeer(*jaar));
+    EXPECT_EQ(jaar->lblNummer->text(), QStringLiteral("12"));
+
+    Kies(jaar->mnuTrimester[3]);
+    ASSERT_NE(Enige<frmTrimester>(), nullptr);
+    EXPECT_EQ(adm.Scherm, SchermTrimester3);
+    EXPECT_EQ(adm.EersteKolom, 33);
+    EXPECT_EQ(adm.LaatsteKolom, 40);
+    EXPECT_EQ(adm.HuidigeKolom, 33);
+
+    // The pupil, row window, level and the unsaved data carry over.
+    EXPECT_EQ(adm.HuidigeRij, 12);
+    EXPECT_EQ(adm.EersteRij, 9);
+    EXPECT_EQ(adm.Niveau, 2);
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    EXPECT_TRUE(omgeving.dialogen.empty());
+    EXPECT_EQ(einde, 0);
+}
+
+// ---------------------------------------------------------------- the two minimal views
+
+TEST_F(Familieproef, TheReportListMakesItsStatisticsCurrentOnActivation)
+{
+    adm.Achternaam(1) = "Jansen";
+    adm.Achternaam(2) = "Visser";
+    for (auto [p, v, t] : {std::tuple{1, 7.0, "7  "}, {2, 5.0, "5  "}}) {
+        adm.Rapport(p, 1, 1) = v;
+        adm.RapportTxt(p, 1, 1) = t;
+    }
+    adm.HuidigeRij = 2;
+    auto& v = Start<frmRapporten>(SchermRapporten);
+    EXPECT_EQ(adm.RpGem(1, 1), 6.0);
+    EXPECT_EQ(v.lstLeerlingen->item(frmRapporten::RijGemiddelde, frmRapporten::kRp1)->text(), QStringLiteral("6  "));
+    EXPECT_EQ(v.lstLeerlingen->item(frmRapporten::RijSpreiding, frmRapporten::kRp1)->text(), QStringLiteral("1  "));
+    EXPECT_EQ(v.lstLeerlingen->item(1, frmRapporten::kRp1)->text(), QStringLiteral("5  "));
+    EXPECT_EQ(v.lstLeerlingen->currentRow(), 1);
+    EXPECT_EQ(adm.RapportKolom, 1);
+    EXPECT_FALSE(v.mnuRapportenlijst->isEnabled());
+    EXPECT_TRUE(v.Toolbar().Ingedrukt(QStringLiteral("RAP")));
+
+    // Choosing a line makes that pupil current, moving the row window.
+    v.lstLeerlingen->setCurrentCell(20, 0);
+    EXPECT_EQ(adm.HuidigeRij, 21);
+    EXPECT_EQ(adm.EersteRij, 14);
+    EXPECT_EQ(adm.LaatsteRij, 21);
+
+    KlikWerkbalk(v.Toolbar(), QStringLiteral("NIVO2"));
+    EXPECT_EQ(adm.Niveau, 2);
+    EXPECT_EQ(v.NivoLabel->text(), QStringLiteral("Niveau  2"));
+    EXPECT_EQ(v.lstLeerlingen->item(1, frmRapporten::kRp1)->text(), QStringLiteral("   "));
+}
+
+TEST_F(Familieproef, TheYearOverviewShowsTheCurrentPupil)
+{
+    adm.InsertModus = 0;
+    adm.Achternaam(3) = "Bakker";
+    adm.Roepnaam(3) = "Els";
+    adm.Cijfer(3, 18, 1) = "8.5";
+    adm.TrGemTxt(3, 2, 1) = "8.5";
+    adm.RapportTxt(3, 2, 1) = "8.5";
+    adm.RapportTxt(3, 4, 1) = "8  ";
+    adm.EindGemTxt(3, 1) = "8.25";
+    adm.HuidigeRij = 3;
+    auto& v = Start<frmJaaroverzicht>(SchermJaaroverzicht);
+    EXPECT_EQ(adm.InsertModus, 1);
+    EXPECT_EQ(v.UpDown->Value(), 3);
+    EXPECT_EQ(v.lblNummer->text(), QStringLiteral("3"));
+    EXPECT_EQ(v.lblNaam->text(), QStringLiteral("Bakker, Els"));
+    auto& l = *v.lstCijfers;
+    EXPECT_EQ(l.item(frmJaaroverzicht::RijCijfer(2), 1)->text(), QStringLiteral("8.5"));
+    EXPECT_EQ(l.item(frmJaaroverzicht::RijCijfer(2), frmJaaroverzicht::KolomGemiddelde)->text(), QStringLiteral("8.5 "));
+    EXPECT_EQ(l.item(frmJaaroverzicht::RijCijfer(2), frmJaaroverzicht::KolomRapport)->text(), QStringLiteral("8.5"));
+    EXPECT_EQ(v.lblJgem->text(), QStringLiteral("8.25"));
+    EXPECT_EQ(v.lblEind->text(), QStringLiteral("8  "));
+
+    // Stepping past the row window moves it.
+    adm.EersteRij = 1;
+    adm.LaatsteRij = 8;
+    v.UpDown->ZetValue(9);
+    EXPECT_EQ(adm.HuidigeRij, 9);
+    EXPECT_EQ(adm.EersteRij, 2);
+    EXPECT_EQ(adm.LaatsteRij, 9);
+    EXPECT_EQ(v.lblNaam->text(), QStringLiteral(", "));
+}
+
+TEST_F(Familieproef, TheProgramStartsInTheNamesList)
+{
+    // Even when the file loaded at start-up names another view.
+    adm.Scherm = SchermRapporten;
+    Programmavensters vensters(adm);
+    vensters.EersteVensterLaden();
+    EXPECT_EQ(adm.Scherm, SchermNamen);
+    ASSERT_EQ(vensters.weergaven().Vensters().size(), 1u);
+    EXPECT_NE(dynamic_cast<EersteVenster*>(vensters.weergaven().Vensters().front()), nullptr);
+}
+
+}  // namespace
