@@ -1,15 +1,17 @@
 #include "names/frmNamen.h"
 
 #include "core/Getallen.h"
-#include "core/Instellingen.h"
-#include "core/frmBestandLaden.h"
 #include "core/frmAbout.h"
 #include "core/frmHarvemoLogo.h"
+#include "names/AfdrukNamen.h"
+#include "names/Namenkolom.h"
 #include "names/Namensortering.h"
 #include "names/frmLeerlingVerwijderen.h"
 #include "names/frmNamenBestandLaden.h"
 #include "names/frmZoeken.h"
+#include "platform/Bestandsopdrachten.h"
 #include "platform/Etiket.h"
+#include "platform/Klembord.h"
 #include "platform/Kleuren.h"
 #include "platform/Opmaak.h"
 #include "platform/Toetsen.h"
@@ -18,11 +20,11 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPrinter>
 #include <QScrollBar>
 
 #include <chrono>
 #include <functional>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -95,16 +97,6 @@ bool Zet(std::string& veld, std::string_view tekst)
     return true;
 }
 
-// A personnel number: stored normalised, but only when the box shows
-// something else than what is stored.
-template <class Veld>
-bool ZetPersNr(Veld& veld, std::string_view tekst)
-{
-    if (std::string_view(veld) == tekst)
-        return false;
-    return Zet(veld, PersNrNaarTekst(tekst));
-}
-
 std::string Tweecijferig(int n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
 
 }  // namespace
@@ -120,6 +112,11 @@ frmNamen::frmNamen(AdmMain& a, Omgeving& o, QWidget* parent) : Venster(a, o, par
     MaakWerkbalk();
     MaakMenus();
     MaakBesturingen();
+    Printen = [this](const Paginabouwer& bouw, bool printerdialoog) {
+        if (!printer_)
+            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        return ::Afdrukken(*printer_, bouw, printerdialoog ? PrinterDialoog(this) : Printerkeuze{});
+    };
 }
 
 frmNamen::~frmNamen() = default;
@@ -169,24 +166,24 @@ void frmNamen::MaakMenus()
     };
 
     mnuTrimMenu = Hoofdmenu(QStringLiteral("&Bestand"));
-    mnuNieuwBestand = item(mnuTrimMenu, "&Nieuw  Bestand", nullptr);
-    mnuBestandLaden = item(mnuTrimMenu, "Bestand  &Laden...", nullptr);
+    mnuNieuwBestand = item(mnuTrimMenu, "&Nieuw  Bestand", &frmNamen::mnuNieuwBestand_Click);
+    mnuBestandLaden = item(mnuTrimMenu, "Bestand  &Laden...", &frmNamen::mnuBestandLaden_Click);
     mnuTrimMenu->addSeparator();
-    mnuBestandOpslaan = item(mnuTrimMenu, "Bestand  &Opslaan", nullptr);
-    mnuBestandOpslaanAls = item(mnuTrimMenu, "Bestand  Opslaan  &Als...", nullptr);
+    mnuBestandOpslaan = item(mnuTrimMenu, "Bestand  &Opslaan", &frmNamen::mnuBestandOpslaan_Click);
+    mnuBestandOpslaanAls = item(mnuTrimMenu, "Bestand  Opslaan  &Als...", &frmNamen::mnuBestandOpslaanAls_Click);
     mnuTrimMenu->addSeparator();
     QMenu* importeren = mnuTrimMenu->addMenu(QStringLiteral("Leerling(en)  &Importeren Uit..."));
     mnuLeerlingImporteren = importeren->menuAction();
     mnuAnderCijferbestand = item(importeren, "Ander  &Cijferbestand...", &frmNamen::mnuAnderCijferbestand_Click);
     mnuNamenbestand = item(importeren, "&Dravonel Namenbestand...", &frmNamen::mnuNamenbestand_Click);
     mnuTrimMenu->addSeparator();
-    mnuStoppen = item(mnuTrimMenu, "&Stoppen", nullptr);
+    mnuStoppen = item(mnuTrimMenu, "&Stoppen", &frmNamen::mnuStoppen_Click);
 
     mnuBewerken = Hoofdmenu(QStringLiteral("Be&werken"));
     QMenu* plakken = mnuBewerken->addMenu(QStringLiteral("Kolom Plakken uit E&xcel..."));
     mnuKolom_Plakken_uit_Excel = plakken->menuAction();
-    mnuAchternamen_Plakken = item(plakken, "&Achternamen", nullptr);
-    mnuVoornamen_Plakken = item(plakken, "&Voornamen", nullptr);
+    mnuAchternamen_Plakken = item(plakken, "&Achternamen", &frmNamen::mnuAchternamen_Plakken_Click);
+    mnuVoornamen_Plakken = item(plakken, "&Voornamen", &frmNamen::mnuVoornamen_Plakken_Click);
     mnuBewerken->addSeparator();
     mnuKlas = focusitem(mnuBewerken, "&Klas", [this] { return txtKlas; });
     mnuVak = focusitem(mnuBewerken, "&Vak", [this] { return txtVak; });
@@ -217,14 +214,14 @@ void frmNamen::MaakMenus()
         item(mnuBewerken, "&Leerling(en)  Verwijderen...", &frmNamen::mnuLeerlingVerwijderen_Click);
 
     mnuLijsten = Hoofdmenu(QStringLiteral("&Lijsten"));
-    mnuNamenlijst = item(mnuLijsten, "&Namenlijst", nullptr);
+    mnuNamenlijst = item(mnuLijsten, "&Namenlijst", nullptr);  // this view: disabled
     mnuLijsten->addSeparator();
-    mnuTrimester1 = item(mnuLijsten, "&1-e Trimester", nullptr);
-    mnuTrimester2 = item(mnuLijsten, "&2-e Trimester", nullptr);
-    mnuTrimester3 = item(mnuLijsten, "&3-e Trimester", nullptr);
+    mnuTrimester1 = item(mnuLijsten, "&1-e Trimester", &frmNamen::mnuTrimester1_Click);
+    mnuTrimester2 = item(mnuLijsten, "&2-e Trimester", &frmNamen::mnuTrimester2_Click);
+    mnuTrimester3 = item(mnuLijsten, "&3-e Trimester", &frmNamen::mnuTrimester3_Click);
     mnuLijsten->addSeparator();
-    mnuRapportenlijst = item(mnuLijsten, "&Rapportenlijst", nullptr);
-    mnuJaaroverzicht = item(mnuLijsten, "&Jaaroverzicht", nullptr);
+    mnuRapportenlijst = item(mnuLijsten, "&Rapportenlijst", &frmNamen::mnuRapportenlijst_Click);
+    mnuJaaroverzicht = item(mnuLijsten, "&Jaaroverzicht", &frmNamen::mnuJaaroverzicht_Click);
 
     mnuSorteren = Hoofdmenu(QStringLiteral("&Sorteren"));
     auto sorteer = [this](const char* tekst, Namensortering volgorde) {
@@ -238,10 +235,10 @@ void frmNamen::MaakMenus()
     mnuSortMentor = sorteer("&Mentor", Namensortering::Mentor);
 
     mnuAfdrukken = Hoofdmenu(QStringLiteral("&Afdrukken"));
-    mnuNamenlijstAfdrukken = item(mnuAfdrukken, "&Namenlijst", nullptr);
+    mnuNamenlijstAfdrukken = item(mnuAfdrukken, "&Namenlijst", &frmNamen::mnuNamenlijstAfdrukken_Click);
 
     mnuHelp = Hoofdmenu(QStringLiteral("&Help"), false);
-    mnuInfo = item(mnuHelp, "&Info", &frmNamen::ShowAboutBox);
+    mnuInfo = item(mnuHelp, "&Info", &frmNamen::mnuInfo_Click);
 }
 
 void frmNamen::MaakBesturingen()
@@ -356,6 +353,14 @@ std::array<VasteBreedteInvoer*, 9>& frmNamen::Kolom(int kolom)
     }
 }
 
+VasteBreedteInvoer* frmNamen::Kopvak(int veld) const
+{
+    VasteBreedteInvoer* const vakken[12] = {nullptr,     txtKlas,   txtVak,       txtDeelvak,
+                                            txtNiveau1,  txtNiveau2, txtSchool,   txtDocent,
+                                            txtKlsMentor, txtCursus, txtDocPersNr, txtMntPersNr};
+    return veld >= 1 && veld <= 11 ? vakken[veld] : nullptr;
+}
+
 frmNamen::Plaats frmNamen::Rasterplaats(const QWidget* control) const
 {
     const QString naam = Naam(control);
@@ -367,20 +372,32 @@ frmNamen::Plaats frmNamen::Rasterplaats(const QWidget* control) const
 
 // ---- Screen ---------------------------------------------------------------
 
+void frmNamen::Toon(VasteBreedteInvoer* vak, std::string_view tekst)
+{
+    vak->ZetTekst(tekst);
+    gezet_[vak] = vak->Tekst();
+}
+
+bool frmNamen::Bewerkt(const VasteBreedteInvoer* vak) const
+{
+    const auto i = gezet_.find(vak);
+    return i == gezet_.end() || vak->Tekst() != i->second;
+}
+
 void frmNamen::Afdrukken(int mode)
 {
     if (mode == 1) {
-        txtSchool->ZetTekst(adm.School.view());
-        txtCursus->ZetTekst(adm.Cursus.view());
-        txtDocent->ZetTekst(adm.Docent);
-        txtDocPersNr->ZetTekst(adm.DocentPersNr);
-        txtKlsMentor->ZetTekst(adm.KlasMentor.view());
-        txtMntPersNr->ZetTekst(adm.MentorPersNr.view());
-        txtKlas->ZetTekst(adm.Klas);
-        txtVak->ZetTekst(adm.Vak);
-        txtDeelvak->ZetTekst(adm.Deelvak);
-        txtNiveau1->ZetTekst(adm.NiveauNaam(1).view());
-        txtNiveau2->ZetTekst(adm.NiveauNaam(2).view());
+        Toon(txtSchool, adm.School.view());
+        Toon(txtCursus, adm.Cursus.view());
+        Toon(txtDocent, adm.Docent);
+        Toon(txtDocPersNr, adm.DocentPersNr);
+        Toon(txtKlsMentor, adm.KlasMentor.view());
+        Toon(txtMntPersNr, adm.MentorPersNr.view());
+        Toon(txtKlas, adm.Klas);
+        Toon(txtVak, adm.Vak);
+        Toon(txtDeelvak, adm.Deelvak);
+        Toon(txtNiveau1, adm.NiveauNaam(1).view());
+        Toon(txtNiveau2, adm.NiveauNaam(2).view());
     }
     for (int i = 1; i <= 8; ++i) {
         const int r = adm.EersteRij + i - 1;
@@ -391,27 +408,69 @@ void frmNamen::Afdrukken(int mode)
         for (int k = 1; k <= 7; ++k)
             Kolom(k)[ii]->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Wit);
         lblNummer[ii]->ZetTekst(Tweecijferig(r));
-        txtNaam[ii]->ZetTekst(adm.Achternaam(r).view());
-        txtVoornaam[ii]->ZetTekst(adm.Roepnaam(r).view());
-        txtLrlPersNr[ii]->ZetTekst(adm.LeerlingPersNr(r).view());
-        txtGeslacht[ii]->ZetTekst(adm.Geslacht(r).view());
-        txtBasisGroep[ii]->ZetTekst(adm.Basisgroep(r).view());
-        txtKenmerk[ii]->ZetTekst(adm.Kenmerk(r).view());
-        txtMentor[ii]->ZetTekst(adm.Mentor(r).view());
+        Toon(txtNaam[ii], adm.Achternaam(r).view());
+        Toon(txtVoornaam[ii], adm.Roepnaam(r).view());
+        Toon(txtLrlPersNr[ii], adm.LeerlingPersNr(r).view());
+        Toon(txtGeslacht[ii], adm.Geslacht(r).view());
+        Toon(txtBasisGroep[ii], adm.Basisgroep(r).view());
+        Toon(txtKenmerk[ii], adm.Kenmerk(r).view());
+        Toon(txtMentor[ii], adm.Mentor(r).view());
     }
     Label15->setText(QString::fromStdString(adm.Bestandsnaam));
 }
 
+void frmNamen::ToonPersNr(VasteBreedteInvoer* vak, std::string_view opgeslagen)
+{
+    // A number as typed ("123") shows as it was stored ("000123").
+    const std::string t = vak->Tekst();
+    if (t != opgeslagen && PersNrNaarTekst(t) == opgeslagen)
+        Toon(vak, opgeslagen);
+}
+
+bool frmNamen::KopOpslaan(VasteBreedteInvoer* vak)
+{
+    if (!Bewerkt(vak))
+        return false;
+    const std::string t = vak->Tekst();
+    bool veranderd = false;
+    if (vak == txtSchool)
+        veranderd = Zet(adm.School, t);
+    else if (vak == txtCursus)
+        veranderd = Zet(adm.Cursus, t);
+    else if (vak == txtDocent)
+        veranderd = Zet(adm.Docent, t);
+    else if (vak == txtKlsMentor)
+        veranderd = Zet(adm.KlasMentor, t);
+    else if (vak == txtKlas)
+        veranderd = Zet(adm.Klas, t);
+    else if (vak == txtVak)
+        veranderd = Zet(adm.Vak, t);
+    else if (vak == txtDeelvak)
+        veranderd = Zet(adm.Deelvak, t);
+    else if (vak == txtNiveau1)
+        veranderd = Zet(adm.NiveauNaam(1), t);
+    else if (vak == txtNiveau2)
+        veranderd = Zet(adm.NiveauNaam(2), t);
+    else if (vak == txtDocPersNr)
+        veranderd = Zet(adm.DocentPersNr, PersNrNaarTekst(t));
+    else if (vak == txtMntPersNr)
+        veranderd = Zet(adm.MentorPersNr, PersNrNaarTekst(t));
+    gezet_[vak] = t;
+    return veranderd;
+}
+
 bool frmNamen::VakOpslaan(int kolom, int regel)
 {
+    VasteBreedteInvoer* vak = Kolom(kolom)[static_cast<std::size_t>(regel)];
     const int p = getoond_[static_cast<std::size_t>(regel)];
-    if (p < 1 || p > AantalLeerlingen)
+    if (!Bewerkt(vak) || p < 1 || p > AantalLeerlingen)
         return false;
-    const std::string t = Kolom(kolom)[static_cast<std::size_t>(regel)]->Tekst();
+    const std::string t = vak->Tekst();
+    gezet_[vak] = t;
     switch (kolom) {
     case 1: return Zet(adm.Achternaam(p), t);
     case 2: return Zet(adm.Roepnaam(p), t);
-    case 3: return ZetPersNr(adm.LeerlingPersNr(p), t);
+    case 3: return Zet(adm.LeerlingPersNr(p), PersNrNaarTekst(t));
     case 4: return Zet(adm.Geslacht(p), t);
     case 5: return Zet(adm.Basisgroep(p), t);
     case 6: return Zet(adm.Kenmerk(p), t);
@@ -421,27 +480,15 @@ bool frmNamen::VakOpslaan(int kolom, int regel)
 
 void frmNamen::BewaarVelden(int mode)
 {
+    // Every box the teacher changed goes into the field it shows: the
+    // header, and the pupil of its line (normally the current pupil's line,
+    // the one being edited). A box as the program filled it stores nothing.
     bool veranderd = false;
-    veranderd |= Zet(adm.School, txtSchool->Tekst());
-    veranderd |= Zet(adm.Cursus, txtCursus->Tekst());
-    veranderd |= Zet(adm.Docent, txtDocent->Tekst());
-    veranderd |= Zet(adm.KlasMentor, txtKlsMentor->Tekst());
-    veranderd |= Zet(adm.Klas, txtKlas->Tekst());
-    veranderd |= Zet(adm.Vak, txtVak->Tekst());
-    veranderd |= Zet(adm.Deelvak, txtDeelvak->Tekst());
-    veranderd |= Zet(adm.NiveauNaam(1), txtNiveau1->Tekst());
-    veranderd |= Zet(adm.NiveauNaam(2), txtNiveau2->Tekst());
-    // The current pupil's line, as long as it shows that pupil; and a grid
-    // box being edited on another line goes to the slot it shows.
-    const int regel = SchermRij(adm.HuidigeRij);
-    if (regel >= 1 && regel <= 8 && getoond_[static_cast<std::size_t>(regel)] == adm.HuidigeRij)
+    for (int v = 1; v <= 11; ++v)
+        veranderd |= KopOpslaan(Kopvak(v));
+    for (int i = 1; i <= 8; ++i)
         for (int k = 1; k <= 7; ++k)
-            veranderd |= VakOpslaan(k, regel);
-    const Plaats actief = Rasterplaats(ActieveControl());
-    if (actief.kolom && actief.regel != regel)
-        veranderd |= VakOpslaan(actief.kolom, actief.regel);
-    veranderd |= ZetPersNr(adm.DocentPersNr, txtDocPersNr->Tekst());
-    veranderd |= ZetPersNr(adm.MentorPersNr, txtMntPersNr->Tekst());
+            veranderd |= VakOpslaan(k, i);
     if (veranderd)
         adm.Gewijzigd = 1;
     if (mode == 1)
@@ -460,22 +507,12 @@ void frmNamen::Kopvak_GotFocus(VasteBreedteInvoer* vak)
 void frmNamen::Kopvak_LostFocus(VasteBreedteInvoer* vak)
 {
     const std::string tekst = vak->Tekst();
-    bool veranderd = false;
-    if (vak == txtDocPersNr || vak == txtMntPersNr) {
-        if (vak == txtDocPersNr) {
-            veranderd = ZetPersNr(adm.DocentPersNr, tekst);
-            vak->ZetTekst(adm.DocentPersNr);
-        } else {
-            veranderd = ZetPersNr(adm.MentorPersNr, tekst);
-            vak->ZetTekst(adm.MentorPersNr.view());
-        }
-    } else {
-        // The other header boxes are stored at every key release; a text
-        // that came in otherwise (pasted with the mouse) is stored here.
-        BewaarVelden(0);
-    }
-    if (veranderd)
+    if (KopOpslaan(vak))
         adm.Gewijzigd = 1;
+    if (vak == txtDocPersNr)
+        ToonPersNr(vak, adm.DocentPersNr);
+    else if (vak == txtMntPersNr)
+        ToonPersNr(vak, adm.MentorPersNr.view());
     if (tekst != OudeTekst)
         adm.Gewijzigd = 1;
 }
@@ -505,10 +542,8 @@ void frmNamen::Rastervak_LostFocus(int kolom, int regel)
     const std::string tekst = vak->Tekst();
     if (VakOpslaan(kolom, regel))
         adm.Gewijzigd = 1;
-    if (kolom == 3) {
-        const int p = getoond_[static_cast<std::size_t>(regel)];
-        vak->ZetTekst(adm.LeerlingPersNr(p).view());
-    }
+    if (kolom == 3)
+        ToonPersNr(vak, adm.LeerlingPersNr(getoond_[static_cast<std::size_t>(regel)]).view());
     if (tekst != OudeTekst)
         adm.Gewijzigd = 1;
 }
@@ -617,11 +652,16 @@ void frmNamen::Form_KeyUp(int& KeyCode, int& Shift)
         adm.AltIngedrukt = 0;
     if (adm.AltIngedrukt == 1)
         return;
-    if (auto* vak = qobject_cast<VasteBreedteInvoer*>(ActieveControl())) {
-        // Fitted here, before the store, so that the store sees the width.
-        const int breedte = Opvulbreedte(ActieveNaam());
+    auto* vak = qobject_cast<VasteBreedteInvoer*>(ActieveControl());
+    const int breedte = Opvulbreedte(ActieveNaam());
+    if (vak && breedte > 0) {
         const std::string t = vak->Tekst();
-        if (breedte > 0 && static_cast<int>(t.size()) != breedte) {
+        if (!Bewerkt(vak)) {
+            // A box as the program filled it keeps its text (a teacher's name
+            // longer than the box is not cut by an arrow key).
+            KeyCode = 0;
+        } else if (static_cast<int>(t.size()) != breedte) {
+            // Fitted here, before the store, so that the store sees the width.
             const int caret = vak->SelStart();
             vak->ZetTekst(Pas(t, static_cast<std::size_t>(breedte)));
             vak->ZetSelStart(caret);
@@ -641,7 +681,7 @@ void frmNamen::VerplaatsFocus(int veld, int toets)
         else if (toets == Toetscode::Op && veld > 1)
             doel = veld - 1;
         if (doel != Geen)
-            FocusOp(findChild<VasteBreedteInvoer*>(QLatin1String(Kopvelden[doel].naam)));
+            FocusOp(Kopvak(doel));
         return;
     }
     if (veld != 12)
@@ -737,13 +777,7 @@ void frmNamen::Form_Unload(int& Cancel)
         return;
     ControleerWijziging();
     BewaarVelden(0);
-    (void)Cancel;
-    try {
-        InstellingenBewaren(adm, adm.StartMap);
-    } catch (...) {
-    }
-    std::error_code fout;
-    std::filesystem::current_path(adm.StartMap, fout);
+    Sluitprocedure(*this, Cancel);
 }
 
 void frmNamen::ShowAboutBox()
@@ -763,13 +797,113 @@ void frmNamen::Invoervastlegging(Opdrachtbron bron)
 void frmNamen::Menu_Click(QMenu* menu)
 {
     if (menu == mnuBewerken)
-        mnuKolom_Plakken_uit_Excel->setEnabled(false);
+        mnuKolom_Plakken_uit_Excel->setEnabled(KlembordBevatTekst());
 }
 
 void frmNamen::Toolbar_ButtonClick(const QString& key)
 {
-    if (key == QLatin1String("ZOEK"))
+    if (key == QLatin1String("New"))
+        mnuNieuwBestand_Click();
+    else if (key == QLatin1String("Open"))
+        mnuBestandLaden_Click();
+    else if (key == QLatin1String("Save"))
+        mnuBestandOpslaan_Click();
+    else if (key == QLatin1String("Print"))
+        PrintNamenlijst(false);
+    else if (key == QLatin1String("Trim1"))
+        mnuTrimester1_Click();
+    else if (key == QLatin1String("Trim2"))
+        mnuTrimester2_Click();
+    else if (key == QLatin1String("Trim3"))
+        mnuTrimester3_Click();
+    else if (key == QLatin1String("RAP"))
+        mnuRapportenlijst_Click();
+    else if (key == QLatin1String("JAAR"))
+        mnuJaaroverzicht_Click();
+    else if (key == QLatin1String("ZOEK"))
         mnuZoeken_Click();
+    else if (key == QLatin1String("STOP"))
+        mnuStoppen_Click();
+}
+
+// ---- File commands, view switch and quit ---------------------------------------
+
+void frmNamen::mnuNieuwBestand_Click()
+{
+    if (!NieuwBestand(*this))
+        return;
+    Afdrukken(1);
+    // The fresh contents of the box do not count as an edit.
+    if (const auto tekst = TekstVan(ActieveControl()))
+        OudeTekst = *tekst;
+}
+
+void frmNamen::mnuBestandLaden_Click()
+{
+    // A file that names another view has its window take over; one that
+    // names this view (or none loaded) is shown here.
+    if (BestandLaden(*this) != Openuitslag::Blijft)
+        return;
+    Afdrukken(1);
+    if (vsbScroll->value() != adm.HuidigeRij)
+        vsbScroll->setValue(adm.HuidigeRij);
+    FocusOpHuidigeRegel();
+}
+
+void frmNamen::mnuBestandOpslaan_Click() { BestandOpslaan(*this); }
+
+void frmNamen::mnuBestandOpslaanAls_Click() { BestandOpslaanAls(*this); }
+
+void frmNamen::mnuStoppen_Click() { Stopprocedure(*this); }
+
+void frmNamen::mnuTrimester1_Click() { Schermwissel(*this, SchermTrimester1); }
+
+void frmNamen::mnuTrimester2_Click() { Schermwissel(*this, SchermTrimester2); }
+
+void frmNamen::mnuTrimester3_Click() { Schermwissel(*this, SchermTrimester3); }
+
+void frmNamen::mnuRapportenlijst_Click() { Schermwissel(*this, SchermRapporten); }
+
+void frmNamen::mnuJaaroverzicht_Click() { Schermwissel(*this, SchermJaaroverzicht); }
+
+// ---- Paste, print, help --------------------------------------------------------
+
+void frmNamen::Plakken(int soort)
+{
+    if (KlembordBevatTekst())
+        KolomPlakken(adm, static_cast<Namenkolom>(soort), KlembordTekst(), adm.HuidigeRij);
+    Afdrukken(1);
+    adm.Gewijzigd = 1;
+}
+
+void frmNamen::mnuAchternamen_Plakken_Click() { Plakken(static_cast<int>(Namenkolom::Achternamen)); }
+
+void frmNamen::mnuVoornamen_Plakken_Click() { Plakken(static_cast<int>(Namenkolom::Voornamen)); }
+
+void frmNamen::PrintNamenlijst(bool printerdialoog)
+{
+    const AdmMain& a = adm;
+    const Afdrukuitkomst uitkomst =
+        Printen([&a](const Papier& papier) { return AfdrukNamen(a, Vandaag(), papier); }, printerdialoog);
+    if (uitkomst.status == Afdrukstatus::Mislukt)
+        Foutmelding(omgeving, QString::fromStdString(uitkomst.fout));
+}
+
+void frmNamen::mnuNamenlijstAfdrukken_Click()
+{
+    PrintNamenlijst(true);
+    ZetFocus(StartFocus);
+}
+
+void frmNamen::mnuInfo_Click()
+{
+    // Opening "&Help" commits nothing, but the redraw after the about box
+    // would throw away a text that came in without a key: store it now.
+    BewaarVelden(0);
+    try {
+        ShowAboutBox();
+    } catch (...) {
+    }
 }
 
 void frmNamen::mnuSorteren_Click(int volgorde)
@@ -781,11 +915,8 @@ void frmNamen::mnuSorteren_Click(int volgorde)
 
 void frmNamen::mnuAnderCijferbestand_Click()
 {
-    adm.DialoogModus = DialoogImportLeerlingen;
-    frmBestandLaden laden(adm, omgeving, this);
-    Modaal(laden);
+    Importeren(*this, DialoogImportLeerlingen);
     Afdrukken(1);
-    adm.Gewijzigd = 1;
 }
 
 void frmNamen::mnuNamenbestand_Click()

@@ -12,16 +12,22 @@
 // Control arrays are indexed from 1 by screen line, as the handlers name
 // them: txtNaam[i] shows slot EersteRij + i - 1. The opener shows the window.
 
+#include "platform/Printer.h"
 #include "platform/Venster.h"
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 
 class Etiket;
 class Focusvak;
 class frmHarvemoLogo;
 class QAction;
 class QMenu;
+class QPrinter;
 class QScrollBar;
 class VasteBreedteInvoer;
 
@@ -78,6 +84,13 @@ public:
 
     void ShowAboutBox();
 
+    // ---- Printing ----
+    // Where the list goes: through the printer dialog (the menu item) or at
+    // once (the toolbar's "Print"). The program prints on the system's
+    // printer, the dialog's choice kept for the run; tests put their own here.
+    std::function<Afdrukuitkomst(const Paginabouwer& bouw, bool printerdialoog)> Printen;
+    void PrintNamenlijst(bool printerdialoog);
+
     // ---- Window handlers ----
     void Form_Activate() override;
     void Form_KeyDown(int& KeyCode, int& Shift) override;
@@ -95,7 +108,25 @@ public:
     void vsbScroll_Change();
     void lblNummer_Click(int Index);
 
+    // ---- File commands, view switch and quit ----
+    void mnuNieuwBestand_Click();
+    void mnuBestandLaden_Click();
+    void mnuBestandOpslaan_Click();
+    void mnuBestandOpslaanAls_Click();
+    void mnuStoppen_Click();
+    void mnuTrimester1_Click();
+    void mnuTrimester2_Click();
+    void mnuTrimester3_Click();
+    void mnuRapportenlijst_Click();
+    void mnuJaaroverzicht_Click();
+
     // ---- Menu commands ----
+    // The clipboard's column into the surnames or first names from the
+    // current pupil on.
+    void mnuAchternamen_Plakken_Click();
+    void mnuVoornamen_Plakken_Click();
+    void mnuNamenlijstAfdrukken_Click();
+    void mnuInfo_Click();
     // Pupils from another grade file (the open dialog in import mode), or
     // from a names file of the school administration.
     void mnuAnderCijferbestand_Click();
@@ -119,8 +150,18 @@ private:
     };
     Plaats Rasterplaats(const QWidget* control) const;
 
-    // Stores a grid box into the slot its line shows; true when that changed
-    // what was stored.
+    // The header box of a field number (1..11).
+    VasteBreedteInvoer* Kopvak(int veld) const;
+
+    // A box filled by the program: its text, remembered as what the data
+    // set holds, so that only what the teacher changed is ever stored.
+    void Toon(VasteBreedteInvoer* vak, std::string_view tekst);
+    bool Bewerkt(const VasteBreedteInvoer* vak) const;
+    void ToonPersNr(VasteBreedteInvoer* vak, std::string_view opgeslagen);
+
+    // Stores a box the teacher changed: a header box into its field, a grid
+    // box into the slot its line shows. True when that changed what was stored.
+    bool KopOpslaan(VasteBreedteInvoer* vak);
     bool VakOpslaan(int kolom, int regel);
     void Rastervak_GotFocus(int kolom, int regel);
     void Rastervak_LostFocus(int kolom, int regel);
@@ -131,9 +172,12 @@ private:
     void FocusOpHuidigeRegel();
     void FocusOp(VasteBreedteInvoer* vak);
 
+    void Plakken(int soort);
     void LogoTonen();
     void LogoSluiten();
 
     std::unique_ptr<frmHarvemoLogo> logo_;
+    std::unique_ptr<QPrinter> printer_;
     std::array<int, 9> getoond_{};  // the slot each screen line shows
+    std::unordered_map<const VasteBreedteInvoer*, std::string> gezet_;
 };

@@ -255,10 +255,17 @@ TEST_F(Namenlijst, AnEditIsStoredForThePupilItWasTypedFor)
 TEST_F(Namenlijst, MovingThroughTheBoxesWithoutTypingChangesNothing)
 {
     voorbeeld::VulNamen(adm);
-    adm.DocentPersNr = "12";  // as a settings file may hold it
+    // As a settings file may hold them: a number not in its six digits, a
+    // name longer than its box.
+    adm.DocentPersNr = "12";
+    adm.Docent = "Johannes Petrus Maria de Vries-Bakker";
     const AdmMain voor = adm;
     Open();
+    Klik(v().txtDocent);
+    Toets(v(), Qt::Key_End);
+    Toets(v(), Qt::Key_Left);
     Klik(v().txtDocPersNr);
+    Toets(v(), Qt::Key_Right);
     Toets(v(), Qt::Key_Down);
     Klik(v().txtKenmerk[1]);
     for (int i = 0; i < 40; ++i)
@@ -269,6 +276,7 @@ TEST_F(Namenlijst, MovingThroughTheBoxesWithoutTypingChangesNothing)
     OpenMenu(*v().mnuSorteren);
     EXPECT_EQ(adm.Gewijzigd, 0);
     EXPECT_EQ(adm.DocentPersNr, "12");
+    EXPECT_EQ(adm.Docent, voor.Docent);
     for (int p = 1; p <= AantalLeerlingen; ++p) {
         EXPECT_EQ(adm.Achternaam(p), voor.Achternaam(p));
         EXPECT_EQ(adm.Kenmerk(p), voor.Kenmerk(p));
