@@ -1,6 +1,6 @@
 #include "app/Vensters.h"
 
-#include "app/EersteVenster.h"
+#include "names/frmNamen.h"
 #include "platform/Omgeving.h"
 #include "platform/Weergaven.h"
 #include "reports/frmRapporten.h"
@@ -9,15 +9,18 @@
 
 #include <QCoreApplication>
 
-Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm)
+Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int logoWachttijd)
 {
     switch (scherm) {
     case SchermTrimester1:
     case SchermTrimester2:
     case SchermTrimester3:
         return new frmTrimester(adm, omgeving);
-    case SchermNamen:
-        return new EersteVenster(adm, omgeving);
+    case SchermNamen: {
+        auto* namen = new frmNamen(adm, omgeving);
+        namen->LogoWachttijd = logoWachttijd;
+        return namen;
+    }
     case SchermRapporten:
         return new frmRapporten(adm, omgeving);
     case SchermJaaroverzicht:
@@ -28,7 +31,9 @@ Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm)
 }
 
 struct Programmavensters::Delen {
-    explicit Delen(AdmMain& a) : adm(a), weergaven([this](int scherm) { return MaakVenster(adm, omgeving, scherm); })
+    // The names list keeps the logo up for two seconds on its first activation.
+    explicit Delen(AdmMain& a)
+        : adm(a), weergaven([this](int scherm) { return MaakVenster(adm, omgeving, scherm, 2000); })
     {
         weergaven.Einde = [] { QCoreApplication::quit(); };
     }

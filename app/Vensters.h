@@ -11,8 +11,10 @@ class Venster;
 class Weergaven;
 
 // 1..3 the term sheet, 4 the report list, 5 the year overview, 6 the names
-// list; nullptr for any other code.
-Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm);
+// list; nullptr for any other code. The names list's first activation of the
+// run keeps the logo up for `logoWachttijd` ms (the program's two seconds;
+// none unless asked, so that tests do not wait).
+Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int logoWachttijd = 0);
 
 // The environment and the view manager of the running program; the program
 // ends (the event loop quits) when the last view window is unloaded.

@@ -1,6 +1,7 @@
 // The file commands, the view switch and the quit of the view family, run
 // from the windows' menus and toolbars with the view manager.
-#include "app/EersteVenster.h"
+#include "names/frmNamen.h"
+#include "platform/Etiket.h"
 #include "core/Instellingen.h"
 #include "platform/Bestandsopdrachten.h"
 #include "platform/Draaiknop.h"
@@ -66,7 +67,7 @@ TEST_F(Familieproef, NewAsksFirstAndCancelStopsIt)
 
 TEST_F(Familieproef, ASaveThatFailsInThePromptStopsTheCommand)
 {
-    auto& v = Start<EersteVenster>(SchermNamen);
+    auto& v = Start<frmNamen>(SchermNamen);
     VulProef(adm);
     adm.Bestandsnaam = map / "weg/klas.vlk";
     omgeving.Beantwoord(Knop("&Ja"));
@@ -80,7 +81,7 @@ TEST_F(Familieproef, ASaveThatFailsInThePromptStopsTheCommand)
 
 TEST_F(Familieproef, OpenCancelledInThePromptChangesNothing)
 {
-    auto& v = Start<EersteVenster>(SchermNamen);
+    auto& v = Start<frmNamen>(SchermNamen);
     VulProef(adm);
     const std::string voor = Inhoud(adm);
     omgeving.Beantwoord(Knop("&Annuleren"));
@@ -92,7 +93,7 @@ TEST_F(Familieproef, OpenCancelledInThePromptChangesNothing)
 
 TEST_F(Familieproef, NoThenACancelledDialogKeepsTheDataFlaggedAsChanged)
 {
-    auto& v = Start<EersteVenster>(SchermNamen);
+    auto& v = Start<frmNamen>(SchermNamen);
     VulProef(adm);
     const std::string voor = Inhoud(adm);
     omgeving.Beantwoord(Knop("&Nee"));
@@ -101,20 +102,20 @@ TEST_F(Familieproef, NoThenACancelledDialogKeepsTheDataFlaggedAsChanged)
     EXPECT_EQ(omgeving.dialogen.size(), 2u);
     EXPECT_EQ(Inhoud(adm), voor);
     EXPECT_EQ(adm.Gewijzigd, 1);
-    EXPECT_EQ(Enige<EersteVenster>(), &v);
+    EXPECT_EQ(Enige<frmNamen>(), &v);
 
     // So a later quit asks again.
     omgeving.Beantwoord(Knop("&Annuleren"));
     Kies(v.mnuStoppen);
     EXPECT_EQ(omgeving.dialogen.size(), 3u);
-    EXPECT_EQ(Enige<EersteVenster>(), &v);
+    EXPECT_EQ(Enige<frmNamen>(), &v);
 }
 
 TEST_F(Familieproef, YesSavesThenTheChosenFileIsLoaded)
 {
     const std::string ander = Bewaard("ander.vlk", SchermNamen);
     const std::string verwacht = GeladenInhoud(ander);
-    auto& v = Start<EersteVenster>(SchermNamen);
+    auto& v = Start<frmNamen>(SchermNamen);
     VulProef(adm, "Smit");
     adm.Bestandsnaam = map / "klas.vlk";
     const std::string eigen = Inhoud(adm);
@@ -126,7 +127,7 @@ TEST_F(Familieproef, YesSavesThenTheChosenFileIsLoaded)
     EXPECT_EQ(adm.Bestandsnaam, ander);
     EXPECT_EQ(adm.Gewijzigd, 0);
     EXPECT_EQ(adm.DialoogAntwoord, AntwoordGereed);
-    EXPECT_EQ(v.lblBestand->text().toStdString(), ander);
+    EXPECT_EQ(v.Label15->text().toStdString(), ander);
     // The folder to start in next time is in the settings file.
     EXPECT_TRUE(Bestaat(map / "KWELTA.DAT"));
 }
@@ -144,7 +145,7 @@ TEST_F(Familieproef, AFileOfAnotherViewReplacesTheWindow)
     };
     for (const auto& g : gevallen) {
         SCOPED_TRACE(g.scherm);
-        auto& v = Start<EersteVenster>(SchermNamen);
+        auto& v = Start<frmNamen>(SchermNamen);
         QPointer<Venster> oud(&v);
         omgeving.Beantwoord(Open(Bewaard("view.vlk", g.scherm)));
         Kies(v.mnuBestandLaden);
@@ -197,7 +198,7 @@ TEST_F(Familieproef, ASaveThatCannotBeWrittenSaysWhyAndChangesNothing)
     const std::string oud = LeesBestand(naast);
     for (const std::string& pad : {map / "weg/klas.vlk", naast + "/klas.vlk"}) {
         SCOPED_TRACE(pad);
-        auto& v = Start<EersteVenster>(SchermNamen);
+        auto& v = Start<frmNamen>(SchermNamen);
         VulProef(adm);
         adm.Bestandsnaam = pad;
         omgeving.meldingen.clear();
@@ -298,7 +299,7 @@ TEST_F(Familieproef, AQuitWhoseSaveFailsGoesNoFurther)
 
 TEST_F(Familieproef, TheCloseBoxAsksWhileTheViewIsCurrent)
 {
-    auto& v = Start<EersteVenster>(SchermNamen);
+    auto& v = Start<frmNamen>(SchermNamen);
     VulProef(adm);
     omgeving.Beantwoord(Knop("&Annuleren"));
     EXPECT_FALSE(v.close());
@@ -315,7 +316,7 @@ TEST_F(Familieproef, TheCloseBoxAsksWhileTheViewIsCurrent)
 
 TEST_F(Familieproef, ASwitchLoadsTheTargetAndUnloadsTheCurrentWindow)
 {
-    auto& namen = Start<EersteVenster>(SchermNamen);
+    auto& namen = Start<frmNamen>(SchermNamen);
     VulProef(adm);  // a switch never asks
     adm.HuidigeRij = 12;
     adm.EersteRij = 9;
@@ -426,7 +427,7 @@ TEST_F(Familieproef, TheProgramStartsInTheNamesList)
     vensters.EersteVensterLaden();
     EXPECT_EQ(adm.Scherm, SchermNamen);
     ASSERT_EQ(vensters.weergaven().Vensters().size(), 1u);
-    EXPECT_NE(dynamic_cast<EersteVenster*>(vensters.weergaven().Vensters().front()), nullptr);
+    EXPECT_NE(dynamic_cast<frmNamen*>(vensters.weergaven().Vensters().front()), nullptr);
 }
 
 }  // namespace

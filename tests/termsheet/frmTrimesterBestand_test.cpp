@@ -3,7 +3,7 @@
 // open command by the view a file names.
 #include "termsheet/frmTrimester.h"
 
-#include "app/EersteVenster.h"
+#include "names/frmNamen.h"
 #include "core/Opdrachten.h"
 #include "core/Tekst.h"
 #include "platform/Etiket.h"
@@ -38,8 +38,8 @@ protected:
 
 TEST_F(Trimesterbestand, TermAndLevelSwitchesShowTheirColumns)
 {
-    auto& namen = Start<EersteVenster>(SchermNamen);
-    Kies(namen.mnuTrimester[2]);
+    auto& namen = Start<frmNamen>(SchermNamen);
+    Kies(namen.mnuTrimester2);
     auto* t = Enige<frmTrimester>();
     ASSERT_NE(t, nullptr);
     ASSERT_TRUE(Activeer(*t));
