@@ -429,6 +429,9 @@ void frmNamen::ToonPersNr(VasteBreedteInvoer* vak, std::string_view opgeslagen)
 
 bool frmNamen::KopOpslaan(VasteBreedteInvoer* vak)
 {
+    // A text typed into a box has the box's width (a key release fits it);
+    // one that came in otherwise is fitted here, so that a class is never
+    // stored longer than a grade file holds it.
     if (!Bewerkt(vak))
         return false;
     const std::string t = vak->Tekst();
@@ -438,15 +441,15 @@ bool frmNamen::KopOpslaan(VasteBreedteInvoer* vak)
     else if (vak == txtCursus)
         veranderd = Zet(adm.Cursus, t);
     else if (vak == txtDocent)
-        veranderd = Zet(adm.Docent, t);
+        veranderd = Zet(adm.Docent, Pas(t, 30));
     else if (vak == txtKlsMentor)
         veranderd = Zet(adm.KlasMentor, t);
     else if (vak == txtKlas)
-        veranderd = Zet(adm.Klas, t);
+        veranderd = Zet(adm.Klas, Pas(t, 6));
     else if (vak == txtVak)
-        veranderd = Zet(adm.Vak, t);
+        veranderd = Zet(adm.Vak, Pas(t, 6));
     else if (vak == txtDeelvak)
-        veranderd = Zet(adm.Deelvak, t);
+        veranderd = Zet(adm.Deelvak, Pas(t, 6));
     else if (vak == txtNiveau1)
         veranderd = Zet(adm.NiveauNaam(1), t);
     else if (vak == txtNiveau2)
