@@ -642,8 +642,9 @@ void frmNamen::Form_KeyDown(int& KeyCode, int& Shift)
 void frmNamen::Form_KeyPress(int& KeyAscii)
 {
     // The boxes refuse a character at their width and replace the next one
-    // in type-over mode themselves.
-    if (KeyAscii == Toetscode::Enter)
+    // in type-over mode themselves. The focus box shows nothing, so it takes
+    // nothing either (a character kept there would count as an edit).
+    if (KeyAscii == Toetscode::Enter || ActieveControl() == StartFocus)
         KeyAscii = 0;
 }
 

@@ -239,6 +239,15 @@ TEST_F(Namenopdrachten, PrintFromTheToolbarAtOnceAndFromTheMenuAfterThePrinterDi
     ASSERT_EQ(omgeving.meldingen.size(), 1u);
     EXPECT_EQ(omgeving.meldingen[0].tekst, QStringLiteral("Foutmelding:\n\nPrinter niet bereikbaar   "));
     EXPECT_EQ(namen.ActieveControl(), namen.StartFocus);
+
+    // From the focus box the keys move the current pupil; typing there is nothing.
+    adm.Gewijzigd = 0;
+    Toets(namen, Qt::Key_Down);
+    EXPECT_EQ(adm.HuidigeRij, 2);
+    Typ(namen, QStringLiteral("xy"));
+    OpenMenu(*namen.mnuSorteren);
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    EXPECT_EQ(namen.ActieveControl(), namen.StartFocus);
 }
 
 }  // namespace
