@@ -30,18 +30,6 @@ int ZoekInLijst(const std::vector<Lijstregel>& lijst, std::string_view zoektekst
     return -1;
 }
 
-void MaakHuidig(AdmMain& adm, int p)
-{
-    adm.HuidigeRij = p;
-    if (p > adm.LaatsteRij) {
-        adm.LaatsteRij = p;
-        adm.EersteRij = p - 7;
-    } else if (p < adm.EersteRij) {
-        adm.EersteRij = p;
-        adm.LaatsteRij = p + 7;
-    }
-}
-
 void LeerlingVerwijderen(AdmMain& adm, int p)
 {
     adm.Achternaam(p) = "";

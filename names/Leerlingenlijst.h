@@ -28,10 +28,6 @@ std::vector<Lijstregel> Leerlingenlijst(const AdmMain& adm, int roepnaam);
 // case ignored); -1 for an empty search text or when none matches.
 int ZoekInLijst(const std::vector<Lijstregel>& lijst, std::string_view zoektekst);
 
-// Makes slot p current; when it lies outside the 8-row window, the window
-// moves so that p is its bottom row (p after it) or top row (p before it).
-void MaakHuidig(AdmMain& adm, int p);
-
 // Empties slot p: names and personal fields, every grade of both levels
 // through the grade processing, and the slot's report grades (typed ones
 // would otherwise stay behind), with the report statistics brought up to date.

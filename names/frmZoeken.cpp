@@ -1,5 +1,6 @@
 #include "names/frmZoeken.h"
 
+#include "core/Opdrachten.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/Opmaak.h"
 #include "platform/Toetsen.h"
@@ -97,7 +98,7 @@ void frmZoeken::cmdOK_Click()
     // The chosen entry's own slot: a namesake listed before it stays where it is.
     for (int i = 0; i < lstLeerlingenLijst->count() && i < static_cast<int>(lijst_.size()); ++i)
         if (lstLeerlingenLijst->item(i)->isSelected())
-            MaakHuidig(adm, lijst_[static_cast<std::size_t>(i)].slot);
+            LeerlingKiezen(adm, lijst_[static_cast<std::size_t>(i)].slot);
     Unload();
 }
 

@@ -56,22 +56,6 @@ TEST(Leerlingenlijst, SearchSelectsTheFirstEntryThatBeginsWithTheText)
         EXPECT_EQ(ZoekInLijst(lijst, g.tekst), g.index) << '"' << g.tekst << '"';
 }
 
-TEST(Leerlingenlijst, MaakHuidigShowsThePupilAtTheNearEdge)
-{
-    struct {
-        int eerste, p, huidige, eersteNa;
-    } gevallen[] = {{1, 20, 20, 13}, {9, 3, 3, 3}, {9, 12, 12, 9}, {29, 36, 36, 29}, {5, 1, 1, 1}};
-    for (const auto& g : gevallen) {
-        AdmMain adm;
-        adm.EersteRij = g.eerste;
-        adm.LaatsteRij = g.eerste + 7;
-        MaakHuidig(adm, g.p);
-        EXPECT_EQ(adm.HuidigeRij, g.huidige);
-        EXPECT_EQ(adm.EersteRij, g.eersteNa) << g.p;
-        EXPECT_EQ(adm.LaatsteRij, g.eersteNa + 7);
-    }
-}
-
 // Two pupils with grades in both levels and a class mean to follow.
 struct Klas : ::testing::Test {
     void SetUp() override
