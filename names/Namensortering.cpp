@@ -1,30 +1,25 @@
 #include "names/Namensortering.h"
 
 #include "core/Sorteren.h"
+#include "termsheet/Sorteermenu.h"
+
+namespace {
+
+Sorteersoort Soort(Namensortering volgorde)
+{
+    switch (volgorde) {
+    case Namensortering::Basisgroep: return Sorteersoort::Basisgroep;
+    case Namensortering::Kenmerk: return Sorteersoort::Kenmerk;
+    case Namensortering::Mentor: return Sorteersoort::Mentor;
+    default: return Sorteersoort::Achternaam;
+    }
+}
+
+}  // namespace
 
 std::vector<std::string> Sorteersleutels(const AdmMain& adm, Namensortering volgorde)
 {
-    std::vector<std::string> sleutels(AantalLeerlingen + 1);
-    for (int p = 1; p <= AantalLeerlingen; ++p) {
-        const std::string achternaam = adm.Achternaam(p).str();
-        const std::string roepnaam = adm.Roepnaam(p).str();
-        const std::string naam = AccentenVerwijderen(achternaam) + roepnaam;
-        switch (volgorde) {
-        case Namensortering::Achternaam:
-            sleutels[p] = AccentenVerwijderen(achternaam + roepnaam);
-            break;
-        case Namensortering::Basisgroep:
-            sleutels[p] = adm.Basisgroep(p).str() + naam;
-            break;
-        case Namensortering::Kenmerk:
-            sleutels[p] = adm.Kenmerk(p).str() + naam;
-            break;
-        case Namensortering::Mentor:
-            sleutels[p] = adm.Mentor(p).str() + naam;
-            break;
-        }
-    }
-    return sleutels;
+    return Sorteersleutels(adm, Soort(volgorde), true);
 }
 
 void NamenSorteren(AdmMain& adm, Namensortering volgorde)

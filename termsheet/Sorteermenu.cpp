@@ -1,30 +1,19 @@
 #include "termsheet/Sorteermenu.h"
 
-#include <string>
-#include <vector>
-
 namespace {
 
-std::string Naamsleutel(const AdmMain& adm, int p)
+std::string Naamsleutel(const AdmMain& adm, int p, bool roepnaamVouwen)
 {
+    if (roepnaamVouwen)
+        return AccentenVerwijderen(adm.Achternaam(p).str() + adm.Roepnaam(p).str());
     return AccentenVerwijderen(adm.Achternaam(p).view()) + adm.Roepnaam(p).str();
 }
 
 }  // namespace
 
-Volgorde Sorteervolgorde(const AdmMain& adm, Sorteersoort soort, int trimester, int niveau)
+std::vector<std::string> Sorteersleutels(const AdmMain& adm, Sorteersoort soort, bool roepnaamVouwen)
 {
-    Volgorde volgorde;
     std::vector<std::string> sleutels(AantalLeerlingen + 1);
-    if (soort == Sorteersoort::Trimestergemiddelde) {
-        std::vector<double> waarden(AantalLeerlingen + 1, GeenWaarde);
-        for (int p = 1; p <= AantalLeerlingen; ++p) {
-            waarden[p] = adm.TrGem(p, trimester, niveau);
-            sleutels[p] = Naamsleutel(adm, p);
-        }
-        SorteerOpWaarde(volgorde, waarden, sleutels);
-        return volgorde;
-    }
     for (int p = 1; p <= AantalLeerlingen; ++p) {
         std::string voorvoegsel;
         switch (soort) {
@@ -33,9 +22,22 @@ Volgorde Sorteervolgorde(const AdmMain& adm, Sorteersoort soort, int trimester, 
         case Sorteersoort::Mentor: voorvoegsel = adm.Mentor(p).str(); break;
         default: break;
         }
-        sleutels[p] = voorvoegsel + Naamsleutel(adm, p);
+        sleutels[p] = voorvoegsel + Naamsleutel(adm, p, roepnaamVouwen && soort == Sorteersoort::Achternaam);
     }
-    SorteerOpTekst(volgorde, sleutels, AantalLeerlingen);
+    return sleutels;
+}
+
+Volgorde Sorteervolgorde(const AdmMain& adm, Sorteersoort soort, int trimester, int niveau)
+{
+    Volgorde volgorde;
+    if (soort == Sorteersoort::Trimestergemiddelde) {
+        std::vector<double> waarden(AantalLeerlingen + 1, GeenWaarde);
+        for (int p = 1; p <= AantalLeerlingen; ++p)
+            waarden[p] = adm.TrGem(p, trimester, niveau);
+        SorteerOpWaarde(volgorde, waarden, Sorteersleutels(adm, Sorteersoort::Achternaam));
+        return volgorde;
+    }
+    SorteerOpTekst(volgorde, Sorteersleutels(adm, soort), AantalLeerlingen);
     return volgorde;
 }
 

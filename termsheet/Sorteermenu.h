@@ -5,6 +5,9 @@
 #include "core/AdmMain.h"
 #include "core/Sorteren.h"
 
+#include <string>
+#include <vector>
+
 enum class Sorteersoort {
     Achternaam,           // surname (accents folded), then first name
     Basisgroep,           // base group, then the surname key
@@ -12,6 +15,12 @@ enum class Sorteersoort {
     Mentor,               // mentor code, then the surname key
     Trimestergemiddelde,  // term average of the term and level, highest first
 };
+
+// The text key of every slot (index 1..36, element 0 unused) for the four
+// text orders: the base group, characteristic or mentor code, then the
+// surname with its accents folded and the first name. The names list folds
+// the first name too in its surname order (roepnaamVouwen).
+std::vector<std::string> Sorteersleutels(const AdmMain& adm, Sorteersoort soort, bool roepnaamVouwen = false);
 
 // The order of the 36 slots (position -> slot before the sort). Keys that
 // begin with ".", a blank or "*" go last, so empty slots and marked pupils

@@ -1,5 +1,7 @@
 #include "termsheet/frmTrimester.h"
 
+#include "core/Opdrachten.h"
+
 #include "core/Getallen.h"
 #include "core/frmAbout.h"
 #include "platform/Bestandsopdrachten.h"
@@ -780,10 +782,7 @@ void frmTrimester::TrimesterKiezen(int trimester)
 {
     if (adm.Scherm == trimester)
         return;
-    adm.Scherm = trimester;
-    adm.EersteKolom = (trimester - 1) * KolommenPerTrimester + 1;
-    adm.LaatsteKolom = adm.EersteKolom + 7;
-    adm.HuidigeKolom = adm.EersteKolom;
+    ::TrimesterKiezen(adm, trimester);
     Afdrukken(1);
     ZetFocus(StartFocus);
 }
