@@ -347,6 +347,11 @@ void frmBestandLaden::cmdOpenen_Click()
     case Openstap::Importeren:
         break;
     }
+    ImportTonen();
+}
+
+void Bestandskeuzelijst::ImportTonen()
+{
     frmLeerlingUitVlk import(adm, omgeving, this);
     if (import.Leesfout()) {
         Openfout(*import.Leesfout());

@@ -59,6 +59,9 @@ protected:
     std::string GekozenPad() const;
     // A failed open: the message, and the drive list back to the drive of the current folder.
     void Openfout(const std::string& omschrijving);
+    // Shows the pupil import for the chosen file and closes this dialog when
+    // the import was done.
+    void ImportTonen();
     // Ends the dialog with DialoogAntwoord as its result.
     void Sluiten();
 

@@ -3,7 +3,6 @@
 #include "core/Fout.h"
 #include "core/Openen.h"
 #include "names/Namenbestand.h"
-#include "names/frmLeerlingUitVlk.h"
 #include "platform/Etiket.h"
 
 frmNamenBestandLaden::frmNamenBestandLaden(AdmMain& a, Omgeving& o, QWidget* parent)
@@ -28,17 +27,7 @@ void frmNamenBestandLaden::cmdOpenen_Click()
         Openfout(Foutomschrijving(f));
         return;
     }
-    frmLeerlingUitVlk import(adm, omgeving, this);
-    if (import.Leesfout()) {
-        Openfout(*import.Leesfout());
-        return;
-    }
-    // Our activation after the import window resets DialoogAntwoord: its own
-    // answer is its modal result.
-    if (Modaal(import) == AntwoordGeannuleerd)
-        return;
-    adm.DialoogAntwoord = AntwoordGereed;
-    Sluiten();
+    ImportTonen();
 }
 
 void frmNamenBestandLaden::cmdAnnuleren_Click()
