@@ -4,6 +4,8 @@
 
 #include "core/Getallen.h"
 #include "core/frmAbout.h"
+#include "names/frmLeerlingVerwijderen.h"
+#include "names/frmZoeken.h"
 #include "platform/Bestandsopdrachten.h"
 #include "platform/Etiket.h"
 #include "platform/Klembord.h"
@@ -177,7 +179,7 @@ void frmTrimester::MaakMenus()
         return i >= 1 && i <= 64 ? txtCijfer[i] : nullptr;
     });
     Bewerken->addSeparator();
-    mnuZoeken = later(Bewerken, "&Zoeken  op  Achternaam...");
+    mnuZoeken = item(Bewerken, "&Zoeken  op  Achternaam...", &frmTrimester::mnuZoeken_Click);
     mnuZoeken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     Bewerken->addSeparator();
     mnuKolomKopieren = later(Bewerken, "Kolom  &Kopiëren...");
@@ -189,7 +191,8 @@ void frmTrimester::MaakMenus()
     mnuKolomNormScoresA = later(normA, "&Scores Normeren...");
     mnuKolomNormFoutenA = later(normA, "&Fouten Normeren...");
     Bewerken->addSeparator();
-    mnuLeerlingVerwijderen = later(Bewerken, "&Leerling(en)  Verwijderen...");
+    mnuLeerlingVerwijderen =
+        item(Bewerken, "&Leerling(en)  Verwijderen...", &frmTrimester::mnuLeerlingVerwijderen_Click);
     Bewerken->addSeparator();
     mnuRapportcijferImporteren =
         item(Bewerken, "Rapportcijfers  &Importeren  Uit...", &frmTrimester::mnuRapportcijferImporteren_Click);
@@ -272,9 +275,6 @@ void frmTrimester::MaakWerkbalk()
     b.VoegKnopToe(QStringLiteral("ZOEK"), QStringLiteral("Leerling zoeken op achternaam (Ctrl+F)"));
     b.VoegScheidingToe();
     b.VoegKnopToe(QStringLiteral("STOP"), QStringLiteral("Stoppen"));
-    // The search window comes later, as its menu item does.
-    if (QToolButton* zoek = b.Knop(QStringLiteral("ZOEK")))
-        zoek->defaultAction()->setEnabled(false);
 }
 
 void frmTrimester::MaakBesturingen()
@@ -816,7 +816,17 @@ void frmTrimester::Sorteren(int soort)
 
 void frmTrimester::mnuZoeken_Click()
 {
-    // The search window comes later; its menu item and button are disabled.
+    frmZoeken zoeken(adm, omgeving, this);
+    Modaal(zoeken);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuLeerlingVerwijderen_Click()
+{
+    frmLeerlingVerwijderen verwijderen(adm, omgeving, this);
+    Modaal(verwijderen);
+    Afdrukken(1);
+    adm.Gewijzigd = 1;  // also when cancelled
 }
 
 void frmTrimester::ShowAboutBox()

@@ -141,6 +141,7 @@ public:
     // ---- Edit, sort and print menus ----
     void mnuCijferkolom_Plakken_Click();
     void mnuZoeken_Click();
+    void mnuLeerlingVerwijderen_Click();
     void mnuInfo_Click();
 
     // ---- Scrolling, cells, headers, weights, labels ----

@@ -8,11 +8,14 @@
 #include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
 #include "termsheet/Cijferverwerking.h"
+#include "names/frmLeerlingVerwijderen.h"
+#include "names/frmZoeken.h"
 
 #include "VensterTest.h"
 #include "termsheet/AfdrukVoorbeeld.h"
 
 #include <QClipboard>
+#include <QListWidget>
 #include <QMenu>
 #include <QFile>
 #include <QMimeData>
@@ -599,13 +602,14 @@ TEST_F(Trimesterblad, FocusItemsVanBewerken)
 
 TEST_F(Trimesterblad, LatereVenstersStaanUit)
 {
-    for (QAction* a : {v().mnuZoeken, v().mnuKolomKopieren, v().mnuKolomWissen, v().mnuKolommenVerwisselen,
+    for (QAction* a : {v().mnuKolomKopieren, v().mnuKolomWissen, v().mnuKolommenVerwisselen,
                        v().mnuKolomOmrekenen, v().mnuKolomNormScoresA, v().mnuKolomNormFoutenA,
-                       v().mnuLeerlingVerwijderen, v().mnuKolomAfdrukken, v().mnuKolomNormScores,
+                       v().mnuKolomAfdrukken, v().mnuKolomNormScores,
                        v().mnuKolomNormFouten, v().mnuCesuurScoreTabel, v().mnuCesuurFoutenTabel})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
-    EXPECT_FALSE(v().Toolbar().Knop(QStringLiteral("ZOEK"))->isEnabled());
-    for (QAction* a : {v().mnuNieuwBestand, v().mnuBestandLaden, v().mnuStoppen, v().mnuNamenlijst, v().mnuInfo})
+    EXPECT_TRUE(v().Toolbar().Knop(QStringLiteral("ZOEK"))->isEnabled());
+    for (QAction* a : {v().mnuNieuwBestand, v().mnuBestandLaden, v().mnuStoppen, v().mnuNamenlijst, v().mnuInfo,
+                       v().mnuZoeken, v().mnuLeerlingVerwijderen})
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
     EXPECT_EQ(v().Toolbar().Aantal(), 23);
     EXPECT_EQ(v().Toolbar().Key(8), QStringLiteral("Trim1"));
@@ -614,6 +618,40 @@ TEST_F(Trimesterblad, LatereVenstersStaanUit)
     EXPECT_EQ(v().Toolbar().Key(16), QStringLiteral("JAAR"));
     EXPECT_EQ(v().Toolbar().Key(19), QStringLiteral("NIVO2"));
     EXPECT_EQ(v().windowTitle(), QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
+}
+
+TEST_F(Trimesterblad, ZoekenEnVerwijderenVanuitHetBlad)
+{
+    adm.Achternaam(20) = "Visser";
+    adm.Roepnaam(20) = "Iris";
+    adm.Achternaam(21) = "Bakker";
+    Grade(21, 1, "7");
+    // Search from the toolbar: the chosen pupil becomes current, the rows follow.
+    omgeving.Beantwoord([](QDialog& d) {
+        auto& z = dynamic_cast<frmZoeken&>(d);
+        VensterTest::Typ(d, QStringLiteral("Vis"));
+        ASSERT_EQ(z.lstLeerlingenLijst->selectedItems().size(), 1);
+        VensterTest::Toets(d, Qt::Key_Return);
+    });
+    KlikWerkbalk(v().Toolbar(), QStringLiteral("ZOEK"));
+    EXPECT_EQ(adm.HuidigeRij, 20);
+    EXPECT_TRUE(adm.EersteRij <= 20 && 20 <= adm.LaatsteRij);
+
+    // Delete: the pupil and the grade go, the column statistics follow.
+    adm.Gewijzigd = 0;
+    const int voor = adm.KlAantal(1, 1);
+    omgeving.Beantwoord([](QDialog& d) {
+        auto& venster = dynamic_cast<frmLeerlingVerwijderen&>(d);
+        QListWidget* lijst = venster.lstLeerlingenLijst;
+        ASSERT_EQ(lijst->count(), AantalLeerlingen);
+        lijst->item(20)->setSelected(true);  // slot 21
+        KlikKnop(d, QStringLiteral("&Verwijderen"));
+    });
+    KiesMenu(*v().Bewerken, *v().mnuLeerlingVerwijderen);
+    EXPECT_TRUE(LeegLeerling(adm, 21));
+    EXPECT_EQ(adm.Cijfer(21, 1, 1), "   ");
+    EXPECT_EQ(adm.KlAantal(1, 1), voor - 1);
+    EXPECT_EQ(adm.Gewijzigd, 1);
 }
 
 // ---- Sort and paste ----
