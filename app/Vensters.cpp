@@ -54,3 +54,5 @@ void Programmavensters::EersteVensterLaden()
 }
 
 Weergaven& Programmavensters::weergaven() { return d_->weergaven; }
+
+Omgeving& Programmavensters::omgeving() { return d_->omgeving; }

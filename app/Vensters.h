@@ -28,6 +28,7 @@ public:
     void EersteVensterLaden();
 
     Weergaven& weergaven();
+    Omgeving& omgeving();
 
 private:
     struct Delen;

@@ -1,12 +1,12 @@
 #include "app/Vensters.h"
 #include "core/AdmMain.h"
 #include "core/Bestandstype.h"
-#include "core/Cp1252.h"
 #include "core/Opstarten.h"
 #include "core/frmHarvemoLogo.h"
+#include "platform/Cp1252Qt.h"
+#include "platform/Omgeving.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 
 int main(int argc, char** argv)
@@ -35,10 +35,8 @@ int main(int argc, char** argv)
         const QScreen* s = QGuiApplication::primaryScreen();
         return s ? Schermformaat{s->size().width(), s->size().height()} : Schermformaat{};
     };
-    d.Melding = [](const std::string& tekst, const std::string& titel, int) {
-        QMessageBox box(QMessageBox::Warning, QString::fromStdString(Cp1252NaarUtf8(titel)),
-                        QString::fromStdString(Cp1252NaarUtf8(tekst)), QMessageBox::Ok);
-        box.exec();
+    d.Melding = [&](const std::string& tekst, const std::string& titel, int stijl) {
+        vensters.omgeving().Bericht(Cp1252NaarQString(tekst), stijl, Cp1252NaarQString(titel));
     };
     d.ToonEersteVenster = [&] {
         vensters.EersteVensterLaden();
