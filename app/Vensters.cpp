@@ -9,7 +9,9 @@
 
 #include <QCoreApplication>
 
-Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int logoWachttijd)
+#include <utility>
+
+Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int logoWachttijd, frmHarvemoLogo* startLogo)
 {
     switch (scherm) {
     case SchermTrimester1:
@@ -19,6 +21,7 @@ Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int logoWacht
     case SchermNamen: {
         auto* namen = new frmNamen(adm, omgeving);
         namen->LogoWachttijd = logoWachttijd;
+        namen->StartLogo = startLogo;
         return namen;
     }
     case SchermRapporten:
@@ -33,21 +36,27 @@ Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int logoWacht
 struct Programmavensters::Delen {
     // The names list keeps the logo up for two seconds on its first activation.
     explicit Delen(AdmMain& a)
-        : adm(a), weergaven([this](int scherm) { return MaakVenster(adm, omgeving, scherm, 2000); })
+        : adm(a), weergaven([this](int scherm) {
+              // Only the first names list finds the start-up logo still to hand.
+              frmHarvemoLogo* logo = scherm == SchermNamen ? std::exchange(startLogo, nullptr) : nullptr;
+              return MaakVenster(adm, omgeving, scherm, 2000, logo);
+          })
     {
         weergaven.Einde = [] { QCoreApplication::quit(); };
     }
     AdmMain& adm;
     QtOmgeving omgeving;
     Weergaven weergaven;
+    frmHarvemoLogo* startLogo = nullptr;
 };
 
 Programmavensters::Programmavensters(AdmMain& adm) : d_(std::make_unique<Delen>(adm)) {}
 
 Programmavensters::~Programmavensters() = default;
 
-void Programmavensters::EersteVensterLaden()
+void Programmavensters::EersteVensterLaden(frmHarvemoLogo* startLogo)
 {
+    d_->startLogo = startLogo;
     // The names list is loaded whatever view a loaded file names.
     d_->adm.Scherm = SchermNamen;
     d_->weergaven.Laden(SchermNamen);

@@ -7,6 +7,7 @@
 #include <memory>
 
 class Omgeving;
+class frmHarvemoLogo;
 class Venster;
 class Weergaven;
 
@@ -14,7 +15,8 @@ class Weergaven;
 // list; nullptr for any other code. The names list's first activation of the
 // run keeps the logo up for `logoWachttijd` ms (the program's two seconds;
 // none unless asked, so that tests do not wait).
-Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int logoWachttijd = 0);
+Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int logoWachttijd = 0,
+                     frmHarvemoLogo* startLogo = nullptr);
 
 // The environment and the view manager of the running program; the program
 // ends (the event loop quits) when the last view window is unloaded.
@@ -25,7 +27,9 @@ public:
 
     // The first window after start-up: the names list, with Scherm 6 so
     // that its close box finds its own view current.
-    void EersteVensterLaden();
+    // The start-up logo stays up until that window's first activation has
+    // waited its two seconds.
+    void EersteVensterLaden(frmHarvemoLogo* startLogo = nullptr);
 
     Weergaven& weergaven();
     Omgeving& omgeving();

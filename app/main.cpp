@@ -39,8 +39,7 @@ int main(int argc, char** argv)
         vensters.omgeving().Bericht(Cp1252NaarQString(tekst), stijl, Cp1252NaarQString(titel));
     };
     d.ToonEersteVenster = [&] {
-        vensters.EersteVensterLaden();
-        logo.close();
+        vensters.EersteVensterLaden(&logo);
     };
 
     Main(adm, argument, d);

@@ -740,9 +740,13 @@ void frmNamen::lblNummer_Click(int Index)
 
 void frmNamen::LogoTonen()
 {
-    logo_ = std::make_unique<frmHarvemoLogo>();
     adm.LogoGetoond = 1;
-    logo_->ToonEnWacht(0);  // shown, and painted once
+    if (StartLogo) {
+        StartLogo->ToonEnWacht(0);
+    } else {
+        logo_ = std::make_unique<frmHarvemoLogo>();
+        logo_->ToonEnWacht(0);  // shown, and painted once
+    }
     // The wait blocks the window, as intended: what is typed meanwhile runs afterwards.
     if (LogoWachttijd > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(LogoWachttijd));
@@ -751,6 +755,10 @@ void frmNamen::LogoTonen()
 
 void frmNamen::LogoSluiten()
 {
+    if (StartLogo) {
+        StartLogo->close();
+        StartLogo = nullptr;
+    }
     if (logo_) {
         logo_->close();
         logo_.reset();

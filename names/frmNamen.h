@@ -39,6 +39,9 @@ public:
 
     // How long the logo stays on the first activation of the run, in ms.
     int LogoWachttijd = 2000;
+    // The logo window start-up left on screen, if any: the first activation
+    // keeps that one up for its wait instead of showing a second one.
+    frmHarvemoLogo* StartLogo = nullptr;
 
     // ---- Controls ----
     VasteBreedteInvoer *txtKlas, *txtVak, *txtDeelvak, *txtNiveau1, *txtNiveau2;

@@ -680,4 +680,19 @@ TEST(NamenlijstLogo, ShownOnTheFirstActivationOnly)
     EXPECT_EQ(omgeving.dialogen.size(), 1u);
 }
 
+TEST(NamenlijstLogo, TheStartUpLogoStaysUpForTheWaitAndThenGoes)
+{
+    AdmMain adm;
+    TestOmgeving omgeving;
+    frmHarvemoLogo logo;
+    logo.ToonEnWacht(0);
+    frmNamen venster(adm, omgeving);
+    venster.LogoWachttijd = 0;
+    venster.StartLogo = &logo;
+    ASSERT_TRUE(Activeer(venster));
+    EXPECT_FALSE(logo.isVisible());
+    EXPECT_EQ(venster.Logo(), nullptr);  // no second logo window was made
+    EXPECT_EQ(adm.LogoGetoond, 1);
+}
+
 }  // namespace
