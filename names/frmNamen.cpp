@@ -112,11 +112,6 @@ frmNamen::frmNamen(AdmMain& a, Omgeving& o, QWidget* parent) : Venster(a, o, par
     MaakWerkbalk();
     MaakMenus();
     MaakBesturingen();
-    Printen = [this](const Paginabouwer& bouw, bool printerdialoog) {
-        if (!printer_)
-            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        return ::Afdrukken(*printer_, bouw, printerdialoog ? PrinterDialoog(this) : Printerkeuze{});
-    };
 }
 
 frmNamen::~frmNamen() = default;
@@ -895,10 +890,7 @@ void frmNamen::mnuVoornamen_Plakken_Click() { Plakken(static_cast<int>(Namenkolo
 void frmNamen::PrintNamenlijst(bool printerdialoog)
 {
     const AdmMain& a = adm;
-    const Afdrukuitkomst uitkomst =
-        Printen([&a](const Papier& papier) { return AfdrukNamen(a, Vandaag(), papier); }, printerdialoog);
-    if (uitkomst.status == Afdrukstatus::Mislukt)
-        Foutmelding(omgeving, QString::fromStdString(uitkomst.fout));
+    LijstAfdrukken([&a](const Papier& papier) { return AfdrukNamen(a, Vandaag(), papier); }, printerdialoog);
 }
 
 void frmNamen::mnuNamenlijstAfdrukken_Click()

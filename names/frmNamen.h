@@ -87,11 +87,7 @@ public:
 
     void ShowAboutBox();
 
-    // ---- Printing ----
-    // Where the list goes: through the printer dialog (the menu item) or at
-    // once (the toolbar's "Print"). The program prints on the system's
-    // printer, the dialog's choice kept for the run; tests put their own here.
-    std::function<Afdrukuitkomst(const Paginabouwer& bouw, bool printerdialoog)> Printen;
+    // ---- Printing (through Venster::Printen) ----
     void PrintNamenlijst(bool printerdialoog);
 
     // ---- Window handlers ----
@@ -180,7 +176,6 @@ private:
     void LogoSluiten();
 
     std::unique_ptr<frmHarvemoLogo> logo_;
-    std::unique_ptr<QPrinter> printer_;
     std::array<int, 9> getoond_{};  // the slot each screen line shows
     std::unordered_map<const VasteBreedteInvoer*, std::string> gezet_;
 };

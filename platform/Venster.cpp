@@ -295,6 +295,11 @@ Venster::Venster(AdmMain& a, Omgeving& o, QWidget* parent)
 {
     setCentralWidget(vlak_);
     vlak_->installEventFilter(this);
+    Printen = [this](const Paginabouwer& bouw, bool printerdialoog) {
+        if (!printer_)
+            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        return ::Afdrukken(*printer_, bouw, printerdialoog ? PrinterDialoog(this) : Printerkeuze{});
+    };
 }
 
 bool Venster::eventFilter(QObject* doel, QEvent* e)
@@ -304,7 +309,20 @@ bool Venster::eventFilter(QObject* doel, QEvent* e)
     return QMainWindow::eventFilter(doel, e);
 }
 
-Venster::~Venster() = default;
+Venster::~Venster()
+{
+    // Qt may take the focus from a box while the window's children are
+    // taken down, after the window's own part is gone: no handler may run then.
+    for (QWidget* w : findChildren<QWidget*>())
+        w->blockSignals(true);
+}
+
+void Venster::LijstAfdrukken(const Paginabouwer& bouw, bool printerdialoog)
+{
+    const Afdrukuitkomst uitkomst = Printen(bouw, printerdialoog);
+    if (uitkomst.status == Afdrukstatus::Mislukt)
+        Foutmelding(omgeving, QString::fromStdString(uitkomst.fout));
+}
 
 QMenu* Venster::Hoofdmenu(const QString& titel, bool vastleggen)
 {

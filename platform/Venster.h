@@ -25,9 +25,13 @@
 
 #include "core/AdmMain.h"
 #include "platform/Omgeving.h"
+#include "platform/Printer.h"
 
 #include <QDialog>
 #include <QMainWindow>
+#include <QPrinter>
+
+#include <functional>
 
 #include <memory>
 #include <optional>
@@ -148,6 +152,12 @@ public:
 
     void BijSneltoets(QAction* item) override;
 
+    // Prints a list on the window's printer, through the printer dialog or
+    // at once; tests replace it.
+    std::function<Afdrukuitkomst(const Paginabouwer& bouw, bool printerdialoog)> Printen;
+    // Printen, and a print that failed says why.
+    void LijstAfdrukken(const Paginabouwer& bouw, bool printerdialoog);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* doel, QEvent* e) override;
@@ -157,6 +167,7 @@ private:
 
     QWidget* vlak_;
     Werkbalk* werkbalk_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
     std::vector<QMenu*> vastleggendeMenus_;
 };
 

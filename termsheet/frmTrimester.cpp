@@ -100,23 +100,12 @@ frmTrimester::frmTrimester(AdmMain& a, Omgeving& o, QWidget* parent) : Venster(a
     MaakMenus();
     MaakWerkbalk();
     MaakBesturingen();
-    Printen = [this](const Paginabouwer& bouw, bool printerdialoog) {
-        if (!printer_)
-            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        return ::Afdrukken(*printer_, bouw, printerdialoog ? PrinterDialoog(this) : Printerkeuze{});
-    };
     // Form_Load: at the top left of the screen.
     move(0, 0);
     resize(800, 570);
 }
 
-frmTrimester::~frmTrimester()
-{
-    // Qt may take the focus from a box while the window is being taken
-    // down, after this object is gone: its handlers must not run then.
-    for (VasteBreedteInvoer* vak : findChildren<VasteBreedteInvoer*>())
-        vak->blockSignals(true);
-}
+frmTrimester::~frmTrimester() = default;
 
 // ---- Construction ----------------------------------------------------------
 
@@ -851,27 +840,21 @@ void frmTrimester::mnuInfo_Click()
 void frmTrimester::PrintTrimester(int trimester, int niveau, int eersteKolom, bool printerdialoog)
 {
     const AdmMain& a = adm;
-    AfdrukMelden(Printen(
+    LijstAfdrukken(
         [&a, trimester, niveau, eersteKolom](const Papier& papier) {
             return AfdrukTrimester(a, trimester, niveau, eersteKolom, Vandaag(), papier);
         },
-        printerdialoog));
+        printerdialoog);
 }
 
 void frmTrimester::PrintToelichting(int trimester, int niveau)
 {
     const AdmMain& a = adm;
-    AfdrukMelden(Printen(
+    LijstAfdrukken(
         [&a, trimester, niveau](const Papier& papier) {
             return AfdrukToelichting(a, trimester, niveau, Vandaag(), papier);
         },
-        true));
-}
-
-void frmTrimester::AfdrukMelden(const Afdrukuitkomst& uitkomst)
-{
-    if (uitkomst.status == Afdrukstatus::Mislukt)
-        Foutmelding(omgeving, QString::fromStdString(uitkomst.fout));
+        true);
 }
 
 // ---- Scrolling and grade cells ---------------------------------------------------

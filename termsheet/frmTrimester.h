@@ -101,11 +101,7 @@ public:
 
     void ShowAboutBox();
 
-    // ---- Printing ----
-    // Where a list goes: through the printer dialog (menu items) or at once
-    // (the toolbar's "Print"). The program prints on the system's printer,
-    // the dialog's choice kept for the run; tests put their own here.
-    std::function<Afdrukuitkomst(const Paginabouwer& bouw, bool printerdialoog)> Printen;
+    // ---- Printing (through Venster::Printen) ----
     void PrintTrimester(int trimester, int niveau, int eersteKolom, bool printerdialoog);
     void PrintToelichting(int trimester, int niveau);
 
@@ -180,11 +176,9 @@ private:
     void TrimesterKiezen(int trimester);
     void NiveauKiezen(int niveau);
     void Sorteren(int soort);
-    void AfdrukMelden(const Afdrukuitkomst& uitkomst);
     void Waardetip(Etiket& label, double waarde);
     void ZetSchuifwaarde(QScrollBar& balk, int waarde);
 
     int Termijnbegin() const { return (adm.Scherm - 1) * KolommenPerTrimester; }
 
-    std::unique_ptr<QPrinter> printer_;
 };
