@@ -5,6 +5,7 @@
 #include "core/Getallen.h"
 #include "core/frmAbout.h"
 #include "names/frmLeerlingVerwijderen.h"
+#include "names/frmNamenBestandLaden.h"
 #include "names/frmZoeken.h"
 #include "platform/Bestandsopdrachten.h"
 #include "platform/Etiket.h"
@@ -152,6 +153,7 @@ void frmTrimester::MaakMenus()
     QMenu* importeren = Bestand->addMenu(QStringLiteral("Leerling(en)  &Importeren  Uit..."));
     mnuLeerlingenImporteren = importeren->menuAction();
     mnuAnderCijferbestand = item(importeren, "Ander  &Cijferbestand...", &frmTrimester::mnuAnderCijferbestand_Click);
+    mnuNamenbestand = item(importeren, "&Dravonel Namenbestand...", &frmTrimester::mnuNamenbestand_Click);
     Bestand->addSeparator();
     mnuStoppen = item(Bestand, "&Stoppen", &frmTrimester::mnuStoppen_Click);
 
@@ -748,6 +750,13 @@ void frmTrimester::mnuBestandOpslaanAls_Click() { BestandOpslaanAls(*this); }
 void frmTrimester::mnuAnderCijferbestand_Click()
 {
     Importeren(*this, DialoogImportLeerlingen);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuNamenbestand_Click()
+{
+    frmNamenBestandLaden laden(adm, omgeving, this);
+    Modaal(laden);
     Afdrukken(1);
 }
 

@@ -68,7 +68,7 @@ public:
     QMenu* mnuCesuur;
     QMenu* mnuHelp;
     QAction *mnuNieuwBestand, *mnuBestandLaden, *mnuBestandOpslaan, *mnuBestandOpslaanAls;
-    QAction *mnuLeerlingenImporteren, *mnuAnderCijferbestand, *mnuStoppen;
+    QAction *mnuLeerlingenImporteren, *mnuAnderCijferbestand, *mnuNamenbestand, *mnuStoppen;
     QAction *mnuCijferkolom_Plakken, *mnuSoortBestand, *mnuDatum, *mnuOpmerking, *mnuGewicht, *mnuCijfersScores;
     QAction *mnuZoeken, *mnuKolomKopieren, *mnuKolomWissen, *mnuKolommenVerwisselen, *mnuKolomOmrekenen;
     QAction *mnuKolomNormA, *mnuKolomNormScoresA, *mnuKolomNormFoutenA, *mnuLeerlingVerwijderen;
@@ -122,6 +122,7 @@ public:
     void mnuBestandOpslaanAls_Click();
     void mnuAnderCijferbestand_Click();
     void mnuRapportcijferImporteren_Click();
+    void mnuNamenbestand_Click();
     void mnuStoppen_Click();
     void mnuNamenlijst_Click();
     void mnuRapportenlijst_Click();

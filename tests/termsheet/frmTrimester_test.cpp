@@ -620,7 +620,7 @@ TEST_F(Trimesterblad, LatereVenstersStaanUit)
     EXPECT_EQ(v().windowTitle(), QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
 }
 
-TEST_F(Trimesterblad, ZoekenEnVerwijderenVanuitHetBlad)
+TEST_F(Trimesterblad, ZoekenVerwijderenEnNamenbestandVanuitHetBlad)
 {
     adm.Achternaam(20) = "Visser";
     adm.Roepnaam(20) = "Iris";
@@ -652,6 +652,11 @@ TEST_F(Trimesterblad, ZoekenEnVerwijderenVanuitHetBlad)
     EXPECT_EQ(adm.Cijfer(21, 1, 1), "   ");
     EXPECT_EQ(adm.KlAantal(1, 1), voor - 1);
     EXPECT_EQ(adm.Gewijzigd, 1);
+
+    // The names-file import is the import submenu's second item here too.
+    omgeving.Beantwoord([](QDialog& d) { KlikKnop(d, QStringLiteral("&Annuleren")); });
+    KiesMenu(*v().Bestand, *v().mnuNamenbestand);
+    EXPECT_EQ(omgeving.dialogen.back(), QStringLiteral("Leerling(en) importeren uit Dravonel Namenbestand\""));
 }
 
 // ---- Sort and paste ----
