@@ -1023,9 +1023,8 @@ void frmTrimester::KopVeldBreedte(int Index, int mode)
     }
 }
 
-void frmTrimester::Kop_GotFocus(Kop kop, int Index)
+void frmTrimester::KolomvakGekozen(VasteBreedteInvoer* vak, int Index)
 {
-    VasteBreedteInvoer* vak = Kopvakken(kop)[Index];
     // The current position is this box's: a later click on a cell takes its own.
     FocusNaActiveren = 0;
     vak->ZetSelStart(0);
@@ -1035,6 +1034,12 @@ void frmTrimester::Kop_GotFocus(Kop kop, int Index)
         Afdrukken(2);
     else
         hsbScroll->setValue(waarde);
+}
+
+void frmTrimester::Kop_GotFocus(Kop kop, int Index)
+{
+    VasteBreedteInvoer* vak = Kopvakken(kop)[Index];
+    KolomvakGekozen(vak, Index);
     KopVeldBreedte(Index, kop);
     OudeTekst = vak->Tekst();
 }
@@ -1078,14 +1083,7 @@ void frmTrimester::Kop_KeyDown(Kop kop, int Index, int KeyCode)
 void frmTrimester::txtGewicht_GotFocus(int Index)
 {
     VasteBreedteInvoer* vak = txtGewicht[Index];
-    FocusNaActiveren = 0;
-    vak->ZetSelStart(0);
-    adm.HuidigeKolom = adm.EersteKolom + (Index - 1) % 8;
-    const int waarde = adm.HuidigeKolom - Termijnbegin();
-    if (hsbScroll->value() == waarde)
-        Afdrukken(2);
-    else
-        hsbScroll->setValue(waarde);
+    KolomvakGekozen(vak, Index);
     vak->ZetAchtergrond(Kleur::Cyaan);
     vak->ZetSelStart(0);
     OudeTekst = vak->Tekst();

@@ -157,6 +157,8 @@ public:
     // The header boxes: kind 1 txtSoort, 2 txtDatum, 3 txtOpmerking.
     enum Kop { KopSoort = 1, KopDatum = 2, KopOpmerking = 3 };
     void KopVeldBreedte(int Index, int mode);
+    // A header or weight box of screen column Index got the focus: its column becomes current.
+    void KolomvakGekozen(VasteBreedteInvoer* vak, int Index);
     void Kop_GotFocus(Kop kop, int Index);
     void Kop_LostFocus(Kop kop, int Index);
     void Kop_KeyDown(Kop kop, int Index, int KeyCode);
