@@ -132,3 +132,13 @@ bool LeegLeerling(const AdmMain& a, int p)
 {
     return a.Achternaam(p).leeg() && a.Roepnaam(p).leeg();
 }
+
+bool GedruktLeerling(const AdmMain& a, int p)
+{
+    return a.Achternaam(p)[0] != '.' && !LeegLeerling(a, p);
+}
+
+bool SterLeerling(const AdmMain& a, int p)
+{
+    return a.Achternaam(p)[0] == '*';
+}

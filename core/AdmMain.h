@@ -162,3 +162,10 @@ std::string Bestandsdeel(const std::string& pad);
 
 // True when the slot holds no pupil (surname and first name blank).
 bool LeegLeerling(const AdmMain& adm, int p);
+
+// True when a printed list has a line for the slot: a pupil whose surname
+// does not begin with "." (a "*" pupil is printed, without its marks).
+bool GedruktLeerling(const AdmMain& adm, int p);
+
+// True when the surname begins with "*".
+bool SterLeerling(const AdmMain& adm, int p);

@@ -63,12 +63,10 @@ Paginamodel AfdrukNamen(const AdmMain& adm, const Datum& datum, const Papier& pa
     double y = T + 10.5 * h;
     int c = 0;
     for (int p = 1; p <= AantalLeerlingen; ++p) {
+        if (!GedruktLeerling(adm, p))
+            continue;
+        const bool ster = SterLeerling(adm, p);
         const std::string_view naam = adm.Achternaam(p).view();
-        const bool ster = naam[0] == '*';
-        if (naam[0] == '.')
-            continue;
-        if (!ster && adm.Achternaam(p).leeg() && adm.Roepnaam(p).leeg())
-            continue;
         ++c;
         if (c >= 2 && (c - 1) % 6 == 0) {
             raster(y, y + h);

@@ -840,9 +840,7 @@ void frmNamen::mnuNieuwBestand_Click()
     if (!NieuwBestand(*this))
         return;
     Afdrukken(1);
-    // The fresh contents of the box do not count as an edit.
-    if (const auto tekst = TekstVan(ActieveControl()))
-        OudeTekst = *tekst;
+    OudeTekstVernieuwen();
 }
 
 void frmNamen::mnuBestandLaden_Click()

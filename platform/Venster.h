@@ -87,6 +87,10 @@ public:
     // The text of a text box (Windows-1252), none for other controls.
     static std::optional<std::string> TekstVan(const QWidget* control);
 
+    // The focused box's present text counts as unedited (after the window
+    // itself filled it, as on New).
+    void OudeTekstVernieuwen() { OudeTekst = TekstVan(ActieveControl()).value_or(OudeTekst); }
+
     // The window's handlers; empty here.
     virtual void Form_KeyDown(int& KeyCode, int& Shift);
     virtual void Form_KeyPress(int& KeyAscii);

@@ -227,7 +227,7 @@ void frmRapporten::mnuNieuwBestand_Click()
     if (!NieuwBestand(*this))
         return;
     Afdrukken(1);
-    OudeTekst = TekstVan(ActieveControl()).value_or(OudeTekst);
+    OudeTekstVernieuwen();
 }
 
 void frmRapporten::mnuBestandLaden_Click()

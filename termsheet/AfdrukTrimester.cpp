@@ -173,12 +173,10 @@ Paginamodel AfdrukTrimester(const AdmMain& adm, int trimester, int niveau, int e
 
     int c = 0;
     for (int p = 1; p <= AantalLeerlingen; ++p) {
+        if (!GedruktLeerling(adm, p))
+            continue;
+        const bool ster = SterLeerling(adm, p);
         const std::string_view naam = adm.Achternaam(p).view();
-        const bool ster = naam[0] == '*';
-        if (naam[0] == '.')
-            continue;
-        if (!ster && Trim(naam).empty() && adm.Roepnaam(p).leeg())
-            continue;
         ++c;
         bool tussenregel = c >= 2 && (c - 1) % 6 == 0;
         if (ruimte(tussenregel ? 2 * h : h))

@@ -731,9 +731,7 @@ void frmTrimester::mnuNieuwBestand_Click()
     if (!NieuwBestand(*this))
         return;
     Afdrukken(1);
-    // The fresh contents of the box do not count as an edit.
-    if (const auto tekst = TekstVan(ActieveControl()))
-        OudeTekst = *tekst;
+    OudeTekstVernieuwen();
 }
 
 void frmTrimester::mnuBestandLaden_Click()

@@ -237,7 +237,7 @@ void frmJaaroverzicht::mnuNieuwBestand_Click()
     if (!NieuwBestand(*this))
         return;
     Afdrukken();
-    OudeTekst = TekstVan(ActieveControl()).value_or(OudeTekst);
+    OudeTekstVernieuwen();
 }
 
 void frmJaaroverzicht::mnuBestandLaden_Click()
