@@ -1,5 +1,7 @@
 #include "names/frmNamen.h"
 
+#include "core/Opdrachten.h"
+
 #include "core/Getallen.h"
 #include "core/frmAbout.h"
 #include "core/frmHarvemoLogo.h"
@@ -704,17 +706,8 @@ void frmNamen::vsbScroll_Change()
     // What the boxes hold goes to the slots they show before the window moves.
     BewaarVelden(0);
     const int v = vsbScroll->value();
-    if (v >= adm.EersteRij && v <= adm.LaatsteRij) {
-        adm.HuidigeRij = v;
-    } else if (v >= 1 && v < adm.EersteRij) {
-        adm.EersteRij = v;
-        adm.LaatsteRij = v + 7;
-        adm.HuidigeRij = v;
-    } else if (v > adm.LaatsteRij && v <= AantalLeerlingen) {
-        adm.LaatsteRij = v;
-        adm.EersteRij = v - 7;
-        adm.HuidigeRij = v;
-    }
+    if (v >= 1 && v <= AantalLeerlingen)
+        LeerlingKiezen(adm, v);
     // Redrawn before the focus follows, so that the box that gets it
     // remembers the text of the pupil it now shows.
     Afdrukken(0);

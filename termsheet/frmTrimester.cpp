@@ -870,17 +870,8 @@ void frmTrimester::vsbScroll_Change()
 {
     InvoerVerwerken(0);
     const int v = vsbScroll->value();
-    if (v >= adm.EersteRij && v <= adm.LaatsteRij) {
-        adm.HuidigeRij = v;
-    } else if (v >= 1 && v <= adm.EersteRij - 1) {
-        adm.EersteRij = v;
-        adm.LaatsteRij = v + 7;
-        adm.HuidigeRij = v;
-    } else if (v >= adm.LaatsteRij + 1 && v <= AantalLeerlingen) {
-        adm.LaatsteRij = v;
-        adm.EersteRij = v - 7;
-        adm.HuidigeRij = v;
-    }
+    if (v >= 1 && v <= AantalLeerlingen)
+        LeerlingKiezen(adm, v);
     const QString naam = ActieveNaam();
     if (naam == QLatin1String("txtGewicht")) {
         Afdrukken(2);
