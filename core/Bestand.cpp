@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -72,7 +73,7 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud)
     }
 }
 
-std::vector<std::string> LeesRegels(const std::string& pad, std::size_t maxRegel)
+void LeesRegels(const std::string& pad, std::vector<std::string>& regels, std::size_t maxRegel)
 {
     std::error_code ec;
     if (std::filesystem::is_directory(pad, ec))
@@ -83,10 +84,7 @@ std::vector<std::string> LeesRegels(const std::string& pad, std::size_t maxRegel
     const std::string inhoud((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         SysteemFout(EIO, pad);
-    if (inhoud.find('\0') != std::string::npos)
-        throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
 
-    std::vector<std::string> regels;
     std::size_t begin = 0;
     while (begin < inhoud.size()) {
         auto eind = inhoud.find('\n', begin);
@@ -96,10 +94,17 @@ std::vector<std::string> LeesRegels(const std::string& pad, std::size_t maxRegel
         std::size_t lengte = eind - begin;
         if (lengte > 0 && inhoud[eind - 1] == '\r')
             --lengte;
-        if (lengte > maxRegel)
+        const std::string_view regel(inhoud.data() + begin, lengte);
+        if (lengte > maxRegel || regel.find('\0') != std::string_view::npos)
             throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
-        regels.emplace_back(inhoud, begin, lengte);
+        regels.emplace_back(regel);
         begin = open ? eind : eind + 1;
     }
+}
+
+std::vector<std::string> LeesRegels(const std::string& pad, std::size_t maxRegel)
+{
+    std::vector<std::string> regels;
+    LeesRegels(pad, regels, maxRegel);
     return regels;
 }

@@ -14,3 +14,7 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud);
 // unreadable file raises Bestandsfout; so does a line longer than maxRegel
 // or a NUL byte, so that a binary file is never taken for text.
 std::vector<std::string> LeesRegels(const std::string& pad, std::size_t maxRegel = 4096);
+
+// The same, line by line into `regels`: when it raises, the lines before the
+// failure are there.
+void LeesRegels(const std::string& pad, std::vector<std::string>& regels, std::size_t maxRegel = 4096);
