@@ -7,7 +7,6 @@
 #include "termsheet/Cijferverwerking.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <new>
 #include <stdexcept>
@@ -269,18 +268,4 @@ Importuitkomst LeerlingenImporteren(AdmMain& adm, const Importbron& bron, const 
     default: break;
     }
     return uit;
-}
-
-int ImportBeginKolom(const AdmMain& adm)
-{
-    const int k = adm.HuidigeKolom - (adm.Scherm - 1) * KolommenPerTrimester;
-    return k >= 1 && k <= KolommenPerTrimester ? k : 1;
-}
-
-int ImportKolomLezen(std::string tekst, int vorige)
-{
-    const double x = TekstNaarGetal(tekst);
-    if (x >= 1 && x <= KolommenPerTrimester)
-        return static_cast<int>(std::nearbyint(x));
-    return vorige;
 }
