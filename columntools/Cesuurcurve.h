@@ -59,6 +59,12 @@ struct Curvegrafiek {
     std::string LabelX2, LabelY2, LabelX3, LabelY3;
 };
 
+// A curve's four points as numbers, from the lowest-grade end to the highest.
+struct Curvepunten {
+    double X1, X2, X3, X4;  // counts
+    double Y1, Y2, Y3, Y4;  // grades
+};
+
 // The bend markers from the spinners: the cut-off grade spinner (tenths) and
 // the cut-off count spinner (halves), whose limits are the end points. None
 // when the ends share their grade or their count.

@@ -1,5 +1,7 @@
 #include "columntools/Cesuurknoppen.h"
 
+#include "core/Getallen.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -77,6 +79,13 @@ Curveteksten Cesuurknoppen::Waarden() const
 {
     return {Tekst[KnopAantalLaagste], Tekst[KnopLaagsteCijfer], Tekst[KnopAantalHoogste],
             Tekst[KnopHoogsteCijfer], Tekst[KnopAantalCesuur],  Tekst[KnopCesuurCijfer]};
+}
+
+Curvepunten Cesuurknoppen::Punten() const
+{
+    auto getal = [](std::string t) { return TekstNaarGetal(t); };
+    return {getal(Tekst[KnopAantalLaagste]), getal(Curve.LabelX2), getal(Curve.LabelX3), getal(Tekst[KnopAantalHoogste]),
+            getal(Tekst[KnopLaagsteCijfer]), getal(Curve.LabelY2), getal(Curve.LabelY3), getal(Tekst[KnopHoogsteCijfer])};
 }
 
 void Cesuurknoppen::Change(int k)

@@ -79,6 +79,9 @@ public:
     std::function<void()> NaCesuuraantal;
 
     Curveteksten Waarden() const;
+    // The curve as the cut-off table and the norming read it from the value
+    // boxes and the hidden labels (every text through TekstNaarGetal).
+    Curvepunten Punten() const;
     // The value box text of spinner k for its present value.
     std::string Waardetekst(int k) const;
 

@@ -13,18 +13,6 @@ constexpr int MaxStappen = 200;
 
 double Getal(std::string tekst) { return TekstNaarGetal(tekst); }
 
-struct Curvepunten {
-    double X1, Y1, X2, Y2, X3, Y3, X4, Y4;
-};
-
-Curvepunten LeesCurve(const Cesuurknoppen& bron)
-{
-    return {Getal(bron.Tekst[KnopAantalLaagste]), Getal(bron.Tekst[KnopLaagsteCijfer]),
-            Getal(bron.Curve.LabelX2),            Getal(bron.Curve.LabelY2),
-            Getal(bron.Curve.LabelX3),            Getal(bron.Curve.LabelY3),
-            Getal(bron.Tekst[KnopAantalHoogste]), Getal(bron.Tekst[KnopHoogsteCijfer])};
-}
-
 double OpTienden(double x) { return std::floor(x * 10 + 0.5) / 10; }
 
 }  // namespace
@@ -33,7 +21,7 @@ std::string Tabelkop(bool fouten) { return fouten ? "Fouten   Cijfer" : "Score  
 
 Cesuurtabel MaakCesuurtabel(bool fouten, const Cesuurknoppen& bron)
 {
-    const Curvepunten c = LeesCurve(bron);
+    const Curvepunten c = bron.Punten();
     Cesuurtabel t;
     t.fouten = fouten;
     const double lo = OpTienden(std::min(c.X1, c.X4));
