@@ -28,37 +28,19 @@ void Tekenvlak::ZetAchtergrond(std::uint32_t kleur) { ::ZetAchtergrond(*this, kl
 
 Tekenvlak::Lijnelement& Tekenvlak::Lijn(double x1, double y1, double x2, double y2, std::uint32_t kleur)
 {
-    Lijnelement& l = lijnen_.emplace_back();
-    l.X1 = x1;
-    l.Y1 = y1;
-    l.X2 = x2;
-    l.Y2 = y2;
-    l.Kleur = kleur;
-    return l;
+    return lijnen_.emplace_back(Lijnelement{.X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2, .Kleur = kleur});
 }
 
 Tekenvlak::Vormelement& Tekenvlak::Vorm(double left, double top, double width, double height, std::uint32_t kleur)
 {
-    Vormelement& v = vormen_.emplace_back();
-    v.Left = left;
-    v.Top = top;
-    v.Width = width;
-    v.Height = height;
-    v.Rand = kleur;
-    v.Vulling = kleur;
-    return v;
+    return vormen_.emplace_back(
+        Vormelement{.Left = left, .Top = top, .Width = width, .Height = height, .Rand = kleur, .Vulling = kleur});
 }
 
 Tekenvlak::Labelelement& Tekenvlak::Label(double left, double top, double width, double height, std::string caption)
 {
-    Labelelement& l = labels_.emplace_back();
-    l.Left = left;
-    l.Top = top;
-    l.Width = width;
-    l.Height = height;
-    l.Caption = std::move(caption);
-    l.Letter = font();
-    return l;
+    return labels_.emplace_back(Labelelement{
+        .Left = left, .Top = top, .Width = width, .Height = height, .Caption = std::move(caption), .Letter = font()});
 }
 
 QPointF Tekenvlak::Punt(double x, double y) const
