@@ -27,6 +27,8 @@ int ProgrammaUitvoeren(const std::string& argument, const Logowachttijden& wacht
     // The program ends when the view manager has no window left, not when
     // a view hides itself during a switch.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A Dutch program: the toolkit's dialogs speak Dutch too.
+    QtVertalingLaden(*QCoreApplication::instance());
 
     AdmMain adm;
     frmHarvemoLogo logo;

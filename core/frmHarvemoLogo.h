@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
 #include <future>
 
 class frmHarvemoLogo : public QWidget {
@@ -16,14 +17,17 @@ public:
     explicit frmHarvemoLogo(QWidget* ouder = nullptr);
     ~frmHarvemoLogo() override;
 
-    // Shows the window without waiting for it, lets it be painted, then keeps
-    // the event loop running for `wachttijdMs` milliseconds.
+    // Shows the window without waiting for it, lets it be painted, then waits
+    // `wachttijdMs` milliseconds through Wachten (none for 0).
     //
     // The picture is drawn in the background from construction on, so that
     // it does not hold up the window's first paint; until it takes its place
     // (at the next event processing after it is ready), that place shows the
     // picture's background colour.
     void ToonEnWacht(int wachttijdMs);
+
+    // The wait: the event loop keeps running for that long. Tests replace it.
+    std::function<void(int ms)> Wachten;
 
     // Puts the picture in place, waiting for it when it is not ready yet:
     // before a wait that lets no events through.
