@@ -91,6 +91,12 @@ public:
     // itself filled it, as on New).
     void OudeTekstVernieuwen() { OudeTekst = TekstVan(ActieveControl()).value_or(OudeTekst); }
 
+    // Prints a list on the window's printer, through the printer dialog or
+    // at once; tests replace it.
+    std::function<Afdrukuitkomst(const Paginabouwer& bouw, bool printerdialoog)> Printen;
+    // Printen, and a print that failed says why.
+    void LijstAfdrukken(const Paginabouwer& bouw, bool printerdialoog);
+
     // The window's handlers; empty here.
     virtual void Form_KeyDown(int& KeyCode, int& Shift);
     virtual void Form_KeyPress(int& KeyAscii);
@@ -110,6 +116,7 @@ private:
 
     QWidget& zelf_;
     std::unique_ptr<VensterKern> kern_;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 // Gives a control the name and control-array index the handlers dispatch on.
@@ -156,12 +163,6 @@ public:
 
     void BijSneltoets(QAction* item) override;
 
-    // Prints a list on the window's printer, through the printer dialog or
-    // at once; tests replace it.
-    std::function<Afdrukuitkomst(const Paginabouwer& bouw, bool printerdialoog)> Printen;
-    // Printen, and a print that failed says why.
-    void LijstAfdrukken(const Paginabouwer& bouw, bool printerdialoog);
-
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* doel, QEvent* e) override;
@@ -171,7 +172,6 @@ private:
 
     QWidget* vlak_;
     Werkbalk* werkbalk_ = nullptr;
-    std::unique_ptr<QPrinter> printer_;
     std::vector<QMenu*> vastleggendeMenus_;
 };
 
