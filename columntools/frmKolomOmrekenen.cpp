@@ -13,6 +13,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <utility>
+
 namespace {
 
 // A less-than sign above two bars, 4 by 11 pixels on a transparent ground.
@@ -113,17 +115,27 @@ bool frmKolomOmrekenen::FormuleVastleggen()
         omgeving.Bericht(Cp1252NaarQString(Foutmeldingtekst(*fout)), vbOKOnly | vbExclamation);
         ToonFormule();
         ZetFocus(txtOmrekenen);
+        formuleGeweigerd_ = true;
         return false;
     }
+    formuleGeweigerd_ = false;
     FormuleBewaren(adm, FormuleIndexNu(), formule);
     return true;
+}
+
+bool frmKolomOmrekenen::KlikNaWeigering() { return std::exchange(formuleGeweigerd_, false); }
+
+void frmKolomOmrekenen::Form_KeyDown(int& KeyCode, int& Shift)
+{
+    formuleGeweigerd_ = false;
+    Kolomkeuzevenster::Form_KeyDown(KeyCode, Shift);
 }
 
 void frmKolomOmrekenen::txtOmrekenen_LostFocus() { FormuleVastleggen(); }
 
 void frmKolomOmrekenen::cmdTabel_Click()
 {
-    if (!FormuleVastleggen())
+    if (KlikNaWeigering() || !FormuleVastleggen())
         return;
     frmOmrekenTabel tabel(adm, omgeving, txtOmrekenen->Tekst(), this);
     Modaal(tabel);
@@ -131,6 +143,8 @@ void frmKolomOmrekenen::cmdTabel_Click()
 
 void frmKolomOmrekenen::cmdUitvoeren_Click()
 {
+    if (KlikNaWeigering())
+        return;
     KolommenVastleggen();
     if (!FormuleVastleggen())
         return;

@@ -28,6 +28,7 @@ public:
     QPushButton* cmdTabel;
     QPushButton* cmdUitvoeren;
 
+    void Form_KeyDown(int& KeyCode, int& Shift) override;
     void vanNiveau_Click();
     void naarNiveau_Click();
     void txtOmrekenen_LostFocus();
@@ -40,4 +41,9 @@ private:
     // The check of the box: true with the formula stored; false after the
     // message, with the stored formula back in the box and the focus there.
     bool FormuleVastleggen();
+    // The click that made the box refuse its formula (the focus went back
+    // into the box) does nothing more; a key or a check that passes ends it.
+    bool KlikNaWeigering();
+
+    bool formuleGeweigerd_ = false;
 };
