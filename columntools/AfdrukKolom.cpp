@@ -9,13 +9,6 @@ std::string Blanco(int n) { return std::string(static_cast<std::size_t>(n), ' ')
 
 std::string Begin(std::string_view s, std::size_t n) { return std::string(s.substr(0, n)); }
 
-// Slot number and two blanks: "05  ", "12  ".
-std::string Leerlingnummer(int p)
-{
-    const std::string s = "0" + std::to_string(p) + "  ";
-    return s.substr(s.size() - 4);
-}
-
 }  // namespace
 
 Paginamodel AfdrukKolom(const AdmMain& adm, const Kolomkeuze& kolom, const Datum& datum, const Papier& papier)

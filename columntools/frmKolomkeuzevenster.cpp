@@ -52,19 +52,17 @@ Kolomkiezer* Kolomkeuzevenster::EnkeleKeuze()
 
 std::array<Kolomkiezer*, 3> Kolomkeuzevenster::TweeKeuzes(const Zijde& van, const Zijde& naar)
 {
-    Kolomkiezeropmaak o;
-    o.trimesterNaam = "vanTrimester";
-    o.niveauNaam = "vanNiveau";
-    o.index = 1;
-    o.trimesterKader = o.niveauKader = van.kader;
-    o.kolomLabel = van.label;
-    kiezers_[1] = new Kolomkiezer(*this, *this, o);
-    o.trimesterNaam = "naarTrimester";
-    o.niveauNaam = "naarNiveau";
-    o.index = 2;
-    o.trimesterKader = o.niveauKader = naar.kader;
-    o.kolomLabel = naar.label;
-    kiezers_[2] = new Kolomkiezer(*this, *this, o);
+    const auto maak = [this](const char* trimester, const char* niveau, int index, const Zijde& zijde) {
+        Kolomkiezeropmaak o;
+        o.trimesterNaam = trimester;
+        o.niveauNaam = niveau;
+        o.index = index;
+        o.trimesterKader = o.niveauKader = zijde.kader;
+        o.kolomLabel = zijde.label;
+        return new Kolomkiezer(*this, *this, o);
+    };
+    kiezers_[1] = maak("vanTrimester", "vanNiveau", 1, van);
+    kiezers_[2] = maak("naarTrimester", "naarNiveau", 2, naar);
     Plaats(*kiezers_[1], 120, 975);
     Plaats(*kiezers_[2], 120 + Zijafstand, 975);
     kiezers_[1]->ZetVolgende(kiezers_[2]->txtKolom);

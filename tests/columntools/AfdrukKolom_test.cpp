@@ -1,10 +1,10 @@
 #include "columntools/AfdrukKolom.h"
 
+#include "Paginahulp.h"
 #include "termsheet/AfdrukVoorbeeld.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
 #include <memory>
 #include <string>
@@ -13,23 +13,14 @@
 
 namespace {
 
+using paginahulp::Verticaal;
+using paginahulp::Zet;
+
 constexpr double w = 120, h = 226.5625;
 constexpr double L = 7 * w;
 constexpr double T = 4 * h;  // the line after the title
 const Datum datum{5, 3, 2024};
 const double Lijnen[] = {L + 41.5 * w, L + 46.5 * w, L + 67.5 * w, L + 72.5 * w, L + 79 * w};
-
-// Pieces at character positions from L.
-std::string Zet(std::initializer_list<std::pair<int, std::string>> stukken)
-{
-    std::string r;
-    for (const auto& [k, t] : stukken) {
-        if (r.size() < k + t.size())
-            r.resize(k + t.size(), ' ');
-        r.replace(k, t.size(), t);
-    }
-    return r;
-}
 
 // The rows printed between the heading and the footer: (text, y).
 std::vector<std::pair<std::string, double>> Rijen(const Pagina& p)
@@ -42,24 +33,7 @@ std::vector<std::pair<std::string, double>> Rijen(const Pagina& p)
     return r;
 }
 
-// The merged vertical segments at x.
-std::vector<std::pair<double, double>> Verticaal(const Pagina& p, double x)
-{
-    std::vector<std::pair<double, double>> s;
-    for (const Lijn& l : p.Lijnen)
-        if (l.X1 == x && l.X2 == x)
-            s.emplace_back(l.Y1, l.Y2);
-    std::sort(s.begin(), s.end());
-    std::vector<std::pair<double, double>> r;
-    for (const auto& seg : s) {
-        if (!r.empty() && seg.first <= r.back().second + 1e-9)
-            r.back().second = std::max(r.back().second, seg.second);
-        else
-            r.push_back(seg);
-    }
-    return r;
-}
-
+// Every rule runs across the page: their y in order.
 std::vector<double> Regels(const Pagina& p)
 {
     std::vector<double> r;
