@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <map>
+#include <new>
 #include <stdexcept>
 #include <utility>
 
@@ -186,11 +187,15 @@ Importbron ImportbronLezen(const AdmMain& adm)
     Importbron bron;
     bron.modus = adm.DialoogModus;
     bron.pad = adm.ImportBestand;
-    switch (bron.modus) {
-    case DialoogImportLeerlingen:
-    case DialoogImportRapporten: CijferbestandLezen(bron); break;
-    case DialoogImportNamenbestand: NamenLezen(bron); break;
-    default: throw std::invalid_argument("ImportbronLezen: no import mode");
+    try {
+        switch (bron.modus) {
+        case DialoogImportLeerlingen:
+        case DialoogImportRapporten: CijferbestandLezen(bron); break;
+        case DialoogImportNamenbestand: NamenLezen(bron); break;
+        default: throw std::invalid_argument("ImportbronLezen: no import mode");
+        }
+    } catch (const std::bad_alloc&) {
+        throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + bron.pad);
     }
     return bron;
 }

@@ -18,6 +18,7 @@
 //   from another program. After Form_Activate the focused box's GotFocus
 //   runs, unless Form_Activate moved the focus itself.
 // - The entry state OudeTekst and FocusNaActiveren, and ControleerWijziging.
+// - Printing a list through the window's printer (Printen, LijstAfdrukken).
 //
 // Windows receive the data set and the environment in their constructor:
 //   frmX(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr)
