@@ -161,6 +161,8 @@ public:
     // The top-level menu's own Click (Bewerken_Click ...), after the commit.
     virtual void Menu_Click(QMenu* menu);
     virtual void Toolbar_ButtonClick(const QString& key);
+    // The window's file label shows Bestandsnaam (after Save As); none here.
+    virtual void BestandsnaamTonen() {}
 
     void BijSneltoets(QAction* item) override;
 
