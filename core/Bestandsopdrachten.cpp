@@ -72,7 +72,10 @@ bool BestandOpslaanAls(Weergavevenster& venster)
 {
     venster.adm.DialoogModus = DialoogOpslaanAls;
     frmCommonDialoog dialoog(venster.adm, venster.omgeving, &venster);
-    return dialoog.Form_Load();
+    if (!dialoog.Form_Load())
+        return false;
+    venster.BestandsnaamTonen();
+    return true;
 }
 
 void Importeren(Weergavevenster& venster, int modus)

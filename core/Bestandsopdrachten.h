@@ -34,7 +34,8 @@ Openuitslag BestandLaden(Weergavevenster& venster);
 // Gewijzigd and the old file as they were. True when saved.
 bool BestandOpslaan(Weergavevenster& venster);
 
-// Save as (DialoogModus 2, frmCommonDialoog). True when saved.
+// Save as (DialoogModus 2, frmCommonDialoog). True when saved; the window's
+// file label then shows the new name at once.
 bool BestandOpslaanAls(Weergavevenster& venster);
 
 // Import from another grade file through frmBestandLaden: pupils

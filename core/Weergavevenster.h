@@ -43,10 +43,11 @@
 //
 // The view overrides Hertekenen (its full redraw, run after every shared
 // command that changes what it shows: new, import, search, delete, level),
-// Invoervastlegging (its commit before a command), Form_Unload (its close
-// handling, only while EigenWeergave()), and where needed NaOpenen (after
-// an open that keeps it), Vastleggen (its commit before the about box) and
-// Schermkeuze (a switch it handles itself). It never builds menus or
+// BestandsnaamTonen (its file label, after a save as), Invoervastlegging
+// (its commit before a command), Form_Unload (its close handling, only
+// while EigenWeergave()), and where needed NaOpenen (after an open that
+// keeps it), Vastleggen (its commit before the about box) and Schermkeuze
+// (a switch it handles itself). It never builds menus or
 // toolbar buttons by hand and never dispatches on a key itself.
 //
 // A new modal window derives from Dialoog (platform/Venster.h) and is shown
@@ -155,6 +156,9 @@ public:
     // the window's own view does nothing (the term sheet takes its terms).
     virtual void Schermkeuze(int scherm);
     void NiveauKiezen(int niveau);
+
+    // The window's file label shows Bestandsnaam (after Save As).
+    virtual void BestandsnaamTonen() = 0;
 
     void Toolbar_ButtonClick(const QString& key) override;
     void Menu_Click(QMenu* menu) override;

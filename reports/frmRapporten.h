@@ -36,6 +36,7 @@ public:
     void Form_Activate() override;
     void Form_Unload(int& Cancel) override;
     void Invoervastlegging(Opdrachtbron bron) override;
+    void BestandsnaamTonen() override;
 
 protected:
     void Hertekenen() override { Afdrukken(1); }

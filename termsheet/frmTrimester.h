@@ -107,6 +107,7 @@ public:
     void Form_KeyUp(int& KeyCode, int& Shift) override;
     void Form_Unload(int& Cancel) override;
     void Invoervastlegging(Opdrachtbron bron) override;
+    void BestandsnaamTonen() override;
 
     // ---- Commands of its own ----
     // A term is switched to within this window; the other views by the frame.

@@ -44,6 +44,7 @@ public:
     void Form_Activate() override;
     void Form_Unload(int& Cancel) override;
     void Invoervastlegging(Opdrachtbron bron) override;
+    void BestandsnaamTonen() override;
     void UpDown_Change();
 
 protected:

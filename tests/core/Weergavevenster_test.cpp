@@ -51,6 +51,7 @@ public:
         Log(bron == Opdrachtbron::Menu ? "vastleggen menu" : "vastleggen werkbalk");
     }
     void Hertekenen() override { Log("hertekenen"); }
+    void BestandsnaamTonen() override { Log("bestandsnaam"); }
     void Schermkeuze(int scherm) override
     {
         Log("scherm " + std::to_string(scherm));
