@@ -4,7 +4,6 @@
 #include "reports/Getalinvoer.h"
 #include "reports/Rapportberekening.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -33,7 +32,9 @@ bool NaarGeheel(double x, Geheel& n)
 {
     if (!(std::fabs(x) < 1e15))  // also NaN
         return false;
-    const double r = std::round(x);
+    // The whole number nearest to x wherever x lies within Speling of one
+    // (elsewhere x is refused whichever neighbour this gives).
+    const double r = static_cast<double>(static_cast<Geheel>(x + (x < 0 ? -0.5 : 0.5)));
     if (std::fabs(x - r) > Speling)
         return false;
     n = static_cast<Geheel>(r);
@@ -109,24 +110,33 @@ void KolomsomSchrijven(AdmMain& a, int c, int l, const Kolomsom& k)
     a.KlSprTxt(c, l) = GemiddeldeNaarTekst(s, true);
 }
 
-// Mean and population spread of n values. Equal values have their own value
+// Mean and population spread of n values from their sum, taken in their
+// order, and whether they are all equal. Equal values have their own value
 // as mean and spread 0 exactly: summed, they need not divide back to it.
-void MiddelEnSpreiding(const std::array<double, AantalLeerlingen>& v, int n, double& m, double& s)
+void MiddelEnSpreiding(const std::array<double, AantalLeerlingen>& v, int n, double som, bool gelijk, double& m,
+                       double& s)
 {
-    const auto begin = v.begin(), eind = v.begin() + n;
-    if (std::all_of(begin, eind, [&](double x) { return x == v[0]; })) {
+    if (gelijk) {
         m = v[0];
         s = 0;
         return;
     }
-    double som = 0;
-    for (auto i = begin; i != eind; ++i)
-        som += *i;
     m = som / n;
     double kw = 0;
-    for (auto i = begin; i != eind; ++i)
-        kw += (*i - m) * (*i - m);
+    for (int i = 0; i < n; ++i)
+        kw += (v[static_cast<std::size_t>(i)] - m) * (v[static_cast<std::size_t>(i)] - m);
     s = std::sqrt(kw / n);
+}
+
+void MiddelEnSpreiding(const std::array<double, AantalLeerlingen>& v, int n, double& m, double& s)
+{
+    bool gelijk = true;
+    double som = 0;
+    for (int i = 0; i < n; ++i) {
+        gelijk = gelijk && v[static_cast<std::size_t>(i)] == v[0];
+        som += v[static_cast<std::size_t>(i)];
+    }
+    MiddelEnSpreiding(v, n, som, gelijk, m, s);
 }
 
 // The statistics of a column taken from its grades.
@@ -281,15 +291,21 @@ double GewogenBijwerken(AdmMain& a, double& somGewicht, Tekst<4>& tekst, double 
 // and spread alone cannot carry this without error (two equal averages would
 // get the root of a rounding error as spread), so they are taken over the 36
 // stored averages; no grade is read.
-template <class Gem>
-void Klasstatistiek(Gem gem, int& aantal, double& m, Tekst<4>& mTxt, double& s, Tekst<4>& sTxt)
+// gem points at pupil 1's average; the others follow at distance stap.
+void Klasstatistiek(const double* gem, std::size_t stap, int& aantal, double& m, Tekst<4>& mTxt, double& s,
+                    Tekst<4>& sTxt)
 {
     std::array<double, AantalLeerlingen> v;
     int n = 0;
-    for (int p = 1; p <= AantalLeerlingen; ++p) {
-        const double x = gem(p);
-        if (x != GeenWaarde)
+    bool gelijk = true;
+    double som = 0;
+    for (int p = 0; p < AantalLeerlingen; ++p) {
+        const double x = gem[static_cast<std::size_t>(p) * stap];
+        if (x != GeenWaarde) {
             v[static_cast<std::size_t>(n++)] = x;
+            gelijk = gelijk && x == v[0];
+            som += x;
+        }
     }
     aantal = n;
     if (n == 0) {
@@ -297,20 +313,20 @@ void Klasstatistiek(Gem gem, int& aantal, double& m, Tekst<4>& mTxt, double& s, 
         mTxt = sTxt = "";
         return;
     }
-    MiddelEnSpreiding(v, n, m, s);
+    MiddelEnSpreiding(v, n, som, gelijk, m, s);
     mTxt = GemiddeldeNaarTekst(m, true);
     sTxt = GemiddeldeNaarTekst(s, true);
 }
 
 void KlasTrGemOpnieuw(AdmMain& a, int t, int l)
 {
-    Klasstatistiek([&](int p) { return a.TrGem(p, t, l); }, a.KlTrAantal(t, l), a.KlTrGem(t, l), a.KlTrGemTxt(t, l),
+    Klasstatistiek(&a.TrGem(1, t, l), a.TrGem.stap, a.KlTrAantal(t, l), a.KlTrGem(t, l), a.KlTrGemTxt(t, l),
                    a.KlTrSpr(t, l), a.KlTrSprTxt(t, l));
 }
 
 void KlasJrGemOpnieuw(AdmMain& a, int l)
 {
-    Klasstatistiek([&](int p) { return a.JrGem(p, l); }, a.KlJrAantal(l), a.KlJrGem(l), a.KlJrGemTxt(l), a.KlJrSpr(l),
+    Klasstatistiek(&a.JrGem(1, l), a.JrGem.stap, a.KlJrAantal(l), a.KlJrGem(l), a.KlJrGemTxt(l), a.KlJrSpr(l),
                    a.KlJrSprTxt(l));
 }
 
