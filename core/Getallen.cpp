@@ -422,14 +422,39 @@ std::string GemiddeldeNaarTekst(double x, bool tweeDecimalen)
         return {};
     if (x == 0)
         return "0";
-    if (x < 1)
+    std::uint64_t n = 0;
+    if (x < 1) {
+        // "0.#0": always two decimals.
+        if (AfgerondKort(x, 2, n)) {
+            const char tekst[4] = {static_cast<char>('0' + n / 100), '.', static_cast<char>('0' + n / 10 % 10),
+                                   static_cast<char>('0' + n % 10)};
+            return std::string(tekst, 4);
+        }
         return Formatteer(x, "0.#0");
+    }
     const bool geheel = std::floor(x) == x;
     if (x < 10) {
         if (geheel)
             return Formatteer(x, "##");
-        if (tweeDecimalen)
-            return Formatteer(x, "#.##");  // "2." for 1.999: the mask keeps its point
+        if (tweeDecimalen) {
+            // "#.##": the point stays, trailing zeros of the decimals go
+            // ("2." for 1.999).
+            if (AfgerondKort(x, 2, n)) {
+                char tekst[5];
+                int k = 0;
+                if (n >= 1000)
+                    tekst[k++] = static_cast<char>('0' + n / 1000);
+                tekst[k++] = static_cast<char>('0' + n / 100 % 10);
+                tekst[k++] = '.';
+                if (n % 100 != 0) {
+                    tekst[k++] = static_cast<char>('0' + n / 10 % 10);
+                    if (n % 10 != 0)
+                        tekst[k++] = static_cast<char>('0' + n % 10);
+                }
+                return std::string(tekst, static_cast<std::size_t>(k));
+            }
+            return Formatteer(x, "#.##");
+        }
         // The plain text's first four characters: d.dd of its 15 digits,
         // taken from x * 100 when the digits certainly go on after those
         // three (its 15-digit form lies within 1e-12 of it).
