@@ -1,6 +1,6 @@
 #include "yearoverview/AfdrukJaaroverzicht.h"
 
-#include "yearoverview/Jaarkaart.h"
+#include "reports/Jaarkolom.h"
 
 #include <array>
 #include <initializer_list>
@@ -226,8 +226,8 @@ void PrintJaaroverzichtPagina(Paginamodel& pm, const AdmMain& adm, int niveau, c
     pm.PrintZonderEinde(gemiddelden + Blanco(3));
     pm.CurrentX += m.w / 2;
     std::string rest;
-    if (const auto jaar = Jaarkolom(adm, p, niveau))
-        rest = std::string(*jaar);
+    if (const auto jaar = JaarwaardeLeerling(adm, p, niveau))
+        rest = std::string(jaar->tekst);
     rest += Blanco(4);
     for (int r = 1; r <= 4; ++r)
         rest += adm.RapportTxt(p, r, niveau).str() + Blanco(2);

@@ -14,17 +14,6 @@ std::uint32_t Kaartkleur(std::string_view tekst, double grens)
     return KaartDonkergroen;
 }
 
-std::optional<std::string_view> Jaarkolom(const AdmMain& adm, int p, int niveau)
-{
-    switch (adm.RapportOptie[5]) {
-    case 1:
-    case 2:
-    case 3: return adm.EindGemTxt(p, niveau).view();
-    case 4: return adm.JrGemTxt(p, niveau).view();
-    default: return std::nullopt;
-    }
-}
-
 const std::array<Veldregel, AantalLeerlingvelden> Veldregels{{
     {"txtAchternaam", 30, 22, VeldRoepnaam, VeldMentor},
     {"txtRoepnaam", 13, 12, VeldAdres, VeldAchternaam},

@@ -1,6 +1,6 @@
 #pragma once
-// The rules of the year card apart from its window: the colour of a value,
-// the year column, and the seven pupil fields the card edits.
+// The rules of the year card apart from its window: the colour of a value
+// and the seven pupil fields the card edits.
 
 #include "core/AdmMain.h"
 
@@ -23,10 +23,6 @@ inline constexpr double GrensGemiddelde = 5.49;
 // The colour of a stored text: red when it reads as 0 up to the limit,
 // black when it is blank, dark green for every other value.
 std::uint32_t Kaartkleur(std::string_view tekst, double grens);
-
-// The year column as the calculation method decides it: the end average for
-// methods 1 to 3, the year average over all grades for 4, none otherwise.
-std::optional<std::string_view> Jaarkolom(const AdmMain& adm, int p, int niveau);
 
 // The seven pupil fields, in the order the card moves through them.
 enum Leerlingveld : int {

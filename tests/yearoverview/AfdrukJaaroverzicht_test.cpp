@@ -1,6 +1,7 @@
 #include "yearoverview/AfdrukJaaroverzicht.h"
 
 #include "Jaarvoorbeeld.h"
+#include "Paginahulp.h"
 
 #include "core/Tekst.h"
 
@@ -15,6 +16,8 @@
 #include <vector>
 
 namespace {
+
+using paginahulp::Zet;
 
 constexpr double w = 120, h = 226.5625;
 constexpr double x0 = 9 * w;
@@ -58,19 +61,6 @@ std::string Regel(const Pagina& p, double regel)
     std::string s = p.Regel(regel * h, x0, w);
     s.erase(s.find_last_not_of(' ') + 1);
     return s;
-}
-
-// A line as it should read: pieces at character positions.
-std::string Zet(std::initializer_list<std::pair<int, std::string>> stukken)
-{
-    std::string r;
-    for (const auto& [k, t] : stukken) {
-        const auto x = static_cast<std::size_t>(k);
-        if (r.size() < x + t.size())
-            r.resize(x + t.size(), ' ');
-        r.replace(x, t.size(), t);
-    }
-    return r;
 }
 
 using Stukken = std::vector<std::pair<double, double>>;

@@ -31,22 +31,6 @@ TEST(Jaarkaart, ColourLimitsAtTheirEdges)
         EXPECT_EQ(Kaartkleur(g.tekst, g.grens), g.kleur) << '"' << g.tekst << "\" " << g.grens;
 }
 
-TEST(Jaarkaart, YearColumnByMethod)
-{
-    AdmMain adm;
-    jaarvoorbeeld::Vul(adm);
-    for (int m : {1, 2, 3}) {
-        adm.RapportOptie[5] = m;
-        EXPECT_EQ(Jaarkolom(adm, 7, 2), std::optional<std::string_view>("6.01")) << m;
-    }
-    adm.RapportOptie[5] = 4;
-    EXPECT_EQ(Jaarkolom(adm, 7, 1), std::optional<std::string_view>("6.28"));
-    for (int m : {0, 5, -1}) {
-        adm.RapportOptie[5] = m;
-        EXPECT_EQ(Jaarkolom(adm, 7, 1), std::nullopt) << m;
-    }
-}
-
 TEST(Jaarkaart, FieldsStoreAtTheirWidthsAndFlagRealChanges)
 {
     AdmMain adm;
