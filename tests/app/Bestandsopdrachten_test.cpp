@@ -5,6 +5,7 @@
 #include "core/Instellingen.h"
 #include "platform/Bestandsopdrachten.h"
 #include "platform/Draaiknop.h"
+#include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
 #include "reports/frmRapporten.h"
 #include "termsheet/frmTrimester.h"
@@ -401,11 +402,11 @@ TEST_F(Familieproef, TheYearOverviewShowsTheCurrentPupil)
     EXPECT_EQ(adm.InsertModus, 1);
     EXPECT_EQ(v.UpDown->Value(), 3);
     EXPECT_EQ(v.lblNummer->text(), QStringLiteral("3"));
-    EXPECT_EQ(v.lblNaam->text(), QStringLiteral("Bakker, Els"));
-    auto& l = *v.lstCijfers;
-    EXPECT_EQ(l.item(frmJaaroverzicht::RijCijfer(2), 1)->text(), QStringLiteral("8.5"));
-    EXPECT_EQ(l.item(frmJaaroverzicht::RijCijfer(2), frmJaaroverzicht::KolomGemiddelde)->text(), QStringLiteral("8.5 "));
-    EXPECT_EQ(l.item(frmJaaroverzicht::RijCijfer(2), frmJaaroverzicht::KolomRapport)->text(), QStringLiteral("8.5"));
+    EXPECT_EQ(v.txtAchternaam->text(), QStringLiteral("Bakker").leftJustified(30));
+    EXPECT_EQ(v.txtRoepnaam->text(), QStringLiteral("Els").leftJustified(13));
+    EXPECT_EQ(v.lblCijfer[18]->text(), QStringLiteral("8.5"));
+    EXPECT_EQ(v.lblTrGem[2]->text(), QStringLiteral("8.5 "));
+    EXPECT_EQ(v.lblRapport[2]->text(), QStringLiteral("8.5"));
     EXPECT_EQ(v.lblJgem->text(), QStringLiteral("8.25"));
     EXPECT_EQ(v.lblEind->text(), QStringLiteral("8  "));
 
@@ -416,7 +417,7 @@ TEST_F(Familieproef, TheYearOverviewShowsTheCurrentPupil)
     EXPECT_EQ(adm.HuidigeRij, 9);
     EXPECT_EQ(adm.EersteRij, 2);
     EXPECT_EQ(adm.LaatsteRij, 9);
-    EXPECT_EQ(v.lblNaam->text(), QStringLiteral(", "));
+    EXPECT_EQ(v.txtAchternaam->text(), QString(30, QLatin1Char(' ')));
 }
 
 TEST_F(Familieproef, TheProgramStartsInTheNamesList)
