@@ -444,8 +444,19 @@ void frmJaaroverzicht::Form_KeyDown(int& KeyCode, int& Shift)
 void frmJaaroverzicht::Form_KeyPress(int& KeyAscii)
 {
     // The focus box shows nothing, so it takes nothing either.
-    if (KeyAscii == Toetscode::Enter || ActieveControl() == StartFocus)
+    if (KeyAscii == Toetscode::Enter || ActieveControl() == StartFocus) {
         KeyAscii = 0;
+        return;
+    }
+    // A box holds a longer text only as another window stored it; a
+    // character typed past the edit width would be cut off again at once,
+    // so it is refused as one at the width is.
+    Leerlingveld v;
+    if (const Veldregel* r = ActiefVeld(v); r && KeyAscii != 0 && KeyAscii != Toetscode::Backspace &&
+                                            Vak(v)->SelStart() > static_cast<int>(r->bewerk)) {
+        KeyAscii = 0;
+        Piep();
+    }
 }
 
 void frmJaaroverzicht::Form_KeyUp(int& KeyCode, int& Shift)

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -99,6 +100,230 @@ TEST_F(Jaarkaart, AFilledPupilShowsEveryValueWithItsColour)
     EXPECT_EQ(v().lblEind->Tekst(), "6  ");
     EXPECT_EQ(Tekstkleur(v().lblEind), Kleur(KaartDonkergroen));
     EXPECT_EQ(v().lblJgem->Tekst(), "6.33");
+}
+
+TEST_F(Jaarkaart, TheSpinButtonStepsOverEverySlotAndKeepsTheRowWindow)
+{
+    adm.HuidigeRij = 1;
+    adm.Gewijzigd = 0;
+    Open();
+    QToolButton* op = v().UpDown->KnopOmhoog();
+    QToolButton* neer = v().UpDown->KnopOmlaag();
+    for (int p = 2; p <= AantalLeerlingen + 1; ++p) {
+        QTest::mouseClick(op, Qt::LeftButton);
+        const int verwacht = std::min(p, AantalLeerlingen);
+        ASSERT_EQ(adm.HuidigeRij, verwacht);
+        EXPECT_EQ(v().lblNummer->text(), QString::number(verwacht));
+        EXPECT_EQ(v().txtAchternaam->Tekst(), adm.Achternaam(verwacht).view());
+        EXPECT_EQ(adm.LaatsteRij, std::max(8, verwacht));
+        EXPECT_EQ(adm.EersteRij, adm.LaatsteRij - 7);
+    }
+    // Back down: the window follows only once the pupil leaves it.
+    for (int p = 35; p >= 1; --p) {
+        QTest::mouseClick(neer, Qt::LeftButton);
+        ASSERT_EQ(adm.HuidigeRij, p);
+        EXPECT_EQ(adm.EersteRij, std::min(p, 29));
+    }
+    QTest::mouseClick(neer, Qt::LeftButton);
+    EXPECT_EQ(adm.HuidigeRij, 1);
+    EXPECT_EQ(adm.Gewijzigd, 0);
+}
+
+TEST_F(Jaarkaart, ActivationShowsTheCurrentPupilAndMovesTheRowWindow)
+{
+    adm.Achternaam(20) = "Visser";
+    adm.HuidigeRij = 20;
+    adm.EersteRij = 1;
+    adm.LaatsteRij = 8;
+    Open();
+    EXPECT_EQ(v().UpDown->Value(), 20);
+    EXPECT_EQ(v().lblNummer->text(), QStringLiteral("20"));
+    EXPECT_EQ(v().txtAchternaam->Tekst(), Pas("Visser", 30));
+    EXPECT_EQ(adm.EersteRij, 13);
+    EXPECT_EQ(adm.LaatsteRij, 20);
+
+    // Pupil 1 is the spin button's own start: the number shows all the same.
+    venster.reset();
+    adm.HuidigeRij = 1;
+    Open();
+    EXPECT_EQ(v().lblNummer->text(), QStringLiteral("1"));
+}
+
+TEST_F(Jaarkaart, EnterUpAndDownMoveThroughTheBoxesWithTheCaretAtTheStart)
+{
+    Open();
+    // Enter where no box has the focus does nothing.
+    ASSERT_EQ(v().ActieveControl(), v().StartFocus);
+    Toets(v(), Qt::Key_Return);
+    EXPECT_EQ(v().ActieveControl(), v().StartFocus);
+
+    Klik(v().txtTelefoon);
+    Toets(v(), Qt::Key_Return);
+    EXPECT_EQ(v().ActieveControl(), v().txtMentor);
+    Toets(v(), Qt::Key_Down);
+    EXPECT_EQ(v().ActieveControl(), v().txtAchternaam);
+    EXPECT_EQ(v().txtAchternaam->SelStart(), 0);
+    Toets(v(), Qt::Key_Up);
+    EXPECT_EQ(v().ActieveControl(), v().txtMentor);
+    Toets(v(), Qt::Key_Up);
+    EXPECT_EQ(v().ActieveControl(), v().txtTelefoon);
+    for (QWidget* w : {v().txtMentor, v().txtAchternaam, v().txtRoepnaam, v().txtAdres, v().txtPostcode,
+                       v().txtWoonplaats, v().txtTelefoon}) {
+        Toets(v(), Qt::Key_Return);
+        EXPECT_EQ(v().ActieveControl(), w) << Naam(w).toStdString();
+    }
+    // While Alt is held, Enter does nothing.
+    QTest::keyPress(Toetsdoel(v()), Qt::Key_Alt);
+    Toets(v(), Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(v().ActieveControl(), v().txtTelefoon);
+    QTest::keyRelease(Toetsdoel(v()), Qt::Key_Alt);
+    Toets(v(), Qt::Key_Return);
+    EXPECT_EQ(v().ActieveControl(), v().txtMentor);
+}
+
+TEST_F(Jaarkaart, AFullWidthSurnameSurvivesEveryBoxAndTheSpinButton)
+{
+    const std::string lang = "Abcdefghijklmnopqrstuvwxyzabcd";  // 30, typed in the names list
+    adm.Achternaam(7) = lang;
+    adm.Adres(7) = "Burgemeester van Walsumlaan 1234 a";  // 34 of 36
+    adm.Roepnaam(7) = "Maximiliaan-A";                   // 13 of 12
+    adm.Gewijzigd = 0;
+    Open();
+    Klik(v().txtAchternaam);
+    Klik(v().txtRoepnaam);
+    // Around the card twice with Enter, Down and Up, then the arrows inside
+    // the boxes, Home, End and Tab.
+    for (int i = 0; i < 2 * AantalLeerlingvelden; ++i)
+        Toets(v(), i % 3 == 2 ? Qt::Key_Up : (i % 2 ? Qt::Key_Down : Qt::Key_Return));
+    for (QWidget* w : {static_cast<QWidget*>(v().txtAchternaam), static_cast<QWidget*>(v().txtAdres)}) {
+        Klik(w);
+        for (Qt::Key k : {Qt::Key_Right, Qt::Key_End, Qt::Key_Left, Qt::Key_Home, Qt::Key_Insert, Qt::Key_Insert,
+                          Qt::Key_Shift, Qt::Key_Tab})
+            Toets(v(), k);
+    }
+    EXPECT_EQ(v().txtAchternaam->Tekst(), lang);
+    QTest::mouseClick(v().UpDown->KnopOmhoog(), Qt::LeftButton);
+    QTest::mouseClick(v().UpDown->KnopOmlaag(), Qt::LeftButton);
+    EXPECT_EQ(v().txtAchternaam->Tekst(), lang);
+    Klik(v().txtWoonplaats);
+    EXPECT_EQ(adm.Achternaam(7), lang);
+    EXPECT_EQ(adm.Adres(7), Pas("Burgemeester van Walsumlaan 1234 a", 36));
+    EXPECT_EQ(adm.Roepnaam(7), "Maximiliaan-A");
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    // Typing past the edit width is refused, so nothing is cut there either.
+    Klik(v().txtAchternaam);
+    Toets(v(), Qt::Key_End);
+    Typ(v(), QStringLiteral("x"));
+    EXPECT_EQ(omgeving.piepen, 1);
+    Klik(v().txtMentor);
+    EXPECT_EQ(adm.Achternaam(7), lang);
+    EXPECT_EQ(adm.Gewijzigd, 0);
+}
+
+TEST_F(Jaarkaart, TypingStopsAtTheEditWidthWithABeep)
+{
+    adm.Achternaam(7) = "";
+    adm.Postcode(7) = "";
+    adm.Mentor(7) = "";
+    adm.Gewijzigd = 0;
+    Open();
+    Klik(v().txtAchternaam);
+    Typ(v(), QStringLiteral("Abcdefghijklmnopqrstuvw"));  // 23 characters
+    EXPECT_EQ(omgeving.piepen, 1);
+    EXPECT_EQ(v().txtAchternaam->Tekst(), "Abcdefghijklmnopqrstuv");
+    EXPECT_EQ(adm.Achternaam(7), Pas("Abcdefghijklmnopqrstuv", 30));  // stored at the key release
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    // Backspace at the edit width beeps too; elsewhere it deletes.
+    Toets(v(), Qt::Key_Backspace);
+    EXPECT_EQ(omgeving.piepen, 2);
+    Toets(v(), Qt::Key_Left);
+    Toets(v(), Qt::Key_Backspace);
+    EXPECT_EQ(adm.Achternaam(7), Pas("Abcdefghijklmnopqrstv", 30));
+
+    // In insert mode inside a full box the character goes in and the last one is cut off.
+    Toets(v(), Qt::Key_Home);
+    Typ(v(), QStringLiteral("XY"));
+    EXPECT_EQ(adm.Achternaam(7), Pas("XYAbcdefghijklmnopqrst", 30));
+    EXPECT_EQ(v().txtAchternaam->SelStart(), 2);
+
+    // The postcode takes nothing once it holds seven characters, wherever the caret is.
+    Klik(v().txtPostcode);
+    Typ(v(), QStringLiteral("1234AB"));
+    Toets(v(), Qt::Key_Home);
+    Typ(v(), QStringLiteral("5"));
+    EXPECT_EQ(adm.Postcode(7), "51234AB");
+    const int piepen = omgeving.piepen;
+    Toets(v(), Qt::Key_Home);
+    Typ(v(), QStringLiteral("6"));
+    Toets(v(), Qt::Key_End);
+    Toets(v(), Qt::Key_Backspace);
+    EXPECT_EQ(omgeving.piepen, piepen + 2);
+    Toets(v(), Qt::Key_Home);
+    Toets(v(), Qt::Key_Delete);
+    EXPECT_EQ(adm.Postcode(7), "1234AB ");
+
+    // A mentor code of three takes no fourth character.
+    Klik(v().txtMentor);
+    Typ(v(), QStringLiteral("ABCD"));
+    EXPECT_EQ(adm.Mentor(7), "ABC");
+    EXPECT_EQ(omgeving.piepen, piepen + 3);
+}
+
+TEST_F(Jaarkaart, TypeOverReplacesTheNextCharacterAndInsertSwitchesAtOnce)
+{
+    Open();
+    Klik(v().txtWoonplaats);
+    Toets(v(), Qt::Key_Insert);
+    EXPECT_EQ(adm.InsertModus, 0);
+    EXPECT_EQ(v().lblInsert->Tekst(), "Type over");
+    EXPECT_EQ(v().lblInsert->palette().color(QPalette::Window), Kleur(Kleur::TypeOver));
+    Toets(v(), Qt::Key_Right);
+    Typ(v(), QStringLiteral("W "));
+    EXPECT_EQ(adm.Woonplaats(7), Pas("ZW lle", 15));
+    Toets(v(), Qt::Key_Backspace);
+    Toets(v(), Qt::Key_Delete);
+    EXPECT_EQ(adm.Woonplaats(7), Pas("ZWle", 15));
+    Toets(v(), Qt::Key_Insert);
+    EXPECT_EQ(v().lblInsert->Tekst(), "Insert");
+    EXPECT_EQ(v().lblInsert->palette().color(QPalette::Window), Kleur(Kleur::Insert));
+
+    // Reopening the card starts in insert mode again.
+    Toets(v(), Qt::Key_Insert);
+    venster.reset();
+    Open();
+    EXPECT_EQ(adm.InsertModus, 1);
+    EXPECT_EQ(v().lblInsert->Tekst(), "Insert");
+}
+
+TEST_F(Jaarkaart, AnEditIsStoredForItsPupilAndFlaggedWithoutLeavingTheBox)
+{
+    adm.Gewijzigd = 0;
+    Open();
+    // Into a box and out again without a key changes nothing.
+    Klik(v().txtAdres);
+    Klik(v().txtRoepnaam);
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    for (int i = 0; i < 5; ++i)
+        Toets(v(), Qt::Key_Right);
+    Typ(v(), QStringLiteral("e"));
+    EXPECT_EQ(adm.Roepnaam(7), Pas("Thijse", 13));
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    adm.Gewijzigd = 0;
+
+    // A text the key release did not store (put in by the mouse) is stored
+    // for the pupil it was typed for when the spin button steps, and flagged.
+    v().txtRoepnaam->setText(QStringLiteral("Thijs-Jan"));
+    QTest::mouseClick(v().UpDown->KnopOmhoog(), Qt::LeftButton);
+    EXPECT_EQ(adm.HuidigeRij, 8);
+    EXPECT_EQ(adm.Roepnaam(7), Pas("Thijs-Jan", 13));
+    EXPECT_EQ(adm.Roepnaam(8), Pas("Sanne", 13));
+    EXPECT_EQ(v().txtRoepnaam->Tekst(), Pas("Sanne", 13));
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    // The box still has the focus; leaving it now changes nothing.
+    adm.Gewijzigd = 0;
+    EXPECT_EQ(v().ActieveControl(), v().txtRoepnaam);
+    Klik(v().txtAdres);
+    EXPECT_EQ(adm.Gewijzigd, 0);
 }
 
 TEST_F(Jaarkaart, ScreenShot)
