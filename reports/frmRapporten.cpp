@@ -194,9 +194,11 @@ void frmRapporten::Afdrukken(int)
         Cel(l, RijSpreiding, kRp1 + k - 1, adm.RpSprTxt(k, n).view());
     }
     l.resizeColumnsToContents();
-    Label15->setText(PadNaarQString(adm.Bestandsnaam));
+    BestandsnaamTonen();
     bezigMetTekenen_ = false;
 }
+
+void frmRapporten::BestandsnaamTonen() { Label15->setText(PadNaarQString(adm.Bestandsnaam)); }
 
 void frmRapporten::Form_Activate()
 {

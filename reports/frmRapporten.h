@@ -44,6 +44,7 @@ public:
     void Form_Unload(int& Cancel) override;
     void Invoervastlegging(Opdrachtbron bron) override;
     void Toolbar_ButtonClick(const QString& key) override;
+    void BestandsnaamTonen() override;
 
     void mnuNieuwBestand_Click();
     void mnuBestandLaden_Click();

@@ -363,8 +363,10 @@ void frmJaaroverzicht::Afdrukken()
         lblGewicht[i]->ZetTekst(Trim(adm.KolomGewicht(c, n).view()));
         toon(lblCijfer[i], Trim(adm.Cijfer(p, c, n).view()), GrensCijfer);
     }
-    lblBestand->setText(PadNaarQString(adm.Bestandsnaam));
+    BestandsnaamTonen();
 }
+
+void frmJaaroverzicht::BestandsnaamTonen() { lblBestand->setText(PadNaarQString(adm.Bestandsnaam)); }
 
 void frmJaaroverzicht::BewaarLeerlingGegevens()
 {
