@@ -3,7 +3,8 @@
 #include "core/Opdrachten.h"
 #include "core/Tekst.h"
 #include "reports/Jaarkolom.h"
-#include "platform/Bestandsopdrachten.h"
+#include "yearoverview/AfdrukJaaroverzicht.h"
+#include "core/Bestandsopdrachten.h"
 #include "platform/Draaiknop.h"
 #include "platform/Etiket.h"
 #include "platform/Kader.h"
@@ -15,10 +16,8 @@
 #include "platform/Werkbalk.h"
 
 #include <QAction>
-#include <QMenu>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 
 namespace {
@@ -45,18 +44,12 @@ constexpr Plaats Vakplaatsen[AantalLeerlingvelden] = {
     {6480, 2310, 1995, 300}, {8640, 1950, 1875, 300}, {10020, 2310, 495, 300},
 };
 
-QAction* Item(QMenu* menu, const char* tekst, std::function<void()> doe)
-{
-    QAction* a = menu->addAction(QString::fromUtf8(tekst));
-    QObject::connect(a, &QAction::triggered, menu, [doe = std::move(doe)] { doe(); });
-    return a;
-}
 
 }  // namespace
 
-frmJaaroverzicht::frmJaaroverzicht(AdmMain& a, Omgeving& o, QWidget* parent) : Venster(a, o, parent)
+frmJaaroverzicht::frmJaaroverzicht(AdmMain& a, Omgeving& o, QWidget* parent)
+    : Weergavevenster(a, o, SchermJaaroverzicht, parent)
 {
-    setWindowTitle(QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
     setObjectName(QStringLiteral("frmJaaroverzicht"));
     // Form_Load: the top-left corner of the screen, insert mode.
     move(0, 0);
@@ -214,104 +207,65 @@ void frmJaaroverzicht::MaakBesturingen()
 
 void frmJaaroverzicht::MaakMenus()
 {
-    QMenu* bestand = Hoofdmenu(QStringLiteral("&Bestand"));
-    mnuNieuwBestand = Item(bestand, "&Nieuw  Bestand", [this] { mnuNieuwBestand_Click(); });
-    mnuBestandLaden = Item(bestand, "Bestand  &Laden...", [this] { mnuBestandLaden_Click(); });
-    bestand->addSeparator();
-    mnuBestandOpslaan = Item(bestand, "Bestand  &Opslaan", [this] { BestandOpslaan(*this); });
-    mnuBestandOpslaanAls = Item(bestand, "Bestand  Opslaan  &Als...", [this] { BestandOpslaanAls(*this); });
-    bestand->addSeparator();
-    mnuStoppen = Item(bestand, "&Stoppen", [this] { Stopprocedure(*this); });
-
-    QMenu* lijsten = Hoofdmenu(QStringLiteral("&Lijsten"));
-    mnuNamenlijst = Item(lijsten, "&Namenlijst", [this] { Schermwissel(*this, SchermNamen); });
-    lijsten->addSeparator();
-    mnuTrimester[0] = nullptr;
-    mnuTrimester[1] = Item(lijsten, "&1-e Trimester", [this] { Schermwissel(*this, 1); });
-    mnuTrimester[2] = Item(lijsten, "&2-e Trimester", [this] { Schermwissel(*this, 2); });
-    mnuTrimester[3] = Item(lijsten, "&3-e Trimester", [this] { Schermwissel(*this, 3); });
-    lijsten->addSeparator();
-    mnuRapportenlijst = Item(lijsten, "&Rapportenlijst", [this] { Schermwissel(*this, SchermRapporten); });
-    mnuJaaroverzicht = Item(lijsten, "&Jaaroverzicht", [] {});
-
-    QMenu* niveau = Hoofdmenu(QStringLiteral("&Niveau"));
-    mnuNiveau1 = Item(niveau, "Niveau  &1", [this] { mnuNiveau_Click(1); });
-    mnuNiveau2 = Item(niveau, "Niveau  &2", [this] { mnuNiveau_Click(2); });
-
-    Werkbalk& w = Toolbar();
-    w.VoegKnopToe(QStringLiteral("New"), QStringLiteral("Nieuwc cijferbestand"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("Open"), QStringLiteral("Cijferbestand openen"));
-    w.VoegKnopToe(QStringLiteral("Save"), QStringLiteral("Cijferbestand opslaan"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("Print"), QStringLiteral("Jaaroverzicht afdrukken"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("Trim1"), QStringLiteral("Cijferlijst van het 1-e trimester"));
-    w.VoegKnopToe(QStringLiteral("Trim2"), QStringLiteral("Cijferlijst van het 2-e trimester"));
-    w.VoegKnopToe(QStringLiteral("Trim3"), QStringLiteral("Cijferlijst van het 3-e trimester"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("NAM"), QStringLiteral("Namenlijst met school- en leerlinggegevens"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("RAP"), QStringLiteral("Rapportenlijst met trimestergemiddelden"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("JAAR"), QStringLiteral("Jaaroverzicht per leerling"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("NIVO1"), QStringLiteral("Jaaroverzicht Niveau 1 (Laagste niveau)"));
-    w.VoegKnopToe(QStringLiteral("NIVO2"), QStringLiteral("Jaaroverzicht Niveau 2 (Hoogste niveau)"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("ZOEK"), QStringLiteral("Leerling zoeken op Achternaam (Ctrl+F)"));
-    w.VoegLeegToe();
-    w.VoegKnopToe(QStringLiteral("STOP"), QStringLiteral("Stoppen"));
+    auto veld = [this](const char* titel, QAction** actie, Leerlingveld v) {
+        return Item(titel, actie, [this, v] { mnuVeld_Click(v); });
+    };
+    Menubalk({
+        Bestandsmenu(&mnuTrimMenu,
+                     Sub("Leerling(en)  &Importeren  Uit...", &mnuLeerlingenImporteren, {AnderCijferbestand()})),
+        {"Be&werken",
+         &mnuBewerken,
+         Opening::Vastleggen,
+         {
+             veld("&Achternaam", &mnuAchternaam, VeldAchternaam),
+             veld("&Roepnaam", &mnuRoepnaam, VeldRoepnaam),
+             veld("A&dres", &mnuAdres, VeldAdres),
+             veld("&Postcode", &mnuPostcode, VeldPostcode),
+             veld("&Woonplaats", &mnuWoonplaats, VeldWoonplaats),
+             veld("&Telefoon", &mnuTelefoon, VeldTelefoon),
+             veld("&Mentor", &mnuMentor, VeldMentor),
+             Streep(),
+             Zoekitem(),
+         }},
+        Lijstenmenu(&mnuLijsten),
+        {"&Afdrukken",
+         &mnuAfdrukken,
+         Opening::Vastleggen,
+         {
+             Item("Jaaroverzicht  Niveau  &1", &mnuJrNv1, [this] { PrintJaaroverzicht(1, true); }),
+             Item("Jaaroverzicht  Niveau  &2", &mnuJrNv2, [this] { PrintJaaroverzicht(2, true); }),
+         }},
+        Niveaumenu(&mnuNiveau, Opening::Vastleggen, &mnuNiveau1, &mnuNiveau2),
+        Helpmenu(&mnuHelp),
+    });
+    Werkbalkknoppen(
+        {
+            Knop("New", "Nieuwc cijferbestand"),
+            Knop("Print", "Jaaroverzicht afdrukken", [this] { PrintJaaroverzicht(adm.Niveau, false); }),
+            Knop("JAAR", nullptr, [this] { Afdrukken(); }),
+            Knop("NIVO1", "Jaaroverzicht Niveau 1 (Laagste niveau)"),
+            Knop("NIVO2", "Jaaroverzicht Niveau 2 (Hoogste niveau)"),
+            Knop("ZOEK", "Leerling zoeken op Achternaam (Ctrl+F)"),
+        },
+        VoorStop::Ruimte);
 }
 
-void frmJaaroverzicht::mnuNieuwBestand_Click()
+void frmJaaroverzicht::Hertekenen()
 {
-    if (!NieuwBestand(*this))
-        return;
-    Afdrukken();
-    OudeTekstVernieuwen();
-}
-
-void frmJaaroverzicht::mnuBestandLaden_Click()
-{
-    if (BestandLaden(*this) != Openuitslag::Blijft)
-        return;
     Afdrukken();
     UpDown->ZetValue(adm.HuidigeRij);
+    lblNummer->ZetTekst(std::to_string(adm.HuidigeRij));
 }
 
-void frmJaaroverzicht::mnuNiveau_Click(int niveau)
-{
-    adm.Niveau = niveau;
-    Afdrukken();
-}
+void frmJaaroverzicht::mnuVeld_Click(Leerlingveld v) { FocusOp(v); }
 
-void frmJaaroverzicht::Toolbar_ButtonClick(const QString& key)
+void frmJaaroverzicht::PrintJaaroverzicht(int niveau, bool printerdialoog)
 {
-    if (key == QLatin1String("New"))
-        mnuNieuwBestand_Click();
-    else if (key == QLatin1String("Open"))
-        mnuBestandLaden_Click();
-    else if (key == QLatin1String("Save"))
-        BestandOpslaan(*this);
-    else if (key == QLatin1String("Trim1"))
-        Schermwissel(*this, 1);
-    else if (key == QLatin1String("Trim2"))
-        Schermwissel(*this, 2);
-    else if (key == QLatin1String("Trim3"))
-        Schermwissel(*this, 3);
-    else if (key == QLatin1String("NAM"))
-        Schermwissel(*this, SchermNamen);
-    else if (key == QLatin1String("RAP"))
-        Schermwissel(*this, SchermRapporten);
-    else if (key == QLatin1String("JAAR"))
-        Afdrukken();
-    else if (key == QLatin1String("NIVO1"))
-        mnuNiveau_Click(1);
-    else if (key == QLatin1String("NIVO2"))
-        mnuNiveau_Click(2);
-    else if (key == QLatin1String("STOP"))
-        Stopprocedure(*this);
+    LijstAfdrukken(
+        [this, niveau](const Papier& papier) { return ::PrintJaaroverzicht(adm, niveau, Vandaag(), papier); },
+        printerdialoog);
+    if (printerdialoog)
+        ZetFocus(StartFocus);
 }
 
 // ---------------------------------------------------------------- screen
@@ -472,7 +426,7 @@ void frmJaaroverzicht::Form_KeyUp(int& KeyCode, int& Shift)
 void frmJaaroverzicht::Form_Unload(int& Cancel)
 {
     // A switch or a prompted quit has set another view code first.
-    if (adm.Scherm != SchermJaaroverzicht)
+    if (!EigenWeergave())
         return;
     BewaarLeerlingGegevens();
     Sluitprocedure(*this, Cancel);

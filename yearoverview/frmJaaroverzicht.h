@@ -12,7 +12,7 @@
 // command. A box the teacher did not change is never cut or stored, and a
 // store that changes what is stored sets Gewijzigd.
 
-#include "platform/Venster.h"
+#include "core/Weergavevenster.h"
 #include "yearoverview/Jaarkaart.h"
 
 #include <array>
@@ -24,9 +24,10 @@ class Etiket;
 class Focusvak;
 class QAction;
 class Kader;
+class QMenu;
 class VasteBreedteInvoer;
 
-class frmJaaroverzicht : public Venster {
+class frmJaaroverzicht : public Weergavevenster {
     Q_OBJECT
 public:
     frmJaaroverzicht(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr);
@@ -46,10 +47,11 @@ public:
     std::array<Etiket*, 5> lblRp{};                                     // summary, Rp1..RpE
     Etiket *lblJgem, *lblEind;
 
-    // ---- Menu bar (for now the view family's file, view and level items) ----
-    QAction *mnuNieuwBestand, *mnuBestandLaden, *mnuBestandOpslaan, *mnuBestandOpslaanAls, *mnuStoppen;
-    QAction *mnuNamenlijst, *mnuRapportenlijst, *mnuJaaroverzicht, *mnuNiveau1, *mnuNiveau2;
-    QAction* mnuTrimester[4];  // 1..3
+    // ---- Menu bar (the shared items are the frame's) ----
+    QMenu *mnuTrimMenu, *mnuBewerken, *mnuLijsten, *mnuAfdrukken, *mnuNiveau, *mnuHelp;
+    QAction* mnuLeerlingenImporteren;
+    QAction *mnuAchternaam, *mnuRoepnaam, *mnuAdres, *mnuPostcode, *mnuWoonplaats, *mnuTelefoon, *mnuMentor;
+    QAction *mnuJrNv1, *mnuJrNv2, *mnuNiveau1, *mnuNiveau2;
 
     // The box of a pupil field.
     VasteBreedteInvoer* Vak(Leerlingveld v) const { return vakken_[static_cast<std::size_t>(v)]; }
@@ -67,13 +69,15 @@ public:
     void Form_KeyUp(int& KeyCode, int& Shift) override;
     void Form_Unload(int& Cancel) override;
     void Invoervastlegging(Opdrachtbron bron) override;
-    void Toolbar_ButtonClick(const QString& key) override;
     void BestandsnaamTonen() override;
     void UpDown_Change();
 
-    void mnuNieuwBestand_Click();
-    void mnuBestandLaden_Click();
-    void mnuNiveau_Click(int niveau);
+    // ---- Commands ----
+    // The field items of the edit menu: the focus into that box, the caret at its start.
+    void mnuVeld_Click(Leerlingveld v);
+    // The printed card of the current pupil at a level: the menu items
+    // after the printer dialog, the toolbar at once.
+    void PrintJaaroverzicht(int niveau, bool printerdialoog);
 
     // ---- The pupil boxes ----
     void Vak_GotFocus(Leerlingveld v);
@@ -81,6 +85,12 @@ public:
     // Enter, Down and Up move through the boxes (handed over by Form_KeyDown).
     void Vak_KeyDown(Leerlingveld v, int KeyCode, int Shift);
     void Vak_KeyUp(Leerlingveld v, int& KeyCode, int& Shift);
+
+protected:
+    // The redraw after a shared command; the spin button and the pupil
+    // number follow the current pupil.
+    void Hertekenen() override;
+    void Vastleggen() override { BewaarLeerlingGegevens(); }
 
 private:
     void MaakBesturingen();
