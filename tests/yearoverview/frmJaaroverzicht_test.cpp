@@ -3,20 +3,32 @@
 #include "yearoverview/frmJaaroverzicht.h"
 
 #include "core/Tekst.h"
+#include "names/Namenvensters.h"
+#include "names/frmNamen.h"
+#include "names/frmZoeken.h"
 #include "platform/Draaiknop.h"
 #include "platform/Etiket.h"
 #include "platform/Kleuren.h"
 #include "platform/VasteBreedteInvoer.h"
+#include "platform/Werkbalk.h"
+#include "reports/frmRapporten.h"
+#include "termsheet/frmTrimester.h"
 
 #include "Jaarvoorbeeld.h"
+#include "VensterFamilie.h"
 #include "VensterTest.h"
 
+#include <QAction>
 #include <QImage>
+#include <QListWidget>
+#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 
 #include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 #include <string>
 
 using namespace VensterTest;
@@ -31,6 +43,7 @@ protected:
     {
         adm.Scherm = SchermJaaroverzicht;
         venster = std::make_unique<frmJaaroverzicht>(adm, omgeving);
+        venster->leerlingvensters = &Namenvensters;
         ASSERT_TRUE(Activeer(*venster));
     }
     void TearDown() override
@@ -325,6 +338,247 @@ TEST_F(Jaarkaart, AnEditIsStoredForItsPupilAndFlaggedWithoutLeavingTheBox)
     EXPECT_EQ(v().ActieveControl(), v().txtRoepnaam);
     Klik(v().txtAdres);
     EXPECT_EQ(adm.Gewijzigd, 0);
+}
+
+TEST_F(Jaarkaart, TheLevelItemsShowTheOtherLevel)
+{
+    Open();
+    EXPECT_FALSE(v().mnuJaaroverzicht->isEnabled());
+    EXPECT_TRUE(v().Toolbar().Knop(QStringLiteral("JAAR"))->isChecked());
+    EXPECT_TRUE(v().Toolbar().Knop(QStringLiteral("NIVO1"))->isChecked());
+    Kies(v().mnuNiveau2);
+    EXPECT_EQ(adm.Niveau, 2);
+    EXPECT_EQ(v().NivoLabel->Tekst(), "Niveau  2");
+    EXPECT_EQ(Tekstkleur(v().NivoLabel), Kleur(Kleur::Blauw));
+    EXPECT_EQ(v().lblNiveau->Tekst(), "VWO   ");
+    EXPECT_FALSE(v().Toolbar().Knop(QStringLiteral("NIVO1"))->isChecked());
+    EXPECT_TRUE(v().Toolbar().Knop(QStringLiteral("NIVO2"))->isChecked());
+    for (int c = 1; c <= AantalKolommen; ++c) {
+        EXPECT_EQ(v().lblGewicht[static_cast<std::size_t>(c)]->Tekst(), jaarvoorbeeld::Gewicht(c, 2)) << c;
+        EXPECT_EQ(v().lblCijfer[static_cast<std::size_t>(c)]->Tekst(), Trim(adm.Cijfer(7, c, 2).view())) << c;
+    }
+    EXPECT_EQ(v().lblTrGem[2]->Tekst(), "5.5 ");
+    EXPECT_EQ(Tekstkleur(v().lblTrGem[2]), Kleur(KaartDonkergroen));
+    EXPECT_EQ(v().lblTrGM[3]->Tekst(), "4.83");
+    EXPECT_EQ(Tekstkleur(v().lblTrGM[3]), Kleur(KaartRood));
+    EXPECT_EQ(v().lblRp[3]->Tekst(), "5  ");
+    EXPECT_EQ(Tekstkleur(v().lblRp[3]), Kleur(KaartRood));
+    EXPECT_EQ(v().lblJgem->Tekst(), "6.01");
+    // The year column by the calculation method, at once on the toolbar's redraw.
+    adm.RapportOptie[5] = 4;
+    KlikWerkbalk(v().Toolbar(), QStringLiteral("JAAR"));
+    EXPECT_EQ(v().lblJgem->Tekst(), "6.4 ");
+    KlikWerkbalk(v().Toolbar(), QStringLiteral("NIVO1"));
+    EXPECT_EQ(v().lblJgem->Tekst(), "6.28");
+    EXPECT_EQ(adm.Niveau, 1);
+}
+
+TEST_F(Jaarkaart, AnEditIsCommittedBeforeEveryCommand)
+{
+    adm.Gewijzigd = 0;
+    Open();
+    Klik(v().txtAdres);
+    // Put in by the mouse: no key release stored it.
+    v().txtAdres->setText(QStringLiteral("Kerkstraat 1"));
+    KlikWerkbalk(v().Toolbar(), QStringLiteral("JAAR"));
+    EXPECT_EQ(adm.Adres(7), Pas("Kerkstraat 1", 36));
+    EXPECT_EQ(adm.Gewijzigd, 1);
+
+    v().txtAdres->setText(QStringLiteral("Kerkstraat 2"));
+    OpenMenu(*v().mnuBewerken);
+    EXPECT_EQ(adm.Adres(7), Pas("Kerkstraat 2", 36));
+    // "&Help" commits nothing as it opens; the about box's redraw keeps the edit all the same.
+    v().txtAdres->setText(QStringLiteral("Kerkstraat 3"));
+    omgeving.Beantwoord(QDialog::Accepted);
+    KiesMenu(*v().mnuHelp, *v().mnuInfo);
+    EXPECT_EQ(adm.Adres(7), Pas("Kerkstraat 3", 36));
+}
+
+TEST_F(Jaarkaart, TheFieldItemsPutTheCaretBeforeTheFirstCharacter)
+{
+    adm.Gewijzigd = 0;
+    Open();
+    Klik(v().txtTelefoon);
+    Toets(v(), Qt::Key_End);
+    Klik(v().txtMentor);
+    Kies(v().mnuTelefoon);
+    EXPECT_EQ(v().ActieveControl(), v().txtTelefoon);
+    EXPECT_EQ(v().txtTelefoon->SelStart(), 0);
+    EXPECT_EQ(v().txtTelefoon->SelLength(), 0);
+    const std::pair<QAction*, VasteBreedteInvoer*> items[] = {
+        {v().mnuAchternaam, v().txtAchternaam}, {v().mnuRoepnaam, v().txtRoepnaam},
+        {v().mnuAdres, v().txtAdres},           {v().mnuPostcode, v().txtPostcode},
+        {v().mnuWoonplaats, v().txtWoonplaats}, {v().mnuMentor, v().txtMentor},
+    };
+    for (const auto& [item, vak] : items) {
+        Kies(item);
+        EXPECT_EQ(v().ActieveControl(), vak) << item->text().toStdString();
+        EXPECT_EQ(vak->SelStart(), 0);
+    }
+    Typ(v(), QStringLiteral("K"));
+    EXPECT_EQ(adm.Mentor(7), "KHE");
+    EXPECT_EQ(adm.Gewijzigd, 1);
+}
+
+TEST_F(Jaarkaart, SearchMovesTheSpinButtonTheNumberAndTheCard)
+{
+    adm.Gewijzigd = 0;
+    Open();
+    omgeving.Beantwoord([](QDialog& d) {
+        auto& z = dynamic_cast<frmZoeken&>(d);
+        QListWidget* lijst = z.lstLeerlingenLijst;
+        for (int i = 0; i < lijst->count(); ++i)
+            if (lijst->item(i)->text().contains(QStringLiteral("Bakker")))
+                lijst->setCurrentRow(i);
+        KlikKnop(d, QStringLiteral("&OK"));
+    });
+    KlikWerkbalk(v().Toolbar(), QStringLiteral("ZOEK"));
+    EXPECT_EQ(adm.HuidigeRij, 8);
+    EXPECT_EQ(v().UpDown->Value(), 8);
+    EXPECT_EQ(v().lblNummer->text(), QStringLiteral("8"));
+    EXPECT_EQ(v().txtAchternaam->Tekst(), Pas("Bakker", 30));
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    // The next step goes on from there.
+    QTest::mouseClick(v().UpDown->KnopOmlaag(), Qt::LeftButton);
+    EXPECT_EQ(adm.HuidigeRij, 7);
+    EXPECT_EQ(adm.Achternaam(8), Pas("Bakker", 30));
+}
+
+TEST_F(Jaarkaart, PrintsTheCurrentPupilAtTheLevelAsked)
+{
+    struct Druk {
+        bool dialoog;
+        std::string regel;  // the card's pupil and level lines
+    };
+    std::vector<Druk> drukken;
+    Afdrukstatus antwoord = Afdrukstatus::Gedrukt;
+    Open();
+    v().Printen = [&](const Paginabouwer& bouw, bool printerdialoog) {
+        if (antwoord == Afdrukstatus::Geannuleerd) {
+            drukken.push_back({printerdialoog, ""});
+            return Afdrukuitkomst{antwoord, "", 0};
+        }
+        const Paginamodel pm = bouw(A4Afdrukvlak);
+        const double w = pm.TextWidth(" "), h = pm.TextHeight();
+        const Pagina& p = pm.Paginas().at(0);
+        drukken.push_back({printerdialoog, p.Regel(10 * h, 9 * w, w).substr(0, 16) + "|" +
+                                               p.Regel(7 * h, 9 * w, w).substr(33, 14)});
+        return Afdrukuitkomst{antwoord, "", 1};
+    };
+    adm.Niveau = 2;
+    KlikWerkbalk(v().Toolbar(), QStringLiteral("Print"));
+    Klik(v().txtRoepnaam);
+    Kies(v().mnuJrNv1);
+    EXPECT_EQ(v().ActieveControl(), v().StartFocus);
+    Kies(v().mnuJrNv2);
+    const std::vector<std::pair<bool, std::string>> verwacht{
+        {false, " de Graaf  Thijs|Niveau 2 : VWO"},
+        {true, " de Graaf  Thijs|Niveau 1 : HAV"},
+        {true, " de Graaf  Thijs|Niveau 2 : VWO"},
+    };
+    ASSERT_EQ(drukken.size(), verwacht.size());
+    for (std::size_t i = 0; i < verwacht.size(); ++i) {
+        EXPECT_EQ(drukken[i].dialoog, verwacht[i].first) << i;
+        EXPECT_EQ(drukken[i].regel, verwacht[i].second) << i;
+    }
+    // A cancelled dialog prints nothing and says nothing.
+    antwoord = Afdrukstatus::Geannuleerd;
+    Kies(v().mnuJrNv1);
+    EXPECT_TRUE(omgeving.meldingen.empty());
+    EXPECT_EQ(v().ActieveControl(), v().StartFocus);
+    // A failure says why.
+    antwoord = Afdrukstatus::Mislukt;
+    v().Printen = [&](const Paginabouwer&, bool) { return Afdrukuitkomst{antwoord, "Printer niet bereikbaar", 0}; };
+    Kies(v().mnuJrNv2);
+    ASSERT_EQ(omgeving.meldingen.size(), 1u);
+    EXPECT_EQ(omgeving.meldingen[0].tekst, QStringLiteral("Foutmelding:\n\nPrinter niet bereikbaar   "));
+}
+
+TEST_F(Jaarkaart, ClosingWithChangesAsksAndCancelKeepsTheWindow)
+{
+    adm.Gewijzigd = 0;
+    Open();
+    Klik(v().txtWoonplaats);
+    Typ(v(), QStringLiteral("Oud-"));
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    omgeving.Beantwoord(Knop("&Annuleren"));
+    EXPECT_FALSE(v().close());
+    EXPECT_TRUE(v().isVisible());
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    ASSERT_EQ(omgeving.dialogen.size(), 1u);
+    EXPECT_EQ(adm.Woonplaats(7), Pas("Oud-Zwolle", 15));
+}
+
+// The card among the other views, loaded by the view manager.
+class Jaarkaartfamilie : public Familieproef {};
+
+TEST_F(Jaarkaartfamilie, ViewSwitchesTakeTheEditAndThePupilAlong)
+{
+    jaarvoorbeeld::Vul(adm);
+    auto& v = Start<frmJaaroverzicht>(SchermJaaroverzicht);
+    v.txtAchternaam->setFocus();
+    Verwerk();
+    Typ(v, QStringLiteral("X"));
+    KlikWerkbalk(v.Toolbar(), QStringLiteral("RAP"));
+    auto* rap = Enige<frmRapporten>();
+    ASSERT_NE(rap, nullptr);
+    EXPECT_EQ(adm.Scherm, SchermRapporten);
+    EXPECT_EQ(adm.Achternaam(7), Pas("Xde Graaf", 30));
+    EXPECT_EQ(adm.HuidigeRij, 7);
+    EXPECT_EQ(adm.Gewijzigd, 1);
+
+    // Back, then on to the term sheets and the names list by the menu.
+    ASSERT_TRUE(Activeer(*rap));
+    KlikWerkbalk(rap->Toolbar(), QStringLiteral("JAAR"));
+    auto* jaar = Enige<frmJaaroverzicht>();
+    ASSERT_NE(jaar, nullptr);
+    ASSERT_TRUE(Activeer(*jaar));
+    EXPECT_EQ(jaar->lblNummer->text(), QStringLiteral("7"));
+    Kies(jaar->mnuTrimester2);
+    ASSERT_NE(Enige<frmTrimester>(), nullptr);
+    EXPECT_EQ(adm.Scherm, SchermTrimester2);
+    EXPECT_EQ(adm.EersteKolom, 17);
+
+    auto* blad = Enige<frmTrimester>();
+    ASSERT_TRUE(Activeer(*blad));
+    KlikWerkbalk(blad->Toolbar(), QStringLiteral("JAAR"));
+    jaar = Enige<frmJaaroverzicht>();
+    ASSERT_NE(jaar, nullptr);
+    ASSERT_TRUE(Activeer(*jaar));
+    EXPECT_EQ(jaar->lblNummer->text(), QStringLiteral("7"));
+    Kies(jaar->mnuNamenlijst);
+    auto* namen = Enige<frmNamen>();
+    ASSERT_NE(namen, nullptr);
+    EXPECT_EQ(adm.Scherm, SchermNamen);
+}
+
+TEST_F(Jaarkaartfamilie, OpeningAFileOfThisViewMovesTheSpinButton)
+{
+    const std::string pad = Bewaard("klas.vlk", SchermJaaroverzicht);
+    {
+        auto ander = std::make_unique<AdmMain>();
+        CijferbestandOpenen(*ander, pad);
+        ander->Achternaam(5) = "Smit";
+        ander->HuidigeRij = 5;
+        CijferbestandOpslaan(*ander, pad);
+    }
+    adm.Gewijzigd = 0;
+    auto& v = Start<frmJaaroverzicht>(SchermJaaroverzicht);
+    omgeving.Beantwoord(Open(pad));
+    Kies(v.mnuBestandLaden);
+    EXPECT_EQ(Enige<frmJaaroverzicht>(), &v);
+    EXPECT_EQ(adm.HuidigeRij, 5);
+    EXPECT_EQ(v.UpDown->Value(), 5);
+    EXPECT_EQ(v.lblNummer->text(), QStringLiteral("5"));
+    EXPECT_EQ(v.txtAchternaam->Tekst(), Pas("Smit", 30));
+    EXPECT_EQ(adm.Gewijzigd, 0);
+
+    // Import: the card shows the same pupil as the spin button; the flag is set, also when cancelled.
+    omgeving.Beantwoord(Knop("&Annuleren"));
+    Kies(v.mnuAnderCijferbestand);
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    EXPECT_EQ(v.UpDown->Value(), adm.HuidigeRij);
+    EXPECT_EQ(v.txtAchternaam->Tekst(), adm.Achternaam(adm.HuidigeRij).view());
 }
 
 TEST_F(Jaarkaart, ScreenShot)
