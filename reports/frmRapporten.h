@@ -4,13 +4,14 @@
 // and spread below. Its menus and toolbar run the file commands, the view
 // and level switches and the quit of the view family.
 
-#include "platform/Venster.h"
+#include "core/Weergavevenster.h"
 
 class QAction;
+class QMenu;
 class QLabel;
 class QTableWidget;
 
-class frmRapporten : public Venster {
+class frmRapporten : public Weergavevenster {
     Q_OBJECT
 public:
     frmRapporten(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr);
@@ -27,15 +28,7 @@ public:
     QTableWidget* lstLeerlingen;
     QLabel* Label15;
 
-    QAction* mnuNieuwBestand;
-    QAction* mnuBestandLaden;
-    QAction* mnuBestandOpslaan;
-    QAction* mnuBestandOpslaanAls;
-    QAction* mnuStoppen;
-    QAction* mnuNamenlijst;
-    QAction* mnuTrimester[4];  // 1..3
-    QAction* mnuRapportenlijst;
-    QAction* mnuJaaroverzicht;
+    QMenu *mnuTrimMenu, *mnuLijsten, *mnuNiveau;
     QAction* mnuNivo1;
     QAction* mnuNivo2;
 
@@ -43,13 +36,12 @@ public:
     void Form_Activate() override;
     void Form_Unload(int& Cancel) override;
     void Invoervastlegging(Opdrachtbron bron) override;
-    void Toolbar_ButtonClick(const QString& key) override;
     void BestandsnaamTonen() override;
 
-    void mnuNieuwBestand_Click();
-    void mnuBestandLaden_Click();
-    void mnuStoppen_Click();
-    void mnuNivo_Click(int niveau);
+protected:
+    void Hertekenen() override { Afdrukken(1); }
+    // A file of this view: the statistics it does not hold, the current pupil shown.
+    void NaOpenen() override;
 
 private:
     // The class statistics the grade file does not hold: of the end
