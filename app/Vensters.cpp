@@ -49,22 +49,26 @@ Weergavevenster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int l
 
 struct Programmavensters::Delen {
     // The names list keeps the logo up for two seconds on its first activation.
-    explicit Delen(AdmMain& a)
-        : adm(a), weergaven([this](int scherm) {
+    Delen(AdmMain& a, int wachttijd)
+        : adm(a), logoWachttijd(wachttijd), weergaven([this](int scherm) {
               // Only the first names list finds the start-up logo still to hand.
               frmHarvemoLogo* logo = scherm == SchermNamen ? std::exchange(startLogo, nullptr) : nullptr;
-              return MaakVenster(adm, omgeving, scherm, 2000, logo);
+              return MaakVenster(adm, omgeving, scherm, logoWachttijd, logo);
           })
     {
         weergaven.Einde = [] { QCoreApplication::quit(); };
     }
     AdmMain& adm;
+    int logoWachttijd;
     QtOmgeving omgeving;
     Weergaven weergaven;
     frmHarvemoLogo* startLogo = nullptr;
 };
 
-Programmavensters::Programmavensters(AdmMain& adm) : d_(std::make_unique<Delen>(adm)) {}
+Programmavensters::Programmavensters(AdmMain& adm, int logoWachttijd)
+    : d_(std::make_unique<Delen>(adm, logoWachttijd))
+{
+}
 
 Programmavensters::~Programmavensters() = default;
 
