@@ -144,10 +144,10 @@ void frmTrimester::MaakMenus()
              Streep(),
              Zoekitem(),
              Streep(),
-             Uit("Kolom  &Kopiëren...", &mnuKolomKopieren),
-             Uit("Kolom  &Wissen...", &mnuKolomWissen),
-             Uit("Kolommen  &Verwisselen...", &mnuKolommenVerwisselen),
-             Uit("Kolom Om&rekenen...", &mnuKolomOmrekenen),
+             Item("Kolom  &Kopiëren...", &mnuKolomKopieren, [this] { mnuKolomKopieren_Click(); }),
+             Item("Kolom  &Wissen...", &mnuKolomWissen, [this] { mnuKolomWissen_Click(); }),
+             Item("Kolommen  &Verwisselen...", &mnuKolommenVerwisselen, [this] { mnuKolommenVerwisselen_Click(); }),
+             Item("Kolom Om&rekenen...", &mnuKolomOmrekenen, [this] { mnuKolomOmrekenen_Click(); }),
              Sub("Kolom Normeren...", &mnuKolomNormA,
                  {Uit("&Scores Normeren...", &mnuKolomNormScoresA), Uit("&Fouten Normeren...", &mnuKolomNormFoutenA)}),
              Streep(),
@@ -179,7 +179,7 @@ void frmTrimester::MaakMenus()
              afdruk("&C  Kolom  9-16  Niveau  1", &mnuPrintKolom9_16_Nivo_1, 1, 9),
              afdruk("&D  Kolom  9-16  Niveau  2", &mnuPrintKolom9_16_Nivo_2, 2, 9),
              Streep(),
-             Uit("&Kolom... afdrukken", &mnuKolomAfdrukken),
+             Item("&Kolom... afdrukken", &mnuKolomAfdrukken, [this] { mnuKolomAfdrukken_Click(); }),
              Streep(),
              Item("&Toelichting bij Kolommen", &mnuToelichting,
                   [this] {
@@ -669,6 +669,43 @@ void frmTrimester::mnuCijferkolom_Plakken_Click()
     Afdrukken(1);
     adm.Gewijzigd = 1;
 }
+
+namespace {
+
+// Opens one of the column windows when the sheet was handed them.
+void Kolomvenster(frmTrimester& blad, void (*Kolomvensters::*venster)(Venster&))
+{
+    if (blad.kolomvensters)
+        (blad.kolomvensters->*venster)(blad);
+}
+
+}  // namespace
+
+void frmTrimester::mnuKolomKopieren_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::Kopieren);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolomWissen_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::Wissen);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolommenVerwisselen_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::Verwisselen);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolomOmrekenen_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::Omrekenen);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolomAfdrukken_Click() { Kolomvenster(*this, &Kolomvensters::Afdrukken); }
 
 void frmTrimester::Sorteren(int soort)
 {

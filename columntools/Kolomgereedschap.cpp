@@ -1,0 +1,24 @@
+#include "columntools/Kolomgereedschap.h"
+
+#include "columntools/frmKolomAfdrukken.h"
+#include "columntools/frmKolomKopieren.h"
+#include "columntools/frmKolomOmrekenen.h"
+#include "columntools/frmKolomWissen.h"
+#include "columntools/frmKolommenVerwisselen.h"
+
+namespace {
+
+// Each opening makes the window anew, so it is preset afresh.
+template <class Kolomvenster>
+void Modaal(Venster& opener)
+{
+    Kolomvenster venster(opener.adm, opener.omgeving, &opener);
+    opener.Modaal(venster);
+}
+
+}  // namespace
+
+const Kolomvensters Kolomgereedschap{
+    Modaal<frmKolomKopieren>, Modaal<frmKolomWissen>,     Modaal<frmKolommenVerwisselen>,
+    Modaal<frmKolomOmrekenen>, Modaal<frmKolomAfdrukken>,
+};
