@@ -614,11 +614,7 @@ int Opvulbreedte(const QString& naam)
 void frmNamen::Form_KeyDown(int& KeyCode, int& Shift)
 {
     StartFocus->ZetTekst("");
-    // A release of Alt that went elsewhere (a menu opened by Alt and a
-    // letter) must not leave the keys dead.
-    if (adm.AltIngedrukt == 1 && !(Shift & AltMask) && KeyCode != Toetscode::Alt)
-        adm.AltIngedrukt = 0;
-    if (adm.AltIngedrukt == 1)
+    if (AltVastBijNeer(KeyCode, Shift))
         return;
     switch (KeyCode) {
     case Toetscode::Enter:
@@ -637,9 +633,6 @@ void frmNamen::Form_KeyDown(int& KeyCode, int& Shift)
         adm.InsertModus = 1 - adm.InsertModus;
         ToonInsertModus(*lblInsert, adm.InsertModus);
         break;
-    case Toetscode::Alt:
-        adm.AltIngedrukt = 1;
-        break;
     default:
         break;
     }
@@ -656,10 +649,7 @@ void frmNamen::Form_KeyPress(int& KeyAscii)
 
 void frmNamen::Form_KeyUp(int& KeyCode, int& Shift)
 {
-    if (KeyCode == Toetscode::Alt)
-        adm.AltIngedrukt = 0;
-    else if (adm.AltIngedrukt == 1 && !(Shift & AltMask))
-        adm.AltIngedrukt = 0;
+    AltLosBijOp(KeyCode, Shift);
     if (adm.AltIngedrukt == 1)
         return;
     auto* vak = qobject_cast<VasteBreedteInvoer*>(ActieveControl());

@@ -260,6 +260,21 @@ void VensterBasis::ControleerWijziging()
         adm.Gewijzigd = 1;
 }
 
+bool VensterBasis::AltVastBijNeer(int KeyCode, int Shift)
+{
+    if (KeyCode == Toetscode::Alt)
+        adm.AltIngedrukt = 1;
+    else if (adm.AltIngedrukt == 1 && !(Shift & AltMask))
+        adm.AltIngedrukt = 0;
+    return adm.AltIngedrukt == 1;
+}
+
+void VensterBasis::AltLosBijOp(int KeyCode, int Shift)
+{
+    if (KeyCode == Toetscode::Alt || (adm.AltIngedrukt == 1 && !(Shift & AltMask)))
+        adm.AltIngedrukt = 0;
+}
+
 void VensterBasis::NaModaal()
 {
     if (zelf_.isVisible())

@@ -77,6 +77,15 @@ public:
     // a control without text counts as unchanged.
     void ControleerWijziging();
 
+    // Alt held (AltIngedrukt), for the window's key handlers. At key down:
+    // Alt starts the hold; true while it is held (Alt itself included), so
+    // that no key has its effect; a release of Alt that went elsewhere (a
+    // menu opened by Alt and a letter) ends the hold at the next key without
+    // it. At key up: the release of Alt, or a key released without it, ends
+    // the hold.
+    bool AltVastBijNeer(int KeyCode, int Shift);
+    void AltLosBijOp(int KeyCode, int Shift);
+
     void Piep() { omgeving.Piep(); }
     int Modaal(QDialog& dialoog) { return omgeving.Modaal(dialoog); }
 

@@ -3,6 +3,7 @@
 #include "reports/Jaarkolom.h"
 
 #include <array>
+#include <functional>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -126,6 +127,21 @@ void PrintJaaroverzichtPagina(Paginamodel& pm, const AdmMain& adm, int niveau, c
     t.regel(y);
     y += h;
 
+    // A row of a term block: its caption, the eight cells of the columns
+    // from c1, then the two averages' cells.
+    auto rij = [&](double y, const std::string& kop, int c1, const std::function<std::string_view(int)>& cel,
+                   std::string_view gemiddelde, std::string_view klas) {
+        t.op(0, y);
+        pm.PrintZonderEinde(kop);
+        t.op(28, y);
+        for (int c = c1; c < c1 + 8; ++c)
+            pm.PrintZonderEinde(std::string(cel(c)) + " ");
+        t.op(60.5, y);
+        pm.Print(gemiddelde);
+        t.op(67.5, y);
+        pm.Print(klas);
+    };
+
     // Term blocks: per term its columns 1-8, then 9-16.
     t.K = Termijnraster;
     for (int tr = 1; tr <= 3; ++tr) {
@@ -157,15 +173,8 @@ void PrintJaaroverzichtPagina(Paginamodel& pm, const AdmMain& adm, int niveau, c
             t.B(y);
             y -= h / 2;
 
-            t.op(0, y);
-            pm.PrintZonderEinde(Blanco(20) + "Gewicht");
-            t.op(28, y);
-            for (int c = c1; c < c1 + 8; ++c)
-                pm.PrintZonderEinde(adm.KolomGewicht(c, niveau).str() + " ");
-            t.op(60.5, y);
-            pm.Print("Trgem");
-            t.op(67.5, y);
-            pm.Print("Klgem");
+            rij(y, Blanco(20) + "Gewicht", c1, [&](int c) { return adm.KolomGewicht(c, niveau).view(); }, "Trgem",
+                "Klgem");
 
             y += h;
             t.W(y);
@@ -173,15 +182,8 @@ void PrintJaaroverzichtPagina(Paginamodel& pm, const AdmMain& adm, int niveau, c
             t.W(y);
             y -= h / 2;
 
-            t.op(0, y);
-            pm.PrintZonderEinde(Blanco(21) + "Cijfer");
-            t.op(28, y);
-            for (int c = c1; c < c1 + 8; ++c)
-                pm.PrintZonderEinde(adm.Cijfer(p, c, niveau).str() + " ");
-            t.op(60.5, y);
-            pm.Print(adm.TrGemTxt(p, tr, niveau).view());
-            t.op(67.5, y);
-            pm.Print(adm.KlTrGemTxt(tr, niveau).view());
+            rij(y, Blanco(21) + "Cijfer", c1, [&](int c) { return adm.Cijfer(p, c, niveau).view(); },
+                adm.TrGemTxt(p, tr, niveau).view(), adm.KlTrGemTxt(tr, niveau).view());
 
             y += h;
             t.W(y);

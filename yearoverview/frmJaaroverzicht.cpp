@@ -367,11 +367,7 @@ const Veldregel* frmJaaroverzicht::ActiefVeld(Leerlingveld& v) const
 void frmJaaroverzicht::Form_KeyDown(int& KeyCode, int& Shift)
 {
     StartFocus->ZetTekst("");
-    // A release of Alt that went elsewhere (a menu opened by Alt and a
-    // letter) must not leave the keys dead.
-    if (adm.AltIngedrukt == 1 && !(Shift & AltMask) && KeyCode != Toetscode::Alt)
-        adm.AltIngedrukt = 0;
-    if (adm.AltIngedrukt == 1)
+    if (AltVastBijNeer(KeyCode, Shift))
         return;
     switch (KeyCode) {
     case Toetscode::Enter:
@@ -388,9 +384,6 @@ void frmJaaroverzicht::Form_KeyDown(int& KeyCode, int& Shift)
     case Toetscode::Insert:
         adm.InsertModus = 1 - adm.InsertModus;
         ToonInsertModus(*lblInsert, adm.InsertModus);
-        break;
-    case Toetscode::Alt:
-        adm.AltIngedrukt = 1;
         break;
     default:
         break;
@@ -417,10 +410,7 @@ void frmJaaroverzicht::Form_KeyPress(int& KeyAscii)
 
 void frmJaaroverzicht::Form_KeyUp(int& KeyCode, int& Shift)
 {
-    if (KeyCode == Toetscode::Alt)
-        adm.AltIngedrukt = 0;
-    else if (adm.AltIngedrukt == 1 && !(Shift & AltMask))
-        adm.AltIngedrukt = 0;
+    AltLosBijOp(KeyCode, Shift);
 }
 
 void frmJaaroverzicht::Form_Unload(int& Cancel)

@@ -65,20 +65,6 @@ std::string Regel(const Pagina& p, double regel)
 
 using Stukken = std::vector<std::pair<double, double>>;
 
-// Merged pieces of a set of segments, in character positions or line heights.
-Stukken Samen(Stukken s)
-{
-    std::sort(s.begin(), s.end());
-    Stukken r;
-    for (const auto& seg : s) {
-        if (!r.empty() && seg.first <= r.back().second + 1e-9)
-            r.back().second = std::max(r.back().second, seg.second);
-        else
-            r.push_back(seg);
-    }
-    return r;
-}
-
 // The horizontal lines at `regel` line heights, in positions from x0.
 Stukken Horizontaal(const Pagina& p, double regel)
 {
@@ -86,7 +72,7 @@ Stukken Horizontaal(const Pagina& p, double regel)
     for (const Lijn& l : p.Lijnen)
         if (l.Y1 == l.Y2 && std::abs(l.Y1 - regel * h) < 1e-6)
             s.emplace_back((std::min(l.X1, l.X2) - x0) / w, (std::max(l.X1, l.X2) - x0) / w);
-    return Samen(s);
+    return paginahulp::Samenvoegen(s);
 }
 
 // The vertical lines at position n, in line heights.
@@ -96,7 +82,7 @@ Stukken Verticaal(const Pagina& p, double n)
     for (const Lijn& l : p.Lijnen)
         if (l.X1 == l.X2 && std::abs(l.X1 - X(n)) < 1e-6)
             s.emplace_back(std::min(l.Y1, l.Y2) / h, std::max(l.Y1, l.Y2) / h);
-    return Samen(s);
+    return paginahulp::Samenvoegen(s);
 }
 
 // Term block b (0..5: term 1 first half first) has its header row at

@@ -49,7 +49,7 @@ TEST(Jaarkaart, FieldsStoreAtTheirWidthsAndFlagRealChanges)
         EXPECT_EQ(adm.Gewijzigd, 1);
         adm.Gewijzigd = 0;
     }
-    EXPECT_EQ(adm.Achternaam(8), Pas("Bakker", 30));  // only pupil 7 was written
+    EXPECT_EQ(adm.Achternaam(8), Pas("Hendriks", 30));  // only pupil 7 was written
 }
 
 TEST(Jaarkaart, OrderWrapsAround)

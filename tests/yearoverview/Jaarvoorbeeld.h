@@ -4,6 +4,7 @@
 // straight into the data set (as the grade processing would leave them).
 
 #include "core/AdmMain.h"
+#include "termsheet/AfdrukVoorbeeld.h"
 
 #include <string>
 
@@ -27,35 +28,22 @@ inline std::string Gewicht(int c, int niveau)
     return w[(c + niveau) % 5];
 }
 
+// The class of the printed lists (pupil 7 is Thijs de Graaf, pupil 8 Emma
+// Hendriks), pupil 7's card filled in full.
 inline void Vul(AdmMain& adm)
 {
-    NieuwCijferbestand(adm);
-    adm.School = "Scholengemeenschap Het Baken";
-    adm.Cursus = "2024-2025";
-    adm.Docent = "J.P. de Vries";
-    adm.Klas = "4H2   ";
-    adm.Vak = "WISK  ";
-    adm.Deelvak = "A     ";
-    adm.NiveauNaam(1) = "HAVO";
-    adm.NiveauNaam(2) = "VWO";
-    adm.KlasMentor = "Marieke van den Heuvel-Jansen";
-
+    voorbeeld::VulKlas(adm);
     const int p = Leerling;
-    adm.Achternaam(p) = "de Graaf";
-    adm.Roepnaam(p) = "Thijs";
     adm.Adres(p) = "Lindelaan 12";
     adm.Postcode(p) = "1234 AB";
     adm.Woonplaats(p) = "Zwolle";
     adm.Telefoon(p) = "038-4567890";
     adm.Mentor(p) = "HEU";
-    adm.Achternaam(8) = "Bakker";
-    adm.Roepnaam(8) = "Sanne";
 
     for (int n = 1; n <= 2; ++n) {
         for (int c = 1; c <= AantalKolommen; ++c) {
             adm.KolomGewicht(c, n) = Gewicht(c, n);
-            if (!Gewicht(c, n).empty())
-                adm.Cijfer(p, c, n) = Cijfer(c, n);
+            adm.Cijfer(p, c, n) = Gewicht(c, n).empty() ? "" : Cijfer(c, n);
         }
         const char* trgem[2][3] = {{"6.45", "5.49", "7.2"}, {"8.1", "5.5", "4.83"}};
         const char* kltrgem[2][3] = {{"6.71", "6.02", "6.9"}, {"7.05", "6.33", "5.95"}};

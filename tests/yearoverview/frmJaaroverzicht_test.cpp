@@ -94,7 +94,7 @@ TEST_F(Jaarkaart, AFilledPupilShowsEveryValueWithItsColour)
     EXPECT_EQ(Tekstkleur(v().lblCijfer[3]), Kleur(KaartRood));
     EXPECT_EQ(v().lblCijfer[4]->Tekst(), "");
     EXPECT_EQ(Tekstkleur(v().lblCijfer[4]), Kleur(KaartZwart));
-    for (int c = 5; c <= AantalLeerlingen; ++c) {
+    for (int c = 5; c <= AantalKolommen; ++c) {
         EXPECT_EQ(v().lblGewicht[static_cast<std::size_t>(c)]->Tekst(), jaarvoorbeeld::Gewicht(c, 1)) << c;
         EXPECT_EQ(v().lblCijfer[static_cast<std::size_t>(c)]->Tekst(), Trim(adm.Cijfer(7, c, 1).view())) << c;
     }
@@ -330,8 +330,8 @@ TEST_F(Jaarkaart, AnEditIsStoredForItsPupilAndFlaggedWithoutLeavingTheBox)
     QTest::mouseClick(v().UpDown->KnopOmhoog(), Qt::LeftButton);
     EXPECT_EQ(adm.HuidigeRij, 8);
     EXPECT_EQ(adm.Roepnaam(7), Pas("Thijs-Jan", 13));
-    EXPECT_EQ(adm.Roepnaam(8), Pas("Sanne", 13));
-    EXPECT_EQ(v().txtRoepnaam->Tekst(), Pas("Sanne", 13));
+    EXPECT_EQ(adm.Roepnaam(8), Pas("Emma", 13));
+    EXPECT_EQ(v().txtRoepnaam->Tekst(), Pas("Emma", 13));
     EXPECT_EQ(adm.Gewijzigd, 1);
     // The box still has the focus; leaving it now changes nothing.
     adm.Gewijzigd = 0;
@@ -428,7 +428,7 @@ TEST_F(Jaarkaart, SearchMovesTheSpinButtonTheNumberAndTheCard)
         auto& z = dynamic_cast<frmZoeken&>(d);
         QListWidget* lijst = z.lstLeerlingenLijst;
         for (int i = 0; i < lijst->count(); ++i)
-            if (lijst->item(i)->text().contains(QStringLiteral("Bakker")))
+            if (lijst->item(i)->text().contains(QStringLiteral("Hendriks")))
                 lijst->setCurrentRow(i);
         KlikKnop(d, QStringLiteral("&OK"));
     });
@@ -436,12 +436,12 @@ TEST_F(Jaarkaart, SearchMovesTheSpinButtonTheNumberAndTheCard)
     EXPECT_EQ(adm.HuidigeRij, 8);
     EXPECT_EQ(v().UpDown->Value(), 8);
     EXPECT_EQ(v().lblNummer->text(), QStringLiteral("8"));
-    EXPECT_EQ(v().txtAchternaam->Tekst(), Pas("Bakker", 30));
+    EXPECT_EQ(v().txtAchternaam->Tekst(), Pas("Hendriks", 30));
     EXPECT_EQ(adm.Gewijzigd, 0);
     // The next step goes on from there.
     QTest::mouseClick(v().UpDown->KnopOmlaag(), Qt::LeftButton);
     EXPECT_EQ(adm.HuidigeRij, 7);
-    EXPECT_EQ(adm.Achternaam(8), Pas("Bakker", 30));
+    EXPECT_EQ(adm.Achternaam(8), Pas("Hendriks", 30));
 }
 
 TEST_F(Jaarkaart, PrintsTheCurrentPupilAtTheLevelAsked)
