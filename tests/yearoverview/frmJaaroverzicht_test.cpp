@@ -76,6 +76,10 @@ TEST_F(Jaarkaart, AFilledPupilShowsEveryValueWithItsColour)
     adm.RapportOptie[5] = 2;
     Open();
 
+    // At the screen's top-left corner, as the other views.
+    EXPECT_EQ(v().pos(), QPoint(0, 0));
+    EXPECT_EQ(v().size(), QSize(800, 600));
+    EXPECT_EQ(v().windowTitle(), QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
     EXPECT_EQ(v().lblNummer->text(), QStringLiteral("7"));
     EXPECT_EQ(v().UpDown->Value(), 7);
     EXPECT_EQ(v().txtAchternaam->Tekst(), Pas("de Graaf", 30));
