@@ -2,11 +2,12 @@
 #include "core/Fout.h"
 #include "names/Namenbestand.h"
 
+#include "Tijdelijkemap.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -42,10 +43,35 @@ TEST(Namenbestand, FieldsStandInFixedColumns)
     EXPECT_TRUE(k.Basisgroep.leeg());
 }
 
+// tests/data/klas.nam: Nieuw Kees 111111, a blank line, Bijgewerkt Piet
+// 555555 living in Elders, Zonder Nummer 000000; all V, Laan 2, 9999 ZZ,
+// 06-1, base group BG1 ending in column 132.
+TEST(Namenbestand, TheTestFileGivesEveryLine)
+{
+    const auto pad = Testbestand("klas.nam");
+    EXPECT_NO_THROW(NamenbestandControleren(pad));
+    const auto regels = NamenbestandLezen(pad);
+    ASSERT_EQ(regels.size(), 4u);
+    EXPECT_EQ(regels[0].Achternaam, Tekst<30>("Nieuw"));
+    EXPECT_EQ(regels[0].LeerlingPersNr, "111111");
+    EXPECT_TRUE(regels[1].Achternaam.leeg() && regels[1].Roepnaam.leeg());
+    EXPECT_EQ(regels[3].Roepnaam, Tekst<13>("Nummer"));
+    const auto& n = regels[2];
+    EXPECT_EQ(n.Achternaam, Tekst<30>("Bijgewerkt"));
+    EXPECT_EQ(n.Roepnaam, Tekst<13>("Piet"));
+    EXPECT_EQ(n.LeerlingPersNr, "555555");
+    EXPECT_EQ(n.Geslacht, "V");
+    EXPECT_EQ(n.Adres, Tekst<36>("Laan 2"));
+    EXPECT_EQ(n.Woonplaats, Tekst<15>("Elders"));
+    EXPECT_EQ(n.Postcode, "9999 ZZ");
+    EXPECT_EQ(n.Telefoon, Tekst<13>("06-1"));
+    EXPECT_EQ(n.Basisgroep, "BG1   ");
+}
+
 TEST(Namenbestand, TheFirstLineNeedsItsThreeCommas)
 {
-    const auto map = fs::temp_directory_path() / ("namenbestand_test_" + std::to_string(::getpid()));
-    fs::create_directories(map);
+    const Tijdelijkemap tijdelijk;
+    const auto& map = tijdelijk.pad();
     const auto pad = (map / "KLAS.NAM").string();
     const auto goed = Regel("a", "b", "1");
 
@@ -98,5 +124,4 @@ TEST(Namenbestand, TheFirstLineNeedsItsThreeCommas)
     adm.DialoogAntwoord = 1;
     EXPECT_EQ(NamenBestandLadenActiveren(adm), map.string());
     EXPECT_EQ(adm.DialoogAntwoord, 0);
-    fs::remove_all(map);
 }
