@@ -56,16 +56,15 @@ TEST(Namenbestand, TheTestFileGivesEveryLine)
     EXPECT_EQ(regels[0].LeerlingPersNr, "111111");
     EXPECT_TRUE(regels[1].Achternaam.leeg() && regels[1].Roepnaam.leeg());
     EXPECT_EQ(regels[3].Roepnaam, Tekst<13>("Nummer"));
+    // Every column of its layout, here in one line.
     const auto& n = regels[2];
-    EXPECT_EQ(n.Achternaam, Tekst<30>("Bijgewerkt"));
-    EXPECT_EQ(n.Roepnaam, Tekst<13>("Piet"));
-    EXPECT_EQ(n.LeerlingPersNr, "555555");
-    EXPECT_EQ(n.Geslacht, "V");
-    EXPECT_EQ(n.Adres, Tekst<36>("Laan 2"));
-    EXPECT_EQ(n.Woonplaats, Tekst<15>("Elders"));
-    EXPECT_EQ(n.Postcode, "9999 ZZ");
-    EXPECT_EQ(n.Telefoon, Tekst<13>("06-1"));
-    EXPECT_EQ(n.Basisgroep, "BG1   ");
+    std::string velden;
+    for (std::string_view v : {n.Achternaam.view(), n.Roepnaam.view(), n.LeerlingPersNr.view(), n.Geslacht.view(),
+                               n.Adres.view(), n.Woonplaats.view(), n.Postcode.view(), n.Telefoon.view(),
+                               n.Basisgroep.view()})
+        velden += v;
+    EXPECT_EQ(velden, Pas("Bijgewerkt", 30) + Pas("Piet", 13) + "555555" + "V" + Pas("Laan 2", 36) + Pas("Elders", 15) +
+                          "9999 ZZ" + Pas("06-1", 13) + "BG1   ");
 }
 
 TEST(Namenbestand, TheFirstLineNeedsItsThreeCommas)
