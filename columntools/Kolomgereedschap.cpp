@@ -1,7 +1,11 @@
 #include "columntools/Kolomgereedschap.h"
 
+#include "columntools/frmCesuurFouten.h"
+#include "columntools/frmCesuurScore.h"
 #include "columntools/frmKolomAfdrukken.h"
 #include "columntools/frmKolomKopieren.h"
+#include "columntools/frmKolomNormFouten.h"
+#include "columntools/frmKolomNormScores.h"
 #include "columntools/frmKolomOmrekenen.h"
 #include "columntools/frmKolomWissen.h"
 #include "columntools/frmKolommenVerwisselen.h"
@@ -20,5 +24,6 @@ void Modaal(Venster& opener)
 
 const Kolomvensters Kolomgereedschap{
     Modaal<frmKolomKopieren>, Modaal<frmKolomWissen>,     Modaal<frmKolommenVerwisselen>,
-    Modaal<frmKolomOmrekenen>, Modaal<frmKolomAfdrukken>,
+    Modaal<frmKolomOmrekenen>, Modaal<frmKolomAfdrukken>, Modaal<frmKolomNormScores>,
+    Modaal<frmKolomNormFouten>, Modaal<frmCesuurScore>,   Modaal<frmCesuurFouten>,
 };
