@@ -10,20 +10,14 @@
 #include "columntools/frmKolomWissen.h"
 #include "columntools/frmKolommenVerwisselen.h"
 
-namespace {
-
-// Each opening makes the window anew, so it is preset afresh.
-template <class Kolomvenster>
-void Modaal(Venster& opener)
-{
-    Kolomvenster venster(opener.adm, opener.omgeving, &opener);
-    opener.Modaal(venster);
-}
-
-}  // namespace
-
 const Kolomvensters Kolomgereedschap{
-    Modaal<frmKolomKopieren>, Modaal<frmKolomWissen>,     Modaal<frmKolommenVerwisselen>,
-    Modaal<frmKolomOmrekenen>, Modaal<frmKolomAfdrukken>, Modaal<frmKolomNormScores>,
-    Modaal<frmKolomNormFouten>, Modaal<frmCesuurScore>,   Modaal<frmCesuurFouten>,
+    ModaalTonen<frmKolomKopieren>,
+    ModaalTonen<frmKolomWissen>,
+    ModaalTonen<frmKolommenVerwisselen>,
+    ModaalTonen<frmKolomOmrekenen>,
+    ModaalTonen<frmKolomAfdrukken>,
+    ModaalTonen<frmKolomNormScores>,
+    ModaalTonen<frmKolomNormFouten>,
+    ModaalTonen<frmCesuurScore>,
+    ModaalTonen<frmCesuurFouten>,
 };
