@@ -1,6 +1,6 @@
 #pragma once
-// The column windows (columntools/) that the term sheet opens from its
-// menus. They live above the frame, so whoever makes the term sheet hands
+// The column and cut-off windows (columntools/) that the term sheet opens
+// from its menus. They live above the frame, so whoever makes the term sheet hands
 // them in: app/ gives it the program's set (columntools/Kolomgereedschap.h).
 // Each shows its window modally over the sheet and returns when it has
 // closed. Without a set, the menu items open nothing.
@@ -13,4 +13,8 @@ struct Kolomvensters {
     void (*Verwisselen)(Venster& opener);  // frmKolommenVerwisselen
     void (*Omrekenen)(Venster& opener);    // frmKolomOmrekenen
     void (*Afdrukken)(Venster& opener);    // frmKolomAfdrukken
+    void (*NormScores)(Venster& opener);   // frmKolomNormScores
+    void (*NormFouten)(Venster& opener);   // frmKolomNormFouten
+    void (*CesuurScore)(Venster& opener);  // frmCesuurScore
+    void (*CesuurFouten)(Venster& opener); // frmCesuurFouten
 };

@@ -149,26 +149,26 @@ void frmTrimester::MaakMenus()
              Item("Kolommen  &Verwisselen...", &mnuKolommenVerwisselen, [this] { mnuKolommenVerwisselen_Click(); }),
              Item("Kolom Om&rekenen...", &mnuKolomOmrekenen, [this] { mnuKolomOmrekenen_Click(); }),
              Sub("Kolom Normeren...", &mnuKolomNormA,
-                 {Uit("&Scores Normeren...", &mnuKolomNormScoresA), Uit("&Fouten Normeren...", &mnuKolomNormFoutenA)}),
+                 {Item("&Scores Normeren...", &mnuKolomNormScoresA, [this] { mnuKolomNormScores_Click(); }),
+                  Item("&Fouten Normeren...", &mnuKolomNormFoutenA, [this] { mnuKolomNormFouten_Click(); })}),
              Streep(),
              Verwijderitem(),
              Streep(),
              Item("Rapportcijfers  &Importeren  Uit...", &mnuRapportcijferImporteren,
                   [this] { mnuRapportcijferImporteren_Click(); }),
          },
-         [this] { mnuCijferkolom_Plakken->setEnabled(KlembordBevatTekst()); }},
+         AlleenMetKlembordtekst(mnuCijferkolom_Plakken)},
         Lijstenmenu(&Lijsten),
-        {"&Sorteren",
-         &mnuSorteren,
-         Opening::Vastleggen,
-         {
-             sorteer("&Achternaam", &mnuSortAchternaam, Sorteersoort::Achternaam),
-             sorteer("&Basisgroep  (zie  Namenlijst)", &mnuSortBasisgroep, Sorteersoort::Basisgroep),
-             sorteer("&Kenmerk     (zie  Namenlijst)", &mnuSortKenmerk, Sorteersoort::Kenmerk),
-             sorteer("&Mentor", &mnuSortMentor, Sorteersoort::Mentor),
-             Streep(),
-             sorteer("&Trimestergemiddelde", &mnuSortTrimesterGemiddelde, Sorteersoort::Trimestergemiddelde),
-         }},
+        Sorteermenu(&mnuSorteren,
+                    {
+                        sorteer("&Achternaam", &mnuSortAchternaam, Sorteersoort::Achternaam),
+                        sorteer("&Basisgroep  (zie  Namenlijst)", &mnuSortBasisgroep, Sorteersoort::Basisgroep),
+                        sorteer("&Kenmerk     (zie  Namenlijst)", &mnuSortKenmerk, Sorteersoort::Kenmerk),
+                        sorteer("&Mentor", &mnuSortMentor, Sorteersoort::Mentor),
+                        Streep(),
+                        sorteer("&Trimestergemiddelde", &mnuSortTrimesterGemiddelde,
+                                Sorteersoort::Trimestergemiddelde),
+                    }),
         {"&Afdrukken",
          &mnuAfdrukken,
          Opening::Vastleggen,
@@ -193,9 +193,11 @@ void frmTrimester::MaakMenus()
          Opening::Vastleggen,
          {
              Sub("Kolom &Normeren...", &mnuKolomNorm,
-                 {Uit("&Scores Normeren...", &mnuKolomNormScores), Uit("&Fouten Normeren...", &mnuKolomNormFouten)}),
+                 {Item("&Scores Normeren...", &mnuKolomNormScores, [this] { mnuKolomNormScores_Click(); }),
+                  Item("&Fouten Normeren...", &mnuKolomNormFouten, [this] { mnuKolomNormFouten_Click(); })}),
              Sub("Cesuur&tabel", &mnuCesuurTabel,
-                 {Uit("&Scores", &mnuCesuurScoreTabel), Uit("&Fouten", &mnuCesuurFoutenTabel)}),
+                 {Item("&Scores", &mnuCesuurScoreTabel, [this] { mnuCesuurScoreTabel_Click(); }),
+                  Item("&Fouten", &mnuCesuurFoutenTabel, [this] { mnuCesuurFoutenTabel_Click(); })}),
          }},
         Helpmenu(&mnuHelp),
     });
@@ -706,6 +708,31 @@ void frmTrimester::mnuKolomOmrekenen_Click()
 }
 
 void frmTrimester::mnuKolomAfdrukken_Click() { Kolomvenster(*this, &Kolomvensters::Afdrukken); }
+
+void frmTrimester::mnuKolomNormScores_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::NormScores);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolomNormFouten_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::NormFouten);
+    Afdrukken(1);
+}
+
+// The calculators change no data; the sheet redraws all the same.
+void frmTrimester::mnuCesuurScoreTabel_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::CesuurScore);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuCesuurFoutenTabel_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::CesuurFouten);
+    Afdrukken(1);
+}
 
 void frmTrimester::Sorteren(int soort)
 {

@@ -125,6 +125,10 @@ public:
     void mnuKolommenVerwisselen_Click();
     void mnuKolomOmrekenen_Click();
     void mnuKolomAfdrukken_Click();
+    void mnuKolomNormScores_Click();
+    void mnuKolomNormFouten_Click();
+    void mnuCesuurScoreTabel_Click();
+    void mnuCesuurFoutenTabel_Click();
 
     // ---- Scrolling, cells, headers, weights, labels ----
     void vsbScroll_Change();

@@ -142,8 +142,8 @@ TEST_F(Menubalken, TheTermSheet)
         {"Be&werken", "  Cijferkolom Plakken uit E&xcell...", "  -", "  &Soort/Bestand", "  &Datum",
          "  &Opmerking", "  &Gewicht", "  &Cijfers/Scores", "  -", "  &Zoeken  op  Achternaam... [Ctrl+F]", "  -",
          "  Kolom  &Kopiëren...", "  Kolom  &Wissen...", "  Kolommen  &Verwisselen...",
-         "  Kolom Om&rekenen...", "  Kolom Normeren... >", "    &Scores Normeren... (uit)",
-         "    &Fouten Normeren... (uit)", "  -", "  &Leerling(en)  Verwijderen...", "  -",
+         "  Kolom Om&rekenen...", "  Kolom Normeren... >", "    &Scores Normeren...",
+         "    &Fouten Normeren...", "  -", "  &Leerling(en)  Verwijderen...", "  -",
          "  Rapportcijfers  &Importeren  Uit..."},
         Lijsten("&2-e Trimester"),
         {"&Sorteren", "  &Achternaam", "  &Basisgroep  (zie  Namenlijst)", "  &Kenmerk     (zie  Namenlijst)",
@@ -152,8 +152,8 @@ TEST_F(Menubalken, TheTermSheet)
          "  &C  Kolom  9-16  Niveau  1", "  &D  Kolom  9-16  Niveau  2", "  -", "  &Kolom... afdrukken", "  -",
          "  &Toelichting bij Kolommen"},
         {"&Niveau", "  Niveau  &1", "  Niveau  &2"},
-        {"&Cesuur", "  Kolom &Normeren... >", "    &Scores Normeren... (uit)", "    &Fouten Normeren... (uit)",
-         "  Cesuur&tabel >", "    &Scores (uit)", "    &Fouten (uit)"},
+        {"&Cesuur", "  Kolom &Normeren... >", "    &Scores Normeren...", "    &Fouten Normeren...",
+         "  Cesuur&tabel >", "    &Scores", "    &Fouten"},
         {"&Help", "  &Info"},
     });
     EXPECT_EQ(Menubalk(v), verwacht);

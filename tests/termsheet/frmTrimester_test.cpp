@@ -12,7 +12,10 @@
 #include "names/frmLeerlingVerwijderen.h"
 #include "names/frmZoeken.h"
 #include "columntools/Kolomgereedschap.h"
+#include "columntools/frmKolomNormFouten.h"
+#include "columntools/frmKolomNormScores.h"
 #include "columntools/frmKolomWissen.h"
+#include "platform/Kolomkiezer.h"
 #include "columntools/frmKolommenVerwisselen.h"
 #include "platform/Draaiknop.h"
 
@@ -20,6 +23,7 @@
 #include "termsheet/AfdrukVoorbeeld.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QFile>
@@ -631,15 +635,14 @@ TEST_F(Trimesterblad, FocusItemsVanBewerken)
     EXPECT_EQ(Focus(), v().txtSoort[6]);
 }
 
-TEST_F(Trimesterblad, LatereVenstersStaanUit)
+TEST_F(Trimesterblad, MenusEnWerkbalk)
 {
-    for (QAction* a : {v().mnuKolomNormScoresA, v().mnuKolomNormFoutenA, v().mnuKolomNormScores,
-                       v().mnuKolomNormFouten, v().mnuCesuurScoreTabel, v().mnuCesuurFoutenTabel})
-        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
     EXPECT_TRUE(v().Toolbar().Knop(QStringLiteral("ZOEK"))->isEnabled());
     for (QAction* a : {v().mnuNieuwBestand, v().mnuBestandLaden, v().mnuStoppen, v().mnuNamenlijst, v().mnuInfo,
                        v().mnuZoeken, v().mnuLeerlingVerwijderen, v().mnuKolomKopieren, v().mnuKolomWissen,
-                       v().mnuKolommenVerwisselen, v().mnuKolomOmrekenen, v().mnuKolomAfdrukken})
+                       v().mnuKolommenVerwisselen, v().mnuKolomOmrekenen, v().mnuKolomAfdrukken,
+                       v().mnuKolomNormScoresA, v().mnuKolomNormFoutenA, v().mnuKolomNormScores,
+                       v().mnuKolomNormFouten, v().mnuCesuurScoreTabel, v().mnuCesuurFoutenTabel})
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
     EXPECT_EQ(v().Toolbar().Aantal(), 23);
     EXPECT_EQ(v().Toolbar().Key(8), QStringLiteral("Trim1"));
@@ -744,6 +747,59 @@ TEST_F(Trimesterblad, KolomvenstersVanuitHetBlad)
     omgeving.Beantwoord([](QDialog& d) { VensterTest::Toets(d, Qt::Key_Escape); });
     KiesMenu(*v().mnuAfdrukken, *v().mnuKolomAfdrukken);
     EXPECT_EQ(omgeving.dialogen.back(), QStringLiteral("Kolom afdrukken"));
+    EXPECT_EQ(adm.Gewijzigd, 0);
+}
+
+TEST_F(Trimesterblad, CesuurvenstersVanuitHetBlad)
+{
+    v().kolomvensters = &Kolomgereedschap;
+    std::string gewicht = "1";
+    VerwerkGewicht(adm, gewicht, 2, 1, 1);
+    Grade(1, 2, "30");
+    Grade(2, 2, "60");
+    v().Afdrukken(1);
+
+    // The raw error count typed last is committed as "&Cesuur" opens, and the
+    // norming window opens on the sheet's column.
+    Klik(Cel(3, 2));
+    Typ("45");
+    omgeving.Beantwoord([this](QDialog& d) {
+        auto& normeren = dynamic_cast<frmKolomNormFouten&>(d);
+        EXPECT_EQ(adm.Cijfer(3, 2, 1), "45 ");
+        EXPECT_EQ(normeren.kiezer->Keuze(), (Kolomkeuze{1, 1, 2}));
+        EXPECT_EQ(normeren.lblProcent->text(), QStringLiteral("33"));
+        KlikKnop(d, QStringLiteral("&Normeren"));
+    });
+    KiesMenu(*v().mnuCesuur, *v().mnuKolomNormFouten);
+    EXPECT_EQ(omgeving.dialogen.back(), QStringLiteral("Kolom normeren"));
+    EXPECT_EQ(Cel(1, 2)->Tekst(), "7  ");  // redrawn with the grades
+    EXPECT_EQ(Cel(3, 2)->Tekst(), "5.5");
+    EXPECT_EQ(Tekst(v().lblKlGem[2]), "5.5 ");
+    EXPECT_EQ(adm.TrGemTxt(2, 1, 1), "4   ");
+    EXPECT_EQ(adm.Gewijzigd, 1);
+
+    // The same windows from "Be&werken"; a cancel writes nothing.
+    omgeving.Beantwoord([](QDialog& d) {
+        EXPECT_NE(dynamic_cast<frmKolomNormScores*>(&d), nullptr);
+        VensterTest::Toets(d, Qt::Key_Escape);
+    });
+    KiesMenu(*v().Bewerken, *v().mnuKolomNormScoresA);
+    omgeving.Beantwoord([](QDialog& d) {
+        EXPECT_NE(dynamic_cast<frmKolomNormFouten*>(&d), nullptr);
+        VensterTest::Toets(d, Qt::Key_Escape);
+    });
+    KiesMenu(*v().Bewerken, *v().mnuKolomNormFoutenA);
+    EXPECT_EQ(adm.Cijfer(1, 2, 1), "7  ");
+
+    // The calculators change nothing.
+    adm.Gewijzigd = 0;
+    for (QAction* item : {v().mnuCesuurScoreTabel, v().mnuCesuurFoutenTabel}) {
+        omgeving.Beantwoord([](QDialog& d) { KlikKnop(d, QStringLiteral("&Sluiten")); });
+        KiesMenu(*v().mnuCesuur, *item);
+    }
+    const auto n = omgeving.dialogen.size();
+    EXPECT_EQ(omgeving.dialogen[n - 2], QStringLiteral("Cesuurtabel bij scores"));
+    EXPECT_EQ(omgeving.dialogen[n - 1], QStringLiteral("Cesuurtabel bij fouten"));
     EXPECT_EQ(adm.Gewijzigd, 0);
 }
 
