@@ -1,132 +1,495 @@
 #include "reports/frmRapporten.h"
 
+#include "core/Getallen.h"
 #include "core/Opdrachten.h"
+#include "core/frmAbout.h"
+#include "names/frmLeerlingVerwijderen.h"
+#include "names/frmZoeken.h"
 #include "platform/Bestandsopdrachten.h"
-#include "platform/Cp1252Qt.h"
+#include "platform/Etiket.h"
 #include "platform/Kleuren.h"
 #include "platform/Opmaak.h"
 #include "platform/Paden.h"
+#include "platform/Toetsen.h"
+#include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
+#include "reports/AfdrukRapporten.h"
+#include "reports/Jaarkolom.h"
 #include "reports/Rapportberekening.h"
+#include "reports/frmRapportenAfronden.h"
+#include "reports/frmRapportenBerekenen.h"
+#include "termsheet/Sorteermenu.h"
 
-#include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
-#include <QTableWidget>
-#include <QVBoxLayout>
+#include <QScrollBar>
 
-#include <functional>
+#include <algorithm>
 #include <string>
 
 namespace {
 
-QAction* Item(QMenu* menu, const char* tekst, std::function<void()> doe)
+// The layout, in twips of the client area (the toolbar across its top).
+constexpr int YRij = 3420, Rijstap = 360, HRij = 255;
+constexpr int XNummer = 210, BNummer = 375;
+constexpr int XNaam = 780, BNaam = 2475;
+constexpr int XVoornaam = 3360, BVoornaam = 1815;
+constexpr int XTr = 5280, Trstap = 660, BTr = 555;
+constexpr int XJr = 7380;
+constexpr int XRp = 8340, Rpstap = 540, BRp = 435;
+constexpr int XMentor = 10845, BMentor = 465;
+constexpr int XGewicht = 5340, YGewicht = 2340;
+constexpr int YKlGem = 6360, YKlSpr = 6720;
+
+const Invoerregels Driecijfers{3, Typegrens::OpBreedte, Loslaten::Opvullen, Overschrijven::BijToetsNeer};
+
+constexpr const char* Geen = " Niet gedefinieerd! ";
+
+// Insufficient on this screen: a report text that reads as 0 to 5.4 and is not blank.
+bool Onvoldoende(std::string_view tekst)
 {
-    QAction* a = menu->addAction(QString::fromUtf8(tekst));
-    QObject::connect(a, &QAction::triggered, menu, [doe = std::move(doe)] { doe(); });
-    return a;
+    if (IsLeeg(tekst))
+        return false;
+    std::string s(tekst);
+    const double v = TekstNaarGetal(s);
+    return v >= 0 && v <= 5.4;
 }
 
-void Cel(QTableWidget& lijst, int rij, int kolom, std::string_view tekst)
-{
-    QTableWidgetItem* cel = lijst.item(rij, kolom);
-    if (!cel) {
-        cel = new QTableWidgetItem;
-        cel->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        lijst.setItem(rij, kolom, cel);
-    }
-    cel->setText(Cp1252NaarQString(tekst));
-}
+std::string TweeCijfers(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+struct Tekenvlag {
+    int& vlag;
+    explicit Tekenvlag(int& v) : vlag(v) { vlag = 1; }
+    ~Tekenvlag() { vlag = 0; }
+};
 
 }  // namespace
 
 frmRapporten::frmRapporten(AdmMain& a, Omgeving& o, QWidget* parent) : Venster(a, o, parent)
 {
     setWindowTitle(QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
-
-    QMenu* bestand = Hoofdmenu(QStringLiteral("&Bestand"));
-    mnuNieuwBestand = Item(bestand, "&Nieuw  Bestand", [this] { mnuNieuwBestand_Click(); });
-    mnuBestandLaden = Item(bestand, "Bestand  &Laden...", [this] { mnuBestandLaden_Click(); });
-    bestand->addSeparator();
-    mnuBestandOpslaan = Item(bestand, "Bestand  &Opslaan", [this] { BestandOpslaan(*this); });
-    mnuBestandOpslaanAls = Item(bestand, "Bestand  Opslaan  &Als...", [this] { BestandOpslaanAls(*this); });
-    bestand->addSeparator();
-    mnuStoppen = Item(bestand, "&Stoppen", [this] { mnuStoppen_Click(); });
-
-    QMenu* lijsten = Hoofdmenu(QStringLiteral("&Lijsten"));
-    mnuNamenlijst = Item(lijsten, "&Namenlijst", [this] { Schermwissel(*this, SchermNamen); });
-    lijsten->addSeparator();
-    mnuTrimester[0] = nullptr;
-    mnuTrimester[1] = Item(lijsten, "&1-e Trimester", [this] { Schermwissel(*this, 1); });
-    mnuTrimester[2] = Item(lijsten, "&2-e Trimester", [this] { Schermwissel(*this, 2); });
-    mnuTrimester[3] = Item(lijsten, "&3-e Trimester", [this] { Schermwissel(*this, 3); });
-    lijsten->addSeparator();
-    mnuRapportenlijst = Item(lijsten, "&Rapportenlijst", [] {});
-    mnuJaaroverzicht = Item(lijsten, "&Jaaroverzicht", [this] { Schermwissel(*this, SchermJaaroverzicht); });
-
-    QMenu* niveau = Hoofdmenu(QStringLiteral("&Niveau"), false);
-    mnuNivo1 = Item(niveau, "Niveau  &1", [this] { mnuNivo_Click(1); });
-    mnuNivo2 = Item(niveau, "Niveau  &2", [this] { mnuNivo_Click(2); });
-
-    // The toolbar at its positions; print and search come with the full window.
-    Werkbalk& w = Toolbar();
-    w.VoegKnopToe(QStringLiteral("New"), QStringLiteral("Nieuw cijferbestand"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("Open"), QStringLiteral("Cijferbestand openen"));
-    w.VoegKnopToe(QStringLiteral("Save"), QStringLiteral("Cijferbestand opslaan"));
-    w.VoegScheidingToe();
-    w.VoegLeegToe();
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("Trim1"), QStringLiteral("Cijferlijst van het 1-e trimester"));
-    w.VoegKnopToe(QStringLiteral("Trim2"), QStringLiteral("Cijferlijst van het 2-e trimester"));
-    w.VoegKnopToe(QStringLiteral("Trim3"), QStringLiteral("Cijferlijst van het 3-e trimester"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("NAM"), QStringLiteral("Namenlijst met school- en leerlinggegevens"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("RAP"), QStringLiteral("Rapportenlijst met trimestergemiddelden"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("JAAR"), QStringLiteral("Jaaroverzicht per leerling"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("NIVO1"), QStringLiteral("Rapportenlijst Niveau 1 (Laagste niveau)"));
-    w.VoegKnopToe(QStringLiteral("NIVO2"), QStringLiteral("Rapportenlijst Niveau 2 (Hoogste niveau)"));
-    w.VoegScheidingToe();
-    w.VoegLeegToe();
-    w.VoegLeegToe();
-    w.VoegKnopToe(QStringLiteral("STOP"), QStringLiteral("Stoppen"));
-
-    TrimLabel = new QLabel(QStringLiteral("Rapportenlijst"), &Vlak());
-    QFont titel = TrimLabel->font();
-    titel.setBold(true);
-    titel.setPointSize(titel.pointSize() + 2);
-    TrimLabel->setFont(titel);
-    NivoLabel = new QLabel(&Vlak());
-    lblKop = new QLabel(&Vlak());
-    lblKop->setTextFormat(Qt::PlainText);
-    lstLeerlingen = new QTableWidget(AantalLeerlingen + 2, kAantal, &Vlak());
-    lstLeerlingen->setHorizontalHeaderLabels({"Nr", "Achternaam", "Roepnaam", "Tr 1", "Tr 2", "Tr 3", "Jgem", "Rp 1",
-                                              "Rp 2", "Rp 3", "Rp E", "Mentor"});
-    lstLeerlingen->verticalHeader()->hide();
-    lstLeerlingen->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstLeerlingen->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lstLeerlingen->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstLeerlingen->setFont(VbLetter("Courier New", 10));
-    Label15 = new QLabel(&Vlak());
-    Label15->setTextFormat(Qt::PlainText);
-    connect(lstLeerlingen, &QTableWidget::currentCellChanged, this, [this](int rij, int, int, int) {
-        // A pupil line chosen in the list becomes the current pupil.
-        if (bezigMetTekenen_ || rij < 0 || rij >= AantalLeerlingen)
-            return;
-        LeerlingKiezen(adm, rij + 1);
-    });
-
-    auto* indeling = new QVBoxLayout(&Vlak());
-    indeling->setContentsMargins(8, w.sizeHint().height() + 4, 8, 4);
-    indeling->addWidget(TrimLabel);
-    indeling->addWidget(NivoLabel);
-    indeling->addWidget(lblKop);
-    indeling->addWidget(lstLeerlingen, 1);
-    indeling->addWidget(Label15);
+    MaakMenus();
+    MaakWerkbalk();
+    MaakBesturingen();
+    // Form_Load: at the top left of the screen; the focus goes to StartFocus, the only tab stop.
+    move(0, 0);
     resize(800, 600);
+}
+
+frmRapporten::~frmRapporten() = default;
+
+// ---- Construction ----------------------------------------------------------
+
+void frmRapporten::MaakMenus()
+{
+    auto item = [this](QMenu* m, const char* tekst, std::function<void()> doe) {
+        QAction* a = m->addAction(QString::fromUtf8(tekst));
+        connect(a, &QAction::triggered, this, [doe = std::move(doe)] { doe(); });
+        return a;
+    };
+
+    mnuTrimMenu = Hoofdmenu(QStringLiteral("&Bestand"));
+    mnuNieuwBestand = item(mnuTrimMenu, "&Nieuw  Bestand", [this] { mnuNieuwBestand_Click(); });
+    mnuBestandLaden = item(mnuTrimMenu, "Bestand  &Laden...", [this] { mnuBestandLaden_Click(); });
+    mnuTrimMenu->addSeparator();
+    mnuBestandOpslaan = item(mnuTrimMenu, "Bestand  &Opslaan", [this] { mnuBestandOpslaan_Click(); });
+    mnuBestandOpslaanAls = item(mnuTrimMenu, "Bestand  Opslaan  &Als...", [this] { mnuBestandOpslaanAls_Click(); });
+    mnuTrimMenu->addSeparator();
+    QMenu* importeren = mnuTrimMenu->addMenu(QStringLiteral("Leerling(en)  &Importeren  Uit..."));
+    mnuLeerlingImporteren = importeren->menuAction();
+    mnuAnderCijferbestand = item(importeren, "Ander  &Cijferbestand...", [this] { mnuAnderCijferbestand_Click(); });
+    mnuTrimMenu->addSeparator();
+    mnuStoppen = item(mnuTrimMenu, "&Stoppen", [this] { mnuStoppen_Click(); });
+
+    mnuBewerken = Hoofdmenu(QStringLiteral("Be&werken"));
+    mnuTrimGew = item(mnuBewerken, "&Gewicht", [this] { mnuTrimGew_Click(); });
+    mnuBewerken->addSeparator();
+    mnuRap1 = item(mnuBewerken, "&1-e  Rapport", [this] { mnuRap_Click(1); });
+    mnuRap2 = item(mnuBewerken, "&2-e  Rapport", [this] { mnuRap_Click(2); });
+    mnuRap3 = item(mnuBewerken, "&3-e  Rapport", [this] { mnuRap_Click(3); });
+    mnuBewerken->addSeparator();
+    mnuEindRap = item(mnuBewerken, "&Eindrapport", [this] { mnuRap_Click(4); });
+    mnuBewerken->addSeparator();
+    mnuZoeken = item(mnuBewerken, "&Zoeken  op  Achternaam...", [this] { mnuZoeken_Click(); });
+    mnuZoeken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuBewerken->addSeparator();
+    mnuLeerlingVerwijderen =
+        item(mnuBewerken, "&Leerling(en)  Verwijderen...", [this] { mnuLeerlingVerwijderen_Click(); });
+
+    mnuLijsten = Hoofdmenu(QStringLiteral("&Lijsten"));
+    mnuNamenlijst = item(mnuLijsten, "&Namenlijst", [this] { mnuNamenlijst_Click(); });
+    mnuLijsten->addSeparator();
+    mnuTrimester1 = item(mnuLijsten, "&1-e Trimester", [this] { mnuTrimester_Click(1); });
+    mnuTrimester2 = item(mnuLijsten, "&2-e Trimester", [this] { mnuTrimester_Click(2); });
+    mnuTrimester3 = item(mnuLijsten, "&3-e Trimester", [this] { mnuTrimester_Click(3); });
+    mnuLijsten->addSeparator();
+    mnuRapportenlijst = item(mnuLijsten, "&Rapportenlijst", [] {});
+    mnuJaaroverzicht = item(mnuLijsten, "&Jaaroverzicht", [this] { mnuJaaroverzicht_Click(); });
+
+    mnuSorteren = Hoofdmenu(QStringLiteral("&Sorteren"));
+    auto sorteer = [&](const char* tekst, Sorteersoort s) {
+        return item(mnuSorteren, tekst, [this, s] { mnuSorteren_Click(static_cast<int>(s)); });
+    };
+    mnuSortAchternaam = sorteer("&Achternaam", Sorteersoort::Achternaam);
+    mnuSortBasisgroep = sorteer("&Basisgroep  (zie  Namenlijst)", Sorteersoort::Basisgroep);
+    mnuSortKenmerk = sorteer("&Kenmerk     (zie  Namenlijst)", Sorteersoort::Kenmerk);
+    mnuSortMentor = sorteer("&Mentor", Sorteersoort::Mentor);
+    mnuSorteren->addSeparator();
+    mnuSortJaargemiddelde = sorteer("&Jaargemiddelde", Sorteersoort::Jaargemiddelde);
+
+    mnuAfdrukken = Hoofdmenu(QStringLiteral("&Afdrukken"));
+    mnuRapNiv1 = item(mnuAfdrukken, "&a  Rapportenlijst  Niveau  1  (alleen rapportcijfers)",
+                      [this] { mnuRapNiv_Click(1); });
+    mnuRapNiv2 = item(mnuAfdrukken, "&b  Rapportenlijst  Niveau  2  (alleen rapportcijfers)",
+                      [this] { mnuRapNiv_Click(2); });
+    mnuAfdrukken->addSeparator();
+    mnuJaarNiv1 = item(mnuAfdrukken, "&c  Rapportenlijst  Niveau  1  (met trimestergemiddelden)",
+                       [this] { mnuJaarNiv_Click(1); });
+    mnuJaarNiv2 = item(mnuAfdrukken, "&d  Rapportenlijst  Niveau  2  (met trimestergemiddelden)",
+                       [this] { mnuJaarNiv_Click(2); });
+
+    // Committing too: a level switch redraws every box.
+    mnuNiveau = Hoofdmenu(QStringLiteral("&Niveau"));
+    mnuNivo1 = item(mnuNiveau, "Niveau  &1", [this] { mnuNivo_Click(1); });
+    mnuNivo2 = item(mnuNiveau, "Niveau  &2", [this] { mnuNivo_Click(2); });
+
+    mnuOpties = Hoofdmenu(QStringLiteral("&Opties"));
+    mnuRapportcijfersAfronden =
+        item(mnuOpties, "Rapportcijfers  &Afronden...", [this] { mnuRapportcijfersAfronden_Click(); });
+    mnuRapportcijfersBerekenen =
+        item(mnuOpties, "Rapportcijfers  &Berekenen...", [this] { mnuRapportcijfersBerekenen_Click(); });
+
+    mnuHelp = Hoofdmenu(QStringLiteral("&Help"), false);
+    mnuInfo = item(mnuHelp, "&Info", [this] { mnuInfo_Click(); });
+}
+
+void frmRapporten::MaakWerkbalk()
+{
+    Werkbalk& b = Toolbar();
+    b.VoegKnopToe(QStringLiteral("New"), QStringLiteral("Nieuw cijferbestand"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("Open"), QStringLiteral("Cijferbestand openen"));
+    b.VoegKnopToe(QStringLiteral("Save"), QStringLiteral("Cijferbestand opslaan"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("Print"), QStringLiteral("Rapportenlijst afdrukken"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("Trim1"), QStringLiteral("Cijferlijst van het 1-e trimester"));
+    b.VoegKnopToe(QStringLiteral("Trim2"), QStringLiteral("Cijferlijst van het 2-e trimester"));
+    b.VoegKnopToe(QStringLiteral("Trim3"), QStringLiteral("Cijferlijst van het 3-e trimester"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("NAM"), QStringLiteral("Namenlijst met school- en leerlinggegevens"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("RAP"), QStringLiteral("Rapportenlijst met trimestergemiddelden"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("JAAR"), QStringLiteral("Jaaroverzicht per leerling"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("NIVO1"), QStringLiteral("Rapportenlijst Niveau 1 (Laagste niveau)"));
+    b.VoegKnopToe(QStringLiteral("NIVO2"), QStringLiteral("Rapportenlijst Niveau 2 (Hoogste niveau)"));
+    b.VoegScheidingToe();
+    b.VoegKnopToe(QStringLiteral("ZOEK"), QStringLiteral("Leerling zoeken op achternaam (Ctrl+F)"));
+    b.VoegLeegToe();
+    b.VoegKnopToe(QStringLiteral("STOP"), QStringLiteral("Stoppen"));
+}
+
+void frmRapporten::MaakBesturingen()
+{
+    QWidget* vlak = &Vlak();
+    ZetAchtergrond(*vlak, Kleur::LichtGrijs);
+    const QFont gewoon = VbLetter("MS Sans Serif", 8);
+    const QFont klein = VbLetter("MS Sans Serif", 8);
+    const QFont vast = VbLetter("Courier New", 10);
+
+    auto etiket = [&](int x, int y, int b, int h, const QFont& f, Qt::Alignment uitlijning, bool rand = false) {
+        auto* e = new Etiket(vlak);
+        e->setFont(f);
+        e->setAlignment(uitlijning | Qt::AlignVCenter);
+        if (rand)
+            e->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        ZetPlaats(*e, x, y, b, h);
+        return e;
+    };
+    auto opschrift = [&](const char* tekst, int x, int y, int b, int h, Qt::Alignment uitlijning = Qt::AlignLeft) {
+        Etiket* e = etiket(x, y, b, h, gewoon, uitlijning);
+        e->ZetTekst(tekst);
+        return e;
+    };
+    auto vak = [&](const char* naam, int index, int x, int y, int b, int h) {
+        auto* v = new VasteBreedteInvoer(omgeving, adm.InsertModus, Driecijfers, vlak);
+        ZetNaam(*v, naam, index);
+        v->setFont(vast);
+        v->setTextMargins(0, 0, 0, 0);
+        v->setFocusPolicy(Qt::ClickFocus);  // no tab stop
+        ZetPlaats(*v, x, y, b, h);
+        v->ZetAchtergrond(Kleur::Wit);
+        return v;
+    };
+
+    // The focus box first: the only tab stop, it holds the focus when the window opens.
+    StartFocus = new Focusvak(omgeving, adm.InsertModus, vlak);
+    ZetNaam(*StartFocus, "StartFocus");
+    StartFocus->move(Twips(5940), Twips(120));
+    connect(StartFocus, &VasteBreedteInvoer::LostFocus, this, [this] { FocusNaActiveren = 0; });
+
+    // Header block.
+    TrimLabel = etiket(240, 780, 1935, 315, VbLetter("Arial", 12, true), Qt::AlignLeft);
+    TrimLabel->ZetVoorgrond(0x000080);
+    TrimLabel->ZetTekst("Rapportenlijst");
+    const char* koppen[4] = {"Klas         ", "Vak          ", "Deelvak  ", "Niveau 1 "};
+    Etiket** data[4] = {&lblKlas, &lblVak, &lblDeelvak, &lblNiveau};
+    for (int i = 0; i < 4; ++i) {
+        Etiket* kop = opschrift(koppen[i], 240, 1260 + 360 * i, 855, 255);
+        if (i == 3)
+            NivoLabel = kop;
+        opschrift(":", 1200, 1260 + 360 * i, 135, 255, Qt::AlignHCenter)->ZetVoorgrond(Kleur::Venstertekst);
+        *data[i] = etiket(1380, 1260 + 360 * i, 1095, 255, gewoon, Qt::AlignLeft);
+        (*data[i])->ZetVoorgrond(0x80000002);
+    }
+    opschrift("Trimester", 4080, 1800, 1035, 255, Qt::AlignRight);
+    opschrift("Gewicht", 4080, YGewicht, 1035, 255, Qt::AlignRight);
+    for (int t = 1; t <= 3; ++t) {
+        lblKolom[t] = etiket(XGewicht + Trstap * (t - 1), 1800, 435, 270, klein, Qt::AlignHCenter, true);
+        lblKolom[t]->ZetAchtergrond(Kleur::Licht3D);
+        lblKolom[t]->ZetTekst("Tr " + std::to_string(t));
+        auto* v = vak("txtTrGew", t, XGewicht + Trstap * (t - 1), YGewicht, 435, 255);
+        txtTrGew[t] = v;
+        connect(v, &VasteBreedteInvoer::GotFocus, this, [this, t] { txtTrGew_GotFocus(t); });
+        connect(v, &VasteBreedteInvoer::LostFocus, this, [this, t] { txtTrGew_LostFocus(t); });
+    }
+    Label11 = etiket(8280, 1560, 2175, 1035, gewoon, Qt::AlignHCenter, true);
+    Label11->setWordWrap(true);
+    Label11->ZetAchtergrond(Kleur::Insert);
+    Label11->ZetTekst(" Voor het berekenen en  afronden van rapportcijfers zie het Optiesmenu !");
+
+    // Column headings.
+    opschrift("Nr", 240, 2940, 375, 255, Qt::AlignHCenter);
+    opschrift("Achternaam", 960, 2940, 2115, 255, Qt::AlignHCenter);
+    opschrift("Roepnaam", 3420, 2940, 1695, 255, Qt::AlignHCenter);
+    opschrift("Tgem", 5910, 2940, 615, 255, Qt::AlignHCenter);
+    opschrift("Jgem", 7350, 2940, 615, 255, Qt::AlignHCenter);
+    const char* rapporten[4] = {"Rp 1", "Rp 2", "Rp 3", "Rp E"};
+    for (int k = 0; k < 4; ++k)
+        opschrift(rapporten[k], 8280 + 540 * k, 2940, 555, 315, Qt::AlignHCenter);
+    opschrift("Mentor", 10710, 2940, 735, 255, Qt::AlignHCenter);
+
+    // The pupil grid.
+    for (int r = 1; r <= 8; ++r) {
+        const int y = YRij + Rijstap * (r - 1);
+        lblNummer[r] = etiket(XNummer, y, BNummer, 270, klein, Qt::AlignHCenter, true);
+        lblNaam[r] = etiket(XNaam, y, BNaam, HRij, vast, Qt::AlignLeft);
+        lblVoornaam[r] = etiket(XVoornaam, y, BVoornaam, HRij, vast, Qt::AlignLeft);
+        lblTr1[r] = etiket(XTr, y, BTr, HRij, vast, Qt::AlignLeft);
+        lblTr2[r] = etiket(XTr + Trstap, y, BTr, HRij, vast, Qt::AlignLeft);
+        lblTr3[r] = etiket(XTr + 2 * Trstap, y, BTr, HRij, vast, Qt::AlignLeft);
+        lblJr[r] = etiket(XJr, y, BTr, HRij, vast, Qt::AlignLeft);
+        for (int k = 1; k <= 4; ++k) {
+            const int n = (r - 1) * 4 + k;
+            auto* v = vak("txtRp", n, XRp + Rpstap * (k - 1), y, BRp, HRij);
+            txtRp[n] = v;
+            connect(v, &VasteBreedteInvoer::GotFocus, this, [this, n] { txtRp_GotFocus(n); });
+            connect(v, &VasteBreedteInvoer::LostFocus, this, [this, n] { txtRp_LostFocus(n); });
+            connect(v, &VasteBreedteInvoer::MouseMove, this, [this, n] {
+                const int p = adm.EersteRij + (n - 1) / 4;
+                Waardetip(*txtRp[n], adm.Rapport(p, (n - 1) % 4 + 1, adm.Niveau));
+            });
+        }
+        lblMentor[r] = etiket(XMentor, y, BMentor, HRij, vast, Qt::AlignLeft);
+        for (Etiket* e : {lblNummer[r], lblNaam[r], lblVoornaam[r], lblMentor[r]})
+            connect(e, &Etiket::Click, this, [this, r] { lblNummer_Click(r); });
+        Etiket* trim[4] = {nullptr, lblTr1[r], lblTr2[r], lblTr3[r]};
+        for (int t = 1; t <= 3; ++t)
+            connect(trim[t], &Etiket::MouseMove, this, [this, r, t, e = trim[t]] {
+                Waardetip(*e, adm.TrGem(adm.EersteRij + r - 1, t, adm.Niveau));
+            });
+        connect(lblJr[r], &Etiket::MouseMove, this, [this, r] {
+            if (const auto j = JaarwaardeLeerling(adm, adm.EersteRij + r - 1, adm.Niveau))
+                Waardetip(*lblJr[r], j->waarde);
+        });
+    }
+
+    vsbScroll = new QScrollBar(Qt::Vertical, vlak);
+    vsbScroll->setRange(1, AantalLeerlingen);
+    vsbScroll->setSingleStep(1);
+    vsbScroll->setPageStep(8);
+    vsbScroll->setFocusPolicy(Qt::NoFocus);
+    ZetPlaats(*vsbScroll, 11475, 3360, 255, 2895);
+    connect(vsbScroll, &QScrollBar::valueChanged, this, [this] { vsbScroll_Change(); });
+
+    // Class statistics.
+    opschrift("Klassengemiddelde", 3060, YKlGem, 2055, 255, Qt::AlignRight);
+    opschrift("Spreiding", 4020, YKlSpr, 1095, 255, Qt::AlignRight);
+    for (int t = 1; t <= 3; ++t) {
+        lblTrGem[t] = etiket(XTr + Trstap * (t - 1), YKlGem, BTr, 255, vast, Qt::AlignLeft);
+        lblTrSpr[t] = etiket(XTr + Trstap * (t - 1), YKlSpr, BTr, 255, vast, Qt::AlignLeft);
+        connect(lblTrGem[t], &Etiket::MouseMove, this,
+                [this, t] { Waardetip(*lblTrGem[t], adm.KlTrGem(t, adm.Niveau)); });
+        connect(lblTrSpr[t], &Etiket::MouseMove, this,
+                [this, t] { Waardetip(*lblTrSpr[t], adm.KlTrSpr(t, adm.Niveau)); });
+    }
+    lblJrGem = etiket(XJr, YKlGem, BTr, 255, vast, Qt::AlignLeft);
+    lblJrSpr = etiket(XJr, YKlSpr, BTr, 255, vast, Qt::AlignLeft);
+    connect(lblJrGem, &Etiket::MouseMove, this, [this] {
+        if (const auto s = JaarstatistiekKlas(adm, adm.Niveau))
+            Waardetip(*lblJrGem, s->gem.waarde);
+    });
+    connect(lblJrSpr, &Etiket::MouseMove, this, [this] {
+        if (const auto s = JaarstatistiekKlas(adm, adm.Niveau))
+            Waardetip(*lblJrSpr, s->spr.waarde);
+    });
+    for (int k = 1; k <= 4; ++k) {
+        lblRpGem[k] = etiket(XRp + Rpstap * (k - 1), YKlGem, BRp, 255, vast, Qt::AlignLeft);
+        lblRpSpr[k] = etiket(XRp + Rpstap * (k - 1), YKlSpr, BRp, 255, vast, Qt::AlignLeft);
+        connect(lblRpGem[k], &Etiket::MouseMove, this,
+                [this, k] { Waardetip(*lblRpGem[k], adm.RpGem(k, adm.Niveau)); });
+        connect(lblRpSpr[k], &Etiket::MouseMove, this,
+                [this, k] { Waardetip(*lblRpSpr[k], adm.RpSpr(k, adm.Niveau)); });
+    }
+
+    Label15 = etiket(60, 7500, 10335, 330, gewoon, Qt::AlignLeft, true);
+    lblInsert = etiket(10380, 7500, 1455, 330, gewoon, Qt::AlignHCenter, true);
+}
+
+// ---- Index rules -----------------------------------------------------------
+
+int frmRapporten::SchermRij(int leerling) const { return leerling - adm.EersteRij + 1; }
+
+int frmRapporten::CelIndex(int leerling, int rapport) const { return (leerling - adm.EersteRij) * 4 + rapport; }
+
+// ---- Redraw ----------------------------------------------------------------
+
+void frmRapporten::Afdrukken(int Modus)
+{
+    // The display state within the rules the list is drawn by.
+    if (adm.Niveau != 1 && adm.Niveau != 2)
+        adm.Niveau = 1;
+    adm.EersteRij = std::clamp(adm.EersteRij, 1, AantalLeerlingen - 7);
+    adm.LaatsteRij = adm.EersteRij + 7;
+    Tekenvlag bezig(BezigMetTekenen);
+    const int n = adm.Niveau;
+
+    mnuRapportenlijst->setEnabled(false);
+    TrimLabel->ZetTekst("Rapportenlijst");
+    lblKlas->ZetTekst(adm.Klas);
+    lblVak->ZetTekst(adm.Vak);
+    lblDeelvak->ZetTekst(adm.Deelvak);
+    lblNiveau->ZetTekst(adm.NiveauNaam(n).view());
+    Toolbar().ZetIngedrukt(QStringLiteral("RAP"), true);
+    NivoLabel->ZetTekst(n == 1 ? "Niveau  1" : "Niveau  2");
+    NivoLabel->ZetVoorgrond(n == 1 ? Kleur::Groen : Kleur::Blauw);
+    Toolbar().ZetIngedrukt(QStringLiteral("NIVO1"), n == 1);
+    Toolbar().ZetIngedrukt(QStringLiteral("NIVO2"), n == 2);
+    ToonInsertModus(*lblInsert, adm.InsertModus);
+    for (int t = 1; t <= 3; ++t)
+        txtTrGew[t]->ZetTekst(adm.TrimGewichtTekst(t, n).view());
+
+    for (int p = adm.EersteRij; p <= adm.LaatsteRij; ++p) {
+        const int i = SchermRij(p);
+        const bool huidig = p == adm.HuidigeRij * Modus;
+        lblNummer[i]->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Licht3D);
+        for (Etiket* e : {lblNaam[i], lblVoornaam[i], lblTr1[i], lblTr2[i], lblTr3[i], lblJr[i], lblMentor[i]})
+            e->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::LichtGrijs);
+        lblNummer[i]->ZetTekst(TweeCijfers(p));
+        lblNaam[i]->ZetTekst(adm.Achternaam(p).view());
+        lblVoornaam[i]->ZetTekst(adm.Roepnaam(p).view());
+        lblTr1[i]->ZetTekst(adm.TrGemTxt(p, 1, n).view());
+        lblTr2[i]->ZetTekst(adm.TrGemTxt(p, 2, n).view());
+        lblTr3[i]->ZetTekst(adm.TrGemTxt(p, 3, n).view());
+        if (const auto j = JaarwaardeLeerling(adm, p, n))
+            lblJr[i]->ZetTekst(j->tekst);
+        for (int k = 1; k <= 4; ++k) {
+            const int b = CelIndex(p, k);
+            txtRp[b]->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Wit);
+            txtRp[b]->ZetTekst(adm.RapportTxt(p, k, n).view());
+            Rapportkleur(b);
+        }
+        lblMentor[i]->ZetTekst(adm.Mentor(p).view());
+    }
+
+    for (int t = 1; t <= 3; ++t) {
+        lblTrGem[t]->ZetTekst(adm.KlTrGemTxt(t, n).view());
+        lblTrSpr[t]->ZetTekst(adm.KlTrSprTxt(t, n).view());
+    }
+    if (const auto s = JaarstatistiekKlas(adm, n)) {
+        lblJrGem->ZetTekst(s->gem.tekst);
+        lblJrSpr->ZetTekst(s->spr.tekst);
+    }
+    for (int k = 1; k <= 4; ++k) {
+        lblRpGem[k]->ZetTekst(adm.RpGemTxt(k, n).view());
+        lblRpSpr[k]->ZetTekst(adm.RpSprTxt(k, n).view());
+    }
+    Label15->setText(PadNaarQString(adm.Bestandsnaam));
+}
+
+void frmRapporten::Rapportkleur(int Index)
+{
+    const int p = adm.EersteRij + (Index - 1) / 4;
+    const int k = (Index - 1) % 4 + 1;
+    const bool rood = Onvoldoende(txtRp[Index]->Tekst()) && !adm.RapportTxt(p, k, adm.Niveau).leeg();
+    txtRp[Index]->ZetVoorgrond(rood ? Kleur::Rood : Kleur::Zwart);
+}
+
+void frmRapporten::Waardetip(QWidget& control, double waarde)
+{
+    control.setToolTip(waarde < 0 ? QString::fromLatin1(Geen) : QString::fromStdString(GetalNaarTekst(waarde) + " "));
+}
+
+// ---- Commits ---------------------------------------------------------------
+
+void frmRapporten::RapportVastleggen(int Index)
+{
+    if (Index < 1 || Index > 32)
+        return;
+    VasteBreedteInvoer* vak = txtRp[Index];
+    const int p = adm.EersteRij + (Index - 1) / 4;
+    const int k = (Index - 1) % 4 + 1;
+    const int l = adm.Niveau;
+    std::string tekst = vak->Tekst();
+    const Tekst<3> voor = adm.RapportTxt(p, k, l);
+    const double voorWaarde = adm.Rapport(p, k, l);
+    // A box that shows the stored report never touches it.
+    if (tekst != voor.view()) {
+        if (VerwerkRapportcijfer(adm, tekst, p, k, l))
+            Piep();
+        if (adm.RapportTxt(p, k, l) != voor || adm.Rapport(p, k, l) != voorWaarde)
+            adm.Gewijzigd = 1;
+    }
+    // The box shows what was stored (a refused report as a blank).
+    const std::string_view nu = adm.RapportTxt(p, k, l).view();
+    if (vak->Tekst() != nu)
+        vak->ZetTekst(nu);
+    Rapportkleur(Index);
+    if (ActieveControl() == vak)
+        OudeTekst = vak->Tekst();
+}
+
+void frmRapporten::GewichtVastleggen(int Index)
+{
+    if (Index < 1 || Index > 3)
+        return;
+    VasteBreedteInvoer* vak = txtTrGew[Index];
+    const int l = adm.Niveau;
+    std::string tekst = vak->Tekst();
+    const Tekst<3> voor = adm.TrimGewichtTekst(Index, l);
+    const double voorWaarde = adm.TrimesterWeging(Index, l);
+    if (tekst != voor.view()) {
+        if (VerwerkTrimGewicht(adm, tekst, Index, l))
+            Piep();
+        if (adm.TrimGewichtTekst(Index, l) != voor || adm.TrimesterWeging(Index, l) != voorWaarde)
+            adm.Gewijzigd = 1;
+    }
+    const std::string_view nu = adm.TrimGewichtTekst(Index, l).view();
+    if (vak->Tekst() != nu)
+        vak->ZetTekst(nu);
+    if (ActieveControl() == vak)
+        OudeTekst = vak->Tekst();
+}
+
+void frmRapporten::InvoerVerwerken()
+{
+    const QString naam = ActieveNaam();
+    if (naam == QLatin1String("txtTrGew"))
+        GewichtVastleggen(ActieveIndex());
+    else if (naam == QLatin1String("txtRp"))
+        RapportVastleggen(ActieveIndex());
+    Afdrukken(1);
 }
 
 void frmRapporten::Klassenstatistiek()
@@ -137,66 +500,7 @@ void frmRapporten::Klassenstatistiek()
         Rapportgemiddelde(adm, k);
 }
 
-void frmRapporten::ToonHuidigeRij()
-{
-    bezigMetTekenen_ = true;
-    lstLeerlingen->setCurrentCell(adm.HuidigeRij - 1, kNr);
-    lstLeerlingen->scrollToItem(lstLeerlingen->item(adm.HuidigeRij - 1, kNr));
-    bezigMetTekenen_ = false;
-}
-
-void frmRapporten::Afdrukken(int)
-{
-    bezigMetTekenen_ = true;
-    const int n = adm.Niveau;
-    const int m = adm.RapportOptie[5];
-    mnuRapportenlijst->setEnabled(false);
-    Toolbar().ZetIngedrukt(QStringLiteral("RAP"), true);
-    Toolbar().ZetIngedrukt(QStringLiteral("NIVO1"), n == 1);
-    Toolbar().ZetIngedrukt(QStringLiteral("NIVO2"), n == 2);
-    NivoLabel->setText(n == 1 ? QStringLiteral("Niveau  1") : QStringLiteral("Niveau  2"));
-    ZetVoorgrond(*NivoLabel, n == 1 ? Kleur::Groen : Kleur::Blauw);
-    lblKop->setText(Cp1252NaarQString("Klas " + adm.Klas + "   Vak " + adm.Vak + "   Deelvak " + adm.Deelvak +
-                                      "   " + std::string(adm.NiveauNaam(n).view())));
-
-    auto& l = *lstLeerlingen;
-    for (int p = 1; p <= AantalLeerlingen; ++p) {
-        const int r = p - 1;
-        const std::string nr = (p < 10 ? "0" : "") + std::to_string(p);
-        Cel(l, r, kNr, nr);
-        Cel(l, r, kAchternaam, adm.Achternaam(p).view());
-        Cel(l, r, kRoepnaam, adm.Roepnaam(p).view());
-        for (int t = 1; t <= 3; ++t)
-            Cel(l, r, kTr1 + t - 1, adm.TrGemTxt(p, t, n).view());
-        if (m >= 1 && m <= 3)
-            Cel(l, r, kJgem, adm.EindGemTxt(p, n).view());
-        else if (m == 4)
-            Cel(l, r, kJgem, adm.JrGemTxt(p, n).view());
-        for (int k = 1; k <= 4; ++k)
-            Cel(l, r, kRp1 + k - 1, adm.RapportTxt(p, k, n).view());
-        Cel(l, r, kMentor, adm.Mentor(p).view());
-    }
-    Cel(l, RijGemiddelde, kRoepnaam, "Klassengemiddelde");
-    Cel(l, RijSpreiding, kRoepnaam, "Spreiding");
-    for (int t = 1; t <= 3; ++t) {
-        Cel(l, RijGemiddelde, kTr1 + t - 1, adm.KlTrGemTxt(t, n).view());
-        Cel(l, RijSpreiding, kTr1 + t - 1, adm.KlTrSprTxt(t, n).view());
-    }
-    if (m >= 1 && m <= 3) {
-        Cel(l, RijGemiddelde, kJgem, adm.KlEindGemTxt(n).view());
-        Cel(l, RijSpreiding, kJgem, adm.KlEindSprTxt(n).view());
-    } else if (m == 4) {
-        Cel(l, RijGemiddelde, kJgem, adm.KlJrGemTxt(n).view());
-        Cel(l, RijSpreiding, kJgem, adm.KlJrSprTxt(n).view());
-    }
-    for (int k = 1; k <= 4; ++k) {
-        Cel(l, RijGemiddelde, kRp1 + k - 1, adm.RpGemTxt(k, n).view());
-        Cel(l, RijSpreiding, kRp1 + k - 1, adm.RpSprTxt(k, n).view());
-    }
-    l.resizeColumnsToContents();
-    Label15->setText(PadNaarQString(adm.Bestandsnaam));
-    bezigMetTekenen_ = false;
-}
+// ---- Window events ---------------------------------------------------------
 
 void frmRapporten::Form_Activate()
 {
@@ -204,7 +508,51 @@ void frmRapporten::Form_Activate()
     Klassenstatistiek();
     Afdrukken(1);
     adm.RapportKolom = 1;
-    ToonHuidigeRij();
+    vsbScroll->setValue(adm.HuidigeRij);
+}
+
+void frmRapporten::Form_KeyDown(int& KeyCode, int& Shift)
+{
+    StartFocus->ZetTekst("");
+    if (BezigMetTekenen == 1) {
+        KeyCode = 0;
+        Shift = 0;
+        return;
+    }
+    switch (KeyCode) {
+    case Toetscode::Enter:
+    case Toetscode::Op:
+    case Toetscode::Neer:
+    case Toetscode::PgUp:
+    case Toetscode::PgDn: {
+        // Navigation, never a key for the box itself.
+        const int code = KeyCode;
+        KeyCode = 0;
+        Shift = 0;
+        const QString naam = ActieveNaam();
+        const int i = ActieveIndex();
+        if (naam == QLatin1String("txtTrGew"))
+            txtTrGew_KeyDown(i, code, 0);
+        else if (naam == QLatin1String("txtRp"))
+            txtRp_KeyDown(i, code, 0);
+        else if (naam == QLatin1String("StartFocus"))
+            StartFocus_KeyDown(code, 0);
+        return;
+    }
+    case Toetscode::Insert:
+        adm.InsertModus = 1 - adm.InsertModus;
+        ToonInsertModus(*lblInsert, adm.InsertModus);
+        return;
+    default:
+        // Type-over, the width and the padding are the boxes' own rules.
+        return;
+    }
+}
+
+void frmRapporten::Form_KeyPress(int& KeyAscii)
+{
+    if (KeyAscii == Toetscode::Enter)
+        KeyAscii = 0;
 }
 
 void frmRapporten::Form_Unload(int& Cancel)
@@ -212,15 +560,43 @@ void frmRapporten::Form_Unload(int& Cancel)
     // A switch or a prompted quit has set another view code first.
     if (adm.Scherm != SchermRapporten)
         return;
-    Invoervastlegging(Opdrachtbron::Menu);
+    InvoerVerwerken();
     Sluitprocedure(*this, Cancel);
 }
 
-void frmRapporten::Invoervastlegging(Opdrachtbron)
+void frmRapporten::Invoervastlegging(Opdrachtbron) { InvoerVerwerken(); }
+
+void frmRapporten::Toolbar_ButtonClick(const QString& key)
 {
-    // The list holds no entry box yet: nothing to commit.
-    ControleerWijziging();
+    if (key == QLatin1String("New"))
+        mnuNieuwBestand_Click();
+    else if (key == QLatin1String("Open"))
+        mnuBestandLaden_Click();
+    else if (key == QLatin1String("Save"))
+        mnuBestandOpslaan_Click();
+    else if (key == QLatin1String("Print"))
+        PrintJrlst(adm.Niveau, false);
+    else if (key == QLatin1String("Trim1"))
+        mnuTrimester_Click(1);
+    else if (key == QLatin1String("Trim2"))
+        mnuTrimester_Click(2);
+    else if (key == QLatin1String("Trim3"))
+        mnuTrimester_Click(3);
+    else if (key == QLatin1String("NAM"))
+        mnuNamenlijst_Click();
+    else if (key == QLatin1String("JAAR"))
+        mnuJaaroverzicht_Click();
+    else if (key == QLatin1String("NIVO1"))
+        mnuNivo_Click(1);
+    else if (key == QLatin1String("NIVO2"))
+        mnuNivo_Click(2);
+    else if (key == QLatin1String("ZOEK"))
+        mnuZoeken_Click();
+    else if (key == QLatin1String("STOP"))
+        mnuStoppen_Click();
 }
+
+// ---- File commands, view switches and quit ---------------------------------
 
 void frmRapporten::mnuNieuwBestand_Click()
 {
@@ -236,11 +612,67 @@ void frmRapporten::mnuBestandLaden_Click()
         return;
     Klassenstatistiek();
     adm.RapportKolom = 1;
+    // The boxes show the loaded file before the scroll bar moves (its
+    // handling commits the focused box).
     Afdrukken(1);
-    ToonHuidigeRij();
+    vsbScroll->setValue(adm.HuidigeRij);
+    Afdrukken(1);
+}
+
+void frmRapporten::mnuBestandOpslaan_Click() { BestandOpslaan(*this); }
+
+void frmRapporten::mnuBestandOpslaanAls_Click()
+{
+    BestandOpslaanAls(*this);
+    Label15->setText(PadNaarQString(adm.Bestandsnaam));
+}
+
+void frmRapporten::mnuAnderCijferbestand_Click()
+{
+    Importeren(*this, DialoogImportLeerlingen);
+    Afdrukken(1);
 }
 
 void frmRapporten::mnuStoppen_Click() { Stopprocedure(*this); }
+
+void frmRapporten::mnuNamenlijst_Click() { Schermwissel(*this, SchermNamen); }
+
+void frmRapporten::mnuTrimester_Click(int trimester) { Schermwissel(*this, trimester); }
+
+void frmRapporten::mnuJaaroverzicht_Click() { Schermwissel(*this, SchermJaaroverzicht); }
+
+// ---- Edit, sort, level, options, help --------------------------------------
+
+void frmRapporten::mnuTrimGew_Click() { ZetFocus(txtTrGew[1]); }
+
+void frmRapporten::mnuRap_Click(int rapport)
+{
+    const int n = CelIndex(adm.HuidigeRij, rapport);
+    if (n >= 1 && n <= 32)
+        ZetFocus(txtRp[n]);
+}
+
+void frmRapporten::mnuZoeken_Click()
+{
+    frmZoeken zoeken(adm, omgeving, this);
+    Modaal(zoeken);
+    Afdrukken(1);
+}
+
+void frmRapporten::mnuLeerlingVerwijderen_Click()
+{
+    frmLeerlingVerwijderen verwijderen(adm, omgeving, this);
+    Modaal(verwijderen);
+    Afdrukken(1);
+    adm.Gewijzigd = 1;  // also when nothing was deleted
+}
+
+void frmRapporten::mnuSorteren_Click(int soort)
+{
+    LeerlingenSorteren(adm, static_cast<Sorteersoort>(soort), 1, adm.Niveau);
+    Afdrukken(1);
+    adm.Gewijzigd = 1;
+}
 
 void frmRapporten::mnuNivo_Click(int niveau)
 {
@@ -248,28 +680,213 @@ void frmRapporten::mnuNivo_Click(int niveau)
     Afdrukken(1);
 }
 
-void frmRapporten::Toolbar_ButtonClick(const QString& key)
+void frmRapporten::mnuRapportcijfersAfronden_Click()
 {
-    if (key == QLatin1String("New"))
-        mnuNieuwBestand_Click();
-    else if (key == QLatin1String("Open"))
-        mnuBestandLaden_Click();
-    else if (key == QLatin1String("Save"))
-        BestandOpslaan(*this);
-    else if (key == QLatin1String("Trim1"))
-        Schermwissel(*this, 1);
-    else if (key == QLatin1String("Trim2"))
-        Schermwissel(*this, 2);
-    else if (key == QLatin1String("Trim3"))
-        Schermwissel(*this, 3);
-    else if (key == QLatin1String("NAM"))
-        Schermwissel(*this, SchermNamen);
-    else if (key == QLatin1String("JAAR"))
-        Schermwissel(*this, SchermJaaroverzicht);
-    else if (key == QLatin1String("NIVO1"))
-        mnuNivo_Click(1);
-    else if (key == QLatin1String("NIVO2"))
-        mnuNivo_Click(2);
-    else if (key == QLatin1String("STOP"))
-        mnuStoppen_Click();
+    adm.DialoogOK = false;
+    {
+        frmRapportenAfronden dialoog(adm, omgeving, this);
+        Modaal(dialoog);
+    }
+    if (adm.DialoogOK) {
+        AfrondcodesToepassen(adm);
+        adm.Gewijzigd = 1;
+    }
+    adm.DialoogOK = false;
+    Afdrukken(1);
+}
+
+void frmRapporten::mnuRapportcijfersBerekenen_Click()
+{
+    adm.DialoogOK = false;
+    {
+        frmRapportenBerekenen dialoog(adm, omgeving, this);
+        Modaal(dialoog);
+    }
+    if (!adm.DialoogOK)
+        return;
+    BerekeningsmethodeToepassen(adm);
+    adm.Gewijzigd = 1;
+    adm.DialoogOK = false;
+    Afdrukken(1);
+}
+
+void frmRapporten::ShowAboutBox()
+{
+    frmAbout about(this);
+    Modaal(about);
+}
+
+void frmRapporten::mnuInfo_Click()
+{
+    // Opening "&Help" commits nothing, but the redraw after the about box
+    // would throw an edit away: commit it now.
+    InvoerVerwerken();
+    try {
+        ShowAboutBox();
+    } catch (...) {
+    }
+}
+
+// ---- Printing --------------------------------------------------------------
+
+void frmRapporten::PrintRplst(int niveau, bool printerdialoog)
+{
+    const AdmMain& a = adm;
+    LijstAfdrukken(
+        [&a, niveau](const Papier& papier) { return AfdrukRapportenlijst(a, niveau, Vandaag(), papier); },
+        printerdialoog);
+}
+
+void frmRapporten::PrintJrlst(int niveau, bool printerdialoog)
+{
+    const AdmMain& a = adm;
+    LijstAfdrukken([&a, niveau](const Papier& papier) { return AfdrukJaarlijst(a, niveau, Vandaag(), papier); },
+                   printerdialoog);
+}
+
+void frmRapporten::mnuRapNiv_Click(int niveau)
+{
+    PrintRplst(niveau, true);
+    ZetFocus(StartFocus);
+}
+
+void frmRapporten::mnuJaarNiv_Click(int niveau)
+{
+    PrintJrlst(niveau, true);
+    ZetFocus(StartFocus);
+}
+
+// ---- Scrolling and report boxes ----------------------------------------------
+
+void frmRapporten::vsbScroll_Change()
+{
+    // The focused box is committed to its own pupil before the window moves.
+    const QString naam = ActieveNaam();
+    if (naam == QLatin1String("txtTrGew"))
+        GewichtVastleggen(ActieveIndex());
+    else if (naam == QLatin1String("txtRp"))
+        RapportVastleggen(ActieveIndex());
+    const int v = vsbScroll->value();
+    if (v >= 1 && v <= AantalLeerlingen)
+        LeerlingKiezen(adm, v);
+    Afdrukken(1);
+    if (naam == QLatin1String("txtRp")) {
+        const int n = CelIndex(adm.HuidigeRij, adm.RapportKolom);
+        if (n >= 1 && n <= 32)
+            ZetFocus(txtRp[n]);
+    }
+}
+
+void frmRapporten::txtRp_GotFocus(int Index)
+{
+    if (FocusNaActiveren == 1) {
+        // The focus the activation put back: the current position stays.
+        FocusNaActiveren = 0;
+        return;
+    }
+    txtRp[Index]->ZetSelStart(0);
+    adm.HuidigeRij = adm.EersteRij + (Index - 1) / 4;
+    adm.RapportKolom = (Index - 1) % 4 + 1;
+    if (vsbScroll->value() != adm.HuidigeRij)
+        vsbScroll->setValue(adm.HuidigeRij);
+    Afdrukken(1);
+    OudeTekst = txtRp[Index]->Tekst();
+}
+
+void frmRapporten::txtRp_LostFocus(int Index) { RapportVastleggen(Index); }
+
+void frmRapporten::txtRp_KeyDown(int Index, int KeyCode, int)
+{
+    if (KeyCode != Toetscode::Enter && KeyCode != Toetscode::Neer && KeyCode != Toetscode::Op &&
+        KeyCode != Toetscode::PgUp && KeyCode != Toetscode::PgDn)
+        return;
+    RapportVastleggen(Index);
+    const int rij = adm.HuidigeRij;
+    switch (KeyCode) {
+    case Toetscode::Enter:
+    case Toetscode::Neer:
+        if (rij < AantalLeerlingen) {
+            vsbScroll->setValue(rij + 1);
+        } else {
+            txtRp[Index]->ZetSelStart(0);
+            vsbScroll_Change();
+        }
+        break;
+    case Toetscode::Op:
+        if (rij > 1) {
+            vsbScroll->setValue(rij - 1);
+        } else {
+            const int n = CelIndex(adm.HuidigeRij, adm.RapportKolom);
+            if (n >= 1 && n <= 32)
+                ZetFocus(txtRp[n]);
+        }
+        break;
+    case Toetscode::PgUp:
+        vsbScroll->setValue(rij - 8 > 1 ? rij - 8 : 1);
+        break;
+    case Toetscode::PgDn:
+        vsbScroll->setValue(rij + 8 < AantalLeerlingen ? rij + 8 : AantalLeerlingen);
+        break;
+    }
+}
+
+void frmRapporten::txtTrGew_GotFocus(int Index)
+{
+    // A later click on a report box makes its own pupil current.
+    FocusNaActiveren = 0;
+    txtTrGew[Index]->ZetSelStart(0);
+    adm.RapportKolom = Index;
+    txtTrGew[Index]->ZetAchtergrond(Kleur::Cyaan);
+    Afdrukken(1);
+    OudeTekst = txtTrGew[Index]->Tekst();
+}
+
+void frmRapporten::txtTrGew_LostFocus(int Index)
+{
+    txtTrGew[Index]->ZetAchtergrond(Kleur::Wit);
+    GewichtVastleggen(Index);
+}
+
+void frmRapporten::txtTrGew_KeyDown(int Index, int KeyCode, int)
+{
+    if (KeyCode == Toetscode::Enter || KeyCode == Toetscode::Neer)
+        ZetFocus(txtTrGew[Index % 3 + 1]);
+}
+
+void frmRapporten::StartFocus_KeyDown(int KeyCode, int)
+{
+    const int rij = adm.HuidigeRij;
+    switch (KeyCode) {
+    case Toetscode::Neer:
+        if (rij < AantalLeerlingen)
+            vsbScroll->setValue(rij + 1);
+        break;
+    case Toetscode::Op:
+        if (rij >= 2)
+            vsbScroll->setValue(rij - 1);
+        break;
+    case Toetscode::PgUp:
+        vsbScroll->setValue(rij - 8 > 1 ? rij - 8 : 1);
+        break;
+    case Toetscode::PgDn:
+        vsbScroll->setValue(rij + 8 < AantalLeerlingen ? rij + 8 : AantalLeerlingen);
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- Lines -----------------------------------------------------------------
+
+void frmRapporten::lblNummer_Click(int Index)
+{
+    InvoerVerwerken();
+    adm.HuidigeRij = adm.EersteRij + Index - 1;
+    vsbScroll->setValue(adm.HuidigeRij);
+    Afdrukken(1);
+    if (ActieveNaam() == QLatin1String("txtRp")) {
+        const int n = CelIndex(adm.HuidigeRij, adm.RapportKolom);
+        if (n >= 1 && n <= 32)
+            ZetFocus(txtRp[n]);
+    }
 }
