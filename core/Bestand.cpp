@@ -2,14 +2,15 @@
 
 #include "core/Fout.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -24,6 +25,11 @@ namespace {
     throw Bestandsfout(code, std::string(std::strerror(fout)) + ": " + pad);
 }
 
+[[noreturn]] void VerkeerdBestand(const std::string& pad)
+{
+    throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
+}
+
 std::string MapVan(const std::string& pad)
 {
     const auto i = pad.find_last_of('/');
@@ -32,74 +38,201 @@ std::string MapVan(const std::string& pad)
     return i == 0 ? std::string("/") : pad.substr(0, i);
 }
 
+std::string NaamVan(const std::string& pad)
+{
+    const auto i = pad.find_last_of('/');
+    return i == std::string::npos ? pad : pad.substr(i + 1);
+}
+
+std::string In(const std::string& map, const std::string& naam)
+{
+    return map == "/" ? "/" + naam : map + "/" + naam;
+}
+
+// The file a save of `pad` must replace: a symbolic link in the last step is
+// followed (a link to a link too), so that the link itself stays.
+std::string Doel(const std::string& pad)
+{
+    std::string doel = pad;
+    for (int stap = 0;; ++stap) {
+        struct stat st {};
+        if (::lstat(doel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return doel;
+        if (stap == 40)
+            SysteemFout(ELOOP, pad);
+        char buf[PATH_MAX];
+        const ssize_t n = ::readlink(doel.c_str(), buf, sizeof buf);
+        if (n < 0 || static_cast<std::size_t>(n) >= sizeof buf)
+            SysteemFout(n < 0 ? errno : ENAMETOOLONG, pad);
+        const std::string naar(buf, static_cast<std::size_t>(n));
+        doel = naar.front() == '/' ? naar : In(MapVan(doel), naar);
+    }
+}
+
+// Closes a descriptor when it goes out of scope, unless it was closed already.
+class Descriptor {
+public:
+    Descriptor(Bestandssysteem& systeem, int fd) : systeem_(systeem), fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            systeem_.close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int fd() const { return fd_; }
+    // The close's own result: a write that could not be completed may show only here.
+    int sluit()
+    {
+        const int r = systeem_.close(fd_);
+        fd_ = -1;
+        return r;
+    }
+
+private:
+    Bestandssysteem& systeem_;
+    int fd_;
+};
+
+// A save that failed: its temporary file goes, and nothing stays open.
+[[noreturn]] void OpslaanMislukt(int fout, const std::string& pad, Bestandssysteem& systeem, Descriptor& bestand,
+                                 const std::string& tijdelijk)
+{
+    if (bestand.fd() >= 0)
+        bestand.sluit();
+    systeem.unlink(tijdelijk.c_str());
+    SysteemFout(fout, pad);
+}
+
 }  // namespace
+
+int Bestandssysteem::open(const char* pad, int vlaggen, mode_t modus) { return ::open(pad, vlaggen, modus); }
+ssize_t Bestandssysteem::write(int fd, const void* data, std::size_t n) { return ::write(fd, data, n); }
+int Bestandssysteem::fsync(int fd) { return ::fsync(fd); }
+int Bestandssysteem::close(int fd) { return ::close(fd); }
+int Bestandssysteem::rename(const char* van, const char* naar) { return std::rename(van, naar); }
+int Bestandssysteem::unlink(const char* pad) { return ::unlink(pad); }
+
+std::string TijdelijkeNaam(const std::string& naam)
+{
+    std::uint64_t h = 14695981039346656037ull;  // FNV-1a
+    for (unsigned char c : naam)
+        h = (h ^ c) * 1099511628211ull;
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(h));
+    return std::string(".morvaldiek-") + hex + ".tmp";
+}
 
 void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud)
 {
-    std::string sjabloon = MapVan(pad) + "/." + std::filesystem::path(pad).filename().string() + ".XXXXXX";
-    const int fd = ::mkstemp(sjabloon.data());
+    Bestandssysteem systeem;
+    SchrijfBestandVeilig(pad, inhoud, systeem);
+}
+
+void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bestandssysteem& systeem)
+{
+    const std::string doel = Doel(pad);
+
+    // A file the user may not write is refused as a truncating write would
+    // refuse it; the rename alone would replace it anyway. An existing file
+    // keeps its permissions; a new one gets the usual ones.
+    struct stat st {};
+    const bool bestaat = ::stat(doel.c_str(), &st) == 0;
+    if (bestaat && !S_ISDIR(st.st_mode) && ::faccessat(AT_FDCWD, doel.c_str(), W_OK, AT_EACCESS) != 0)
+        SysteemFout(errno, pad);
+    const mode_t modus = bestaat ? (st.st_mode & 07777) : 0644;
+
+    // One temporary name per target: what a killed save left is removed here.
+    const std::string tijdelijk = In(MapVan(doel), TijdelijkeNaam(NaamVan(doel)));
+    constexpr int vlaggen = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
+    int fd = systeem.open(tijdelijk.c_str(), vlaggen, 0600);
+    if (fd < 0 && errno == EEXIST && (systeem.unlink(tijdelijk.c_str()) == 0 || errno == ENOENT))
+        fd = systeem.open(tijdelijk.c_str(), vlaggen, 0600);
     if (fd < 0)
         SysteemFout(errno, pad);
+    Descriptor bestand(systeem, fd);
 
     const char* p = inhoud.data();
     std::size_t rest = inhoud.size();
     while (rest > 0) {
-        const ssize_t n = ::write(fd, p, rest);
+        const ssize_t n = systeem.write(fd, p, rest);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            const int fout = errno;
-            ::close(fd);
-            ::unlink(sjabloon.c_str());
-            SysteemFout(fout, pad);
+            OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
         }
         p += n;
         rest -= static_cast<std::size_t>(n);
     }
-    // An existing file keeps its permissions; a new one gets the usual ones.
-    struct stat st {};
-    const mode_t modus = ::stat(pad.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
     ::fchmod(fd, modus);
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        const int fout = errno;
-        ::unlink(sjabloon.c_str());
-        SysteemFout(fout, pad);
-    }
-    if (std::rename(sjabloon.c_str(), pad.c_str()) != 0) {
-        const int fout = errno;
-        ::unlink(sjabloon.c_str());
-        SysteemFout(fout, pad);
-    }
+    if (systeem.fsync(fd) != 0)
+        OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
+    if (bestand.sluit() != 0)
+        OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
+    if (systeem.rename(tijdelijk.c_str(), doel.c_str()) != 0)
+        OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
 }
 
 std::vector<std::string> LeesRegels(const std::string& pad, std::size_t maxRegel)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(pad, ec))
+    Bestandssysteem systeem;
+    const int fd = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        SysteemFout(errno, pad);
+    Descriptor bestand(systeem, fd);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        SysteemFout(errno, pad);
+    if (S_ISDIR(st.st_mode))
         SysteemFout(EISDIR, pad);
-    std::ifstream in(pad, std::ios::binary);
-    if (!in)
-        SysteemFout(errno ? errno : ENOENT, pad);
-    const std::string inhoud((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        SysteemFout(EIO, pad);
-    if (inhoud.find('\0') != std::string::npos)
-        throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
+    if (S_ISREG(st.st_mode) && static_cast<std::uintmax_t>(st.st_size) > MaxBestandsgrootte)
+        VerkeerdBestand(pad);
 
-    std::vector<std::string> regels;
-    std::size_t begin = 0;
-    while (begin < inhoud.size()) {
-        auto eind = inhoud.find('\n', begin);
-        const bool open = eind == std::string::npos;  // a last line without its line end still counts
-        if (open)
-            eind = inhoud.size();
-        std::size_t lengte = eind - begin;
-        if (lengte > 0 && inhoud[eind - 1] == '\r')
-            --lengte;
-        if (lengte > maxRegel)
-            throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
-        regels.emplace_back(inhoud, begin, lengte);
-        begin = open ? eind : eind + 1;
+    try {
+        // Never more than the bound, also when the file grows while it is read.
+        const auto verwacht = std::min(static_cast<std::size_t>(S_ISREG(st.st_mode) ? st.st_size : 0),
+                                       MaxBestandsgrootte);
+        std::string inhoud(verwacht + 1, '\0');
+        std::size_t gelezen = 0;
+        while (true) {
+            if (gelezen == inhoud.size()) {
+                if (inhoud.size() > MaxBestandsgrootte)
+                    break;
+                inhoud.resize(std::min(2 * inhoud.size() + 4096, MaxBestandsgrootte + 1));
+            }
+            const ssize_t n = ::read(fd, inhoud.data() + gelezen, inhoud.size() - gelezen);
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                SysteemFout(errno, pad);
+            }
+            if (n == 0)
+                break;
+            gelezen += static_cast<std::size_t>(n);
+        }
+        if (gelezen > MaxBestandsgrootte)
+            VerkeerdBestand(pad);
+        inhoud.resize(gelezen);
+        if (inhoud.find('\0') != std::string::npos)
+            VerkeerdBestand(pad);
+
+        std::vector<std::string> regels;
+        std::size_t begin = 0;
+        while (begin < inhoud.size()) {
+            auto eind = inhoud.find('\n', begin);
+            const bool open = eind == std::string::npos;  // a last line without its line end still counts
+            if (open)
+                eind = inhoud.size();
+            std::size_t lengte = eind - begin;
+            if (lengte > 0 && inhoud[eind - 1] == '\r')
+                --lengte;
+            if (lengte > maxRegel)
+                VerkeerdBestand(pad);
+            regels.emplace_back(inhoud, begin, lengte);
+            begin = open ? eind : eind + 1;
+        }
+        return regels;
+    } catch (const std::bad_alloc&) {
+        throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + pad);
     }
-    return regels;
 }

@@ -3,14 +3,43 @@
 
 #include <cstddef>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
+// No grade, names or settings file comes near this (a full grade file is
+// under 300 KB); a larger one is refused before it is read.
+inline constexpr std::size_t MaxBestandsgrootte = std::size_t{1} << 20;
+
+// The system calls a save makes, one object so that a test can make one of
+// them fail. Each behaves as the call of its name.
+class Bestandssysteem {
+public:
+    virtual ~Bestandssysteem() = default;
+    virtual int open(const char* pad, int vlaggen, mode_t modus);
+    virtual ssize_t write(int fd, const void* data, std::size_t n);
+    virtual int fsync(int fd);
+    virtual int close(int fd);
+    virtual int rename(const char* van, const char* naar);
+    virtual int unlink(const char* pad);
+};
+
 // Writes the bytes into a temporary file in the target's folder and renames
-// it over the target, so a failed write leaves the old file as it was.
-// Raises Bestandsfout with the system's description.
+// it over the target, so a failed write leaves the old file as it was. A
+// symbolic link is written through: its final target gets the new bytes and
+// the link stays. A target the user may not write is refused, as a
+// truncating write would refuse it. The temporary file has one short name
+// per target, so a save that was killed leaves at most that one, which the
+// next save of the target replaces. Raises Bestandsfout with the system's
+// description; every file it opened is closed on every path.
 void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud);
+void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bestandssysteem& systeem);
+
+// The name of the temporary file a save of the file called `naam` writes first.
+std::string TijdelijkeNaam(const std::string& naam);
 
 // The lines of a text file, each without its CR LF (or LF). A missing or
-// unreadable file raises Bestandsfout; so does a line longer than maxRegel
-// or a NUL byte, so that a binary file is never taken for text.
+// unreadable file raises Bestandsfout; so does a line longer than maxRegel,
+// a NUL byte or a file larger than MaxBestandsgrootte (error 54, before any
+// of it is read), so that a binary or runaway file is never taken for text.
+// An allocation failure is raised as Bestandsfout too.
 std::vector<std::string> LeesRegels(const std::string& pad, std::size_t maxRegel = 4096);

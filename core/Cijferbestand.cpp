@@ -11,6 +11,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <new>
 
 namespace {
 
@@ -302,6 +303,9 @@ void CijferbestandInlezen(AdmMain& adm, const std::string& pad, void (*lees)(Adm
         Regellezer r(regels, pad);
         lees(nieuw, r);
         adm = std::move(nieuw);
+    } catch (const std::bad_alloc&) {
+        NieuwCijferbestand(adm);
+        throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + pad);
     } catch (...) {
         NieuwCijferbestand(adm);
         throw;

@@ -7,6 +7,7 @@
 
 enum Foutcode : int {
     FoutOverloop = 6,           // a number that does not fit its field
+    FoutGeenGeheugen = 7,       // out of memory while reading
     FoutTypeOngeldig = 13,      // a number line that holds no number
     FoutBestandNietGevonden = 53,
     FoutVerkeerdBestand = 54,   // bad file mode: not a file of this kind

@@ -7,8 +7,8 @@
 #include "termsheet/Cijferverwerking.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
+#include <new>
 #include <stdexcept>
 #include <utility>
 
@@ -187,11 +187,15 @@ Importbron ImportbronLezen(const AdmMain& adm)
     Importbron bron;
     bron.modus = adm.DialoogModus;
     bron.pad = adm.ImportBestand;
-    switch (bron.modus) {
-    case DialoogImportLeerlingen:
-    case DialoogImportRapporten: CijferbestandLezen(bron); break;
-    case DialoogImportNamenbestand: NamenLezen(bron); break;
-    default: throw std::invalid_argument("ImportbronLezen: no import mode");
+    try {
+        switch (bron.modus) {
+        case DialoogImportLeerlingen:
+        case DialoogImportRapporten: CijferbestandLezen(bron); break;
+        case DialoogImportNamenbestand: NamenLezen(bron); break;
+        default: throw std::invalid_argument("ImportbronLezen: no import mode");
+        }
+    } catch (const std::bad_alloc&) {
+        throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + bron.pad);
     }
     return bron;
 }
@@ -264,18 +268,4 @@ Importuitkomst LeerlingenImporteren(AdmMain& adm, const Importbron& bron, const 
     default: break;
     }
     return uit;
-}
-
-int ImportBeginKolom(const AdmMain& adm)
-{
-    const int k = adm.HuidigeKolom - (adm.Scherm - 1) * KolommenPerTrimester;
-    return k >= 1 && k <= KolommenPerTrimester ? k : 1;
-}
-
-int ImportKolomLezen(std::string tekst, int vorige)
-{
-    const double x = TekstNaarGetal(tekst);
-    if (x >= 1 && x <= KolommenPerTrimester)
-        return static_cast<int>(std::nearbyint(x));
-    return vorige;
 }

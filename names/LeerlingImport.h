@@ -79,10 +79,3 @@ Importuitkomst LeerlingenImporteren(AdmMain& adm, const Importbron& bron, const 
 inline constexpr const char* OnvoldoendeRuimteMelding =
     "Waarchuwing:\n\nOnvoldoende ruimte!\nNiet alle leerlingen zijn ingelezen!   ";
 
-// Mode 5: the column box starts at the current column within the term on
-// screen (1 when that lies outside 1..16).
-int ImportBeginKolom(const AdmMain& adm);
-
-// The column box read with TekstNaarGetal: a value from 1 to 16 rounded to a
-// whole number (halves to the even one), anything else keeps vorige.
-int ImportKolomLezen(std::string tekst, int vorige);

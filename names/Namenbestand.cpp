@@ -4,6 +4,7 @@
 #include "core/Fout.h"
 
 #include <filesystem>
+#include <new>
 
 namespace {
 
@@ -59,11 +60,15 @@ std::vector<Namenregel> NamenbestandLezen(const std::string& pad)
     }
     if (regels.empty() || !IsNamenregel(regels.front()))
         GeenNamenbestand(pad);
-    std::vector<Namenregel> r;
-    r.reserve(regels.size());
-    for (const auto& regel : regels)
-        r.push_back(NamenregelLezen(regel));
-    return r;
+    try {
+        std::vector<Namenregel> r;
+        r.reserve(regels.size());
+        for (const auto& regel : regels)
+            r.push_back(NamenregelLezen(regel));
+        return r;
+    } catch (const std::bad_alloc&) {
+        throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + pad);
+    }
 }
 
 bool NamenbestandKiezen(AdmMain& adm, const std::string& map, const std::string& pad)

@@ -1,6 +1,7 @@
 #include "names/frmLeerlingUitVlk.h"
 
 #include "core/Fout.h"
+#include "core/Kolomkeuze.h"
 #include "core/Openen.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/Draaiknop.h"
@@ -143,7 +144,7 @@ void frmLeerlingUitVlk::Form_Activate()
 
     const bool namen = modus_ == DialoogImportNamenbestand;
     if (modus_ == DialoogImportRapporten) {
-        UpDown->ZetValue(ImportBeginKolom(adm));
+        UpDown->ZetValue(BeginKolomkeuze(adm).kolom);
         KolomTonen();
     }
     if (namen || modus_ == DialoogImportLeerlingen || modus_ == DialoogImportRapporten) {
@@ -195,7 +196,7 @@ void frmLeerlingUitVlk::cmdImporteren_Click()
     int kolom = 0;
     if (modus_ == DialoogImportRapporten) {
         // A column typed but not yet left counts, as leaving the box would.
-        UpDown->ZetValue(ImportKolomLezen(txtKolom->Tekst(), UpDown->Value()));
+        UpDown->ZetValue(KolomVastleggen(txtKolom->Tekst(), UpDown->Value()).kolom);
         KolomTonen();
         kolom = UpDown->Value();
     }
@@ -233,7 +234,7 @@ void frmLeerlingUitVlk::txtKolom_GotFocus()
 
 void frmLeerlingUitVlk::txtKolom_LostFocus()
 {
-    UpDown->ZetValue(ImportKolomLezen(txtKolom->Tekst(), UpDown->Value()));
+    UpDown->ZetValue(KolomVastleggen(txtKolom->Tekst(), UpDown->Value()).kolom);
     KolomTonen();
 }
 
@@ -241,11 +242,11 @@ void frmLeerlingUitVlk::txtKolom_KeyDown(int& KeyCode, int&)
 {
     if (KeyCode != Toetscode::Enter)
         return;
-    const int kolom = ImportKolomLezen(txtKolom->Tekst(), 0);
-    if (kolom == 0) {
+    const Kolomvastlegging v = KolomVastleggen(txtKolom->Tekst(), UpDown->Value());
+    if (v.geweigerd) {
         Piep();  // the typed text stays until the box is left
         return;
     }
-    UpDown->ZetValue(kolom);
+    UpDown->ZetValue(v.kolom);
     KolomTonen();
 }

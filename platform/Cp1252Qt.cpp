@@ -13,8 +13,8 @@ QString Cp1252NaarQString(std::string_view tekst)
 
 bool InCp1252(QChar teken)
 {
-    const char32_t u = teken.unicode();
-    return u == 0 || UnicodeNaarCp1252(u, 0) != 0;
+    // NUL has byte 0, but no text of the data set or of a file can hold it.
+    return UnicodeNaarCp1252(teken.unicode(), 0) != 0;
 }
 
 std::string QStringNaarCp1252(const QString& tekst, bool* volledig)

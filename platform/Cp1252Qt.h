@@ -8,9 +8,9 @@
 
 QString Cp1252NaarQString(std::string_view tekst);
 
-// Characters without a Windows-1252 byte become "?"; `volledig` (when given)
+// Characters without a Windows-1252 byte (NUL too) become "?"; `volledig` (when given)
 // tells whether every character had one.
 std::string QStringNaarCp1252(const QString& tekst, bool* volledig = nullptr);
 
-// True when the character has a Windows-1252 byte.
+// True when the character has a Windows-1252 byte a text can hold (NUL has none).
 bool InCp1252(QChar teken);

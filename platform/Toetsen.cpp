@@ -120,7 +120,7 @@ int VbTeken(const QKeyEvent& e)
     if (e.key() == Qt::Key_Delete)
         return 0;
     const QString t = e.text();
-    if (t.isEmpty())
+    if (t.isEmpty() || t[0].isNull())
         return 0;
     if (!InCp1252(t[0]))
         return -1;

@@ -1,8 +1,10 @@
 #include "core/Cijferbestand.h"
+#include "core/Fout.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -81,6 +83,36 @@ void BM_CijferbestandOpslaan(benchmark::State& state)
         CijferbestandOpslaan(a, b.pad);
 }
 BENCHMARK(BM_CijferbestandOpslaan);
+
+// A valid header followed by 60 MB of empty lines: refused as of the wrong
+// kind without being read.
+void BM_TeGrootBestandGeweigerd(benchmark::State& state)
+{
+    static const struct Groot {
+        Groot()
+        {
+            pad = (fs::temp_directory_path() / ("groot_bench_" + std::to_string(::getpid()) + ".vlk")).string();
+            std::ofstream uit(pad, std::ios::binary);
+            uit << std::string(30, ' ') << "\r\n" << std::string(9, ' ') << "\r\n3A    \r\nwisk  \r\n";
+            const std::string leeg(1 << 20, '\n');
+            for (int mb = 0; mb < 60; ++mb)
+                uit << leeg;
+        }
+        ~Groot() { fs::remove(pad); }
+        std::string pad;
+    } groot;
+    AdmMain a;
+    for (auto _ : state) {
+        try {
+            CijferbestandOpenen(a, groot.pad);
+            state.SkipWithError("an oversized file was read");
+        } catch (const Bestandsfout& f) {
+            if (f.code() != FoutVerkeerdBestand)
+                state.SkipWithError(f.what());
+        }
+    }
+}
+BENCHMARK(BM_TeGrootBestandGeweigerd);
 
 // The writer's bytes alone, without the file system.
 void BM_CijferbestandTekst(benchmark::State& state)

@@ -1,10 +1,24 @@
 #include "core/Bestand.h"
+#include "core/Cijferbestand.h"
 #include "core/Fout.h"
+#include "core/Instellingen.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -62,4 +76,264 @@ TEST_F(BestandTest, AFailedWriteLeavesTheOldFile)
     for (auto& e : fs::directory_iterator(map))
         (void)e, ++n;
     EXPECT_EQ(n, 1);
+}
+
+namespace {
+
+std::string Lees(const fs::path& pad)
+{
+    std::ifstream in(pad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every name in the folder but the ones given: what a save left behind.
+std::vector<std::string> Overige(const fs::path& map, std::initializer_list<std::string> bekend)
+{
+    std::vector<std::string> r;
+    for (const auto& e : fs::directory_iterator(map)) {
+        const auto naam = e.path().filename().string();
+        if (std::find(bekend.begin(), bekend.end(), naam) == bekend.end())
+            r.push_back(naam);
+    }
+    return r;
+}
+
+}  // namespace
+
+// A link to a file elsewhere (a shared drive, say) is saved through: the
+// link stays a link and the file it names gets the new bytes.
+TEST_F(BestandTest, ASymbolicLinkIsSavedThrough)
+{
+    fs::create_directories(map / "gedeeld");
+    const auto doel = map / "gedeeld" / "klas.vlk";
+    struct Geval {
+        const char* wat;
+        std::vector<std::pair<std::string, fs::path>> links;  // name in map -> what it points to
+    };
+    const Geval gevallen[] = {
+        {"absolute", {{"link.vlk", doel}}},
+        {"relative", {{"link.vlk", fs::path("gedeeld") / "klas.vlk"}}},
+        {"chain", {{"link.vlk", "tussen.vlk"}, {"tussen.vlk", doel}}},
+    };
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(g.wat);
+        std::ofstream(doel, std::ios::binary) << "oud\r\n";
+        for (const auto& [naam, naar] : g.links)
+            fs::create_symlink(naar, map / naam);
+
+        SchrijfBestandVeilig((map / "link.vlk").string(), "nieuw\r\n");
+        EXPECT_EQ(Lees(doel), "nieuw\r\n");
+        for (const auto& [naam, naar] : g.links) {
+            EXPECT_TRUE(fs::is_symlink(map / naam));
+            EXPECT_EQ(fs::read_symlink(map / naam), naar);
+        }
+        EXPECT_TRUE(Overige(map / "gedeeld", {"klas.vlk"}).empty());
+        for (const auto& [naam, naar] : g.links)
+            fs::remove(map / naam);
+        EXPECT_TRUE(Overige(map, {"gedeeld"}).empty());
+    }
+}
+
+// The temporary name does not grow with the target's, so every name the
+// system allows can be saved; and it is the same name at every save.
+TEST_F(BestandTest, ALongNameIsSavedAndTheTemporaryNameIsShort)
+{
+    const std::string naam = std::string(246, 'n') + ".vlk";
+    ASSERT_EQ(naam.size(), 250u);
+    SchrijfBestandVeilig((map / naam).string(), "lang\r\n");
+    EXPECT_EQ(LeesRegels((map / naam).string()), std::vector<std::string>{"lang"});
+    EXPECT_TRUE(Overige(map, {naam}).empty());
+
+    EXPECT_LE(TijdelijkeNaam(naam).size(), 40u);
+    EXPECT_EQ(TijdelijkeNaam(naam), TijdelijkeNaam(naam));
+    EXPECT_EQ(TijdelijkeNaam(naam).front(), '.');
+    EXPECT_NE(TijdelijkeNaam("a.vlk"), TijdelijkeNaam("b.vlk"));
+}
+
+// A save killed part-way leaves at most its one temporary file, and the next
+// save of that target removes it.
+TEST_F(BestandTest, AKilledSaveLeavesAtMostOneTemporaryFile)
+{
+    const auto pad = map / "klas.vlk";
+    const std::string a(200000, 'a'), b(200000, 'b');
+    SchrijfBestandVeilig(pad.string(), a);
+
+    // Left by a save that never finished.
+    std::ofstream(map / TijdelijkeNaam("klas.vlk"), std::ios::binary) << "half";
+    SchrijfBestandVeilig(pad.string(), b);
+    EXPECT_EQ(Lees(pad), b);
+    EXPECT_TRUE(Overige(map, {"klas.vlk"}).empty());
+
+    // Saves really killed at random moments.
+    std::srand(1);
+    std::size_t meest = 0;
+    for (int i = 0; i < 100; ++i) {
+        const pid_t kind = ::fork();
+        ASSERT_GE(kind, 0);
+        if (kind == 0) {
+            for (int n = 0; n < 10000; ++n)
+                SchrijfBestandVeilig(pad.string(), n % 2 ? a : b);
+            ::_exit(0);
+        }
+        ::usleep(static_cast<useconds_t>(std::rand() % 4000));
+        ::kill(kind, SIGKILL);
+        ::waitpid(kind, nullptr, 0);
+        const auto over = Overige(map, {"klas.vlk"});
+        meest = std::max(meest, over.size());
+        const auto inhoud = Lees(pad);
+        ASSERT_TRUE(inhoud == a || inhoud == b) << "torn file after kill " << i;
+    }
+    EXPECT_LE(meest, 1u);
+    SchrijfBestandVeilig(pad.string(), a);
+    EXPECT_TRUE(Overige(map, {"klas.vlk"}).empty());
+}
+
+namespace {
+
+// The real calls, with one of them failing; records what was opened and closed.
+class Storing : public Bestandssysteem {
+public:
+    enum Oproep { Write, Fsync, Close, Rename };
+    Storing(Oproep faalt, int fout) : faalt_(faalt), fout_(fout) {}
+
+    int open(const char* pad, int vlaggen, mode_t modus) override
+    {
+        const int fd = Bestandssysteem::open(pad, vlaggen, modus);
+        if (fd >= 0)
+            open_.push_back(fd);
+        return fd;
+    }
+    ssize_t write(int fd, const void* data, std::size_t n) override
+    {
+        return faalt_ == Write ? Faal() : Bestandssysteem::write(fd, data, n);
+    }
+    int fsync(int fd) override { return faalt_ == Fsync ? Faal() : Bestandssysteem::fsync(fd); }
+    int close(int fd) override
+    {
+        const int r = Bestandssysteem::close(fd);
+        if (r == 0)
+            std::erase(open_, fd);
+        return faalt_ == Close ? Faal() : r;  // as NFS reports a lost write only at the close
+    }
+    int rename(const char* van, const char* naar) override
+    {
+        return faalt_ == Rename ? Faal() : Bestandssysteem::rename(van, naar);
+    }
+
+    std::vector<int> open_;
+
+private:
+    int Faal()
+    {
+        errno = fout_;
+        return -1;
+    }
+    Oproep faalt_;
+    int fout_;
+};
+
+}  // namespace
+
+// Whichever call fails, the error is the system's, the old file stays, the
+// temporary file is gone and no file is left open.
+TEST_F(BestandTest, AFailingCallClosesAndRemovesEverything)
+{
+    const auto pad = map / "klas.vlk";
+    SchrijfBestandVeilig(pad.string(), "oud\r\n");
+    const std::pair<Storing::Oproep, int> gevallen[] = {
+        {Storing::Write, ENOSPC}, {Storing::Fsync, EIO}, {Storing::Close, EIO}, {Storing::Rename, EXDEV}};
+    for (const auto& [oproep, fout] : gevallen) {
+        SCOPED_TRACE(oproep);
+        Storing systeem(oproep, fout);
+        try {
+            SchrijfBestandVeilig(pad.string(), "nieuw\r\n", systeem);
+            ADD_FAILURE() << "no error";
+        } catch (const Bestandsfout& f) {
+            EXPECT_EQ(std::string(f.what()), std::string(std::strerror(fout)) + ": " + pad.string());
+        }
+        EXPECT_TRUE(systeem.open_.empty());
+        for (int fd : systeem.open_)
+            EXPECT_EQ(::fcntl(fd, F_GETFD), -1);
+        EXPECT_EQ(Lees(pad), "oud\r\n");
+        EXPECT_TRUE(Overige(map, {"klas.vlk"}).empty());
+    }
+}
+
+// A file larger than any valid one is refused as of the wrong kind at once,
+// whatever it holds; one of the largest size allowed is still read.
+TEST_F(BestandTest, AnOversizedFileIsRefusedBeforeItIsRead)
+{
+    const auto pad = map / "rand.txt";
+    std::string vol;
+    while (vol.size() + 100 <= MaxBestandsgrootte)
+        vol += std::string(98, 'x') + "\r\n";
+    vol += std::string(MaxBestandsgrootte - vol.size(), 'x');
+    std::ofstream(pad, std::ios::binary) << vol;
+    EXPECT_EQ(LeesRegels(pad.string()).size(), MaxBestandsgrootte / 100 + 1);
+    std::ofstream(pad, std::ios::app | std::ios::binary) << "\n";
+    try {
+        LeesRegels(pad.string());
+        ADD_FAILURE() << "read";
+    } catch (const Bestandsfout& f) {
+        EXPECT_EQ(f.code(), FoutVerkeerdBestand);
+    }
+
+    // A valid grade or settings file followed by empty lines up to just over
+    // the bound: refused, and nothing of it stored.
+    AdmMain a;
+    a.Achternaam(1) = "Jansen";
+    const auto vlk = map / "klas.vlk";
+    CijferbestandOpslaan(a, vlk.string());
+    a.StartMap = map.string();
+    a.School = "Het Lyceum";
+    InstellingenBewaren(a, map.string());
+    for (const auto& p : {vlk, map / Instellingenbestand}) {
+        const auto n = MaxBestandsgrootte + 1 - fs::file_size(p);
+        std::ofstream(p, std::ios::app | std::ios::binary) << std::string(n, '\n');
+    }
+    AdmMain b;
+    b.School = "Eigen school";
+    b.Achternaam(1) = "Pietersen";
+    for (const auto& lees : std::initializer_list<std::function<void()>>{
+             [&] { CijferbestandOpenen(b, vlk.string()); }, [&] { InstellingenLezen(b, map.string()); }}) {
+        try {
+            lees();
+            ADD_FAILURE() << "read";
+        } catch (const Bestandsfout& f) {
+            EXPECT_EQ(f.code(), FoutVerkeerdBestand);
+        }
+    }
+    EXPECT_TRUE(b.Achternaam(1).leeg());  // the failed load leaves a new data set
+    EXPECT_TRUE(b.School.leeg());  // and the failed settings read stores nothing
+}
+
+namespace {
+
+// Reads the file with room for little more than the process already uses;
+// exits 0 when that gave the allocation's file error.
+[[noreturn]] void LeesMetWeinigGeheugen(const std::string& pad)
+{
+    long paginas = 0;
+    std::ifstream("/proc/self/statm") >> paginas;
+    const rlim_t grens = static_cast<rlim_t>(paginas) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (8u << 20);
+    const rlimit r{grens, grens};
+    ::setrlimit(RLIMIT_AS, &r);
+    try {
+        LeesRegels(pad);
+    } catch (const Bestandsfout& f) {
+        std::fprintf(stderr, "code %d\n", f.code());
+        std::_Exit(f.code() == FoutGeenGeheugen ? 0 : 1);
+    }
+    std::_Exit(2);
+}
+
+}  // namespace
+
+// Under a memory limit an allocation that fails while reading is a file
+// error like any other, which every caller reports; it never escapes.
+TEST_F(BestandTest, AnAllocationFailureIsAFileError)
+{
+    const auto pad = map / "regels.txt";
+    std::ofstream(pad, std::ios::binary) << std::string(MaxBestandsgrootte, '\n');
+    EXPECT_EXIT(LeesMetWeinigGeheugen(pad.string()), ::testing::ExitedWithCode(0), "code 7");
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -447,6 +449,43 @@ TEST_F(CijferbestandTest, AFailedSaveKeepsTheOldFileAndTheChangedFlag)
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(map))
         ++bestanden;
     EXPECT_EQ(bestanden, 2u);  // no temporary file left behind
+}
+
+// A grade file the teacher may not write is not replaced behind her back:
+// the save fails as a truncating write would, with the system's message.
+TEST_F(CijferbestandTest, AReadOnlyFileIsRefusedAndKept)
+{
+    constexpr uid_t niemand = 65534;  // as root every file is writable, so the test runs as a plain user
+    AdmMain a = RijkeGegevens();
+    const auto pad = Pad("alleen-lezen.vlk");
+    CijferbestandOpslaan(a, pad);
+    const auto oud = Lees(pad);
+    fs::permissions(map, fs::perms::all);  // the folder may be written, the file not
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(pad.c_str(), niemand, niemand), 0);
+    }
+    fs::permissions(pad, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+    a.Cijfer(1, 1, 1) = "9";
+    a.Gewijzigd = 1;
+    EXPECT_EXIT(
+        {
+            if (::geteuid() == 0 && (::setgid(niemand) != 0 || ::setuid(niemand) != 0))
+                std::_Exit(3);
+            try {
+                CijferbestandOpslaan(a, pad);
+            } catch (const Bestandsfout& f) {
+                std::fprintf(stderr, "%s\n", f.what());
+                std::_Exit(a.Gewijzigd == 1 ? 0 : 1);
+            }
+            std::_Exit(2);
+        },
+        ::testing::ExitedWithCode(0), "Permission denied: " + pad);
+    EXPECT_EQ(Lees(pad), oud);
+    std::size_t bestanden = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(map))
+        ++bestanden;
+    EXPECT_EQ(bestanden, 1u);
 }
 
 TEST_F(CijferbestandTest, SavedTextsNeverBreakTheLayout)

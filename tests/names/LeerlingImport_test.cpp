@@ -1,5 +1,6 @@
 #include "core/Cijferbestand.h"
 #include "core/Fout.h"
+#include "core/Kolomkeuze.h"
 #include "names/LeerlingImport.h"
 #include "termsheet/Cijferverwerking.h"
 
@@ -227,7 +228,7 @@ TEST_F(LeerlingImportTest, ReportGradesGoIntoAColumnOfTheTermOnScreen)
 {
     adm.Scherm = 2;
     adm.HuidigeKolom = 20;
-    EXPECT_EQ(ImportBeginKolom(adm), 4);
+    EXPECT_EQ(BeginKolomkeuze(adm).kolom, 4);
     Leerling(adm, 10, "Bakker", "Els");
     Cijfer(adm, 10, 20, 2, "4");
     Leerling(adm, 11, "Jansen", "Jan");
@@ -250,15 +251,4 @@ TEST_F(LeerlingImportTest, ReportGradesGoIntoAColumnOfTheTermOnScreen)
     EXPECT_EQ(adm.KlAantal(20, 1), 2);
     EXPECT_EQ(adm.KlAantal(20, 2), 1);
     EXPECT_EQ(adm.Gewijzigd, 1);
-}
-
-TEST(LeerlingImport, ColumnBox)
-{
-    struct Geval {
-        const char* tekst;
-        int kolom;
-    };
-    const Geval gevallen[] = {{"2,5", 2}, {"3.5", 4}, {"16", 16}, {"17", 7}, {"0", 7}, {"abc", 7}, {" 1 ", 1}};
-    for (const auto& g : gevallen)
-        EXPECT_EQ(ImportKolomLezen(g.tekst, 7), g.kolom) << g.tekst;
 }

@@ -1,3 +1,4 @@
+#include "core/Bestand.h"
 #include "core/Fout.h"
 #include "names/Namenbestand.h"
 
@@ -60,6 +61,7 @@ TEST(Namenbestand, TheFirstLineNeedsItsThreeCommas)
         {goed.substr(0, 51) + "\r\n", false},
         {"", false},
         {std::string("ab\0c", 4), false},
+        {goed + "\r\n" + std::string(MaxBestandsgrootte, '\n'), false},  // larger than any names file
     };
     for (const auto& g : gevallen) {
         std::ofstream(pad, std::ios::binary) << g.inhoud;

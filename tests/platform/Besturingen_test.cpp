@@ -2,11 +2,13 @@
 #include "platform/Cp1252Qt.h"
 #include "platform/Draaiknop.h"
 #include "platform/Etiket.h"
+#include "platform/Klembord.h"
 #include "platform/Kleuren.h"
 
 #include "VensterTest.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -45,6 +47,10 @@ TEST(Cp1252Qt, HeenEnTerug)
     EXPECT_TRUE(volledig);
     EXPECT_EQ(QStringNaarCp1252(QStringLiteral("ł😀"), &volledig), "??");
     EXPECT_FALSE(volledig);
+
+    // Nor has NUL a place in a text: a column pasted from the clipboard gets "?" for it.
+    QGuiApplication::clipboard()->setText(QStringLiteral("a") + QChar(0) + QStringLiteral("b\nc"));
+    EXPECT_EQ(KlembordTekst(), "a?b\nc");
 }
 
 TEST(Etiket, KlikEnMuisbeweging)

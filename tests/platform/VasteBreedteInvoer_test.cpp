@@ -5,6 +5,8 @@
 
 #include "VensterTest.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
 #include <string>
@@ -133,6 +135,14 @@ TEST(VasteBreedteInvoer, AlleenWindows1252)
     EXPECT_EQ(omgeving.piepen, 1);
 
     vak->insert(QStringLiteral("ł"));
+    EXPECT_EQ(vak->Tekst(), "\xE9\x80");
+
+    // The data set holds no NUL: a paste of one is refused like any other.
+    const QString metNul = QStringLiteral("a") + QChar(0) + QStringLiteral("b");
+    vak->insert(metNul);
+    EXPECT_EQ(vak->Tekst(), "\xE9\x80");
+    QGuiApplication::clipboard()->setText(metNul);
+    vak->paste();
     EXPECT_EQ(vak->Tekst(), "\xE9\x80");
 }
 
