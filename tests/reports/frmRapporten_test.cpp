@@ -4,8 +4,10 @@
 #include "core/Getallen.h"
 #include "platform/Etiket.h"
 #include "platform/Kleuren.h"
+#include "platform/Printer.h"
 #include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
+#include "reports/AfdrukRapporten.h"
 #include "reports/Jaarkolom.h"
 #include "reports/Rapportberekening.h"
 #include "reports/frmRapportenAfronden.h"
@@ -268,6 +270,10 @@ TEST_F(Rapportenlijst, Schermafdruk)
     EXPECT_EQ(beeld.size(), QSize(800, 600));
     if (const QByteArray map = qgetenv("MORVALDIEK_DOCS"); !map.isEmpty()) {
         EXPECT_TRUE(beeld.save(QString::fromLocal8Bit(map) + QStringLiteral("/reports.png")));
+        // The list with term averages as it prints, at 100 dots per inch.
+        const QImage afdruk = PaginaAfbeelding(AfdrukJaarlijst(adm, 1, Datum{5, 3, 2024}, A4Afdrukvlak), 0, 100);
+        EXPECT_TRUE(afdruk.convertToFormat(QImage::Format_Grayscale8)
+                        .save(QString::fromLocal8Bit(map) + QStringLiteral("/reports-print.png"), "PNG"));
     }
 }
 
