@@ -15,6 +15,8 @@ int main(int argc, char** argv)
     // The program ends when the view manager has no window left, not when
     // a view hides itself during a switch.
     app.setQuitOnLastWindowClosed(false);
+    // A Dutch program: the toolkit's dialogs speak Dutch too.
+    QtVertalingLaden(app);
 
     // The whole argument text after the program name, as one path.
     std::string argument;

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <new>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -173,7 +174,7 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
         OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
 }
 
-std::vector<std::string> LeesRegels(const std::string& pad, std::size_t maxRegel)
+void LeesRegels(const std::string& pad, std::vector<std::string>& regels, std::size_t maxRegel)
 {
     Bestandssysteem systeem;
     const int fd = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC);
@@ -213,10 +214,7 @@ std::vector<std::string> LeesRegels(const std::string& pad, std::size_t maxRegel
         if (gelezen > MaxBestandsgrootte)
             VerkeerdBestand(pad);
         inhoud.resize(gelezen);
-        if (inhoud.find('\0') != std::string::npos)
-            VerkeerdBestand(pad);
 
-        std::vector<std::string> regels;
         std::size_t begin = 0;
         while (begin < inhoud.size()) {
             auto eind = inhoud.find('\n', begin);
@@ -226,13 +224,21 @@ std::vector<std::string> LeesRegels(const std::string& pad, std::size_t maxRegel
             std::size_t lengte = eind - begin;
             if (lengte > 0 && inhoud[eind - 1] == '\r')
                 --lengte;
-            if (lengte > maxRegel)
+            // A NUL byte is found at its line, so the lines before it are there.
+            const std::string_view regel(inhoud.data() + begin, lengte);
+            if (lengte > maxRegel || regel.find('\0') != std::string_view::npos)
                 VerkeerdBestand(pad);
-            regels.emplace_back(inhoud, begin, lengte);
+            regels.emplace_back(regel);
             begin = open ? eind : eind + 1;
         }
-        return regels;
     } catch (const std::bad_alloc&) {
         throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + pad);
     }
+}
+
+std::vector<std::string> LeesRegels(const std::string& pad, std::size_t maxRegel)
+{
+    std::vector<std::string> regels;
+    LeesRegels(pad, regels, maxRegel);
+    return regels;
 }

@@ -43,3 +43,7 @@ std::string TijdelijkeNaam(const std::string& naam);
 // of it is read), so that a binary or runaway file is never taken for text.
 // An allocation failure is raised as Bestandsfout too.
 std::vector<std::string> LeesRegels(const std::string& pad, std::size_t maxRegel = 4096);
+
+// The same, line by line into `regels`: when it raises, the lines before the
+// failure are there.
+void LeesRegels(const std::string& pad, std::vector<std::string>& regels, std::size_t maxRegel = 4096);

@@ -56,6 +56,7 @@ private:
 
 void LeesVersie2(AdmMain& a, Regellezer& r)
 {
+    r.getallen = Regellezer::Getallen::Leidend;
     if (!r.kopLengtes(30, 9, 6, 6))
         r.fout(FoutVerkeerdBestand, "Bad file mode");
 
@@ -241,6 +242,14 @@ bool BuitenBereik(std::string_view t)
 double Regellezer::getalUit(std::string_view tekst) const
 {
     std::string t(tekst);
+    if (getallen == Getallen::Leidend) {
+        const double x = TekstNaarGetal(t);
+        // A number beyond the range of a double reads as 0 there; in a file
+        // it is no value.
+        if (x == 0 && BuitenBereik(t))
+            return GeenWaarde;
+        return x;
+    }
     std::replace(t.begin(), t.end(), ',', '.');
     std::size_t gelezen = 0;
     const double x = LeidendGetal(t, &gelezen);
@@ -277,7 +286,8 @@ std::vector<int> Regellezer::gehelen(std::size_t aantal)
     const std::string& t = regel();
     std::vector<int> w;
     std::size_t i = 0;
-    while (i < t.size()) {
+    const bool leidend = getallen == Getallen::Leidend;
+    while (i < t.size() && (!leidend || w.size() < aantal)) {
         if (t[i] == ' ' || t[i] == ',' || t[i] == '\t') {
             ++i;
             continue;
@@ -287,7 +297,9 @@ std::vector<int> Regellezer::gehelen(std::size_t aantal)
         w.push_back(geheelUit(getalUit(stuk)));
         i += stuk.size();
     }
-    if (w.size() != aantal)
+    if (leidend)
+        w.resize(aantal, 0);  // an item that is not there reads as 0
+    else if (w.size() != aantal)
         fout(FoutTypeOngeldig, "Type mismatch");
     return w;
 }
@@ -350,12 +362,14 @@ void SchermstandControleren(AdmMain& a)
 
 void RapportOptiesControleren(AdmMain& a)
 {
-    constexpr std::array<int, 6> nieuw{0, 1, 1, 1, 3, 2};
+    constexpr std::array<int, 5> nieuw{0, 1, 1, 1, 3};
     for (int k = 1; k <= 4; ++k)
         if (a.RapportOptie[k] < 1 || a.RapportOptie[k] > 3)
             a.RapportOptie[k] = nieuw[k];
+    // A calculation method outside 1..4 computes nothing, as method 1 (typed
+    // by hand) does: read as 1, so no grade change overwrites typed reports.
     if (a.RapportOptie[5] < 1 || a.RapportOptie[5] > 4)
-        a.RapportOptie[5] = nieuw[5];
+        a.RapportOptie[5] = 1;
 }
 
 int AantalControleren(int n)

@@ -16,6 +16,13 @@ public:
 
     bool einde() const { return i_ >= regels_.size(); }
 
+    // How a number line is read. Leidend (the current format): its leading
+    // number, commas read as points, no number giving 0. Streng (the old
+    // format): one number and nothing else, otherwise error 13. Either way a
+    // number beyond the range of a double gives -1.
+    enum class Getallen { Leidend, Streng };
+    Getallen getallen = Getallen::Streng;
+
     // True when lines 1 to 4 are exactly this long.
     bool kopLengtes(std::size_t a, std::size_t b, std::size_t c, std::size_t d) const;
 
@@ -23,15 +30,16 @@ public:
     const std::string& regel();
     void overslaan(std::size_t n);
 
-    // A line that holds one number and nothing else (a comma read as a point);
-    // a number that is not finite reads as -1. Otherwise error 13.
+    // The number of the line, as `getallen` says.
     double getal();
 
     // A number rounded to a 16-bit integer, halves to the even neighbour;
     // error 6 when it does not fit.
     int geheel();
 
-    // The line split at blanks and commas into exactly `aantal` 16-bit integers.
+    // The line split at blanks and commas into `aantal` 16-bit integers, each
+    // item read as getal() and rounded as geheel(). Leidend: the first
+    // `aantal` items, a missing one 0; Streng: exactly `aantal`, else error 13.
     std::vector<int> gehelen(std::size_t aantal);
 
     [[noreturn]] void fout(int code, const char* omschrijving) const;
@@ -58,6 +66,7 @@ void CijferbestandInlezen(AdmMain& adm, const std::string& pad, void (*lees)(Adm
 // put back to its start-up value when it does not form a valid state.
 void SchermstandControleren(AdmMain& adm);
 
-// Report options and counts read from a file, out of range to their new-file value.
+// Report options and counts read from a file: a rounding code or count out of
+// range takes its new-file value, a calculation method outside 1..4 becomes 1.
 void RapportOptiesControleren(AdmMain& adm);
 int AantalControleren(int n);

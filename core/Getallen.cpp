@@ -257,13 +257,8 @@ std::string GemiddeldeNaarTekst(double x, bool tweeDecimalen)
     if (x < 10) {
         if (geheel)
             return Formatteer(x, "##");
-        if (tweeDecimalen) {
-            // A value that rounds to a whole number shows as one ("7", not "7.").
-            std::string t = Formatteer(x, "#.##");
-            if (t.back() == '.')
-                t.pop_back();
-            return t;
-        }
+        if (tweeDecimalen)
+            return Formatteer(x, "#.##");  // "2." for 1.999: the mask keeps its point
         return GetalNaarTekst(x).substr(1, 4);
     }
     if (x <= 100)

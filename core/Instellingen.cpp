@@ -4,45 +4,65 @@
 #include "core/Fout.h"
 #include "core/Tekst.h"
 
+#include <exception>
 #include <vector>
 
 namespace {
 
 constexpr std::size_t AantalRegels = 9;
 
-// All nine lines or an error, so that a short or broken file stores nothing.
-std::vector<std::string> LeesNegenRegels(const std::string& map)
+// The lines of the file into the fields by `opslaan`, one at a time: a short
+// or broken file has stored the lines before the failure when this raises.
+template <class Opslaan>
+void LeesNegenRegels(const std::string& map, Opslaan opslaan)
 {
     const auto pad = PadSamenvoegen(map, Instellingenbestand);
-    auto regels = LeesRegels(pad);
+    std::vector<std::string> regels;
+    std::exception_ptr fout;
+    try {
+        LeesRegels(pad, regels);
+    } catch (...) {
+        fout = std::current_exception();
+    }
+    for (std::size_t i = 0; i < regels.size() && i < AantalRegels; ++i)
+        opslaan(i, regels[i]);
+    if (fout)
+        std::rethrow_exception(fout);
     if (regels.size() < AantalRegels)
         throw Bestandsfout(FoutVoorbijEinde, "Input past end of file: " + pad);
-    return regels;
+}
+
+void MapOpslaan(AdmMain& adm, std::size_t i, const std::string& regel)
+{
+    // Line 6 holds the start folder of the run that wrote it: the start
+    // folder is always the one current now, so it is not read back.
+    switch (i) {
+    case 6: adm.ReserveMap1 = regel; break;
+    case 7: adm.ReserveMap2 = regel; break;
+    case 8: adm.LaatsteMap = regel; break;
+    default: break;
+    }
 }
 
 }  // namespace
 
 void InstellingenLezen(AdmMain& adm, const std::string& map)
 {
-    const auto r = LeesNegenRegels(map);
-    adm.School = r[0];
-    adm.Cursus = r[1];
-    adm.Docent = r[2];
-    adm.DocentPersNr = r[3];
-    adm.DocentCode = r[4];
-    // Line 6 holds the start folder of the run that wrote it: the start
-    // folder is always the one current now, so it is not read back.
-    adm.ReserveMap1 = r[6];
-    adm.ReserveMap2 = r[7];
-    adm.LaatsteMap = r[8];
+    LeesNegenRegels(map, [&adm](std::size_t i, const std::string& regel) {
+        switch (i) {
+        case 0: adm.School = regel; break;
+        case 1: adm.Cursus = regel; break;
+        case 2: adm.Docent = regel; break;
+        case 3: adm.DocentPersNr = regel; break;
+        case 4: adm.DocentCode = regel; break;
+        default: MapOpslaan(adm, i, regel); break;
+        }
+    });
 }
 
 void InstellingenMappenLezen(AdmMain& adm, const std::string& map)
 {
-    const auto r = LeesNegenRegels(map);
-    adm.ReserveMap1 = r[6];
-    adm.ReserveMap2 = r[7];
-    adm.LaatsteMap = r[8];
+    LeesNegenRegels(map, [&adm](std::size_t i, const std::string& regel) { MapOpslaan(adm, i, regel); });
 }
 
 void InstellingenBewaren(const AdmMain& adm, const std::string& map)

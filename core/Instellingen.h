@@ -9,10 +9,11 @@ inline constexpr const char* Instellingenbestand = "KWELTA.DAT";
 
 // Reads the nine lines into School, Cursus, Docent, DocentPersNr, DocentCode,
 // ReserveMap1, ReserveMap2 and LaatsteMap (line 6 is dropped). Raises
-// Bestandsfout; a failed read stores nothing.
+// Bestandsfout for a missing, short or broken file; the lines before the
+// failure are stored then.
 void InstellingenLezen(AdmMain& adm, const std::string& map);
 
-// Reads only the folder lines (7 to 9), for the open dialog.
+// Reads only the folder lines (7 to 9), for the open dialog; as above on a failure.
 void InstellingenMappenLezen(AdmMain& adm, const std::string& map);
 
 // Writes the nine lines (temporary file renamed over the old one).

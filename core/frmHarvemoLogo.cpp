@@ -75,6 +75,11 @@ frmHarvemoLogo::frmHarvemoLogo(QWidget* ouder)
     : QWidget(ouder, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmHarvemoLogo"));
+    Wachten = [](int ms) {
+        QEventLoop lus;
+        QTimer::singleShot(ms, &lus, &QEventLoop::quit);
+        lus.exec();
+    };
     setAutoFillBackground(true);
     QPalette kleuren = palette();
     kleuren.setColor(QPalette::Window, Qt::white);
@@ -115,11 +120,8 @@ void frmHarvemoLogo::ToonEnWacht(int wachttijdMs)
     show();
     raise();
     QCoreApplication::processEvents();
-    if (wachttijdMs > 0) {
-        QEventLoop lus;
-        QTimer::singleShot(wachttijdMs, &lus, &QEventLoop::quit);
-        lus.exec();
-    }
+    if (wachttijdMs > 0 && Wachten)
+        Wachten(wachttijdMs);
 }
 
 void frmHarvemoLogo::keyPressEvent(QKeyEvent*)

@@ -7,14 +7,19 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 class frmHarvemoLogo : public QWidget {
     Q_OBJECT
 public:
     explicit frmHarvemoLogo(QWidget* ouder = nullptr);
 
-    // Shows the window without waiting for it, lets it be painted, then keeps
-    // the event loop running for `wachttijdMs` milliseconds.
+    // Shows the window without waiting for it, lets it be painted, then waits
+    // `wachttijdMs` milliseconds through Wachten (none for 0).
     void ToonEnWacht(int wachttijdMs);
+
+    // The wait: the event loop keeps running for that long. Tests replace it.
+    std::function<void(int ms)> Wachten;
 
     QLabel* Label1;
     QLabel* Label2;

@@ -6,6 +6,7 @@
 #include "platform/Cp1252Qt.h"
 #include "platform/Draaiknop.h"
 #include "platform/Etiket.h"
+#include "platform/Keuzelijst.h"
 #include "platform/Opmaak.h"
 #include "platform/Toetsen.h"
 #include "platform/VasteBreedteInvoer.h"
@@ -56,7 +57,7 @@ frmLeerlingUitVlk::frmLeerlingUitVlk(AdmMain& a, Omgeving& o, QWidget* parent)
     };
 
     // Created in tab order: the list takes the focus first.
-    lstLeerlingenLijst = new QListWidget(this);
+    lstLeerlingenLijst = new Keuzelijst(this);
     ZetNaam(*lstLeerlingenLijst, "lstLeerlingenLijst");
     lstLeerlingenLijst->setSelectionMode(QAbstractItemView::MultiSelection);
     lstLeerlingenLijst->setFont(VbLetter("Courier New", 10));

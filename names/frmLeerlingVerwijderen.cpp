@@ -1,6 +1,7 @@
 #include "names/frmLeerlingVerwijderen.h"
 
 #include "platform/Cp1252Qt.h"
+#include "platform/Keuzelijst.h"
 #include "platform/Opmaak.h"
 #include "platform/Toetsen.h"
 
@@ -20,7 +21,7 @@ frmLeerlingVerwijderen::frmLeerlingVerwijderen(AdmMain& a, Omgeving& o, QWidget*
     ZetPlaats(*Label1, 240, 120, 1800, 255);
     ZetPlaats(*Label2, 2400, 120, 1500, 255);
 
-    lstLeerlingenLijst = new QListWidget(this);
+    lstLeerlingenLijst = new Keuzelijst(this);
     lstLeerlingenLijst->setSelectionMode(QAbstractItemView::MultiSelection);
     lstLeerlingenLijst->setFont(VbLetter("Courier New", 10));
     ZetPlaats(*lstLeerlingenLijst, 120, 420, 4200, 4800);

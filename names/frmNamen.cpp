@@ -16,6 +16,7 @@
 #include "platform/Klembord.h"
 #include "platform/Kleuren.h"
 #include "platform/Opmaak.h"
+#include "platform/Paden.h"
 #include "platform/Toetsen.h"
 #include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
@@ -101,12 +102,34 @@ bool Zet(std::string& veld, std::string_view tekst)
 
 std::string Tweecijferig(int n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
 
+// Everything the names list stores, in one text: equal texts, equal data.
+std::string Namenlijstgegevens(const AdmMain& a)
+{
+    std::string t;
+    const auto voeg = [&t](std::string_view v) {
+        t += v;
+        t += '\n';
+    };
+    for (std::string_view v : {a.School.view(), a.Cursus.view(), std::string_view(a.Docent), a.KlasMentor.view(),
+                               std::string_view(a.Klas), std::string_view(a.Vak), std::string_view(a.Deelvak),
+                               a.NiveauNaam(1).view(), a.NiveauNaam(2).view(), std::string_view(a.DocentPersNr),
+                               a.MentorPersNr.view()})
+        voeg(v);
+    for (int p = 1; p <= AantalLeerlingen; ++p)
+        for (std::string_view v : {a.Achternaam(p).view(), a.Roepnaam(p).view(), a.LeerlingPersNr(p).view(),
+                                   a.Geslacht(p).view(), a.Basisgroep(p).view(), a.Kenmerk(p).view(),
+                                   a.Mentor(p).view()})
+            voeg(v);
+    return t;
+}
+
 }  // namespace
 
 frmNamen::frmNamen(AdmMain& a, Omgeving& o, QWidget* parent) : Venster(a, o, parent)
 {
     setWindowTitle(QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
     setObjectName(QStringLiteral("frmNamen"));
+    Wachten = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
     // Form_Load: the top-left corner of the screen, insert mode.
     move(0, 0);
     resize(800, 600);
@@ -413,8 +436,10 @@ void frmNamen::Afdrukken(int mode)
         Toon(txtKenmerk[ii], adm.Kenmerk(r).view());
         Toon(txtMentor[ii], adm.Mentor(r).view());
     }
-    Label15->setText(QString::fromStdString(adm.Bestandsnaam));
+    BestandsnaamTonen();
 }
+
+void frmNamen::BestandsnaamTonen() { Label15->setText(PadNaarQString(adm.Bestandsnaam)); }
 
 void frmNamen::ToonPersNr(VasteBreedteInvoer* vak, std::string_view opgeslagen)
 {
@@ -489,10 +514,25 @@ void frmNamen::BewaarVelden(int mode)
     for (int i = 1; i <= 8; ++i)
         for (int k = 1; k <= 7; ++k)
             veranderd |= VakOpslaan(k, i);
-    if (veranderd)
-        adm.Gewijzigd = 1;
+    Gewijzigdvolgen(veranderd);
     if (mode == 1)
         Afdrukken(1);
+}
+
+void frmNamen::Focusbasis()
+{
+    basis_ = {true, Namenlijstgegevens(adm), adm.Gewijzigd};
+}
+
+void frmNamen::Gewijzigdvolgen(bool veranderd)
+{
+    if (!veranderd)
+        return;
+    // Typed back to what it held when the box got the focus: as it was then.
+    if (basis_.actief && Namenlijstgegevens(adm) == basis_.gegevens)
+        adm.Gewijzigd = basis_.gewijzigd;
+    else
+        adm.Gewijzigd = 1;
 }
 
 // ---- Focus ----------------------------------------------------------------
@@ -502,19 +542,27 @@ void frmNamen::Kopvak_GotFocus(VasteBreedteInvoer* vak)
     if (vak == txtDocPersNr || vak == txtMntPersNr)
         vak->ZetSelLength(6);
     OudeTekst = vak->Tekst();
+    Focusbasis();
 }
 
 void frmNamen::Kopvak_LostFocus(VasteBreedteInvoer* vak)
 {
     const std::string tekst = vak->Tekst();
-    if (KopOpslaan(vak))
-        adm.Gewijzigd = 1;
+    Gewijzigdvolgen(KopOpslaan(vak));
     if (vak == txtDocPersNr)
         ToonPersNr(vak, adm.DocentPersNr);
     else if (vak == txtMntPersNr)
         ToonPersNr(vak, adm.MentorPersNr.view());
-    if (tekst != OudeTekst)
+    Verlaten(tekst);
+}
+
+void frmNamen::Verlaten(const std::string& tekst)
+{
+    // Since the box got the focus Gewijzigd has followed the stored data;
+    // otherwise (a command ran meanwhile) a changed text counts.
+    if (!basis_.actief && tekst != OudeTekst)
         adm.Gewijzigd = 1;
+    basis_.actief = false;
 }
 
 void frmNamen::Rastervak_GotFocus(int kolom, int regel)
@@ -526,6 +574,7 @@ void frmNamen::Rastervak_GotFocus(int kolom, int regel)
         FocusNaActiveren = 0;
         if (regel == SchermRij(adm.HuidigeRij)) {
             OudeTekst = vak->Tekst();
+            Focusbasis();
             return;
         }
     }
@@ -534,18 +583,17 @@ void frmNamen::Rastervak_GotFocus(int kolom, int regel)
     if (vsbScroll->value() != adm.HuidigeRij)
         vsbScroll->setValue(adm.HuidigeRij);
     OudeTekst = vak->Tekst();
+    Focusbasis();
 }
 
 void frmNamen::Rastervak_LostFocus(int kolom, int regel)
 {
     VasteBreedteInvoer* vak = Kolom(kolom)[static_cast<std::size_t>(regel)];
     const std::string tekst = vak->Tekst();
-    if (VakOpslaan(kolom, regel))
-        adm.Gewijzigd = 1;
+    Gewijzigdvolgen(VakOpslaan(kolom, regel));
     if (kolom == 3)
         ToonPersNr(vak, adm.LeerlingPersNr(getoond_[static_cast<std::size_t>(regel)]).view());
-    if (tekst != OudeTekst)
-        adm.Gewijzigd = 1;
+    Verlaten(tekst);
 }
 
 void frmNamen::FocusOp(VasteBreedteInvoer* vak)
@@ -564,9 +612,10 @@ void frmNamen::FocusOpHuidigeRegel()
     if (!actief.kolom || regel < 1 || regel > 8)
         return;
     VasteBreedteInvoer* vak = Kolom(actief.kolom)[static_cast<std::size_t>(regel)];
-    if (vak == ActieveControl())
+    if (vak == ActieveControl()) {
         OudeTekst = vak->Tekst();  // the same box, now showing this pupil
-    else
+        Focusbasis();
+    } else
         ZetFocus(vak);
 }
 
@@ -736,8 +785,8 @@ void frmNamen::LogoTonen()
         logo_->ToonEnWacht(0);  // shown, and painted once
     }
     // The wait blocks the window, as intended: what is typed meanwhile runs afterwards.
-    if (LogoWachttijd > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(LogoWachttijd));
+    if (LogoWachttijd > 0 && Wachten)
+        Wachten(LogoWachttijd);
     LogoSluiten();
 }
 
@@ -792,6 +841,8 @@ void frmNamen::Invoervastlegging(Opdrachtbron bron)
 {
     ControleerWijziging();
     BewaarVelden(bron == Opdrachtbron::Menu ? 1 : 0);
+    // The command may change the data set too: from here an edit counts.
+    basis_.actief = false;
 }
 
 void frmNamen::Menu_Click(QMenu* menu)

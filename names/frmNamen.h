@@ -42,6 +42,8 @@ public:
     // The logo window start-up left on screen, if any: the first activation
     // keeps that one up for its wait instead of showing a second one.
     frmHarvemoLogo* StartLogo = nullptr;
+    // The logo's wait: it blocks the window for that long. Tests replace it.
+    std::function<void(int ms)> Wachten;
 
     // ---- Controls ----
     VasteBreedteInvoer *txtKlas, *txtVak, *txtDeelvak, *txtNiveau1, *txtNiveau2;
@@ -99,6 +101,7 @@ public:
     void Invoervastlegging(Opdrachtbron bron) override;
     void Menu_Click(QMenu* menu) override;
     void Toolbar_ButtonClick(const QString& key) override;
+    void BestandsnaamTonen() override;
 
     // ---- Navigation ----
     // Moves the focus for a navigation key pressed in the box with that
@@ -166,6 +169,12 @@ private:
     void Rastervak_LostFocus(int kolom, int regel);
     void Kopvak_GotFocus(VasteBreedteInvoer* vak);
     void Kopvak_LostFocus(VasteBreedteInvoer* vak);
+    // Gewijzigd while a box has the focus: the data and the flag when it got
+    // it (Focusbasis), the flag after a store that changed something
+    // (Gewijzigdvolgen), and leaving the box with its text (Verlaten).
+    void Focusbasis();
+    void Gewijzigdvolgen(bool veranderd);
+    void Verlaten(const std::string& tekst);
     // The grid box of the active column on the current pupil's line gets the
     // focus, when the active control is a grid box.
     void FocusOpHuidigeRegel();
@@ -178,4 +187,9 @@ private:
     std::unique_ptr<frmHarvemoLogo> logo_;
     std::array<int, 9> getoond_{};  // the slot each screen line shows
     std::unordered_map<const VasteBreedteInvoer*, std::string> gezet_;
+    struct {
+        bool actief = false;
+        std::string gegevens;
+        int gewijzigd = 0;
+    } basis_;
 };

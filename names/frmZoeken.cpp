@@ -2,6 +2,7 @@
 
 #include "core/Opdrachten.h"
 #include "platform/Cp1252Qt.h"
+#include "platform/Keuzelijst.h"
 #include "platform/Opmaak.h"
 #include "platform/Toetsen.h"
 
@@ -28,7 +29,7 @@ frmZoeken::frmZoeken(AdmMain& a, Omgeving& o, QWidget* parent) : Dialoog(a, o, p
     ZetPlaats(*Label1, 240, 900, 1800, 255);
     ZetPlaats(*Label2, 2400, 900, 1500, 255);
 
-    lstLeerlingenLijst = new QListWidget(this);
+    lstLeerlingenLijst = new Keuzelijst(this);
     lstLeerlingenLijst->setSelectionMode(QAbstractItemView::SingleSelection);
     lstLeerlingenLijst->setFont(VbLetter("Courier New", 10));
     ZetPlaats(*lstLeerlingenLijst, 120, 1200, 4200, 4200);

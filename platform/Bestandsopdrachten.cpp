@@ -71,7 +71,10 @@ bool BestandOpslaanAls(Venster& venster)
 {
     venster.adm.DialoogModus = DialoogOpslaanAls;
     frmCommonDialoog dialoog(venster.adm, venster.omgeving, &venster);
-    return dialoog.Form_Load();
+    if (!dialoog.Form_Load())
+        return false;
+    venster.BestandsnaamTonen();
+    return true;
 }
 
 void Importeren(Venster& venster, int modus)

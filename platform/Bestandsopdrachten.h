@@ -32,7 +32,8 @@ Openuitslag BestandLaden(Venster& venster);
 // Gewijzigd and the old file as they were. True when saved.
 bool BestandOpslaan(Venster& venster);
 
-// Save as (DialoogModus 2, frmCommonDialoog). True when saved.
+// Save as (DialoogModus 2, frmCommonDialoog). True when saved; the window's
+// file label then shows the new name at once.
 bool BestandOpslaanAls(Venster& venster);
 
 // Import from another grade file through frmBestandLaden: pupils

@@ -2,10 +2,13 @@
 
 #include "platform/Venster.h"
 
-#include <QPushButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTranslator>
 
 int BerichtKnoppen(int stijl, int (&k)[3])
 {
@@ -106,6 +109,19 @@ int QtOmgeving::ToonBericht(const QString& tekst, int stijl, const QString& tite
 }
 
 int QtOmgeving::ToonModaal(QDialog& dialoog) { return dialoog.exec(); }
+
+QTranslator* QtVertalingLaden(QCoreApplication& app, const QString& map)
+{
+    auto* vertaling = new QTranslator(&app);
+    const QString waar = map.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : map;
+    if (!vertaling->load(QLocale(QLocale::Dutch, QLocale::Netherlands), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), waar) ||
+        !QCoreApplication::installTranslator(vertaling)) {
+        delete vertaling;
+        return nullptr;
+    }
+    return vertaling;
+}
 
 void Foutmelding(Omgeving& omgeving, const QString& omschrijving)
 {

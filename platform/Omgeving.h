@@ -7,7 +7,9 @@
 
 #include <QString>
 
+class QCoreApplication;
 class QDialog;
+class QTranslator;
 
 // Message box styles (added: buttons + icon + default button) and answers.
 enum Berichtstijl : int {
@@ -73,6 +75,12 @@ int BerichtKnoppen(int stijl, int (&knoppen)[3]);
 
 // The answer of the default button of the style.
 int StandaardAntwoord(int stijl);
+
+// Qt's own Dutch texts for its dialogs (file, print, colour and button texts),
+// whatever the machine's language: qtbase_nl from `map`, Qt's translation
+// folder when empty. Installed on the application and returned; nullptr
+// when the file is not there, and the program goes on in English.
+QTranslator* QtVertalingLaden(QCoreApplication& app, const QString& map = QString());
 
 // The error message of the file and print commands: "Foutmelding:", two
 // line feeds, the description and three blanks; exclamation icon, program title.

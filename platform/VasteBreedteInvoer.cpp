@@ -6,6 +6,7 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QValidator>
 
 #include <algorithm>
@@ -126,10 +127,16 @@ void VasteBreedteInvoer::focusInEvent(QFocusEvent* e)
     QLineEdit::focusInEvent(e);
     if (TeltAlsFocuswissel(e->reason()))
         emit GotFocus();
+    // A press that gives the focus arrives after this, in the same turn of
+    // the event loop (the window's activation may come first), and leaves
+    // the caret and selection as GotFocus set them.
+    netGefocust_ = true;
+    QTimer::singleShot(0, this, [this] { netGefocust_ = false; });
 }
 
 void VasteBreedteInvoer::focusOutEvent(QFocusEvent* e)
 {
+    netGefocust_ = false;
     QLineEdit::focusOutEvent(e);
     if (TeltAlsFocuswissel(e->reason()))
         emit LostFocus();
@@ -137,13 +144,34 @@ void VasteBreedteInvoer::focusOutEvent(QFocusEvent* e)
 
 void VasteBreedteInvoer::mousePressEvent(QMouseEvent* e)
 {
-    QLineEdit::mousePressEvent(e);
+    // The press that gave the focus, until its release, neither places the
+    // caret nor selects by dragging.
+    focusPers_ = netGefocust_;
+    netGefocust_ = false;
+    if (focusPers_) {
+        e->accept();
+    } else {
+        QLineEdit::mousePressEvent(e);
+        // The trailing blanks of a fixed-width text look empty: a click
+        // there puts the caret after the text, so that nothing typed gets
+        // blanks before it.
+        const QString t = text();
+        qsizetype eind = t.size();
+        while (eind > 0 && t[eind - 1] == QLatin1Char(' '))
+            --eind;
+        if (!hasSelectedText() && cursorPosition() > eind)
+            setCursorPosition(static_cast<int>(eind));
+    }
     ingedrukt_ = e->button() == Qt::LeftButton;
 }
 
 void VasteBreedteInvoer::mouseReleaseEvent(QMouseEvent* e)
 {
-    QLineEdit::mouseReleaseEvent(e);
+    if (focusPers_)
+        e->accept();
+    else
+        QLineEdit::mouseReleaseEvent(e);
+    focusPers_ = false;
     const bool klik = ingedrukt_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     ingedrukt_ = false;
     if (klik)
@@ -152,7 +180,8 @@ void VasteBreedteInvoer::mouseReleaseEvent(QMouseEvent* e)
 
 void VasteBreedteInvoer::mouseMoveEvent(QMouseEvent* e)
 {
-    QLineEdit::mouseMoveEvent(e);
+    if (!focusPers_)
+        QLineEdit::mouseMoveEvent(e);
     emit MouseMove();
 }
 

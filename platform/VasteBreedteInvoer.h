@@ -4,6 +4,10 @@
 // handlers need (GotFocus, LostFocus, Click, MouseMove and the three key
 // steps) and the colours as the windows name them.
 //
+// The click that gives a box the focus leaves the caret and selection as its
+// GotFocus set them; a click in the focused box puts the caret where it
+// lands, but not among the trailing blanks.
+//
 // The window's key preview (platform/Venster.h) runs the box's key steps
 // after its own handlers: for each key the window's KeyDown, then the box's
 // rules and its KeyDown signal, then the same for KeyPress and, when the key
@@ -75,6 +79,10 @@ private:
     const int& insertModus_;
     Invoerregels regels_;
     bool ingedrukt_ = false;
+    // From a focus-in to the end of that turn of the event loop; from a press
+    // then until its release.
+    bool netGefocust_ = false;
+    bool focusPers_ = false;
 };
 
 // The focus box (StartFocus, txtFocus): a text box that holds the focus

@@ -199,6 +199,18 @@ bool VensterKern::StuurDoor(QWidget* doel, QKeyEvent& e)
 VensterBasis::VensterBasis(QWidget& zelf, AdmMain& a, Omgeving& o)
     : adm(a), omgeving(o), zelf_(zelf), kern_(std::make_unique<VensterKern>(*this))
 {
+    Printen = [this](const Paginabouwer& bouw, bool printerdialoog) {
+        if (!printer_)
+            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        return ::Afdrukken(*printer_, bouw, printerdialoog ? PrinterDialoog(&zelf_) : Printerkeuze{});
+    };
+}
+
+void VensterBasis::LijstAfdrukken(const Paginabouwer& bouw, bool printerdialoog)
+{
+    const Afdrukuitkomst uitkomst = Printen(bouw, printerdialoog);
+    if (uitkomst.status == Afdrukstatus::Mislukt)
+        Foutmelding(omgeving, QString::fromStdString(uitkomst.fout));
 }
 
 VensterBasis::~VensterBasis() = default;
@@ -295,11 +307,6 @@ Venster::Venster(AdmMain& a, Omgeving& o, QWidget* parent)
 {
     setCentralWidget(vlak_);
     vlak_->installEventFilter(this);
-    Printen = [this](const Paginabouwer& bouw, bool printerdialoog) {
-        if (!printer_)
-            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        return ::Afdrukken(*printer_, bouw, printerdialoog ? PrinterDialoog(this) : Printerkeuze{});
-    };
 }
 
 bool Venster::eventFilter(QObject* doel, QEvent* e)
@@ -315,13 +322,6 @@ Venster::~Venster()
     // taken down, after the window's own part is gone: no handler may run then.
     for (QWidget* w : findChildren<QWidget*>())
         w->blockSignals(true);
-}
-
-void Venster::LijstAfdrukken(const Paginabouwer& bouw, bool printerdialoog)
-{
-    const Afdrukuitkomst uitkomst = Printen(bouw, printerdialoog);
-    if (uitkomst.status == Afdrukstatus::Mislukt)
-        Foutmelding(omgeving, QString::fromStdString(uitkomst.fout));
 }
 
 QMenu* Venster::Hoofdmenu(const QString& titel, bool vastleggen)

@@ -18,6 +18,7 @@
 //   from another program. After Form_Activate the focused box's GotFocus
 //   runs, unless Form_Activate moved the focus itself.
 // - The entry state OudeTekst and FocusNaActiveren, and ControleerWijziging.
+// - Printing a list through the window's printer (Printen, LijstAfdrukken).
 //
 // Windows receive the data set and the environment in their constructor:
 //   frmX(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr)
@@ -91,6 +92,12 @@ public:
     // itself filled it, as on New).
     void OudeTekstVernieuwen() { OudeTekst = TekstVan(ActieveControl()).value_or(OudeTekst); }
 
+    // Prints a list on the window's printer, through the printer dialog or
+    // at once; tests replace it.
+    std::function<Afdrukuitkomst(const Paginabouwer& bouw, bool printerdialoog)> Printen;
+    // Printen, and a print that failed says why.
+    void LijstAfdrukken(const Paginabouwer& bouw, bool printerdialoog);
+
     // The window's handlers; empty here.
     virtual void Form_KeyDown(int& KeyCode, int& Shift);
     virtual void Form_KeyPress(int& KeyAscii);
@@ -110,6 +117,7 @@ private:
 
     QWidget& zelf_;
     std::unique_ptr<VensterKern> kern_;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 // Gives a control the name and control-array index the handlers dispatch on.
@@ -153,14 +161,10 @@ public:
     // The top-level menu's own Click (Bewerken_Click ...), after the commit.
     virtual void Menu_Click(QMenu* menu);
     virtual void Toolbar_ButtonClick(const QString& key);
+    // The window's file label shows Bestandsnaam (after Save As); none here.
+    virtual void BestandsnaamTonen() {}
 
     void BijSneltoets(QAction* item) override;
-
-    // Prints a list on the window's printer, through the printer dialog or
-    // at once; tests replace it.
-    std::function<Afdrukuitkomst(const Paginabouwer& bouw, bool printerdialoog)> Printen;
-    // Printen, and a print that failed says why.
-    void LijstAfdrukken(const Paginabouwer& bouw, bool printerdialoog);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -171,7 +175,6 @@ private:
 
     QWidget* vlak_;
     Werkbalk* werkbalk_ = nullptr;
-    std::unique_ptr<QPrinter> printer_;
     std::vector<QMenu*> vastleggendeMenus_;
 };
 

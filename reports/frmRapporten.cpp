@@ -415,7 +415,7 @@ void frmRapporten::Afdrukken(int Modus)
         lblRpGem[k]->ZetTekst(adm.RpGemTxt(k, n).view());
         lblRpSpr[k]->ZetTekst(adm.RpSprTxt(k, n).view());
     }
-    Label15->setText(PadNaarQString(adm.Bestandsnaam));
+    BestandsnaamTonen();
 }
 
 void frmRapporten::Rapportkleur(int Index)
@@ -499,6 +499,8 @@ void frmRapporten::Klassenstatistiek()
     for (int k = 1; k <= 4; ++k)
         Rapportgemiddelde(adm, k);
 }
+
+void frmRapporten::BestandsnaamTonen() { Label15->setText(PadNaarQString(adm.Bestandsnaam)); }
 
 // ---- Window events ---------------------------------------------------------
 
@@ -621,11 +623,7 @@ void frmRapporten::mnuBestandLaden_Click()
 
 void frmRapporten::mnuBestandOpslaan_Click() { BestandOpslaan(*this); }
 
-void frmRapporten::mnuBestandOpslaanAls_Click()
-{
-    BestandOpslaanAls(*this);
-    Label15->setText(PadNaarQString(adm.Bestandsnaam));
-}
+void frmRapporten::mnuBestandOpslaanAls_Click() { BestandOpslaanAls(*this); }
 
 void frmRapporten::mnuAnderCijferbestand_Click()
 {

@@ -94,6 +94,7 @@ public:
     void Form_Unload(int& Cancel) override;
     void Invoervastlegging(Opdrachtbron bron) override;
     void Toolbar_ButtonClick(const QString& key) override;
+    void BestandsnaamTonen() override;
 
     // ---- Commands ----
     void mnuNieuwBestand_Click();

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 pakketten=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-           fonts-liberation2 xkb-data)
+           fonts-liberation2 xkb-data qt6-translations-l10n)
 
 ontbreekt=()
 for p in "${pakketten[@]}"; do

@@ -4,6 +4,7 @@
 #include "reports/Getalinvoer.h"
 #include "reports/Rapportberekening.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -108,12 +109,32 @@ void KolomsomSchrijven(AdmMain& a, int c, int l, const Kolomsom& k)
     a.KlSprTxt(c, l) = GemiddeldeNaarTekst(s, true);
 }
 
+// Mean and population spread of n values. Equal values have their own value
+// as mean and spread 0 exactly: summed, they need not divide back to it.
+void MiddelEnSpreiding(const std::array<double, AantalLeerlingen>& v, int n, double& m, double& s)
+{
+    const auto begin = v.begin(), eind = v.begin() + n;
+    if (std::all_of(begin, eind, [&](double x) { return x == v[0]; })) {
+        m = v[0];
+        s = 0;
+        return;
+    }
+    double som = 0;
+    for (auto i = begin; i != eind; ++i)
+        som += *i;
+    m = som / n;
+    double kw = 0;
+    for (auto i = begin; i != eind; ++i)
+        kw += (*i - m) * (*i - m);
+    s = std::sqrt(kw / n);
+}
+
 // The statistics of a column taken from its grades.
 void KolomOpnieuw(AdmMain& a, int c, int l)
 {
     Kolomsom k;
     bool tienden = true;
-    double som = 0;
+    std::array<double, AantalLeerlingen> v;
     int n = 0;
     for (int p = 1; p <= AantalLeerlingen; ++p) {
         if (a.Cijfer(p, c, l).leeg())
@@ -124,22 +145,15 @@ void KolomOpnieuw(AdmMain& a, int c, int l)
         k.n += 1;
         k.s1 += x10;
         k.s2 += x10 * x10;
-        ++n;
-        som += x;
+        v[static_cast<std::size_t>(n++)] = x;
     }
     if (tienden) {
         KolomsomSchrijven(a, c, l, k);
         return;
     }
     // Values no entry stores (a damaged cell): plainly from the values.
-    const double m = som / n;
-    double kw = 0;
-    for (int p = 1; p <= AantalLeerlingen; ++p)
-        if (!a.Cijfer(p, c, l).leeg()) {
-            const double x = CelWaarde(a, p, c, l);
-            kw += (x - m) * (x - m);
-        }
-    const double s = std::sqrt(kw / n);
+    double m = 0, s = 0;
+    MiddelEnSpreiding(v, n, m, s);
     a.KlAantal(c, l) = n;
     a.KlGem(c, l) = m;
     a.KlGemTxt(c, l) = GemiddeldeNaarTekst(m, true);
@@ -272,13 +286,10 @@ void Klasstatistiek(Gem gem, int& aantal, double& m, Tekst<4>& mTxt, double& s, 
 {
     std::array<double, AantalLeerlingen> v;
     int n = 0;
-    double som = 0;
     for (int p = 1; p <= AantalLeerlingen; ++p) {
         const double x = gem(p);
-        if (x != GeenWaarde) {
+        if (x != GeenWaarde)
             v[static_cast<std::size_t>(n++)] = x;
-            som += x;
-        }
     }
     aantal = n;
     if (n == 0) {
@@ -286,11 +297,7 @@ void Klasstatistiek(Gem gem, int& aantal, double& m, Tekst<4>& mTxt, double& s, 
         mTxt = sTxt = "";
         return;
     }
-    m = som / n;
-    double kw = 0;
-    for (int i = 0; i < n; ++i)
-        kw += (v[static_cast<std::size_t>(i)] - m) * (v[static_cast<std::size_t>(i)] - m);
-    s = std::sqrt(kw / n);
+    MiddelEnSpreiding(v, n, m, s);
     mTxt = GemiddeldeNaarTekst(m, true);
     sTxt = GemiddeldeNaarTekst(s, true);
 }

@@ -12,6 +12,7 @@
 #include "platform/Klembord.h"
 #include "platform/Kleuren.h"
 #include "platform/Opmaak.h"
+#include "platform/Paden.h"
 #include "platform/Toetsen.h"
 #include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
@@ -511,8 +512,10 @@ void frmTrimester::Afdrukken(int mode)
     }
     lblKlTrGem->ZetTekst(adm.KlTrGemTxt(t, l).view());
     lblKlTrSpr->ZetTekst(adm.KlTrSprTxt(t, l).view());
-    lblBestand->setText(QString::fromStdString(adm.Bestandsnaam));
+    BestandsnaamTonen();
 }
+
+void frmTrimester::BestandsnaamTonen() { lblBestand->setText(PadNaarQString(adm.Bestandsnaam)); }
 
 void frmTrimester::ZetSchuifwaarde(QScrollBar& balk, int waarde)
 {

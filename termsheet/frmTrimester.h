@@ -114,6 +114,7 @@ public:
     void Invoervastlegging(Opdrachtbron bron) override;
     void Menu_Click(QMenu* menu) override;
     void Toolbar_ButtonClick(const QString& key) override;
+    void BestandsnaamTonen() override;
 
     // ---- File commands, view switch and quit (filled in with the file commands) ----
     void mnuNieuwBestand_Click();

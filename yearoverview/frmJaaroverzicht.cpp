@@ -197,8 +197,10 @@ void frmJaaroverzicht::Afdrukken()
     else if (m == 4)
         lblJgem->setText(Cp1252NaarQString(adm.JrGemTxt(p, n).view()));
     lblEind->setText(Cp1252NaarQString(adm.RapportTxt(p, 4, n).view()));
-    lblBestand->setText(PadNaarQString(adm.Bestandsnaam));
+    BestandsnaamTonen();
 }
+
+void frmJaaroverzicht::BestandsnaamTonen() { lblBestand->setText(PadNaarQString(adm.Bestandsnaam)); }
 
 void frmJaaroverzicht::Form_Activate()
 {

@@ -52,6 +52,7 @@ public:
     void Form_Unload(int& Cancel) override;
     void Invoervastlegging(Opdrachtbron bron) override;
     void Toolbar_ButtonClick(const QString& key) override;
+    void BestandsnaamTonen() override;
     void UpDown_Change();
 
     void mnuNieuwBestand_Click();

@@ -14,6 +14,8 @@
 #include "VensterFamilie.h"
 
 #include <QAction>
+
+#include <functional>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -228,6 +230,40 @@ TEST_F(Familieproef, SaveAsFromTheMenu)
     EXPECT_EQ(adm.Gewijzigd, 0);
     EXPECT_EQ(GeladenInhoud(map / "kopie.vlk"), Inhoud(adm));
     EXPECT_FALSE(Bestaat(map / "klas.vlk"));
+}
+
+// Each view shows the new name as soon as the file was saved under it.
+TEST_F(Familieproef, SaveAsShowsTheNewNameAtOnce)
+{
+    const struct {
+        int scherm;
+        std::function<QString(Venster&)> label;
+        std::function<QAction*(Venster&)> item;
+    } gevallen[] = {
+        {SchermNamen, [](Venster& v) { return dynamic_cast<frmNamen&>(v).Label15->text(); },
+         [](Venster& v) { return dynamic_cast<frmNamen&>(v).mnuBestandOpslaanAls; }},
+        {SchermTrimester1, [](Venster& v) { return dynamic_cast<frmTrimester&>(v).lblBestand->text(); },
+         [](Venster& v) { return dynamic_cast<frmTrimester&>(v).mnuBestandOpslaanAls; }},
+        {SchermRapporten, [](Venster& v) { return dynamic_cast<frmRapporten&>(v).Label15->text(); },
+         [](Venster& v) { return dynamic_cast<frmRapporten&>(v).mnuBestandOpslaanAls; }},
+        {SchermJaaroverzicht, [](Venster& v) { return dynamic_cast<frmJaaroverzicht&>(v).lblBestand->text(); },
+         [](Venster& v) { return dynamic_cast<frmJaaroverzicht&>(v).mnuBestandOpslaanAls; }},
+    };
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(g.scherm);
+        VulProef(adm);
+        adm.Bestandsnaam = map / "klas.vlk";
+        auto& v = Start<Venster>(g.scherm);
+        EXPECT_EQ(g.label(v), QString::fromStdString(map / "klas.vlk"));
+        const std::string nieuw = map / ("kopie" + std::to_string(g.scherm) + ".vlk");
+        omgeving.Beantwoord(KiesBestand(nieuw));
+        Kies(g.item(v));
+        EXPECT_EQ(adm.Bestandsnaam, nieuw);
+        EXPECT_EQ(g.label(v), QString::fromStdString(nieuw));
+        adm.Scherm = SchermStoppen;
+        v.Unload();
+        Verwerk();
+    }
 }
 
 // ---------------------------------------------------------------- quit

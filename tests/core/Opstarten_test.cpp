@@ -106,6 +106,21 @@ TEST_F(OpstartenTest, TheEmptyDataSetCarriesTheSettings)
     EXPECT_EQ(Inhoud(map / "KWELTA.DAT"), voor);  // a readable file is not rewritten
 }
 
+TEST_F(OpstartenTest, AShortSettingsFileKeepsWhatItHeldAndIsWrittenWhole)
+{
+    SchrijfBestandVeilig((map / "KWELTA.DAT").string(), "Het Lyceum\r\n2024-2025\r\nDe Docent\r\n123456\r\nDOC\r\n");
+    AdmMain adm;
+    Main(adm, "", diensten);
+    EXPECT_EQ(adm.School, Tekst<30>("Het Lyceum"));
+    EXPECT_EQ(adm.Cursus, Tekst<9>("2024-2025"));
+    EXPECT_EQ(adm.Docent, "De Docent");
+    EXPECT_EQ(adm.DocentPersNr, "123456");
+    EXPECT_EQ(adm.DocentCode, "DOC");
+    const std::string m = map.string();
+    EXPECT_EQ(Inhoud(map / "KWELTA.DAT"), Pas("Het Lyceum", 30) + "\r\n2024-2025\r\nDe Docent\r\n123456\r\nDOC\r\n" +
+                                              m + "\r\n" + m + "\r\n" + m + "\r\n" + m + "\r\n");
+}
+
 TEST_F(OpstartenTest, AGradeFileOnTheCommandLineIsLoadedAndNamed)
 {
     fs::create_directories(map / "klas");

@@ -139,6 +139,29 @@ TEST_F(OpslaanAlsProef, SavesUnderTheChosenNameThatLoadsBackEqual)
     EXPECT_EQ(std::filesystem::current_path().string(), map.pad());
 }
 
+// A name typed without an extension is saved with ".vlk", so that the open
+// dialog lists it; the replace question names that file.
+TEST_F(OpslaanAlsProef, ANameWithoutExtensionGetsVlk)
+{
+    omgeving.Beantwoord(KiesBestand(map / "klas3b"));
+    EXPECT_TRUE(OpslaanAls());
+    EXPECT_EQ(adm.Bestandsnaam, map / "klas3b.vlk");
+    EXPECT_TRUE(Bestaat(map / "klas3b.vlk"));
+    EXPECT_FALSE(Bestaat(map / "klas3b"));
+
+    omgeving.Beantwoord(KiesBestand(map / "klas3b"));
+    omgeving.berichtAntwoorden.push_back(vbYes);
+    EXPECT_TRUE(OpslaanAls());
+    ASSERT_EQ(omgeving.meldingen.size(), 1u);
+    EXPECT_EQ(omgeving.meldingen[0].tekst, VervangVraag(QStringLiteral("klas3b.vlk")));
+    EXPECT_FALSE(Bestaat(map / "klas3b"));
+
+    // A name with an extension of its own keeps it.
+    omgeving.Beantwoord(KiesBestand(map / "klas3b.bak"));
+    EXPECT_TRUE(OpslaanAls());
+    EXPECT_EQ(adm.Bestandsnaam, map / "klas3b.bak");
+}
+
 TEST_F(OpslaanAlsProef, CancelChangesNothing)
 {
     omgeving.Beantwoord(QDialog::Rejected);

@@ -35,7 +35,7 @@ protected:
 
     frmNamen& Namen() { return Start<frmNamen>(SchermNamen); }
 
-    void Klik(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4)); }
+    void Klik(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }  // mid-box
 };
 
 // ---------------------------------------------------------------- view switch

@@ -3,10 +3,13 @@
 // list, the report list and the year overview.
 #include "platform/VasteBreedteInvoer.h"
 
+#include "core/Tekst.h"
+
 #include "VensterTest.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <string>
@@ -144,6 +147,60 @@ TEST(VasteBreedteInvoer, AlleenWindows1252)
     QGuiApplication::clipboard()->setText(metNul);
     vak->paste();
     EXPECT_EQ(vak->Tekst(), "\xE9\x80");
+}
+
+// The mouse press that gives a box the focus leaves the caret and the
+// selection as its GotFocus set them; a later click in the focused box puts
+// the caret where it lands.
+TEST(VasteBreedteInvoer, TheClickThatGivesTheFocusKeepsWhatGotFocusSet)
+{
+    AdmMain adm;
+    TestOmgeving omgeving;
+    Dialoog venster(adm, omgeving);
+    auto* eerste = new VasteBreedteInvoer(omgeving, adm.InsertModus, NamenAchternaam, &venster);
+    auto* vak = new VasteBreedteInvoer(omgeving, adm.InsertModus, NamenAchternaam, &venster);
+    auto* nummer = new VasteBreedteInvoer(omgeving, adm.InsertModus, NamenKlas, &venster);
+    eerste->setGeometry(10, 10, 300, 24);
+    vak->setGeometry(10, 40, 300, 24);
+    nummer->setGeometry(10, 70, 300, 24);
+    QObject::connect(vak, &VasteBreedteInvoer::GotFocus, vak, [vak] { vak->ZetSelStart(0); });
+    QObject::connect(nummer, &VasteBreedteInvoer::GotFocus, nummer, [nummer] { nummer->ZetSelLength(6); });
+    ASSERT_TRUE(Activeer(venster));
+    venster.ZetFocus(eerste);
+    vak->ZetTekst(std::string(30, ' '));
+    nummer->ZetTekst("000123");
+
+    QTest::mouseClick(vak, Qt::LeftButton);  // mid-box
+    ASSERT_EQ(venster.ActieveControl(), vak);
+    EXPECT_EQ(vak->SelStart(), 0);
+    EXPECT_EQ(vak->SelLength(), 0);
+    Typ(venster, QStringLiteral("Jansen"));
+    EXPECT_EQ(vak->Tekst(), Pas("Jansen", 30));
+
+    // Focused already: where it lands, but never among the trailing blanks.
+    vak->ZetTekst(Pas("Jansen-de Boer", 30));
+    vak->setCursorPosition(3);
+    const QPoint bijDrie = vak->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    vak->ZetSelStart(0);
+    QTest::mouseClick(vak, Qt::LeftButton, {}, bijDrie);
+    EXPECT_EQ(vak->SelStart(), 3);
+    QTest::mouseClick(vak, Qt::LeftButton, {}, QPoint(vak->width() - 4, vak->height() / 2));
+    EXPECT_EQ(vak->SelStart(), 14);
+
+    QTest::mouseClick(nummer, Qt::LeftButton);
+    EXPECT_EQ(nummer->SelStart(), 0);
+    EXPECT_EQ(nummer->SelLength(), 6);
+
+    // A press held and dragged selects nothing beyond what GotFocus chose.
+    venster.ZetFocus(eerste);
+    QTest::mousePress(vak, Qt::LeftButton);
+    QMouseEvent sleep(QEvent::MouseMove, QPointF(vak->width() - 4, vak->height() / 2),
+                      vak->mapToGlobal(QPointF(vak->width() - 4, vak->height() / 2)), Qt::NoButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(vak, &sleep);
+    QTest::mouseRelease(vak, Qt::LeftButton, {}, QPoint(vak->width() - 4, vak->height() / 2));
+    EXPECT_EQ(vak->SelStart(), 0);
+    EXPECT_EQ(vak->SelLength(), 0);
 }
 
 }  // namespace

@@ -11,9 +11,11 @@
 
 #include <gtest/gtest-spi.h>
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <functional>
 #include <string>
@@ -376,6 +378,21 @@ TEST(TestOmgeving, Berichten)
     EXPECT_EQ(omgeving.meldingen[1].titel, QStringLiteral("Titel"));
     EXPECT_EQ(omgeving.meldingen[2].tekst, QStringLiteral("Foutmelding:\n\nToegang geweigerd   "));
     EXPECT_EQ(omgeving.meldingen[2].stijl, 48);
+}
+
+// The toolkit's dialogs speak Dutch whatever the locale; without the
+// translation file the program goes on in English.
+TEST(QtVertaling, TheToolkitsDialogTextsAreDutch)
+{
+    EXPECT_EQ(QtVertalingLaden(*qApp, QStringLiteral("/bestaat/niet")), nullptr);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+
+    QTranslator* vertaling = QtVertalingLaden(*qApp);
+    ASSERT_NE(vertaling, nullptr) << "qtbase_nl.qm is not installed";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuleren"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Zoeken in:"));
+    QCoreApplication::removeTranslator(vertaling);
+    delete vertaling;
 }
 
 }  // namespace

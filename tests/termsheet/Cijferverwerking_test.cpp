@@ -133,7 +133,7 @@ TEST(Cijfer, ColumnStatisticsFollowEveryChange)
     EXPECT_EQ(a.KlGemTxt(4, 1), "6.8 ");
     const double s = std::sqrt(((6.3 - m) * (6.3 - m) + (8.2 - m) * (8.2 - m) + (5.9 - m) * (5.9 - m)) / 3);
     EXPECT_NEAR(a.KlSpr(4, 1), s, 1e-12);
-    EXPECT_EQ(a.KlSprTxt(4, 1), "1   ");  // 1.0033 to two decimals
+    EXPECT_EQ(a.KlSprTxt(4, 1), "1.  ");  // 1.0033 by the mask "#.##"
 
     // Two grades removed: the one left has spread 0 exactly, not a rounding rest.
     Cijfer(a, 2, 4, 1, "");
@@ -291,6 +291,23 @@ TEST(Cijfer, TwoEqualAveragesHaveSpreadZero)
     EXPECT_EQ(a.KlTrSprTxt(1, 1), "0   ");
     EXPECT_EQ(a.KlSpr(1, 1), 0);
     EXPECT_EQ(a.KlJrSpr(1), 0);
+}
+
+TEST(Cijfer, EqualAveragesWhoseMeanIsNotExactHaveSpreadZero)
+{
+    // Three times 1.4 adds up to a mean just below 1.4: the spread stays 0.
+    AdmMain a;
+    Gewicht(a, 1, 1, "1");
+    for (int p = 1; p <= 3; ++p)
+        Cijfer(a, p, 1, 1, "1.4");
+    EXPECT_EQ(a.KlTrAantal(1, 1), 3);
+    EXPECT_EQ(a.KlTrGem(1, 1), 1.4);
+    EXPECT_EQ(a.KlTrSpr(1, 1), 0);
+    EXPECT_EQ(a.KlTrSprTxt(1, 1), "0   ");
+    EXPECT_EQ(a.KlJrGem(1), 1.4);
+    EXPECT_EQ(a.KlJrSpr(1), 0);
+    EXPECT_EQ(a.KlJrSprTxt(1), "0   ");
+    EXPECT_EQ(a.KlSprTxt(1, 1), "0   ");
 }
 
 // ---- Weights ---------------------------------------------------------------------------

@@ -81,7 +81,7 @@ TEST_F(Trimesterbestand, StopCommitsTheBoxAndAsks)
 {
     auto& t = Start<frmTrimester>(SchermTrimester1);
     adm.Bestandsnaam = map / "klas.vlk";
-    QTest::mouseClick(t.txtCijfer.at(t.CelIndex(2, 1)), Qt::LeftButton, {}, QPoint(2, 5));
+    QTest::mouseClick(t.txtCijfer.at(t.CelIndex(2, 1)), Qt::LeftButton);
     Typ(t, QStringLiteral("7"));
     omgeving.Beantwoord(Knop("&Annuleren"));
     KlikWerkbalk(t.Toolbar(), QStringLiteral("STOP"));
@@ -102,7 +102,7 @@ TEST_F(Trimesterbestand, StopCommitsTheBoxAndAsks)
 TEST_F(Trimesterbestand, TheCloseBoxCommitsAnEditAndAsks)
 {
     auto& t = Start<frmTrimester>(SchermTrimester1);
-    QTest::mouseClick(t.txtCijfer.at(t.CelIndex(3, 1)), Qt::LeftButton, {}, QPoint(2, 5));
+    QTest::mouseClick(t.txtCijfer.at(t.CelIndex(3, 1)), Qt::LeftButton);
     Typ(t, QStringLiteral("6"));
     ASSERT_EQ(adm.Gewijzigd, 0);
     omgeving.Beantwoord(Knop("&Annuleren"));

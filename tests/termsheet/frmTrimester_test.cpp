@@ -52,8 +52,8 @@ protected:
 
     frmTrimester& v() { return *venster; }
     VasteBreedteInvoer* Cel(int p, int c) { return v().txtCijfer.at(v().CelIndex(p, c)); }
-    // A click at the left edge: a box puts the caret where it is clicked.
-    void Klik(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, w->height() / 2)); }
+    // A click in the middle of the box, as a teacher clicks.
+    void Klik(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
     void Toets(Qt::Key t) { VensterTest::Toets(v(), t); }
     void Typ(const char* s) { VensterTest::Typ(v(), QString::fromLatin1(s)); }
     // Types over what the box holds: the caret home, the old text deleted.
@@ -107,6 +107,31 @@ TEST_F(Trimesterblad, CijfersMetEnterNaarDeVolgendeLeerling)
     // The current row is highlighted, the one before is not.
     EXPECT_EQ(v().lblNummer[3]->palette().color(QPalette::Window), VbKleur(Kleur::Cyaan));
     EXPECT_EQ(Cel(2, 1)->palette().color(QPalette::Base), VbKleur(Kleur::Wit));
+}
+
+// The caret stands at the start of a box clicked in the middle, so that
+// what is typed is stored from its first character.
+TEST_F(Trimesterblad, AClickInTheMiddleOfABoxTypesFromItsStart)
+{
+    Klik(Cel(1, 1));
+    EXPECT_EQ(Cel(1, 1)->SelStart(), 0);
+    Typ("7,5");
+    Toets(Qt::Key_Return);
+    EXPECT_EQ(adm.Cijfer(1, 1, 1), "7.5");
+    EXPECT_EQ(omgeving.piepen, 0);
+
+    Klik(v().txtSoort[2]);
+    Typ("SO");
+    Toets(Qt::Key_Return);
+    EXPECT_EQ(adm.KolomSoort(2, 1), Pas("SO", 39));
+    Klik(v().txtOpmerking[4]);
+    Typ("boek");
+    Klik(v().txtGewicht[4]);
+    EXPECT_EQ(adm.KolomOpmerking(4, 1), Pas("boek", 39));
+    Typ("2");
+    Toets(Qt::Key_Return);
+    EXPECT_EQ(adm.KolomGewicht(4, 1), "2  ");
+    EXPECT_EQ(omgeving.piepen, 0);
 }
 
 struct Weigering {
