@@ -1,8 +1,9 @@
 #include "app/Vensters.h"
 
+#include "names/Namenvensters.h"
 #include "names/frmNamen.h"
 #include "platform/Omgeving.h"
-#include "platform/Weergaven.h"
+#include "core/Weergaven.h"
 #include "reports/frmRapporten.h"
 #include "termsheet/frmTrimester.h"
 #include "yearoverview/frmJaaroverzicht.h"
@@ -11,26 +12,35 @@
 
 #include <utility>
 
-Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int logoWachttijd, frmHarvemoLogo* startLogo)
+Weergavevenster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int logoWachttijd,
+                             frmHarvemoLogo* startLogo)
 {
+    Weergavevenster* venster = nullptr;
     switch (scherm) {
     case SchermTrimester1:
     case SchermTrimester2:
     case SchermTrimester3:
-        return new frmTrimester(adm, omgeving);
+        venster = new frmTrimester(adm, omgeving);
+        break;
     case SchermNamen: {
         auto* namen = new frmNamen(adm, omgeving);
         namen->LogoWachttijd = logoWachttijd;
         namen->StartLogo = startLogo;
-        return namen;
+        venster = namen;
+        break;
     }
     case SchermRapporten:
-        return new frmRapporten(adm, omgeving);
+        venster = new frmRapporten(adm, omgeving);
+        break;
     case SchermJaaroverzicht:
-        return new frmJaaroverzicht(adm, omgeving);
+        venster = new frmJaaroverzicht(adm, omgeving);
+        break;
     default:
         return nullptr;
     }
+    // The names list's pupil windows, which the views below it open.
+    venster->leerlingvensters = &Namenvensters;
+    return venster;
 }
 
 struct Programmavensters::Delen {

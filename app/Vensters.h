@@ -1,6 +1,6 @@
 #pragma once
 // The program's windows: the window of each view code for the view manager
-// (platform/Weergaven.h), and the manager with the program's environment.
+// (core/Weergaven.h), and the manager with the program's environment.
 
 #include "core/AdmMain.h"
 
@@ -8,15 +8,16 @@
 
 class Omgeving;
 class frmHarvemoLogo;
-class Venster;
+class Weergavevenster;
 class Weergaven;
 
 // 1..3 the term sheet, 4 the report list, 5 the year overview, 6 the names
-// list; nullptr for any other code. The names list's first activation of the
+// list; nullptr for any other code. Each is handed the names list's pupil
+// windows (names/Namenvensters.h). The names list's first activation of the
 // run keeps the logo up for `logoWachttijd` ms (the program's two seconds;
 // none unless asked, so that tests do not wait).
-Venster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int logoWachttijd = 0,
-                     frmHarvemoLogo* startLogo = nullptr);
+Weergavevenster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int logoWachttijd = 0,
+                             frmHarvemoLogo* startLogo = nullptr);
 
 // The environment and the view manager of the running program; the program
 // ends (the event loop quits) when the last view window is unloaded.

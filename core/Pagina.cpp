@@ -137,6 +137,12 @@ std::string GedruktGetal(long n)
     return (n < 0 ? s : " " + s) + " ";
 }
 
+std::string Leerlingnummer(int p)
+{
+    const std::string s = "0" + std::to_string(p) + "  ";
+    return s.substr(s.size() - 4);
+}
+
 void Afdrukletter(Paginamodel& pm)
 {
     pm.Font = Lettertype{};

@@ -147,6 +147,10 @@ std::string Titelregel(int gat, const Datum& d);
 // and a trailing blank (" 1 ").
 std::string GedruktGetal(long n);
 
+// A pupil's slot number as the class lists print it, two digits and two
+// blanks: "05  ", "12  ".
+std::string Leerlingnummer(int p);
+
 // The print font: "Courier New" 10, plain, black.
 void Afdrukletter(Paginamodel& pm);
 

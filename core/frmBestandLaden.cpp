@@ -2,7 +2,6 @@
 
 #include "core/Fout.h"
 #include "core/Openen.h"
-#include "names/frmLeerlingUitVlk.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/Etiket.h"
 #include "platform/Opmaak.h"
@@ -352,14 +351,14 @@ void frmBestandLaden::cmdOpenen_Click()
 
 void Bestandskeuzelijst::ImportTonen()
 {
-    frmLeerlingUitVlk import(adm, omgeving, this);
-    if (import.Leesfout()) {
-        Openfout(*import.Leesfout());
+    if (!leerlingvensters)
+        return;
+    const Leerlingvensters::Import uit = leerlingvensters->Importeren(*this);
+    if (uit.leesfout) {
+        Openfout(*uit.leesfout);
         return;
     }
-    // Our activation after the import window resets DialoogAntwoord: its own
-    // answer is its modal result.
-    if (Modaal(import) == AntwoordGeannuleerd)
+    if (!uit.gedaan)
         return;
     adm.DialoogAntwoord = AntwoordGereed;
     Sluiten();

@@ -3,11 +3,13 @@
 // files of the chosen folder, sorted by the buttons above its columns
 // (Bestandskeuzelijst); and the open dialog frmBestandLaden built on it,
 // which opens a grade file (DialoogModus 1) or picks the source of a pupil
-// or report-grade import (3 and 5) and hands over to frmLeerlingUitVlk.
+// or report-grade import (3 and 5) and hands over to the import window
+// (frmLeerlingUitVlk, handed in through leerlingvensters).
 // Both report through DialoogAntwoord (1 done, 0 cancelled) and end with
 // that as their modal result.
 
 #include "core/Bestandstabel.h"
+#include "core/Leerlingvensters.h"
 #include "platform/Venster.h"
 
 #include <string>
@@ -29,6 +31,9 @@ public:
     Etiket* lblMappen;
     QPushButton* cmdOpenen;
     QPushButton* cmdAnnuleren;
+
+    // The import window for a chosen source; none: the choice does nothing.
+    const Leerlingvensters* leerlingvensters = nullptr;
 
     // The folder shown, and its files in the order of the table.
     const std::string& Map() const { return map_; }

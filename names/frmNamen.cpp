@@ -1,17 +1,13 @@
 #include "names/frmNamen.h"
 
-#include "core/Opdrachten.h"
-
+#include "core/Bestandsopdrachten.h"
 #include "core/Getallen.h"
-#include "core/frmAbout.h"
+#include "core/Opdrachten.h"
 #include "core/frmHarvemoLogo.h"
 #include "names/AfdrukNamen.h"
 #include "names/Namenkolom.h"
 #include "names/Namensortering.h"
-#include "names/frmLeerlingVerwijderen.h"
-#include "names/frmNamenBestandLaden.h"
-#include "names/frmZoeken.h"
-#include "platform/Bestandsopdrachten.h"
+#include "names/Namenvensters.h"
 #include "platform/Etiket.h"
 #include "platform/Klembord.h"
 #include "platform/Kleuren.h"
@@ -22,7 +18,6 @@
 #include "platform/Werkbalk.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QPrinter>
 #include <QScrollBar>
 
@@ -125,16 +120,15 @@ std::string Namenlijstgegevens(const AdmMain& a)
 
 }  // namespace
 
-frmNamen::frmNamen(AdmMain& a, Omgeving& o, QWidget* parent) : Venster(a, o, parent)
+frmNamen::frmNamen(AdmMain& a, Omgeving& o, QWidget* parent) : Weergavevenster(a, o, SchermNamen, parent)
 {
-    setWindowTitle(QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
+    leerlingvensters = &Namenvensters;  // its own
     setObjectName(QStringLiteral("frmNamen"));
     Wachten = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
     // Form_Load: the top-left corner of the screen, insert mode.
     move(0, 0);
     resize(800, 600);
     adm.InsertModus = 1;
-    MaakWerkbalk();
     MaakMenus();
     MaakBesturingen();
 }
@@ -143,122 +137,85 @@ frmNamen::~frmNamen() = default;
 
 // ---- Building the window ------------------------------------------------
 
-void frmNamen::MaakWerkbalk()
-{
-    Werkbalk& w = Toolbar();
-    w.VoegKnopToe(QStringLiteral("New"), QStringLiteral("Nieuw cijferbestand"));
-    w.VoegKnopToe(QStringLiteral("Open"), QStringLiteral("Cijferbestand openen"));
-    w.VoegKnopToe(QStringLiteral("Save"), QStringLiteral("Cijferbestand opslaan"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("Print"), QStringLiteral("Namenlijst afdrukken"));
-    w.VoegScheidingToe();
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("Trim1"), QStringLiteral("Cijferlijst van het 1-e Trimester"));
-    w.VoegKnopToe(QStringLiteral("Trim2"), QStringLiteral("Cijferlijst van het 2-e Trimester"));
-    w.VoegKnopToe(QStringLiteral("Trim3"), QStringLiteral("Cijferlijst van het 3-e Trimester"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("NAM"), QStringLiteral("Namenlijst met school- en leerlinggegevens"));  // 12
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("RAP"), QStringLiteral("Rapportenlijst met trimestergemiddelden"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("JAAR"), QStringLiteral("Jaaroverzicht per leerling"));
-    w.VoegScheidingToe();
-    w.VoegLeegToe();  // where the term sheet has its level buttons
-    w.VoegLeegToe();
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("ZOEK"), QStringLiteral("Leerling zoeken op achternaam (Ctrl+F)"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("STOP"), QStringLiteral("Stoppen"));
-}
-
 void frmNamen::MaakMenus()
 {
-    auto item = [this](QMenu* menu, const char* tekst, void (frmNamen::*handler)()) {
-        QAction* a = menu->addAction(QString::fromUtf8(tekst));
-        if (handler)
-            connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-        return a;
+    auto focus = [this](const char* titel, QAction** actie, std::function<VasteBreedteInvoer*()> vak) {
+        return Item(titel, actie, [this, vak] { FocusOp(vak()); });
     };
-    auto focusitem = [this](QMenu* menu, const char* tekst, std::function<VasteBreedteInvoer*()> vak) {
-        QAction* a = menu->addAction(QString::fromUtf8(tekst));
-        connect(a, &QAction::triggered, this, [this, vak] { FocusOp(vak()); });
-        return a;
+    auto kop = [&focus](const char* titel, QAction** actie, VasteBreedteInvoer* const& vak) {
+        return focus(titel, actie, [&vak] { return vak; });
+    };
+    // A grid box on the current pupil's line, column 1 surname .. 7 mentor.
+    auto rij = [this, &focus](const char* titel, QAction** actie, int kolom) {
+        return focus(titel, actie,
+                     [this, kolom] { return Kolom(kolom)[static_cast<std::size_t>(SchermRij(adm.HuidigeRij))]; });
+    };
+    auto sorteer = [this](const char* titel, QAction** actie, Namensortering volgorde) {
+        return Item(titel, actie, [this, volgorde] { mnuSorteren_Click(static_cast<int>(volgorde)); });
     };
 
-    mnuTrimMenu = Hoofdmenu(QStringLiteral("&Bestand"));
-    mnuNieuwBestand = item(mnuTrimMenu, "&Nieuw  Bestand", &frmNamen::mnuNieuwBestand_Click);
-    mnuBestandLaden = item(mnuTrimMenu, "Bestand  &Laden...", &frmNamen::mnuBestandLaden_Click);
-    mnuTrimMenu->addSeparator();
-    mnuBestandOpslaan = item(mnuTrimMenu, "Bestand  &Opslaan", &frmNamen::mnuBestandOpslaan_Click);
-    mnuBestandOpslaanAls = item(mnuTrimMenu, "Bestand  Opslaan  &Als...", &frmNamen::mnuBestandOpslaanAls_Click);
-    mnuTrimMenu->addSeparator();
-    QMenu* importeren = mnuTrimMenu->addMenu(QStringLiteral("Leerling(en)  &Importeren Uit..."));
-    mnuLeerlingImporteren = importeren->menuAction();
-    mnuAnderCijferbestand = item(importeren, "Ander  &Cijferbestand...", &frmNamen::mnuAnderCijferbestand_Click);
-    mnuNamenbestand = item(importeren, "&Dravonel Namenbestand...", &frmNamen::mnuNamenbestand_Click);
-    mnuTrimMenu->addSeparator();
-    mnuStoppen = item(mnuTrimMenu, "&Stoppen", &frmNamen::mnuStoppen_Click);
+    Menubalk({
+        Bestandsmenu(&mnuTrimMenu, Sub("Leerling(en)  &Importeren Uit...", &mnuLeerlingImporteren,
+                                       {AnderCijferbestand(), Namenbestanditem()})),
+        {"Be&werken",
+         &mnuBewerken,
+         Opening::Vastleggen,
+         {
+             Sub("Kolom Plakken uit E&xcel...", &mnuKolom_Plakken_uit_Excel,
+                 {Item("&Achternamen", &mnuAchternamen_Plakken, [this] { mnuAchternamen_Plakken_Click(); }),
+                  Item("&Voornamen", &mnuVoornamen_Plakken, [this] { mnuVoornamen_Plakken_Click(); })}),
+             Streep(),
+             kop("&Klas", &mnuKlas, txtKlas),
+             kop("&Vak", &mnuVak, txtVak),
+             kop("&Deelvak", &mnuDeelvak, txtDeelvak),
+             kop("Niveau  &1", &mnuNiveau1, txtNiveau1),
+             kop("Niveau  &2", &mnuNiveau2, txtNiveau2),
+             Streep(),
+             kop("&School", &mnuSchool, txtSchool),
+             kop("&Cursus", &mnuCursus, txtCursus),
+             kop("&Docent", &mnuDocent, txtDocent),
+             kop("&Persoonsnummer  (Docent)", &mnuDocPersNr, txtDocPersNr),
+             kop("Klassen&mentor", &mnuKlsMentor, txtKlsMentor),
+             kop("Persoons&nummer  (Klassenmentor)", &mnuMntPersNr, txtMntPersNr),
+             Streep(),
+             rij("&Achternaam", &mnuAchternaam, 1),
+             rij("&Roepnaam", &mnuRoepnaam, 2),
+             rij("Persoonsn&ummer", &mnuPersoonsnummer, 3),
+             rij("&Geslacht", &mnuGeslacht, 4),
+             rij("&Basisgroep", &mnuBasisgroep, 5),
+             rij("K&enmerk", &mnuKenmerk, 6),
+             rij("Ment&or", &mnuMentor, 7),
+             Streep(),
+             Zoekitem(),
+             Streep(),
+             Verwijderitem(),
+         },
+         [this] { mnuKolom_Plakken_uit_Excel->setEnabled(KlembordBevatTekst()); }},
+        Lijstenmenu(&mnuLijsten),
+        {"&Sorteren",
+         &mnuSorteren,
+         Opening::Vastleggen,
+         {
+             sorteer("&Achternaam", &mnuSortAchternaam, Namensortering::Achternaam),
+             sorteer("&Basisgroep", &mnuSortBasisgroep, Namensortering::Basisgroep),
+             sorteer("&Kenmerk", &mnuSortKenmerk, Namensortering::Kenmerk),
+             sorteer("&Mentor", &mnuSortMentor, Namensortering::Mentor),
+         }},
+        {"&Afdrukken",
+         &mnuAfdrukken,
+         Opening::Vastleggen,
+         {Item("&Namenlijst", &mnuNamenlijstAfdrukken, [this] { mnuNamenlijstAfdrukken_Click(); })}},
+        Helpmenu(&mnuHelp),
+    });
 
-    mnuBewerken = Hoofdmenu(QStringLiteral("Be&werken"));
-    QMenu* plakken = mnuBewerken->addMenu(QStringLiteral("Kolom Plakken uit E&xcel..."));
-    mnuKolom_Plakken_uit_Excel = plakken->menuAction();
-    mnuAchternamen_Plakken = item(plakken, "&Achternamen", &frmNamen::mnuAchternamen_Plakken_Click);
-    mnuVoornamen_Plakken = item(plakken, "&Voornamen", &frmNamen::mnuVoornamen_Plakken_Click);
-    mnuBewerken->addSeparator();
-    mnuKlas = focusitem(mnuBewerken, "&Klas", [this] { return txtKlas; });
-    mnuVak = focusitem(mnuBewerken, "&Vak", [this] { return txtVak; });
-    mnuDeelvak = focusitem(mnuBewerken, "&Deelvak", [this] { return txtDeelvak; });
-    mnuNiveau1 = focusitem(mnuBewerken, "Niveau  &1", [this] { return txtNiveau1; });
-    mnuNiveau2 = focusitem(mnuBewerken, "Niveau  &2", [this] { return txtNiveau2; });
-    mnuBewerken->addSeparator();
-    mnuSchool = focusitem(mnuBewerken, "&School", [this] { return txtSchool; });
-    mnuCursus = focusitem(mnuBewerken, "&Cursus", [this] { return txtCursus; });
-    mnuDocent = focusitem(mnuBewerken, "&Docent", [this] { return txtDocent; });
-    mnuDocPersNr = focusitem(mnuBewerken, "&Persoonsnummer  (Docent)", [this] { return txtDocPersNr; });
-    mnuKlsMentor = focusitem(mnuBewerken, "Klassen&mentor", [this] { return txtKlsMentor; });
-    mnuMntPersNr = focusitem(mnuBewerken, "Persoons&nummer  (Klassenmentor)", [this] { return txtMntPersNr; });
-    mnuBewerken->addSeparator();
-    auto rij = [this](int kolom) { return Kolom(kolom)[static_cast<std::size_t>(SchermRij(adm.HuidigeRij))]; };
-    mnuAchternaam = focusitem(mnuBewerken, "&Achternaam", [rij] { return rij(1); });
-    mnuRoepnaam = focusitem(mnuBewerken, "&Roepnaam", [rij] { return rij(2); });
-    mnuPersoonsnummer = focusitem(mnuBewerken, "Persoonsn&ummer", [rij] { return rij(3); });
-    mnuGeslacht = focusitem(mnuBewerken, "&Geslacht", [rij] { return rij(4); });
-    mnuBasisgroep = focusitem(mnuBewerken, "&Basisgroep", [rij] { return rij(5); });
-    mnuKenmerk = focusitem(mnuBewerken, "K&enmerk", [rij] { return rij(6); });
-    mnuMentor = focusitem(mnuBewerken, "Ment&or", [rij] { return rij(7); });
-    mnuBewerken->addSeparator();
-    mnuZoeken = item(mnuBewerken, "&Zoeken  op  Achternaam...", &frmNamen::mnuZoeken_Click);
-    mnuZoeken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    mnuBewerken->addSeparator();
-    mnuLeerlingVerwijderen =
-        item(mnuBewerken, "&Leerling(en)  Verwijderen...", &frmNamen::mnuLeerlingVerwijderen_Click);
-
-    mnuLijsten = Hoofdmenu(QStringLiteral("&Lijsten"));
-    mnuNamenlijst = item(mnuLijsten, "&Namenlijst", nullptr);  // this view: disabled
-    mnuLijsten->addSeparator();
-    mnuTrimester1 = item(mnuLijsten, "&1-e Trimester", &frmNamen::mnuTrimester1_Click);
-    mnuTrimester2 = item(mnuLijsten, "&2-e Trimester", &frmNamen::mnuTrimester2_Click);
-    mnuTrimester3 = item(mnuLijsten, "&3-e Trimester", &frmNamen::mnuTrimester3_Click);
-    mnuLijsten->addSeparator();
-    mnuRapportenlijst = item(mnuLijsten, "&Rapportenlijst", &frmNamen::mnuRapportenlijst_Click);
-    mnuJaaroverzicht = item(mnuLijsten, "&Jaaroverzicht", &frmNamen::mnuJaaroverzicht_Click);
-
-    mnuSorteren = Hoofdmenu(QStringLiteral("&Sorteren"));
-    auto sorteer = [this](const char* tekst, Namensortering volgorde) {
-        QAction* a = mnuSorteren->addAction(QString::fromUtf8(tekst));
-        connect(a, &QAction::triggered, this, [this, volgorde] { mnuSorteren_Click(static_cast<int>(volgorde)); });
-        return a;
-    };
-    mnuSortAchternaam = sorteer("&Achternaam", Namensortering::Achternaam);
-    mnuSortBasisgroep = sorteer("&Basisgroep", Namensortering::Basisgroep);
-    mnuSortKenmerk = sorteer("&Kenmerk", Namensortering::Kenmerk);
-    mnuSortMentor = sorteer("&Mentor", Namensortering::Mentor);
-
-    mnuAfdrukken = Hoofdmenu(QStringLiteral("&Afdrukken"));
-    mnuNamenlijstAfdrukken = item(mnuAfdrukken, "&Namenlijst", &frmNamen::mnuNamenlijstAfdrukken_Click);
-
-    mnuHelp = Hoofdmenu(QStringLiteral("&Help"), false);
-    mnuInfo = item(mnuHelp, "&Info", &frmNamen::mnuInfo_Click);
+    Werkbalkknoppen({
+        Knop("Print", "Namenlijst afdrukken", [this] { PrintNamenlijst(false); }),
+        Knop("Trim1", "Cijferlijst van het 1-e Trimester"),
+        Knop("Trim2", "Cijferlijst van het 2-e Trimester"),
+        Knop("Trim3", "Cijferlijst van het 3-e Trimester"),
+        Zonder("NIVO1"),
+        Zonder("NIVO2"),
+    });
 }
 
 void frmNamen::MaakBesturingen()
@@ -822,17 +779,11 @@ void frmNamen::Form_Activate()
 void frmNamen::Form_Unload(int& Cancel)
 {
     LogoSluiten();
-    if (adm.Scherm != SchermNamen)
+    if (!EigenWeergave())
         return;
     ControleerWijziging();
     BewaarVelden(0);
     Sluitprocedure(*this, Cancel);
-}
-
-void frmNamen::ShowAboutBox()
-{
-    frmAbout about(this);
-    Modaal(about);
 }
 
 // ---- Commands -----------------------------------------------------------------
@@ -845,77 +796,15 @@ void frmNamen::Invoervastlegging(Opdrachtbron bron)
     basis_.actief = false;
 }
 
-void frmNamen::Menu_Click(QMenu* menu)
+void frmNamen::NaOpenen()
 {
-    if (menu == mnuBewerken)
-        mnuKolom_Plakken_uit_Excel->setEnabled(KlembordBevatTekst());
-}
-
-void frmNamen::Toolbar_ButtonClick(const QString& key)
-{
-    if (key == QLatin1String("New"))
-        mnuNieuwBestand_Click();
-    else if (key == QLatin1String("Open"))
-        mnuBestandLaden_Click();
-    else if (key == QLatin1String("Save"))
-        mnuBestandOpslaan_Click();
-    else if (key == QLatin1String("Print"))
-        PrintNamenlijst(false);
-    else if (key == QLatin1String("Trim1"))
-        mnuTrimester1_Click();
-    else if (key == QLatin1String("Trim2"))
-        mnuTrimester2_Click();
-    else if (key == QLatin1String("Trim3"))
-        mnuTrimester3_Click();
-    else if (key == QLatin1String("RAP"))
-        mnuRapportenlijst_Click();
-    else if (key == QLatin1String("JAAR"))
-        mnuJaaroverzicht_Click();
-    else if (key == QLatin1String("ZOEK"))
-        mnuZoeken_Click();
-    else if (key == QLatin1String("STOP"))
-        mnuStoppen_Click();
-}
-
-// ---- File commands, view switch and quit ---------------------------------------
-
-void frmNamen::mnuNieuwBestand_Click()
-{
-    if (!NieuwBestand(*this))
-        return;
-    Afdrukken(1);
-    OudeTekstVernieuwen();
-}
-
-void frmNamen::mnuBestandLaden_Click()
-{
-    // A file that names another view has its window take over; one that
-    // names this view (or none loaded) is shown here.
-    if (BestandLaden(*this) != Openuitslag::Blijft)
-        return;
     Afdrukken(1);
     if (vsbScroll->value() != adm.HuidigeRij)
         vsbScroll->setValue(adm.HuidigeRij);
     FocusOpHuidigeRegel();
 }
 
-void frmNamen::mnuBestandOpslaan_Click() { BestandOpslaan(*this); }
-
-void frmNamen::mnuBestandOpslaanAls_Click() { BestandOpslaanAls(*this); }
-
-void frmNamen::mnuStoppen_Click() { Stopprocedure(*this); }
-
-void frmNamen::mnuTrimester1_Click() { Schermwissel(*this, SchermTrimester1); }
-
-void frmNamen::mnuTrimester2_Click() { Schermwissel(*this, SchermTrimester2); }
-
-void frmNamen::mnuTrimester3_Click() { Schermwissel(*this, SchermTrimester3); }
-
-void frmNamen::mnuRapportenlijst_Click() { Schermwissel(*this, SchermRapporten); }
-
-void frmNamen::mnuJaaroverzicht_Click() { Schermwissel(*this, SchermJaaroverzicht); }
-
-// ---- Paste, print, help --------------------------------------------------------
+// ---- Paste, print, sort --------------------------------------------------------
 
 void frmNamen::Plakken(int soort)
 {
@@ -941,48 +830,9 @@ void frmNamen::mnuNamenlijstAfdrukken_Click()
     ZetFocus(StartFocus);
 }
 
-void frmNamen::mnuInfo_Click()
-{
-    // Opening "&Help" commits nothing, but the redraw after the about box
-    // would throw away a text that came in without a key: store it now.
-    BewaarVelden(0);
-    try {
-        ShowAboutBox();
-    } catch (...) {
-    }
-}
-
 void frmNamen::mnuSorteren_Click(int volgorde)
 {
     NamenSorteren(adm, static_cast<Namensortering>(volgorde));
-    Afdrukken(1);
-    adm.Gewijzigd = 1;
-}
-
-void frmNamen::mnuAnderCijferbestand_Click()
-{
-    Importeren(*this, DialoogImportLeerlingen);
-    Afdrukken(1);
-}
-
-void frmNamen::mnuNamenbestand_Click()
-{
-    frmNamenBestandLaden laden(adm, omgeving, this);
-    Modaal(laden);
-    Afdrukken(1);
-}
-
-void frmNamen::mnuZoeken_Click()
-{
-    frmZoeken zoeken(adm, omgeving, this);
-    Modaal(zoeken);
-    Afdrukken(1);
-}
-
-void frmNamen::mnuLeerlingVerwijderen_Click()
-{
-    frmLeerlingVerwijderen verwijderen(adm, omgeving, this);
-    Modaal(verwijderen);
     Afdrukken(1);
     adm.Gewijzigd = 1;
 }

@@ -2,7 +2,8 @@
 // The names list (view 6), the window the program starts in: the header of
 // the grade file in eleven entry boxes and the pupil fields of eight slots
 // (the row window EersteRij..LaatsteRij) in a grid of seven boxes a row,
-// scrolled over the 36 slots; the menu bar and toolbar of the views.
+// scrolled over the 36 slots; the menu bar and toolbar of the views (its
+// tables in MaakMenus).
 //
 // Every edit is stored for the slot its box shows: at each key release the
 // box being edited goes into the data set, and moving the row window first
@@ -13,7 +14,7 @@
 // them: txtNaam[i] shows slot EersteRij + i - 1. The opener shows the window.
 
 #include "platform/Printer.h"
-#include "platform/Venster.h"
+#include "core/Weergavevenster.h"
 
 #include <array>
 #include <functional>
@@ -31,7 +32,7 @@ class QPrinter;
 class QScrollBar;
 class VasteBreedteInvoer;
 
-class frmNamen : public Venster {
+class frmNamen : public Weergavevenster {
     Q_OBJECT
 public:
     frmNamen(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr);
@@ -60,20 +61,16 @@ public:
     // The logo window of the first activation, while it exists.
     frmHarvemoLogo* Logo() const { return logo_.get(); }
 
-    // ---- Menu bar ----
+    // ---- Menu bar (the shared items are the frame's) ----
     QMenu *mnuTrimMenu, *mnuBewerken, *mnuLijsten, *mnuSorteren, *mnuAfdrukken, *mnuHelp;
-    QAction *mnuNieuwBestand, *mnuBestandLaden, *mnuBestandOpslaan, *mnuBestandOpslaanAls;
-    QAction *mnuLeerlingImporteren, *mnuAnderCijferbestand, *mnuNamenbestand, *mnuStoppen;
+    QAction *mnuLeerlingImporteren;
     QAction *mnuKolom_Plakken_uit_Excel, *mnuAchternamen_Plakken, *mnuVoornamen_Plakken;
     QAction *mnuKlas, *mnuVak, *mnuDeelvak, *mnuNiveau1, *mnuNiveau2;
     QAction *mnuSchool, *mnuCursus, *mnuDocent, *mnuDocPersNr, *mnuKlsMentor, *mnuMntPersNr;
     QAction *mnuAchternaam, *mnuRoepnaam, *mnuPersoonsnummer, *mnuGeslacht, *mnuBasisgroep, *mnuKenmerk,
         *mnuMentor;
-    QAction *mnuZoeken, *mnuLeerlingVerwijderen;
-    QAction *mnuNamenlijst, *mnuTrimester1, *mnuTrimester2, *mnuTrimester3, *mnuRapportenlijst, *mnuJaaroverzicht;
     QAction *mnuSortAchternaam, *mnuSortBasisgroep, *mnuSortKenmerk, *mnuSortMentor;
     QAction* mnuNamenlijstAfdrukken;
-    QAction* mnuInfo;
 
     // ---- Screen ----
     // Screen line of a slot.
@@ -87,8 +84,6 @@ public:
     // then redraws everything.
     void BewaarVelden(int mode);
 
-    void ShowAboutBox();
-
     // ---- Printing (through Venster::Printen) ----
     void PrintNamenlijst(bool printerdialoog);
 
@@ -99,8 +94,6 @@ public:
     void Form_KeyUp(int& KeyCode, int& Shift) override;
     void Form_Unload(int& Cancel) override;
     void Invoervastlegging(Opdrachtbron bron) override;
-    void Menu_Click(QMenu* menu) override;
-    void Toolbar_ButtonClick(const QString& key) override;
     void BestandsnaamTonen() override;
 
     // ---- Navigation ----
@@ -110,38 +103,24 @@ public:
     void vsbScroll_Change();
     void lblNummer_Click(int Index);
 
-    // ---- File commands, view switch and quit ----
-    void mnuNieuwBestand_Click();
-    void mnuBestandLaden_Click();
-    void mnuBestandOpslaan_Click();
-    void mnuBestandOpslaanAls_Click();
-    void mnuStoppen_Click();
-    void mnuTrimester1_Click();
-    void mnuTrimester2_Click();
-    void mnuTrimester3_Click();
-    void mnuRapportenlijst_Click();
-    void mnuJaaroverzicht_Click();
-
     // ---- Menu commands ----
     // The clipboard's column into the surnames or first names from the
     // current pupil on.
     void mnuAchternamen_Plakken_Click();
     void mnuVoornamen_Plakken_Click();
     void mnuNamenlijstAfdrukken_Click();
-    void mnuInfo_Click();
-    // Pupils from another grade file (the open dialog in import mode), or
-    // from a names file of the school administration.
-    void mnuAnderCijferbestand_Click();
-    void mnuNamenbestand_Click();
-    void mnuZoeken_Click();
-    void mnuLeerlingVerwijderen_Click();
     // 0 surname, 1 base group, 2 characteristic, 3 mentor (Namensortering).
     void mnuSorteren_Click(int volgorde);
+
+protected:
+    void Hertekenen() override { Afdrukken(1); }
+    // A file of this view: its current pupil's line, the focus on it.
+    void NaOpenen() override;
+    void Vastleggen() override { BewaarVelden(0); }
 
 private:
     void MaakBesturingen();
     void MaakMenus();
-    void MaakWerkbalk();
 
     // The grid boxes of one column, 1 Naam .. 7 Mentor.
     std::array<VasteBreedteInvoer*, 9>& Kolom(int kolom);

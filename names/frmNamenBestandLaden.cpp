@@ -3,12 +3,14 @@
 #include "core/Fout.h"
 #include "core/Openen.h"
 #include "names/Namenbestand.h"
+#include "names/Namenvensters.h"
 #include "platform/Etiket.h"
 
 frmNamenBestandLaden::frmNamenBestandLaden(AdmMain& a, Omgeving& o, QWidget* parent)
     : Bestandskeuzelijst(a, o, parent, {Bestandsoort::Namenbestand, 4215, false, true})
 {
     setObjectName(QStringLiteral("frmNamenBestandLaden"));
+    leerlingvensters = &Namenvensters;  // its own import window
     setWindowTitle(QStringLiteral("Leerling(en) importeren uit Dravonel Namenbestand\""));
     lblNamenbestanden = lblBestanden;
     ZetNaam(*lblNamenbestanden, "lblNamenbestanden");

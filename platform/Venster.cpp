@@ -4,7 +4,6 @@
 #include "platform/Cp1252Qt.h"
 #include "platform/Toetsen.h"
 #include "platform/VasteBreedteInvoer.h"
-#include "platform/Weergaven.h"
 #include "platform/Werkbalk.h"
 
 #include <QApplication>
@@ -394,8 +393,6 @@ void Venster::closeEvent(QCloseEvent* e)
         return;
     }
     e->accept();
-    if (weergaven)
-        weergaven->Ontladen(*this);
 }
 
 Dialoog::Dialoog(AdmMain& a, Omgeving& o, QWidget* parent) : QDialog(parent), VensterBasis(*this, a, o) {}

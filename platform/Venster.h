@@ -1,6 +1,8 @@
 #pragma once
-// The base of every window: the view windows (Venster, with menu bar and
-// toolbar) and the modal windows (Dialoog). What they share (VensterBasis):
+// The base of every window: the main windows (Venster, with menu bar and
+// toolbar; the view windows build on it through the view frame,
+// core/Weergavevenster.h) and the modal windows (Dialoog). What they share
+// (VensterBasis):
 //
 // - Key preview: every key reaches the window's Form_KeyDown, Form_KeyPress
 //   (for a key that types a character) and Form_KeyUp before the focused
@@ -42,7 +44,6 @@
 class QAction;
 class QMenu;
 class VensterKern;
-class Weergaven;
 class Werkbalk;
 
 class VensterBasis {
@@ -151,18 +152,12 @@ public:
     // Closes the window as its close box does (Form_Unload may cancel).
     bool Unload() { return close(); }
 
-    // The view manager that loaded the window (platform/Weergaven.h), told
-    // when it has been unloaded; none for a window made on its own.
-    Weergaven* weergaven = nullptr;
-
     // Commit before a command: the changed-check and the commit of the active
     // box (ControleerWijziging, then the window's InvoerVerwerken or its kin).
     virtual void Invoervastlegging(Opdrachtbron bron);
     // The top-level menu's own Click (Bewerken_Click ...), after the commit.
     virtual void Menu_Click(QMenu* menu);
     virtual void Toolbar_ButtonClick(const QString& key);
-    // The window's file label shows Bestandsnaam (after Save As); none here.
-    virtual void BestandsnaamTonen() {}
 
     void BijSneltoets(QAction* item) override;
 

@@ -32,13 +32,6 @@ void Kopregel(Paginamodel& pm, double L, std::string_view t)
 
 std::string Begin(std::string_view s, std::size_t n) { return std::string(s.substr(0, n)); }
 
-// Slot number and two blanks: "05  ", "12  ".
-std::string Leerlingnummer(int p)
-{
-    const std::string s = "0" + std::to_string(p) + "  ";
-    return s.substr(s.size() - 4);
-}
-
 std::string Vakregel(const AdmMain& a, int niveau)
 {
     return "Vak   : " + a.Vak + " Deelvak  : " + a.Deelvak + " Niveau" + GedruktGetal(niveau) + ": " +

@@ -1,11 +1,8 @@
 #include "reports/frmRapporten.h"
 
+#include "core/Bestandsopdrachten.h"
 #include "core/Getallen.h"
 #include "core/Opdrachten.h"
-#include "core/frmAbout.h"
-#include "names/frmLeerlingVerwijderen.h"
-#include "names/frmZoeken.h"
-#include "platform/Bestandsopdrachten.h"
 #include "platform/Etiket.h"
 #include "platform/Kleuren.h"
 #include "platform/Opmaak.h"
@@ -64,11 +61,10 @@ struct Tekenvlag {
 
 }  // namespace
 
-frmRapporten::frmRapporten(AdmMain& a, Omgeving& o, QWidget* parent) : Venster(a, o, parent)
+frmRapporten::frmRapporten(AdmMain& a, Omgeving& o, QWidget* parent)
+    : Weergavevenster(a, o, SchermRapporten, parent)
 {
-    setWindowTitle(QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
     MaakMenus();
-    MaakWerkbalk();
     MaakBesturingen();
     // Form_Load: at the top left of the screen; the focus goes to StartFocus, the only tab stop.
     move(0, 0);
@@ -81,113 +77,75 @@ frmRapporten::~frmRapporten() = default;
 
 void frmRapporten::MaakMenus()
 {
-    auto item = [this](QMenu* m, const char* tekst, std::function<void()> doe) {
-        QAction* a = m->addAction(QString::fromUtf8(tekst));
-        connect(a, &QAction::triggered, this, [doe = std::move(doe)] { doe(); });
-        return a;
+    auto sorteer = [this](const char* titel, QAction** actie, Sorteersoort soort) {
+        return Item(titel, actie, [this, soort] { mnuSorteren_Click(static_cast<int>(soort)); });
     };
+    Menubalk({
+        Bestandsmenu(&mnuTrimMenu, Sub("Leerling(en)  &Importeren  Uit...", &mnuLeerlingImporteren,
+                                       {AnderCijferbestand()})),
+        {"Be&werken",
+         &mnuBewerken,
+         Opening::Vastleggen,
+         {
+             Item("&Gewicht", &mnuTrimGew, [this] { mnuTrimGew_Click(); }),
+             Streep(),
+             Item("&1-e  Rapport", &mnuRap1, [this] { mnuRap_Click(1); }),
+             Item("&2-e  Rapport", &mnuRap2, [this] { mnuRap_Click(2); }),
+             Item("&3-e  Rapport", &mnuRap3, [this] { mnuRap_Click(3); }),
+             Streep(),
+             Item("&Eindrapport", &mnuEindRap, [this] { mnuRap_Click(4); }),
+             Streep(),
+             Zoekitem(),
+             Streep(),
+             Verwijderitem(),
+         }},
+        Lijstenmenu(&mnuLijsten),
+        {"&Sorteren",
+         &mnuSorteren,
+         Opening::Vastleggen,
+         {
+             sorteer("&Achternaam", &mnuSortAchternaam, Sorteersoort::Achternaam),
+             sorteer("&Basisgroep  (zie  Namenlijst)", &mnuSortBasisgroep, Sorteersoort::Basisgroep),
+             sorteer("&Kenmerk     (zie  Namenlijst)", &mnuSortKenmerk, Sorteersoort::Kenmerk),
+             sorteer("&Mentor", &mnuSortMentor, Sorteersoort::Mentor),
+             Streep(),
+             sorteer("&Jaargemiddelde", &mnuSortJaargemiddelde, Sorteersoort::Jaargemiddelde),
+         }},
+        {"&Afdrukken",
+         &mnuAfdrukken,
+         Opening::Vastleggen,
+         {
+             Item("&a  Rapportenlijst  Niveau  1  (alleen rapportcijfers)", &mnuRapNiv1,
+                  [this] { mnuRapNiv_Click(1); }),
+             Item("&b  Rapportenlijst  Niveau  2  (alleen rapportcijfers)", &mnuRapNiv2,
+                  [this] { mnuRapNiv_Click(2); }),
+             Streep(),
+             Item("&c  Rapportenlijst  Niveau  1  (met trimestergemiddelden)", &mnuJaarNiv1,
+                  [this] { mnuJaarNiv_Click(1); }),
+             Item("&d  Rapportenlijst  Niveau  2  (met trimestergemiddelden)", &mnuJaarNiv2,
+                  [this] { mnuJaarNiv_Click(2); }),
+         }},
+        // Committing too: a level switch redraws every box.
+        Niveaumenu(&mnuNiveau, Opening::Vastleggen, &mnuNivo1, &mnuNivo2),
+        {"&Opties",
+         &mnuOpties,
+         Opening::Vastleggen,
+         {
+             Item("Rapportcijfers  &Afronden...", &mnuRapportcijfersAfronden,
+                  [this] { mnuRapportcijfersAfronden_Click(); }),
+             Item("Rapportcijfers  &Berekenen...", &mnuRapportcijfersBerekenen,
+                  [this] { mnuRapportcijfersBerekenen_Click(); }),
+         }},
+        Helpmenu(&mnuHelp),
+    });
 
-    mnuTrimMenu = Hoofdmenu(QStringLiteral("&Bestand"));
-    mnuNieuwBestand = item(mnuTrimMenu, "&Nieuw  Bestand", [this] { mnuNieuwBestand_Click(); });
-    mnuBestandLaden = item(mnuTrimMenu, "Bestand  &Laden...", [this] { mnuBestandLaden_Click(); });
-    mnuTrimMenu->addSeparator();
-    mnuBestandOpslaan = item(mnuTrimMenu, "Bestand  &Opslaan", [this] { mnuBestandOpslaan_Click(); });
-    mnuBestandOpslaanAls = item(mnuTrimMenu, "Bestand  Opslaan  &Als...", [this] { mnuBestandOpslaanAls_Click(); });
-    mnuTrimMenu->addSeparator();
-    QMenu* importeren = mnuTrimMenu->addMenu(QStringLiteral("Leerling(en)  &Importeren  Uit..."));
-    mnuLeerlingImporteren = importeren->menuAction();
-    mnuAnderCijferbestand = item(importeren, "Ander  &Cijferbestand...", [this] { mnuAnderCijferbestand_Click(); });
-    mnuTrimMenu->addSeparator();
-    mnuStoppen = item(mnuTrimMenu, "&Stoppen", [this] { mnuStoppen_Click(); });
-
-    mnuBewerken = Hoofdmenu(QStringLiteral("Be&werken"));
-    mnuTrimGew = item(mnuBewerken, "&Gewicht", [this] { mnuTrimGew_Click(); });
-    mnuBewerken->addSeparator();
-    mnuRap1 = item(mnuBewerken, "&1-e  Rapport", [this] { mnuRap_Click(1); });
-    mnuRap2 = item(mnuBewerken, "&2-e  Rapport", [this] { mnuRap_Click(2); });
-    mnuRap3 = item(mnuBewerken, "&3-e  Rapport", [this] { mnuRap_Click(3); });
-    mnuBewerken->addSeparator();
-    mnuEindRap = item(mnuBewerken, "&Eindrapport", [this] { mnuRap_Click(4); });
-    mnuBewerken->addSeparator();
-    mnuZoeken = item(mnuBewerken, "&Zoeken  op  Achternaam...", [this] { mnuZoeken_Click(); });
-    mnuZoeken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    mnuBewerken->addSeparator();
-    mnuLeerlingVerwijderen =
-        item(mnuBewerken, "&Leerling(en)  Verwijderen...", [this] { mnuLeerlingVerwijderen_Click(); });
-
-    mnuLijsten = Hoofdmenu(QStringLiteral("&Lijsten"));
-    mnuNamenlijst = item(mnuLijsten, "&Namenlijst", [this] { mnuNamenlijst_Click(); });
-    mnuLijsten->addSeparator();
-    mnuTrimester1 = item(mnuLijsten, "&1-e Trimester", [this] { mnuTrimester_Click(1); });
-    mnuTrimester2 = item(mnuLijsten, "&2-e Trimester", [this] { mnuTrimester_Click(2); });
-    mnuTrimester3 = item(mnuLijsten, "&3-e Trimester", [this] { mnuTrimester_Click(3); });
-    mnuLijsten->addSeparator();
-    mnuRapportenlijst = item(mnuLijsten, "&Rapportenlijst", [] {});
-    mnuJaaroverzicht = item(mnuLijsten, "&Jaaroverzicht", [this] { mnuJaaroverzicht_Click(); });
-
-    mnuSorteren = Hoofdmenu(QStringLiteral("&Sorteren"));
-    auto sorteer = [&](const char* tekst, Sorteersoort s) {
-        return item(mnuSorteren, tekst, [this, s] { mnuSorteren_Click(static_cast<int>(s)); });
-    };
-    mnuSortAchternaam = sorteer("&Achternaam", Sorteersoort::Achternaam);
-    mnuSortBasisgroep = sorteer("&Basisgroep  (zie  Namenlijst)", Sorteersoort::Basisgroep);
-    mnuSortKenmerk = sorteer("&Kenmerk     (zie  Namenlijst)", Sorteersoort::Kenmerk);
-    mnuSortMentor = sorteer("&Mentor", Sorteersoort::Mentor);
-    mnuSorteren->addSeparator();
-    mnuSortJaargemiddelde = sorteer("&Jaargemiddelde", Sorteersoort::Jaargemiddelde);
-
-    mnuAfdrukken = Hoofdmenu(QStringLiteral("&Afdrukken"));
-    mnuRapNiv1 = item(mnuAfdrukken, "&a  Rapportenlijst  Niveau  1  (alleen rapportcijfers)",
-                      [this] { mnuRapNiv_Click(1); });
-    mnuRapNiv2 = item(mnuAfdrukken, "&b  Rapportenlijst  Niveau  2  (alleen rapportcijfers)",
-                      [this] { mnuRapNiv_Click(2); });
-    mnuAfdrukken->addSeparator();
-    mnuJaarNiv1 = item(mnuAfdrukken, "&c  Rapportenlijst  Niveau  1  (met trimestergemiddelden)",
-                       [this] { mnuJaarNiv_Click(1); });
-    mnuJaarNiv2 = item(mnuAfdrukken, "&d  Rapportenlijst  Niveau  2  (met trimestergemiddelden)",
-                       [this] { mnuJaarNiv_Click(2); });
-
-    // Committing too: a level switch redraws every box.
-    mnuNiveau = Hoofdmenu(QStringLiteral("&Niveau"));
-    mnuNivo1 = item(mnuNiveau, "Niveau  &1", [this] { mnuNivo_Click(1); });
-    mnuNivo2 = item(mnuNiveau, "Niveau  &2", [this] { mnuNivo_Click(2); });
-
-    mnuOpties = Hoofdmenu(QStringLiteral("&Opties"));
-    mnuRapportcijfersAfronden =
-        item(mnuOpties, "Rapportcijfers  &Afronden...", [this] { mnuRapportcijfersAfronden_Click(); });
-    mnuRapportcijfersBerekenen =
-        item(mnuOpties, "Rapportcijfers  &Berekenen...", [this] { mnuRapportcijfersBerekenen_Click(); });
-
-    mnuHelp = Hoofdmenu(QStringLiteral("&Help"), false);
-    mnuInfo = item(mnuHelp, "&Info", [this] { mnuInfo_Click(); });
-}
-
-void frmRapporten::MaakWerkbalk()
-{
-    Werkbalk& b = Toolbar();
-    b.VoegKnopToe(QStringLiteral("New"), QStringLiteral("Nieuw cijferbestand"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("Open"), QStringLiteral("Cijferbestand openen"));
-    b.VoegKnopToe(QStringLiteral("Save"), QStringLiteral("Cijferbestand opslaan"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("Print"), QStringLiteral("Rapportenlijst afdrukken"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("Trim1"), QStringLiteral("Cijferlijst van het 1-e trimester"));
-    b.VoegKnopToe(QStringLiteral("Trim2"), QStringLiteral("Cijferlijst van het 2-e trimester"));
-    b.VoegKnopToe(QStringLiteral("Trim3"), QStringLiteral("Cijferlijst van het 3-e trimester"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("NAM"), QStringLiteral("Namenlijst met school- en leerlinggegevens"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("RAP"), QStringLiteral("Rapportenlijst met trimestergemiddelden"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("JAAR"), QStringLiteral("Jaaroverzicht per leerling"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("NIVO1"), QStringLiteral("Rapportenlijst Niveau 1 (Laagste niveau)"));
-    b.VoegKnopToe(QStringLiteral("NIVO2"), QStringLiteral("Rapportenlijst Niveau 2 (Hoogste niveau)"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("ZOEK"), QStringLiteral("Leerling zoeken op achternaam (Ctrl+F)"));
-    b.VoegLeegToe();
-    b.VoegKnopToe(QStringLiteral("STOP"), QStringLiteral("Stoppen"));
+    Werkbalkknoppen(
+        {
+            Knop("Print", "Rapportenlijst afdrukken", [this] { PrintJrlst(adm.Niveau, false); }),
+            Knop("NIVO1", "Rapportenlijst Niveau 1 (Laagste niveau)"),
+            Knop("NIVO2", "Rapportenlijst Niveau 2 (Hoogste niveau)"),
+        },
+        VoorStop::Ruimte);
 }
 
 void frmRapporten::MaakBesturingen()
@@ -560,7 +518,7 @@ void frmRapporten::Form_KeyPress(int& KeyAscii)
 void frmRapporten::Form_Unload(int& Cancel)
 {
     // A switch or a prompted quit has set another view code first.
-    if (adm.Scherm != SchermRapporten)
+    if (!EigenWeergave())
         return;
     InvoerVerwerken();
     Sluitprocedure(*this, Cancel);
@@ -568,50 +526,10 @@ void frmRapporten::Form_Unload(int& Cancel)
 
 void frmRapporten::Invoervastlegging(Opdrachtbron) { InvoerVerwerken(); }
 
-void frmRapporten::Toolbar_ButtonClick(const QString& key)
-{
-    if (key == QLatin1String("New"))
-        mnuNieuwBestand_Click();
-    else if (key == QLatin1String("Open"))
-        mnuBestandLaden_Click();
-    else if (key == QLatin1String("Save"))
-        mnuBestandOpslaan_Click();
-    else if (key == QLatin1String("Print"))
-        PrintJrlst(adm.Niveau, false);
-    else if (key == QLatin1String("Trim1"))
-        mnuTrimester_Click(1);
-    else if (key == QLatin1String("Trim2"))
-        mnuTrimester_Click(2);
-    else if (key == QLatin1String("Trim3"))
-        mnuTrimester_Click(3);
-    else if (key == QLatin1String("NAM"))
-        mnuNamenlijst_Click();
-    else if (key == QLatin1String("JAAR"))
-        mnuJaaroverzicht_Click();
-    else if (key == QLatin1String("NIVO1"))
-        mnuNivo_Click(1);
-    else if (key == QLatin1String("NIVO2"))
-        mnuNivo_Click(2);
-    else if (key == QLatin1String("ZOEK"))
-        mnuZoeken_Click();
-    else if (key == QLatin1String("STOP"))
-        mnuStoppen_Click();
-}
+// ---- After an open ----------------------------------------------------------
 
-// ---- File commands, view switches and quit ---------------------------------
-
-void frmRapporten::mnuNieuwBestand_Click()
+void frmRapporten::NaOpenen()
 {
-    if (!NieuwBestand(*this))
-        return;
-    Afdrukken(1);
-    OudeTekstVernieuwen();
-}
-
-void frmRapporten::mnuBestandLaden_Click()
-{
-    if (BestandLaden(*this) != Openuitslag::Blijft)
-        return;
     Klassenstatistiek();
     adm.RapportKolom = 1;
     // The boxes show the loaded file before the scroll bar moves (its
@@ -621,25 +539,7 @@ void frmRapporten::mnuBestandLaden_Click()
     Afdrukken(1);
 }
 
-void frmRapporten::mnuBestandOpslaan_Click() { BestandOpslaan(*this); }
-
-void frmRapporten::mnuBestandOpslaanAls_Click() { BestandOpslaanAls(*this); }
-
-void frmRapporten::mnuAnderCijferbestand_Click()
-{
-    Importeren(*this, DialoogImportLeerlingen);
-    Afdrukken(1);
-}
-
-void frmRapporten::mnuStoppen_Click() { Stopprocedure(*this); }
-
-void frmRapporten::mnuNamenlijst_Click() { Schermwissel(*this, SchermNamen); }
-
-void frmRapporten::mnuTrimester_Click(int trimester) { Schermwissel(*this, trimester); }
-
-void frmRapporten::mnuJaaroverzicht_Click() { Schermwissel(*this, SchermJaaroverzicht); }
-
-// ---- Edit, sort, level, options, help --------------------------------------
+// ---- Edit, sort, options --------------------------------------
 
 void frmRapporten::mnuTrimGew_Click() { ZetFocus(txtTrGew[1]); }
 
@@ -650,32 +550,11 @@ void frmRapporten::mnuRap_Click(int rapport)
         ZetFocus(txtRp[n]);
 }
 
-void frmRapporten::mnuZoeken_Click()
-{
-    frmZoeken zoeken(adm, omgeving, this);
-    Modaal(zoeken);
-    Afdrukken(1);
-}
-
-void frmRapporten::mnuLeerlingVerwijderen_Click()
-{
-    frmLeerlingVerwijderen verwijderen(adm, omgeving, this);
-    Modaal(verwijderen);
-    Afdrukken(1);
-    adm.Gewijzigd = 1;  // also when nothing was deleted
-}
-
 void frmRapporten::mnuSorteren_Click(int soort)
 {
     LeerlingenSorteren(adm, static_cast<Sorteersoort>(soort), 1, adm.Niveau);
     Afdrukken(1);
     adm.Gewijzigd = 1;
-}
-
-void frmRapporten::mnuNivo_Click(int niveau)
-{
-    adm.Niveau = niveau;
-    Afdrukken(1);
 }
 
 void frmRapporten::mnuRapportcijfersAfronden_Click()
@@ -706,23 +585,6 @@ void frmRapporten::mnuRapportcijfersBerekenen_Click()
     adm.Gewijzigd = 1;
     adm.DialoogOK = false;
     Afdrukken(1);
-}
-
-void frmRapporten::ShowAboutBox()
-{
-    frmAbout about(this);
-    Modaal(about);
-}
-
-void frmRapporten::mnuInfo_Click()
-{
-    // Opening "&Help" commits nothing, but the redraw after the about box
-    // would throw an edit away: commit it now.
-    InvoerVerwerken();
-    try {
-        ShowAboutBox();
-    } catch (...) {
-    }
 }
 
 // ---- Printing --------------------------------------------------------------

@@ -16,7 +16,7 @@
 // box n = (pupil - EersteRij) * 4 + report, txtTrGew(t) the weight of term
 // t, the line labels by screen line, the statistics by term or report.
 
-#include "platform/Venster.h"
+#include "core/Weergavevenster.h"
 
 #include <array>
 
@@ -27,7 +27,7 @@ class QMenu;
 class QScrollBar;
 class VasteBreedteInvoer;
 
-class frmRapporten : public Venster {
+class frmRapporten : public Weergavevenster {
     Q_OBJECT
 public:
     frmRapporten(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr);
@@ -54,17 +54,14 @@ public:
     Etiket* lblInsert;
     QScrollBar* vsbScroll;  // the current pupil, 1..36
 
-    // ---- Menu bar ----
+    // ---- Menu bar (the shared items are the frame's) ----
     QMenu *mnuTrimMenu, *mnuBewerken, *mnuLijsten, *mnuSorteren, *mnuAfdrukken, *mnuNiveau, *mnuOpties, *mnuHelp;
-    QAction *mnuNieuwBestand, *mnuBestandLaden, *mnuBestandOpslaan, *mnuBestandOpslaanAls;
-    QAction *mnuLeerlingImporteren, *mnuAnderCijferbestand, *mnuStoppen;
-    QAction *mnuTrimGew, *mnuRap1, *mnuRap2, *mnuRap3, *mnuEindRap, *mnuZoeken, *mnuLeerlingVerwijderen;
-    QAction *mnuNamenlijst, *mnuTrimester1, *mnuTrimester2, *mnuTrimester3, *mnuRapportenlijst, *mnuJaaroverzicht;
+    QAction* mnuLeerlingImporteren;
+    QAction *mnuTrimGew, *mnuRap1, *mnuRap2, *mnuRap3, *mnuEindRap;
     QAction *mnuSortAchternaam, *mnuSortBasisgroep, *mnuSortKenmerk, *mnuSortMentor, *mnuSortJaargemiddelde;
     QAction *mnuRapNiv1, *mnuRapNiv2, *mnuJaarNiv1, *mnuJaarNiv2;
     QAction *mnuNivo1, *mnuNivo2;
     QAction *mnuRapportcijfersAfronden, *mnuRapportcijfersBerekenen;
-    QAction* mnuInfo;
 
     // 1 while Afdrukken runs; the key handlers do nothing then.
     int BezigMetTekenen = 0;
@@ -81,8 +78,6 @@ public:
     // redraws.
     void InvoerVerwerken();
 
-    void ShowAboutBox();
-
     // ---- Printing (through Venster::Printen) ----
     void PrintRplst(int niveau, bool printerdialoog);
     void PrintJrlst(int niveau, bool printerdialoog);
@@ -93,30 +88,16 @@ public:
     void Form_KeyPress(int& KeyAscii) override;
     void Form_Unload(int& Cancel) override;
     void Invoervastlegging(Opdrachtbron bron) override;
-    void Toolbar_ButtonClick(const QString& key) override;
     void BestandsnaamTonen() override;
 
-    // ---- Commands ----
-    void mnuNieuwBestand_Click();
-    void mnuBestandLaden_Click();
-    void mnuBestandOpslaan_Click();
-    void mnuBestandOpslaanAls_Click();
-    void mnuAnderCijferbestand_Click();
-    void mnuStoppen_Click();
-    void mnuNamenlijst_Click();
-    void mnuTrimester_Click(int trimester);
-    void mnuJaaroverzicht_Click();
+    // ---- Commands of its own ----
     void mnuTrimGew_Click();
     void mnuRap_Click(int rapport);
-    void mnuZoeken_Click();
-    void mnuLeerlingVerwijderen_Click();
     void mnuSorteren_Click(int soort);
     void mnuRapNiv_Click(int niveau);
     void mnuJaarNiv_Click(int niveau);
-    void mnuNivo_Click(int niveau);
     void mnuRapportcijfersAfronden_Click();
     void mnuRapportcijfersBerekenen_Click();
-    void mnuInfo_Click();
 
     // ---- Scrolling, boxes, lines ----
     void vsbScroll_Change();
@@ -129,9 +110,14 @@ public:
     void StartFocus_KeyDown(int KeyCode, int Shift);
     void lblNummer_Click(int Index);
 
+protected:
+    void Hertekenen() override { Afdrukken(1); }
+    // A file of this view: the statistics it does not hold, the current pupil shown.
+    void NaOpenen() override;
+    void Vastleggen() override { InvoerVerwerken(); }
+
 private:
     void MaakMenus();
-    void MaakWerkbalk();
     void MaakBesturingen();
 
     // The commits of one box, to the pupil and report (or term) it shows now.

@@ -23,13 +23,6 @@ std::string Kolomnummer(int k)
     return s.substr(s.size() - 3);
 }
 
-// Slot number and two blanks: "05  ", "12  ".
-std::string Leerlingnummer(int p)
-{
-    const std::string s = "0" + std::to_string(p) + "  ";
-    return s.substr(s.size() - 4);
-}
-
 std::size_t LengteZonderStaart(std::string_view s)
 {
     const auto e = s.find_last_not_of(' ');

@@ -1,13 +1,8 @@
 #include "termsheet/frmTrimester.h"
 
-#include "core/Opdrachten.h"
-
+#include "core/Bestandsopdrachten.h"
 #include "core/Getallen.h"
-#include "core/frmAbout.h"
-#include "names/frmLeerlingVerwijderen.h"
-#include "names/frmNamenBestandLaden.h"
-#include "names/frmZoeken.h"
-#include "platform/Bestandsopdrachten.h"
+#include "core/Opdrachten.h"
 #include "platform/Etiket.h"
 #include "platform/Klembord.h"
 #include "platform/Kleuren.h"
@@ -22,13 +17,12 @@
 #include "termsheet/Sorteermenu.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QToolButton>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 namespace {
@@ -96,11 +90,10 @@ struct Tekenvlag {
 
 }  // namespace
 
-frmTrimester::frmTrimester(AdmMain& a, Omgeving& o, QWidget* parent) : Venster(a, o, parent)
+frmTrimester::frmTrimester(AdmMain& a, Omgeving& o, QWidget* parent)
+    : Weergavevenster(a, o, SchermTrimester1, parent)
 {
-    setWindowTitle(QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
     MaakMenus();
-    MaakWerkbalk();
     MaakBesturingen();
     // Form_Load: at the top left of the screen.
     move(0, 0);
@@ -113,160 +106,107 @@ frmTrimester::~frmTrimester() = default;
 
 void frmTrimester::MaakMenus()
 {
-    auto item = [this](QMenu* m, const char* tekst, void (frmTrimester::*handler)()) {
-        QAction* a = m->addAction(QString::fromUtf8(tekst));
-        if (handler)
-            connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-        return a;
+    auto focus = [this](const char* titel, QAction** actie, std::function<QWidget*()> doel) {
+        return Item(titel, actie, [this, doel] { ZetFocus(doel()); });
     };
-    // A window of a later part of the program: present, not yet available.
-    auto later = [&](QMenu* m, const char* tekst) {
-        QAction* a = item(m, tekst, nullptr);
-        a->setEnabled(false);
-        return a;
+    auto kopvak = [this](std::array<VasteBreedteInvoer*, 9>& vakken) {
+        return [this, &vakken]() -> QWidget* { return vakken[SchermKolom(adm.HuidigeKolom)]; };
     };
-    auto focus = [this](QMenu* m, const char* tekst, std::function<QWidget*()> doel) {
-        QAction* a = m->addAction(QString::fromUtf8(tekst));
-        connect(a, &QAction::triggered, this, [this, doel] { ZetFocus(doel()); });
-        return a;
+    auto sorteer = [this](const char* titel, QAction** actie, Sorteersoort soort) {
+        return Item(titel, actie, [this, soort] { Sorteren(static_cast<int>(soort)); });
     };
-    auto sorteer = [this](QMenu* m, const char* tekst, Sorteersoort soort) {
-        QAction* a = m->addAction(QString::fromUtf8(tekst));
-        connect(a, &QAction::triggered, this, [this, soort] { Sorteren(static_cast<int>(soort)); });
-        return a;
-    };
-    auto afdruk = [this](QMenu* m, const char* tekst, int niveau, int eersteKolom) {
-        QAction* a = m->addAction(QString::fromUtf8(tekst));
-        connect(a, &QAction::triggered, this, [this, niveau, eersteKolom] {
+    auto afdruk = [this](const char* titel, QAction** actie, int niveau, int eersteKolom) {
+        return Item(titel, actie, [this, niveau, eersteKolom] {
             PrintTrimester(adm.Scherm, niveau, eersteKolom, true);
             ZetFocus(StartFocus);
         });
-        return a;
     };
 
-    Bestand = Hoofdmenu(QStringLiteral("&Bestand"));
-    mnuNieuwBestand = item(Bestand, "&Nieuw  Bestand", &frmTrimester::mnuNieuwBestand_Click);
-    mnuBestandLaden = item(Bestand, "Bestand  &Laden...", &frmTrimester::mnuBestandLaden_Click);
-    Bestand->addSeparator();
-    mnuBestandOpslaan = item(Bestand, "Bestand  &Opslaan", &frmTrimester::mnuBestandOpslaan_Click);
-    mnuBestandOpslaanAls = item(Bestand, "Bestand  Opslaan  &Als...", &frmTrimester::mnuBestandOpslaanAls_Click);
-    Bestand->addSeparator();
-    QMenu* importeren = Bestand->addMenu(QStringLiteral("Leerling(en)  &Importeren  Uit..."));
-    mnuLeerlingenImporteren = importeren->menuAction();
-    mnuAnderCijferbestand = item(importeren, "Ander  &Cijferbestand...", &frmTrimester::mnuAnderCijferbestand_Click);
-    mnuNamenbestand = item(importeren, "&Dravonel Namenbestand...", &frmTrimester::mnuNamenbestand_Click);
-    Bestand->addSeparator();
-    mnuStoppen = item(Bestand, "&Stoppen", &frmTrimester::mnuStoppen_Click);
-
-    Bewerken = Hoofdmenu(QStringLiteral("Be&werken"));
-    mnuCijferkolom_Plakken =
-        item(Bewerken, "Cijferkolom Plakken uit E&xcell...", &frmTrimester::mnuCijferkolom_Plakken_Click);
-    Bewerken->addSeparator();
-    mnuSoortBestand = focus(Bewerken, "&Soort/Bestand", [this] { return txtSoort[SchermKolom(adm.HuidigeKolom)]; });
-    mnuDatum = focus(Bewerken, "&Datum", [this] { return txtDatum[SchermKolom(adm.HuidigeKolom)]; });
-    mnuOpmerking = focus(Bewerken, "&Opmerking", [this] { return txtOpmerking[SchermKolom(adm.HuidigeKolom)]; });
-    mnuGewicht = focus(Bewerken, "&Gewicht", [this] { return txtGewicht[SchermKolom(adm.HuidigeKolom)]; });
-    mnuCijfersScores = focus(Bewerken, "&Cijfers/Scores", [this]() -> QWidget* {
-        const int i = CelIndex(adm.HuidigeRij, adm.HuidigeKolom);
-        return i >= 1 && i <= 64 ? txtCijfer[i] : nullptr;
+    Menubalk({
+        Bestandsmenu(&Bestand, Sub("Leerling(en)  &Importeren  Uit...", &mnuLeerlingenImporteren,
+                                   {AnderCijferbestand(), Namenbestanditem()})),
+        {"Be&werken",
+         &Bewerken,
+         Opening::Vastleggen,
+         {
+             Item("Cijferkolom Plakken uit E&xcell...", &mnuCijferkolom_Plakken,
+                  [this] { mnuCijferkolom_Plakken_Click(); }),
+             Streep(),
+             focus("&Soort/Bestand", &mnuSoortBestand, kopvak(txtSoort)),
+             focus("&Datum", &mnuDatum, kopvak(txtDatum)),
+             focus("&Opmerking", &mnuOpmerking, kopvak(txtOpmerking)),
+             focus("&Gewicht", &mnuGewicht, kopvak(txtGewicht)),
+             focus("&Cijfers/Scores", &mnuCijfersScores,
+                   [this]() -> QWidget* {
+                       const int i = CelIndex(adm.HuidigeRij, adm.HuidigeKolom);
+                       return i >= 1 && i <= 64 ? txtCijfer[i] : nullptr;
+                   }),
+             Streep(),
+             Zoekitem(),
+             Streep(),
+             Uit("Kolom  &Kopiëren...", &mnuKolomKopieren),
+             Uit("Kolom  &Wissen...", &mnuKolomWissen),
+             Uit("Kolommen  &Verwisselen...", &mnuKolommenVerwisselen),
+             Uit("Kolom Om&rekenen...", &mnuKolomOmrekenen),
+             Sub("Kolom Normeren...", &mnuKolomNormA,
+                 {Uit("&Scores Normeren...", &mnuKolomNormScoresA), Uit("&Fouten Normeren...", &mnuKolomNormFoutenA)}),
+             Streep(),
+             Verwijderitem(),
+             Streep(),
+             Item("Rapportcijfers  &Importeren  Uit...", &mnuRapportcijferImporteren,
+                  [this] { mnuRapportcijferImporteren_Click(); }),
+         },
+         [this] { mnuCijferkolom_Plakken->setEnabled(KlembordBevatTekst()); }},
+        Lijstenmenu(&Lijsten),
+        {"&Sorteren",
+         &mnuSorteren,
+         Opening::Vastleggen,
+         {
+             sorteer("&Achternaam", &mnuSortAchternaam, Sorteersoort::Achternaam),
+             sorteer("&Basisgroep  (zie  Namenlijst)", &mnuSortBasisgroep, Sorteersoort::Basisgroep),
+             sorteer("&Kenmerk     (zie  Namenlijst)", &mnuSortKenmerk, Sorteersoort::Kenmerk),
+             sorteer("&Mentor", &mnuSortMentor, Sorteersoort::Mentor),
+             Streep(),
+             sorteer("&Trimestergemiddelde", &mnuSortTrimesterGemiddelde, Sorteersoort::Trimestergemiddelde),
+         }},
+        {"&Afdrukken",
+         &mnuAfdrukken,
+         Opening::Vastleggen,
+         {
+             afdruk("&A  Kolom  1-8   Niveau  1", &mnuPrintKolom1_8_Nivo_1, 1, 1),
+             afdruk("&B  Kolom  1-8   Niveau  2", &mnuPrintKolom1_8_Nivo_2, 2, 1),
+             Streep(),
+             afdruk("&C  Kolom  9-16  Niveau  1", &mnuPrintKolom9_16_Nivo_1, 1, 9),
+             afdruk("&D  Kolom  9-16  Niveau  2", &mnuPrintKolom9_16_Nivo_2, 2, 9),
+             Streep(),
+             Uit("&Kolom... afdrukken", &mnuKolomAfdrukken),
+             Streep(),
+             Item("&Toelichting bij Kolommen", &mnuToelichting,
+                  [this] {
+                      PrintToelichting(adm.Scherm, adm.Niveau);
+                      ZetFocus(StartFocus);
+                  }),
+         }},
+        Niveaumenu(&mnuNiveau, Opening::Vastleggen, &mnuNivo1, &mnuNivo2),
+        {"&Cesuur",
+         &mnuCesuur,
+         Opening::Vastleggen,
+         {
+             Sub("Kolom &Normeren...", &mnuKolomNorm,
+                 {Uit("&Scores Normeren...", &mnuKolomNormScores), Uit("&Fouten Normeren...", &mnuKolomNormFouten)}),
+             Sub("Cesuur&tabel", &mnuCesuurTabel,
+                 {Uit("&Scores", &mnuCesuurScoreTabel), Uit("&Fouten", &mnuCesuurFoutenTabel)}),
+         }},
+        Helpmenu(&mnuHelp),
     });
-    Bewerken->addSeparator();
-    mnuZoeken = item(Bewerken, "&Zoeken  op  Achternaam...", &frmTrimester::mnuZoeken_Click);
-    mnuZoeken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    Bewerken->addSeparator();
-    mnuKolomKopieren = later(Bewerken, "Kolom  &Kopiëren...");
-    mnuKolomWissen = later(Bewerken, "Kolom  &Wissen...");
-    mnuKolommenVerwisselen = later(Bewerken, "Kolommen  &Verwisselen...");
-    mnuKolomOmrekenen = later(Bewerken, "Kolom Om&rekenen...");
-    QMenu* normA = Bewerken->addMenu(QStringLiteral("Kolom Normeren..."));
-    mnuKolomNormA = normA->menuAction();
-    mnuKolomNormScoresA = later(normA, "&Scores Normeren...");
-    mnuKolomNormFoutenA = later(normA, "&Fouten Normeren...");
-    Bewerken->addSeparator();
-    mnuLeerlingVerwijderen =
-        item(Bewerken, "&Leerling(en)  Verwijderen...", &frmTrimester::mnuLeerlingVerwijderen_Click);
-    Bewerken->addSeparator();
-    mnuRapportcijferImporteren =
-        item(Bewerken, "Rapportcijfers  &Importeren  Uit...", &frmTrimester::mnuRapportcijferImporteren_Click);
 
-    Lijsten = Hoofdmenu(QStringLiteral("&Lijsten"));
-    mnuNamenlijst = item(Lijsten, "&Namenlijst", &frmTrimester::mnuNamenlijst_Click);
-    Lijsten->addSeparator();
-    mnuTrimester1 = item(Lijsten, "&1-e Trimester", &frmTrimester::mnuTrimester1_Click);
-    mnuTrimester2 = item(Lijsten, "&2-e Trimester", &frmTrimester::mnuTrimester2_Click);
-    mnuTrimester3 = item(Lijsten, "&3-e Trimester", &frmTrimester::mnuTrimester3_Click);
-    Lijsten->addSeparator();
-    mnuRapportenlijst = item(Lijsten, "&Rapportenlijst", &frmTrimester::mnuRapportenlijst_Click);
-    mnuJaaroverzicht = item(Lijsten, "&Jaaroverzicht", &frmTrimester::mnuJaaroverzicht_Click);
-
-    mnuSorteren = Hoofdmenu(QStringLiteral("&Sorteren"));
-    mnuSortAchternaam = sorteer(mnuSorteren, "&Achternaam", Sorteersoort::Achternaam);
-    mnuSortBasisgroep = sorteer(mnuSorteren, "&Basisgroep  (zie  Namenlijst)", Sorteersoort::Basisgroep);
-    mnuSortKenmerk = sorteer(mnuSorteren, "&Kenmerk     (zie  Namenlijst)", Sorteersoort::Kenmerk);
-    mnuSortMentor = sorteer(mnuSorteren, "&Mentor", Sorteersoort::Mentor);
-    mnuSorteren->addSeparator();
-    mnuSortTrimesterGemiddelde = sorteer(mnuSorteren, "&Trimestergemiddelde", Sorteersoort::Trimestergemiddelde);
-
-    mnuAfdrukken = Hoofdmenu(QStringLiteral("&Afdrukken"));
-    mnuPrintKolom1_8_Nivo_1 = afdruk(mnuAfdrukken, "&A  Kolom  1-8   Niveau  1", 1, 1);
-    mnuPrintKolom1_8_Nivo_2 = afdruk(mnuAfdrukken, "&B  Kolom  1-8   Niveau  2", 2, 1);
-    mnuAfdrukken->addSeparator();
-    mnuPrintKolom9_16_Nivo_1 = afdruk(mnuAfdrukken, "&C  Kolom  9-16  Niveau  1", 1, 9);
-    mnuPrintKolom9_16_Nivo_2 = afdruk(mnuAfdrukken, "&D  Kolom  9-16  Niveau  2", 2, 9);
-    mnuAfdrukken->addSeparator();
-    mnuKolomAfdrukken = later(mnuAfdrukken, "&Kolom... afdrukken");
-    mnuAfdrukken->addSeparator();
-    mnuToelichting = mnuAfdrukken->addAction(QStringLiteral("&Toelichting bij Kolommen"));
-    connect(mnuToelichting, &QAction::triggered, this, [this] {
-        PrintToelichting(adm.Scherm, adm.Niveau);
-        ZetFocus(StartFocus);
+    Werkbalkknoppen({
+        Knop("Open", "Cijferbestand openen "),
+        Knop("Print", "Trimestercijferlijst afdrukken",
+             [this] { PrintTrimester(adm.Scherm, adm.Niveau, adm.EersteKolom - Termijnbegin(), false); }),
+        Knop("NIVO1", "Cijferlijst Niveau 1 (Laagste niveau)"),
+        Knop("NIVO2", "Cijferlijst Niveau 2 (Hoogste niveau)"),
     });
-
-    mnuNiveau = Hoofdmenu(QStringLiteral("&Niveau"));
-    mnuNivo1 = item(mnuNiveau, "Niveau  &1", &frmTrimester::mnuNivo1_Click);
-    mnuNivo2 = item(mnuNiveau, "Niveau  &2", &frmTrimester::mnuNivo2_Click);
-
-    mnuCesuur = Hoofdmenu(QStringLiteral("&Cesuur"));
-    QMenu* norm = mnuCesuur->addMenu(QStringLiteral("Kolom &Normeren..."));
-    mnuKolomNorm = norm->menuAction();
-    mnuKolomNormScores = later(norm, "&Scores Normeren...");
-    mnuKolomNormFouten = later(norm, "&Fouten Normeren...");
-    QMenu* tabel = mnuCesuur->addMenu(QStringLiteral("Cesuur&tabel"));
-    mnuCesuurTabel = tabel->menuAction();
-    mnuCesuurScoreTabel = later(tabel, "&Scores");
-    mnuCesuurFoutenTabel = later(tabel, "&Fouten");
-
-    // Opening "&Help" commits nothing.
-    mnuHelp = Hoofdmenu(QStringLiteral("&Help"), false);
-    mnuInfo = item(mnuHelp, "&Info", &frmTrimester::mnuInfo_Click);
-}
-
-void frmTrimester::MaakWerkbalk()
-{
-    Werkbalk& b = Toolbar();
-    b.VoegKnopToe(QStringLiteral("New"), QStringLiteral("Nieuw cijferbestand"));
-    b.VoegKnopToe(QStringLiteral("Open"), QStringLiteral("Cijferbestand openen "));
-    b.VoegKnopToe(QStringLiteral("Save"), QStringLiteral("Cijferbestand opslaan"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("Print"), QStringLiteral("Trimestercijferlijst afdrukken"));
-    b.VoegScheidingToe();
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("Trim1"), QStringLiteral("Cijferlijst van het 1-e trimester"));
-    b.VoegKnopToe(QStringLiteral("Trim2"), QStringLiteral("Cijferlijst van het 2-e trimester"));
-    b.VoegKnopToe(QStringLiteral("Trim3"), QStringLiteral("Cijferlijst van het 3-e trimester"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("NAM"), QStringLiteral("Namenlijst met school- en leerlinggegevens"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("RAP"), QStringLiteral("Rapportenlijst met trimestergemiddelden"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("JAAR"), QStringLiteral("Jaaroverzicht per leerling"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("NIVO1"), QStringLiteral("Cijferlijst Niveau 1 (Laagste niveau)"));
-    b.VoegKnopToe(QStringLiteral("NIVO2"), QStringLiteral("Cijferlijst Niveau 2 (Hoogste niveau)"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("ZOEK"), QStringLiteral("Leerling zoeken op achternaam (Ctrl+F)"));
-    b.VoegScheidingToe();
-    b.VoegKnopToe(QStringLiteral("STOP"), QStringLiteral("Stoppen"));
 }
 
 void frmTrimester::MaakBesturingen()
@@ -680,7 +620,7 @@ void frmTrimester::Form_KeyUp(int&, int&)
 void frmTrimester::Form_Unload(int& Cancel)
 {
     // A switch or a prompted quit has set another view code first.
-    if (adm.Scherm < SchermTrimester1 || adm.Scherm > SchermTrimester3)
+    if (!EigenWeergave())
         return;
     ControleerWijziging();
     InvoerVerwerken(0);
@@ -689,77 +629,7 @@ void frmTrimester::Form_Unload(int& Cancel)
 
 void frmTrimester::Invoervastlegging(Opdrachtbron bron) { InvoerVerwerken(bron == Opdrachtbron::Menu ? 1 : 0); }
 
-void frmTrimester::Menu_Click(QMenu* menu)
-{
-    if (menu == Bewerken)
-        mnuCijferkolom_Plakken->setEnabled(KlembordBevatTekst());
-}
-
-void frmTrimester::Toolbar_ButtonClick(const QString& key)
-{
-    if (key == QLatin1String("New"))
-        mnuNieuwBestand_Click();
-    else if (key == QLatin1String("Open"))
-        mnuBestandLaden_Click();
-    else if (key == QLatin1String("Save"))
-        mnuBestandOpslaan_Click();
-    else if (key == QLatin1String("Print"))
-        PrintTrimester(adm.Scherm, adm.Niveau, adm.EersteKolom - Termijnbegin(), false);
-    else if (key == QLatin1String("Trim1"))
-        mnuTrimester1_Click();
-    else if (key == QLatin1String("Trim2"))
-        mnuTrimester2_Click();
-    else if (key == QLatin1String("Trim3"))
-        mnuTrimester3_Click();
-    else if (key == QLatin1String("NAM"))
-        mnuNamenlijst_Click();
-    else if (key == QLatin1String("RAP"))
-        mnuRapportenlijst_Click();
-    else if (key == QLatin1String("JAAR"))
-        mnuJaaroverzicht_Click();
-    else if (key == QLatin1String("NIVO1"))
-        mnuNivo1_Click();
-    else if (key == QLatin1String("NIVO2"))
-        mnuNivo2_Click();
-    else if (key == QLatin1String("ZOEK"))
-        mnuZoeken_Click();
-    else if (key == QLatin1String("STOP"))
-        mnuStoppen_Click();
-}
-
-// ---- File commands, view switch and quit -------------------------------------
-
-void frmTrimester::mnuNieuwBestand_Click()
-{
-    if (!NieuwBestand(*this))
-        return;
-    Afdrukken(1);
-    OudeTekstVernieuwen();
-}
-
-void frmTrimester::mnuBestandLaden_Click()
-{
-    // A file that names a term is shown here, at the term it names.
-    if (BestandLaden(*this) == Openuitslag::Blijft)
-        Afdrukken(1);
-}
-
-void frmTrimester::mnuBestandOpslaan_Click() { BestandOpslaan(*this); }
-
-void frmTrimester::mnuBestandOpslaanAls_Click() { BestandOpslaanAls(*this); }
-
-void frmTrimester::mnuAnderCijferbestand_Click()
-{
-    Importeren(*this, DialoogImportLeerlingen);
-    Afdrukken(1);
-}
-
-void frmTrimester::mnuNamenbestand_Click()
-{
-    frmNamenBestandLaden laden(adm, omgeving, this);
-    Modaal(laden);
-    Afdrukken(1);
-}
+// ---- Commands of its own --------------------------------------------------------
 
 void frmTrimester::mnuRapportcijferImporteren_Click()
 {
@@ -767,13 +637,13 @@ void frmTrimester::mnuRapportcijferImporteren_Click()
     Afdrukken(1);
 }
 
-void frmTrimester::mnuStoppen_Click() { Stopprocedure(*this); }
-
-void frmTrimester::mnuNamenlijst_Click() { Schermwissel(*this, SchermNamen); }
-
-void frmTrimester::mnuRapportenlijst_Click() { Schermwissel(*this, SchermRapporten); }
-
-void frmTrimester::mnuJaaroverzicht_Click() { Schermwissel(*this, SchermJaaroverzicht); }
+void frmTrimester::Schermkeuze(int scherm)
+{
+    if (scherm >= SchermTrimester1 && scherm <= SchermTrimester3)
+        TrimesterKiezen(scherm);
+    else
+        Weergavevenster::Schermkeuze(scherm);
+}
 
 // ---- Term and level ----------------------------------------------------------
 
@@ -786,13 +656,7 @@ void frmTrimester::TrimesterKiezen(int trimester)
     ZetFocus(StartFocus);
 }
 
-void frmTrimester::NiveauKiezen(int niveau)
-{
-    adm.Niveau = niveau;
-    Afdrukken(1);
-}
-
-// ---- Edit, sort, help ----------------------------------------------------------
+// ---- Paste and sort --------------------------------------------------------------
 
 void frmTrimester::mnuCijferkolom_Plakken_Click()
 {
@@ -811,38 +675,6 @@ void frmTrimester::Sorteren(int soort)
     LeerlingenSorteren(adm, static_cast<Sorteersoort>(soort), adm.Scherm, adm.Niveau);
     Afdrukken(1);
     adm.Gewijzigd = 1;
-}
-
-void frmTrimester::mnuZoeken_Click()
-{
-    frmZoeken zoeken(adm, omgeving, this);
-    Modaal(zoeken);
-    Afdrukken(1);
-}
-
-void frmTrimester::mnuLeerlingVerwijderen_Click()
-{
-    frmLeerlingVerwijderen verwijderen(adm, omgeving, this);
-    Modaal(verwijderen);
-    Afdrukken(1);
-    adm.Gewijzigd = 1;  // also when cancelled
-}
-
-void frmTrimester::ShowAboutBox()
-{
-    frmAbout about(this);
-    Modaal(about);
-}
-
-void frmTrimester::mnuInfo_Click()
-{
-    // Opening "&Help" commits nothing, but the redraw after the about box
-    // would throw an edit away: commit it now.
-    InvoerVerwerken(0);
-    try {
-        ShowAboutBox();
-    } catch (...) {
-    }
 }
 
 // ---- Printing ------------------------------------------------------------------

@@ -3,7 +3,7 @@
 // an 8 x 8 window over the 36 pupils and the term's 16 columns, with the
 // column headers and weights above, the names, term averages and mentors
 // beside and the class statistics below; the full menu bar and toolbar of
-// the views.
+// the views (its tables in MaakMenus).
 //
 // Every edit is committed to the pupil and column of the box it was typed
 // in, before anything moves the window: a grade through VerwerkCijfer, a
@@ -19,7 +19,7 @@
 #include "core/Tekst.h"
 #include "core/Veld.h"
 #include "platform/Printer.h"
-#include "platform/Venster.h"
+#include "core/Weergavevenster.h"
 
 #include <array>
 #include <functional>
@@ -33,7 +33,7 @@ class QPrinter;
 class QScrollBar;
 class VasteBreedteInvoer;
 
-class frmTrimester : public Venster {
+class frmTrimester : public Weergavevenster {
     Q_OBJECT
 public:
     frmTrimester(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr);
@@ -58,7 +58,7 @@ public:
     QScrollBar* vsbScroll;  // current pupil, 1..36
     QScrollBar* hsbScroll;  // current column within the term, 1..16
 
-    // ---- Menu bar ----
+    // ---- Menu bar (the shared items are the frame's) ----
     QMenu* Bestand;
     QMenu* Bewerken;
     QMenu* Lijsten;
@@ -67,13 +67,11 @@ public:
     QMenu* mnuNiveau;
     QMenu* mnuCesuur;
     QMenu* mnuHelp;
-    QAction *mnuNieuwBestand, *mnuBestandLaden, *mnuBestandOpslaan, *mnuBestandOpslaanAls;
-    QAction *mnuLeerlingenImporteren, *mnuAnderCijferbestand, *mnuNamenbestand, *mnuStoppen;
+    QAction* mnuLeerlingenImporteren;
     QAction *mnuCijferkolom_Plakken, *mnuSoortBestand, *mnuDatum, *mnuOpmerking, *mnuGewicht, *mnuCijfersScores;
-    QAction *mnuZoeken, *mnuKolomKopieren, *mnuKolomWissen, *mnuKolommenVerwisselen, *mnuKolomOmrekenen;
-    QAction *mnuKolomNormA, *mnuKolomNormScoresA, *mnuKolomNormFoutenA, *mnuLeerlingVerwijderen;
+    QAction *mnuKolomKopieren, *mnuKolomWissen, *mnuKolommenVerwisselen, *mnuKolomOmrekenen;
+    QAction *mnuKolomNormA, *mnuKolomNormScoresA, *mnuKolomNormFoutenA;
     QAction* mnuRapportcijferImporteren;
-    QAction *mnuNamenlijst, *mnuTrimester1, *mnuTrimester2, *mnuTrimester3, *mnuRapportenlijst, *mnuJaaroverzicht;
     QAction *mnuSortAchternaam, *mnuSortBasisgroep, *mnuSortKenmerk, *mnuSortMentor, *mnuSortTrimesterGemiddelde;
     QAction *mnuPrintKolom1_8_Nivo_1, *mnuPrintKolom1_8_Nivo_2, *mnuPrintKolom9_16_Nivo_1,
         *mnuPrintKolom9_16_Nivo_2;
@@ -81,7 +79,6 @@ public:
     QAction *mnuNivo1, *mnuNivo2;
     QAction *mnuKolomNorm, *mnuKolomNormScores, *mnuKolomNormFouten;
     QAction *mnuCesuurTabel, *mnuCesuurScoreTabel, *mnuCesuurFoutenTabel;
-    QAction* mnuInfo;
 
     // 1 while Afdrukken runs; the key handlers do nothing then.
     int BezigMetTekenen = 0;
@@ -99,8 +96,6 @@ public:
     // redraws the column part (not after a header box).
     void InvoerVerwerken(int mode);
 
-    void ShowAboutBox();
-
     // ---- Printing (through Venster::Printen) ----
     void PrintTrimester(int trimester, int niveau, int eersteKolom, bool printerdialoog);
     void PrintToelichting(int trimester, int niveau);
@@ -112,35 +107,13 @@ public:
     void Form_KeyUp(int& KeyCode, int& Shift) override;
     void Form_Unload(int& Cancel) override;
     void Invoervastlegging(Opdrachtbron bron) override;
-    void Menu_Click(QMenu* menu) override;
-    void Toolbar_ButtonClick(const QString& key) override;
     void BestandsnaamTonen() override;
 
-    // ---- File commands, view switch and quit (filled in with the file commands) ----
-    void mnuNieuwBestand_Click();
-    void mnuBestandLaden_Click();
-    void mnuBestandOpslaan_Click();
-    void mnuBestandOpslaanAls_Click();
-    void mnuAnderCijferbestand_Click();
+    // ---- Commands of its own ----
+    // A term is switched to within this window; the other views by the frame.
+    void Schermkeuze(int scherm) override;
     void mnuRapportcijferImporteren_Click();
-    void mnuNamenbestand_Click();
-    void mnuStoppen_Click();
-    void mnuNamenlijst_Click();
-    void mnuRapportenlijst_Click();
-    void mnuJaaroverzicht_Click();
-
-    // ---- Term and level ----
-    void mnuTrimester1_Click() { TrimesterKiezen(1); }
-    void mnuTrimester2_Click() { TrimesterKiezen(2); }
-    void mnuTrimester3_Click() { TrimesterKiezen(3); }
-    void mnuNivo1_Click() { NiveauKiezen(1); }
-    void mnuNivo2_Click() { NiveauKiezen(2); }
-
-    // ---- Edit, sort and print menus ----
     void mnuCijferkolom_Plakken_Click();
-    void mnuZoeken_Click();
-    void mnuLeerlingVerwijderen_Click();
-    void mnuInfo_Click();
 
     // ---- Scrolling, cells, headers, weights, labels ----
     void vsbScroll_Change();
@@ -164,9 +137,12 @@ public:
     void Kop_LostFocus(Kop kop, int Index);
     void Kop_KeyDown(Kop kop, int Index, int KeyCode);
 
+protected:
+    void Hertekenen() override { Afdrukken(1); }
+    void Vastleggen() override { InvoerVerwerken(0); }
+
 private:
     void MaakMenus();
-    void MaakWerkbalk();
     void MaakBesturingen();
 
     std::array<VasteBreedteInvoer*, 9>& Kopvakken(Kop kop);
@@ -178,7 +154,6 @@ private:
     void KopVastleggen(Kop kop, int Index);
 
     void TrimesterKiezen(int trimester);
-    void NiveauKiezen(int niveau);
     void Sorteren(int soort);
     void Waardetip(Etiket& label, double waarde);
     void ZetSchuifwaarde(QScrollBar& balk, int waarde);

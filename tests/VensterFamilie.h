@@ -6,7 +6,8 @@
 
 #include "app/Vensters.h"
 #include "core/frmBestandLaden.h"
-#include "platform/Weergaven.h"
+#include "core/Weergaven.h"
+#include "core/Weergavevenster.h"
 
 #include "VensterTest.h"
 #include "Werkmap.h"
@@ -75,7 +76,7 @@ public:
     T& Start(int scherm)
     {
         adm.Scherm = scherm;
-        Venster* v = weergaven.Laden(scherm);
+        Weergavevenster* v = weergaven.Laden(scherm);
         EXPECT_TRUE(Activeer(*v));
         auto* t = dynamic_cast<T*>(v);
         EXPECT_NE(t, nullptr);

@@ -2,7 +2,7 @@
 
 #include "core/Opdrachten.h"
 #include "core/Tekst.h"
-#include "platform/Bestandsopdrachten.h"
+#include "core/Bestandsopdrachten.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/Draaiknop.h"
 #include "platform/Kleuren.h"
@@ -14,21 +14,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMenu>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <functional>
 #include <string>
 
 namespace {
-
-QAction* Item(QMenu* menu, const char* tekst, std::function<void()> doe)
-{
-    QAction* a = menu->addAction(QString::fromUtf8(tekst));
-    QObject::connect(a, &QAction::triggered, menu, [doe = std::move(doe)] { doe(); });
-    return a;
-}
 
 void Cel(QTableWidget& lijst, int rij, int kolom, std::string_view tekst)
 {
@@ -46,59 +37,25 @@ const char* Termijn[] = {"", "1-e Trimester", "2-e Trimester", "3-e Trimester"};
 
 }  // namespace
 
-frmJaaroverzicht::frmJaaroverzicht(AdmMain& a, Omgeving& o, QWidget* parent) : Venster(a, o, parent)
+frmJaaroverzicht::frmJaaroverzicht(AdmMain& a, Omgeving& o, QWidget* parent)
+    : Weergavevenster(a, o, SchermJaaroverzicht, parent)
 {
-    setWindowTitle(QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
-
-    QMenu* bestand = Hoofdmenu(QStringLiteral("&Bestand"));
-    mnuNieuwBestand = Item(bestand, "&Nieuw  Bestand", [this] { mnuNieuwBestand_Click(); });
-    mnuBestandLaden = Item(bestand, "Bestand  &Laden...", [this] { mnuBestandLaden_Click(); });
-    bestand->addSeparator();
-    mnuBestandOpslaan = Item(bestand, "Bestand  &Opslaan", [this] { BestandOpslaan(*this); });
-    mnuBestandOpslaanAls = Item(bestand, "Bestand  Opslaan  &Als...", [this] { BestandOpslaanAls(*this); });
-    bestand->addSeparator();
-    mnuStoppen = Item(bestand, "&Stoppen", [this] { mnuStoppen_Click(); });
-
-    QMenu* lijsten = Hoofdmenu(QStringLiteral("&Lijsten"));
-    mnuNamenlijst = Item(lijsten, "&Namenlijst", [this] { Schermwissel(*this, SchermNamen); });
-    lijsten->addSeparator();
-    mnuTrimester[0] = nullptr;
-    mnuTrimester[1] = Item(lijsten, "&1-e Trimester", [this] { Schermwissel(*this, 1); });
-    mnuTrimester[2] = Item(lijsten, "&2-e Trimester", [this] { Schermwissel(*this, 2); });
-    mnuTrimester[3] = Item(lijsten, "&3-e Trimester", [this] { Schermwissel(*this, 3); });
-    lijsten->addSeparator();
-    mnuRapportenlijst = Item(lijsten, "&Rapportenlijst", [this] { Schermwissel(*this, SchermRapporten); });
-    mnuJaaroverzicht = Item(lijsten, "&Jaaroverzicht", [] {});
-
-    QMenu* niveau = Hoofdmenu(QStringLiteral("&Niveau"));
-    mnuNivo1 = Item(niveau, "Niveau  &1", [this] { mnuNivo_Click(1); });
-    mnuNivo2 = Item(niveau, "Niveau  &2", [this] { mnuNivo_Click(2); });
-
-    // The toolbar at its positions; print and search come with the full window.
-    Werkbalk& w = Toolbar();
-    w.VoegKnopToe(QStringLiteral("New"), QStringLiteral("Nieuw cijferbestand"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("Open"), QStringLiteral("Cijferbestand openen"));
-    w.VoegKnopToe(QStringLiteral("Save"), QStringLiteral("Cijferbestand opslaan"));
-    w.VoegScheidingToe();
-    w.VoegLeegToe();
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("Trim1"), QStringLiteral("Cijferlijst van het 1-e trimester"));
-    w.VoegKnopToe(QStringLiteral("Trim2"), QStringLiteral("Cijferlijst van het 2-e trimester"));
-    w.VoegKnopToe(QStringLiteral("Trim3"), QStringLiteral("Cijferlijst van het 3-e trimester"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("NAM"), QStringLiteral("Namenlijst met school- en leerlinggegevens"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("RAP"), QStringLiteral("Rapportenlijst met trimestergemiddelden"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("JAAR"), QStringLiteral("Jaaroverzicht per leerling"));
-    w.VoegScheidingToe();
-    w.VoegKnopToe(QStringLiteral("NIVO1"), QStringLiteral("Jaaroverzicht Niveau 1 (Laagste niveau)"));
-    w.VoegKnopToe(QStringLiteral("NIVO2"), QStringLiteral("Jaaroverzicht Niveau 2 (Hoogste niveau)"));
-    w.VoegScheidingToe();
-    w.VoegLeegToe();
-    w.VoegLeegToe();
-    w.VoegKnopToe(QStringLiteral("STOP"), QStringLiteral("Stoppen"));
+    Menubalk({
+        Bestandsmenu(&mnuTrimMenu),
+        Lijstenmenu(&mnuLijsten),
+        Niveaumenu(&mnuNiveau, Opening::Vastleggen, &mnuNiveau1, &mnuNiveau2),
+    });
+    // Print and search come with the full window.
+    Werkbalkknoppen(
+        {
+            Knop("New", "Nieuwc cijferbestand"),
+            Zonder("Print"),
+            Knop("JAAR", nullptr, [this] { Afdrukken(); }),
+            Knop("NIVO1", "Jaaroverzicht Niveau 1 (Laagste niveau)"),
+            Knop("NIVO2", "Jaaroverzicht Niveau 2 (Hoogste niveau)"),
+            Zonder("ZOEK"),
+        },
+        VoorStop::Ruimte);
 
     TrimLabel = new QLabel(QStringLiteral("Jaaroverzicht"), &Vlak());
     QFont titel = TrimLabel->font();
@@ -153,7 +110,7 @@ frmJaaroverzicht::frmJaaroverzicht(AdmMain& a, Omgeving& o, QWidget* parent) : V
     samenvatting->addWidget(lblEind);
     samenvatting->addStretch();
     auto* indeling = new QVBoxLayout(&Vlak());
-    indeling->setContentsMargins(8, w.sizeHint().height() + 4, 8, 4);
+    indeling->setContentsMargins(8, Toolbar().sizeHint().height() + 4, 8, 4);
     indeling->addWidget(TrimLabel);
     indeling->addWidget(NivoLabel);
     indeling->addLayout(leerling);
@@ -220,7 +177,7 @@ void frmJaaroverzicht::UpDown_Change()
 void frmJaaroverzicht::Form_Unload(int& Cancel)
 {
     // A switch or a prompted quit has set another view code first.
-    if (adm.Scherm != SchermJaaroverzicht)
+    if (!EigenWeergave())
         return;
     ControleerWijziging();
     Sluitprocedure(*this, Cancel);
@@ -234,52 +191,8 @@ void frmJaaroverzicht::Invoervastlegging(Opdrachtbron)
     ControleerWijziging();
 }
 
-void frmJaaroverzicht::mnuNieuwBestand_Click()
+void frmJaaroverzicht::NaOpenen()
 {
-    if (!NieuwBestand(*this))
-        return;
-    Afdrukken();
-    OudeTekstVernieuwen();
-}
-
-void frmJaaroverzicht::mnuBestandLaden_Click()
-{
-    if (BestandLaden(*this) != Openuitslag::Blijft)
-        return;
     Afdrukken();
     UpDown->ZetValue(adm.HuidigeRij);
-}
-
-void frmJaaroverzicht::mnuStoppen_Click() { Stopprocedure(*this); }
-
-void frmJaaroverzicht::mnuNivo_Click(int niveau)
-{
-    adm.Niveau = niveau;
-    Afdrukken();
-}
-
-void frmJaaroverzicht::Toolbar_ButtonClick(const QString& key)
-{
-    if (key == QLatin1String("New"))
-        mnuNieuwBestand_Click();
-    else if (key == QLatin1String("Open"))
-        mnuBestandLaden_Click();
-    else if (key == QLatin1String("Save"))
-        BestandOpslaan(*this);
-    else if (key == QLatin1String("Trim1"))
-        Schermwissel(*this, 1);
-    else if (key == QLatin1String("Trim2"))
-        Schermwissel(*this, 2);
-    else if (key == QLatin1String("Trim3"))
-        Schermwissel(*this, 3);
-    else if (key == QLatin1String("NAM"))
-        Schermwissel(*this, SchermNamen);
-    else if (key == QLatin1String("RAP"))
-        Schermwissel(*this, SchermRapporten);
-    else if (key == QLatin1String("NIVO1"))
-        mnuNivo_Click(1);
-    else if (key == QLatin1String("NIVO2"))
-        mnuNivo_Click(2);
-    else if (key == QLatin1String("STOP"))
-        mnuStoppen_Click();
 }

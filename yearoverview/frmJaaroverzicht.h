@@ -5,14 +5,15 @@
 // pupils. Its menus and toolbar run the file commands, the view and level
 // switches and the quit of the view family.
 
-#include "platform/Venster.h"
+#include "core/Weergavevenster.h"
 
 class Draaiknop;
 class QAction;
+class QMenu;
 class QLabel;
 class QTableWidget;
 
-class frmJaaroverzicht : public Venster {
+class frmJaaroverzicht : public Weergavevenster {
     Q_OBJECT
 public:
     frmJaaroverzicht(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr);
@@ -35,28 +36,19 @@ public:
     QLabel* lblEind;
     QLabel* lblBestand;
 
-    QAction* mnuNieuwBestand;
-    QAction* mnuBestandLaden;
-    QAction* mnuBestandOpslaan;
-    QAction* mnuBestandOpslaanAls;
-    QAction* mnuStoppen;
-    QAction* mnuNamenlijst;
-    QAction* mnuTrimester[4];  // 1..3
-    QAction* mnuRapportenlijst;
-    QAction* mnuJaaroverzicht;
-    QAction* mnuNivo1;
-    QAction* mnuNivo2;
+    QMenu *mnuTrimMenu, *mnuLijsten, *mnuNiveau;
+    QAction* mnuNiveau1;
+    QAction* mnuNiveau2;
 
     void Afdrukken();
     void Form_Activate() override;
     void Form_Unload(int& Cancel) override;
     void Invoervastlegging(Opdrachtbron bron) override;
-    void Toolbar_ButtonClick(const QString& key) override;
     void BestandsnaamTonen() override;
     void UpDown_Change();
 
-    void mnuNieuwBestand_Click();
-    void mnuBestandLaden_Click();
-    void mnuStoppen_Click();
-    void mnuNivo_Click(int niveau);
+protected:
+    void Hertekenen() override { Afdrukken(); }
+    // A file of this view: the spin button on its current pupil.
+    void NaOpenen() override;
 };

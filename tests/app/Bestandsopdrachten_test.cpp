@@ -3,7 +3,7 @@
 #include "names/frmNamen.h"
 #include "platform/Etiket.h"
 #include "core/Instellingen.h"
-#include "platform/Bestandsopdrachten.h"
+#include "core/Bestandsopdrachten.h"
 #include "platform/Draaiknop.h"
 #include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
@@ -375,7 +375,7 @@ TEST_F(Familieproef, ASwitchLoadsTheTargetAndUnloadsTheCurrentWindow)
     ASSERT_TRUE(Activeer(*jaar));
     EXPECT_EQ(jaar->lblNummer->text(), QStringLiteral("12"));
 
-    Kies(jaar->mnuTrimester[3]);
+    Kies(jaar->mnuTrimester3);
     ASSERT_NE(Enige<frmTrimester>(), nullptr);
     EXPECT_EQ(adm.Scherm, SchermTrimester3);
     EXPECT_EQ(adm.EersteKolom, 33);

@@ -6,6 +6,7 @@
 #include "core/Cijferbestand.h"
 #include "core/Instellingen.h"
 #include "core/Tekst.h"
+#include "names/Namenvensters.h"
 #include "names/frmLeerlingUitVlk.h"
 #include "platform/Etiket.h"
 
@@ -185,6 +186,7 @@ protected:
     {
         adm.DialoogModus = modus;
         frmBestandLaden dlg(adm, omgeving);
+        dlg.leerlingvensters = &Namenvensters;
         omgeving.Beantwoord([&](QDialog&) { script(dlg); });
         return omgeving.Modaal(dlg);
     }

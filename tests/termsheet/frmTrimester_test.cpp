@@ -8,6 +8,7 @@
 #include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
 #include "termsheet/Cijferverwerking.h"
+#include "names/Namenvensters.h"
 #include "names/frmLeerlingVerwijderen.h"
 #include "names/frmZoeken.h"
 
@@ -46,6 +47,7 @@ protected:
         }
         adm.Scherm = SchermTrimester1;
         venster = std::make_unique<frmTrimester>(adm, omgeving);
+        venster->leerlingvensters = &Namenvensters;
         ASSERT_TRUE(Activeer(*venster));
         ASSERT_EQ(venster->ActieveControl(), venster->StartFocus);
     }

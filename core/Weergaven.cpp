@@ -1,6 +1,6 @@
-#include "platform/Weergaven.h"
+#include "core/Weergaven.h"
 
-#include "platform/Venster.h"
+#include "core/Weergavevenster.h"
 
 #include <algorithm>
 #include <utility>
@@ -20,9 +20,9 @@ Weergaven::~Weergaven()
     }
 }
 
-Venster* Weergaven::Laden(int scherm)
+Weergavevenster* Weergaven::Laden(int scherm)
 {
-    Venster* v = maker_ ? maker_(scherm) : nullptr;
+    Weergavevenster* v = maker_ ? maker_(scherm) : nullptr;
     if (!v)
         return nullptr;
     v->weergaven = this;
@@ -32,15 +32,15 @@ Venster* Weergaven::Laden(int scherm)
     return v;
 }
 
-Venster* Weergaven::Wissel(Venster& huidig, int scherm)
+Weergavevenster* Weergaven::Wissel(Weergavevenster& huidig, int scherm)
 {
-    Venster* doel = Laden(scherm);
+    Weergavevenster* doel = Laden(scherm);
     if (doel)
         huidig.Unload();
     return doel;
 }
 
-bool Weergaven::Toont(const Venster& venster, int scherm) const
+bool Weergaven::Toont(const Weergavevenster& venster, int scherm) const
 {
     for (const auto& g : geladen_)
         if (g.venster == &venster)
@@ -48,7 +48,7 @@ bool Weergaven::Toont(const Venster& venster, int scherm) const
     return false;
 }
 
-void Weergaven::Ontladen(Venster& venster)
+void Weergaven::Ontladen(Weergavevenster& venster)
 {
     const auto i = std::find_if(geladen_.begin(), geladen_.end(), [&](const Geladen& g) { return g.venster == &venster; });
     if (i == geladen_.end())

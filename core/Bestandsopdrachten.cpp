@@ -1,4 +1,4 @@
-#include "platform/Bestandsopdrachten.h"
+#include "core/Bestandsopdrachten.h"
 
 #include "core/Cijferbestand.h"
 #include "core/Opdrachten.h"
@@ -6,14 +6,14 @@
 #include "core/frmBewaren.h"
 #include "core/frmCommonDialoog.h"
 #include "platform/Paden.h"
-#include "platform/Venster.h"
-#include "platform/Weergaven.h"
+#include "core/Weergavevenster.h"
+#include "core/Weergaven.h"
 
 #include <QCoreApplication>
 
 #include <exception>
 
-bool Bewaarvraag(Venster& venster)
+bool Bewaarvraag(Weergavevenster& venster)
 {
     AdmMain& adm = venster.adm;
     if (adm.Gewijzigd != 1)
@@ -23,7 +23,7 @@ bool Bewaarvraag(Venster& venster)
     return adm.DialoogAntwoord != AntwoordAnnuleren;
 }
 
-bool NieuwBestand(Venster& venster)
+bool NieuwBestand(Weergavevenster& venster)
 {
     if (!Bewaarvraag(venster))
         return false;
@@ -31,7 +31,7 @@ bool NieuwBestand(Venster& venster)
     return true;
 }
 
-Openuitslag BestandLaden(Venster& venster)
+Openuitslag BestandLaden(Weergavevenster& venster)
 {
     AdmMain& adm = venster.adm;
     if (adm.Gewijzigd == 1) {
@@ -44,6 +44,7 @@ Openuitslag BestandLaden(Venster& venster)
     }
     adm.DialoogModus = DialoogOpenen;
     frmBestandLaden dialoog(adm, venster.omgeving, &venster);
+    dialoog.leerlingvensters = venster.leerlingvensters;
     venster.Modaal(dialoog);
 
     Weergaven* weergaven = venster.weergaven;
@@ -56,7 +57,7 @@ Openuitslag BestandLaden(Venster& venster)
     return Openuitslag::Blijft;
 }
 
-bool BestandOpslaan(Venster& venster)
+bool BestandOpslaan(Weergavevenster& venster)
 {
     try {
         CijferbestandOpslaan(venster.adm, venster.adm.Bestandsnaam);
@@ -67,7 +68,7 @@ bool BestandOpslaan(Venster& venster)
     }
 }
 
-bool BestandOpslaanAls(Venster& venster)
+bool BestandOpslaanAls(Weergavevenster& venster)
 {
     venster.adm.DialoogModus = DialoogOpslaanAls;
     frmCommonDialoog dialoog(venster.adm, venster.omgeving, &venster);
@@ -77,15 +78,16 @@ bool BestandOpslaanAls(Venster& venster)
     return true;
 }
 
-void Importeren(Venster& venster, int modus)
+void Importeren(Weergavevenster& venster, int modus)
 {
     venster.adm.DialoogModus = modus;
     frmBestandLaden dialoog(venster.adm, venster.omgeving, &venster);
+    dialoog.leerlingvensters = venster.leerlingvensters;
     venster.Modaal(dialoog);
     venster.adm.Gewijzigd = 1;
 }
 
-bool Stopprocedure(Venster& venster)
+bool Stopprocedure(Weergavevenster& venster)
 {
     AdmMain& adm = venster.adm;
     if (adm.Gewijzigd == 1) {
@@ -99,7 +101,7 @@ bool Stopprocedure(Venster& venster)
     return true;
 }
 
-void Sluitprocedure(Venster& venster, int& Cancel)
+void Sluitprocedure(Weergavevenster& venster, int& Cancel)
 {
     if (venster.adm.Gewijzigd == 1 && !Bewaarvraag(venster)) {
         Cancel = 1;
@@ -108,7 +110,7 @@ void Sluitprocedure(Venster& venster, int& Cancel)
     InstellingenBewarenEnTerug(venster.adm);
 }
 
-void Schermwissel(Venster& venster, int scherm)
+void Schermwissel(Weergavevenster& venster, int scherm)
 {
     Weergaven* weergaven = venster.weergaven;
     if (!weergaven || scherm < 1 || scherm > 6)

@@ -1,0 +1,66 @@
+# The building blocks of the folders' CMakeLists.txt. Every folder names its
+# sources in two lists: LOGICA, plain C++ that sees no Qt, and VENSTERS, its
+# windows on the platform layer. A list that is empty makes no library.
+
+# Every source below `map` matching `patroon` must be in the lists, so that
+# a file added to the folder and forgotten in its CMakeLists.txt is said at
+# once instead of never being built or run.
+function(morvaldiek_alles_genoemd map patroon)
+  file(GLOB aanwezig RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${patroon})
+  foreach(f ${aanwezig})
+    if(NOT f IN_LIST ARGN)
+      message(FATAL_ERROR "${map}/${f} is in no list of ${map}/CMakeLists.txt")
+    endif()
+  endforeach()
+endfunction()
+
+# The folder's plain C++ becomes the library <map> (linked with the plain
+# libraries in DEPS only), its windows <map>_ui (on <map>, the view frame
+# core_ui or, for core itself, the platform layer, and VENSTER_DEPS).
+function(morvaldiek_map map)
+  cmake_parse_arguments(A "" "" "LOGICA;VENSTERS;DEPS;VENSTER_DEPS" ${ARGN})
+  morvaldiek_alles_genoemd(${map} "*.cpp" ${A_LOGICA} ${A_VENSTERS})
+  if(A_LOGICA)
+    add_library(${map} STATIC ${A_LOGICA})
+    target_include_directories(${map} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${map} PUBLIC ${A_DEPS})
+  endif()
+  if(A_VENSTERS)
+    add_library(${map}_ui STATIC ${A_VENSTERS})
+    set_target_properties(${map}_ui PROPERTIES AUTOMOC ON)
+    target_include_directories(${map}_ui PUBLIC ${PROJECT_SOURCE_DIR})
+    if(A_LOGICA)
+      target_link_libraries(${map}_ui PUBLIC ${map})
+    endif()
+    target_link_libraries(${map}_ui PUBLIC ${A_DEPS} ${A_VENSTER_DEPS})
+  endif()
+endfunction()
+
+# Tests of a folder: LOGICA runs without a display and links LIBS (plain
+# libraries: no Qt), VENSTERS drives windows offscreen and links VENSTER_LIBS.
+function(morvaldiek_tests map)
+  cmake_parse_arguments(A "" "" "LOGICA;VENSTERS;LIBS;VENSTER_LIBS" ${ARGN})
+  morvaldiek_alles_genoemd(tests/${map} "*.cpp" ${A_LOGICA} ${A_VENSTERS})
+  set(data "MORVALDIEK_TESTDATA=${PROJECT_SOURCE_DIR}/tests/data")
+  if(A_LOGICA)
+    add_executable(test_${map} ${A_LOGICA})
+    target_link_libraries(test_${map} PRIVATE ${A_LIBS} GTest::gtest_main GTest::gmock)
+    target_include_directories(test_${map} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    gtest_discover_tests(test_${map} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${data}")
+  endif()
+  if(A_VENSTERS)
+    add_executable(test_${map}_ui ${A_VENSTERS} ${PROJECT_SOURCE_DIR}/tests/qt_main.cpp)
+    set_target_properties(test_${map}_ui PROPERTIES AUTOMOC ON)
+    target_link_libraries(test_${map}_ui PRIVATE ${A_VENSTER_LIBS} Qt6::Test GTest::gtest GTest::gmock)
+    target_include_directories(test_${map}_ui PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    gtest_discover_tests(test_${map}_ui DISCOVERY_TIMEOUT 60
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${data}")
+  endif()
+endfunction()
+
+function(morvaldiek_bench map)
+  cmake_parse_arguments(A "" "" "BRONNEN;LIBS" ${ARGN})
+  morvaldiek_alles_genoemd(bench/${map} "*.cpp" ${A_BRONNEN})
+  add_executable(bench_${map} ${A_BRONNEN})
+  target_link_libraries(bench_${map} PRIVATE ${A_LIBS} benchmark::benchmark_main)
+endfunction()

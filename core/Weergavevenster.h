@@ -1,0 +1,197 @@
+#pragma once
+// The frame of every view window (the term sheet, the names list, the report
+// list, the year overview and each view to come). It builds the view's menu
+// bar and toolbar from the tables the view declares, runs the toolbar by
+// looking its key up, and holds the commands the views share: new, open,
+// save, save as, pupil import, quit, the switch to another view or level,
+// search, delete and the about box (the file commands themselves are
+// core/Bestandsopdrachten.h). The platform layer's Venster below it gives
+// key preview, focus, the commit before a command (Invoervastlegging) and
+// printing.
+//
+// A new view derives from it and declares its tables in its constructor:
+//
+//   frmX::frmX(AdmMain& a, Omgeving& o, QWidget* parent) : Weergavevenster(a, o, SchermX, parent)
+//   {
+//       Menubalk({
+//           Bestandsmenu(&mnuTrimMenu, Sub("Leerling(en)  &Importeren  Uit...", &mnuLeerlingImporteren,
+//                                          {AnderCijferbestand()})),
+//           {"Be&werken", &mnuBewerken, Opening::Vastleggen, {
+//               Item("&Eindrapport", &mnuEindRap, [this] { ... }),   // the view's own item
+//               Streep(),                                            // a separator
+//               Zoekitem(),                                          // a shared item
+//               Uit("&Kolom... afdrukken", &mnuKolomAfdrukken),      // present, greyed
+//           }},
+//           Lijstenmenu(&mnuLijsten),
+//           Niveaumenu(&mnuNiveau, Opening::Niets, &mnuNivo1, &mnuNivo2),
+//           Helpmenu(&mnuHelp),
+//       });
+//       Werkbalkknoppen({
+//           Knop("Print", "Rapportenlijst afdrukken", [this] { ... }),  // own tooltip and command
+//           Knop("NIVO1", "Rapportenlijst Niveau 1 (Laagste niveau)"),  // own tooltip, the family's command
+//           Zonder("ZOEK"),                                              // an empty place instead
+//       }, VoorStop::Ruimte);
+//   }
+//
+// A top menu is {caption, where the view keeps it, whether opening it
+// commits, its items, and optionally what runs after the commit as it
+// opens}; an item is Item(caption, where the view keeps it, command,
+// shortcut). Captions are the view's own, to the blank; the shared menus
+// take the view's variants as arguments. The toolbar always has the
+// family's 23 positions (laid out in Werkbalkknoppen); the view gives only
+// what differs: Print, the level buttons' tooltips, a button it lacks.
+//
+// The view overrides Hertekenen (its full redraw, run after every shared
+// command that changes what it shows: new, import, search, delete, level),
+// BestandsnaamTonen (its file label, after a save as), Invoervastlegging
+// (its commit before a command), Form_Unload (its close handling, only
+// while EigenWeergave()), and where needed NaOpenen (after an open that
+// keeps it), Vastleggen (its commit before the about box) and Schermkeuze
+// (a switch it handles itself). It never builds menus or
+// toolbar buttons by hand and never dispatches on a key itself.
+//
+// A new modal window derives from Dialoog (platform/Venster.h) and is shown
+// with Modaal(dialoog) from the window that opens it. A window of another
+// subsystem that a window opens is handed in (core/Leerlingvensters.h).
+
+#include "core/Leerlingvensters.h"
+#include "platform/Venster.h"
+
+#include <QKeySequence>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+class Weergaven;
+
+// One line of a menu: an item, a submenu with its items, or a separator.
+struct Menuregel {
+    const char* titel = nullptr;   // the caption (UTF-8); none: a separator line
+    QAction** actie = nullptr;     // where the view keeps the item, if it does
+    std::function<void()> doe;     // what choosing it runs; none: no action of its own
+    bool aan = true;               // false: present but greyed
+    QKeySequence sneltoets;        // its shortcut
+    bool submenu = false;
+    std::vector<Menuregel> items;  // a submenu's items
+};
+
+Menuregel Item(const char* titel, QAction** actie, std::function<void()> doe, QKeySequence sneltoets = {});
+// An item whose window is not there yet: present, greyed, no action.
+Menuregel Uit(const char* titel, QAction** actie);
+Menuregel Sub(const char* titel, QAction** actie, std::vector<Menuregel> items);
+Menuregel Streep();
+
+// Whether opening a top menu first commits the box being edited
+// (Invoervastlegging(Menu)); the shortcut of an item in it does the same.
+enum class Opening { Vastleggen, Niets };
+
+struct Menu {
+    const char* titel;
+    QMenu** menu;  // where the view keeps it
+    Opening opening;
+    std::vector<Menuregel> items;
+    std::function<void()> bijOpenen = {};  // after the commit, before it drops down
+};
+
+// A toolbar button that differs from the family's.
+struct Knopregel {
+    const char* key;
+    const char* tip = nullptr;       // none: the family's tooltip
+    std::function<void()> doe = {};  // none: the family's command
+    bool aanwezig = true;            // false: an empty place instead of the button
+};
+
+Knopregel Knop(const char* key, const char* tip, std::function<void()> doe = {});
+Knopregel Zonder(const char* key);
+
+// Position 22, between "ZOEK" and "STOP": a separator, or an empty place.
+enum class VoorStop { Scheiding, Ruimte };
+
+class Weergavevenster : public Venster {
+    Q_OBJECT
+public:
+    // `scherm`: the view code of the window (any term for the term sheet).
+    Weergavevenster(AdmMain& adm, Omgeving& omgeving, int scherm, QWidget* parent = nullptr);
+    ~Weergavevenster() override;
+
+    // The view manager that loaded the window (core/Weergaven.h), told when
+    // it has been unloaded; none for a window made on its own.
+    Weergaven* weergaven = nullptr;
+    // The pupil windows it opens; none: search, delete and import do nothing.
+    const Leerlingvensters* leerlingvensters = nullptr;
+
+    // The family of its view code (1 for the three terms).
+    int Familie() const { return familie_; }
+    // Scherm names this window's view: its close box is the user's, not a
+    // switch's or a prompted quit's.
+    bool EigenWeergave() const;
+
+    // ---- The items of the shared menus (made by the shared menus below) ----
+    QAction *mnuNieuwBestand = nullptr, *mnuBestandLaden = nullptr, *mnuBestandOpslaan = nullptr,
+            *mnuBestandOpslaanAls = nullptr, *mnuAnderCijferbestand = nullptr, *mnuNamenbestand = nullptr,
+            *mnuStoppen = nullptr;
+    QAction *mnuNamenlijst = nullptr, *mnuTrimester1 = nullptr, *mnuTrimester2 = nullptr, *mnuTrimester3 = nullptr,
+            *mnuRapportenlijst = nullptr, *mnuJaaroverzicht = nullptr;
+    QAction *mnuZoeken = nullptr, *mnuLeerlingVerwijderen = nullptr, *mnuInfo = nullptr;
+
+    // ---- The shared commands; each runs after the commit ----
+    // New: the save prompt, an empty grade file, the redraw, the fresh box no edit.
+    void mnuNieuwBestand_Click();
+    // Open: the save prompt, the open dialog, then this window or the view the file names.
+    void mnuBestandLaden_Click();
+    void mnuBestandOpslaan_Click();
+    void mnuBestandOpslaanAls_Click();
+    // Pupils from another grade file, or from a names file; Gewijzigd := 1 either way.
+    void mnuAnderCijferbestand_Click();
+    void mnuNamenbestand_Click();
+    void mnuStoppen_Click();
+    // Search moves the current pupil; delete sets Gewijzigd, also when cancelled.
+    void mnuZoeken_Click();
+    void mnuLeerlingVerwijderen_Click();
+    void mnuInfo_Click();
+    void ShowAboutBox();
+    // The "&Lijsten" items and the view buttons: the switch to that view;
+    // the window's own view does nothing (the term sheet takes its terms).
+    virtual void Schermkeuze(int scherm);
+    void NiveauKiezen(int niveau);
+
+    // The window's file label shows Bestandsnaam (after Save As).
+    virtual void BestandsnaamTonen() = 0;
+
+    void Toolbar_ButtonClick(const QString& key) override;
+    void Menu_Click(QMenu* menu) override;
+
+protected:
+    void Menubalk(std::vector<Menu> menus);
+    void Werkbalkknoppen(std::vector<Knopregel> eigen, VoorStop voorStop = VoorStop::Scheiding);
+
+    // ---- The shared menus, with the view's variants ----
+    Menu Bestandsmenu(QMenu** menu);
+    Menu Bestandsmenu(QMenu** menu, Menuregel importeren);
+    Menuregel AnderCijferbestand();
+    Menuregel Namenbestanditem();
+    Menu Lijstenmenu(QMenu** menu);
+    Menu Niveaumenu(QMenu** menu, Opening opening, QAction** niveau1, QAction** niveau2);
+    Menuregel Zoekitem();
+    Menuregel Verwijderitem();
+    Menu Helpmenu(QMenu** menu);
+
+    // The view's full redraw.
+    virtual void Hertekenen() = 0;
+    // After an open that keeps this window.
+    virtual void NaOpenen() { Hertekenen(); }
+    // The commit of the box being edited before the about box (whose
+    // closing redraws the window).
+    virtual void Vastleggen() {}
+
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void Vullen(QMenu& menu, const std::vector<Menuregel>& items);
+
+    int familie_;
+    std::map<QMenu*, std::function<void()>> bijOpenen_;
+    std::map<QString, std::function<void()>> knoppen_;
+};
