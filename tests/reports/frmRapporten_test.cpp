@@ -2,6 +2,9 @@
 #include "reports/frmRapporten.h"
 
 #include "core/Getallen.h"
+#include "names/Namenvensters.h"
+#include "names/frmLeerlingVerwijderen.h"
+#include "names/frmZoeken.h"
 #include "platform/Etiket.h"
 #include "platform/Kleuren.h"
 #include "platform/Printer.h"
@@ -17,6 +20,7 @@
 #include "VensterTest.h"
 
 #include <QGroupBox>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -126,6 +130,7 @@ protected:
     {
         adm.Scherm = SchermRapporten;
         venster = std::make_unique<frmRapporten>(adm, omgeving);
+        venster->leerlingvensters = &Namenvensters;
         ASSERT_TRUE(Activeer(*venster));
         ASSERT_EQ(venster->ActieveControl(), venster->StartFocus);
     }
@@ -642,6 +647,43 @@ TEST_F(Rapportenlijst, AfterADialogTheFirstBoxFocusIsTheOldOne)
     EXPECT_EQ(adm.RapportTxt(5, 3, 1), "6  ");
     EXPECT_EQ(adm.HuidigeRij, 6);
     EXPECT_EQ(Focus(), Rp(6, 1));
+}
+
+TEST_F(Rapportenlijst, SearchAndDeleteFromTheReportList)
+{
+    Open();
+    Klik(v().txtTrGew[2]);
+    Vervang("3");
+    // Search: the box is committed, the chosen pupil current, the rows follow.
+    omgeving.Beantwoord([](QDialog& d) {
+        VensterTest::Typ(d, QStringLiteral("Wil"));
+        ASSERT_EQ(dynamic_cast<frmZoeken&>(d).lstLeerlingenLijst->selectedItems().size(), 1);
+        VensterTest::Toets(d, Qt::Key_Return);
+    });
+    KlikWerkbalk(v().Toolbar(), QStringLiteral("ZOEK"));
+    EXPECT_EQ(adm.TrimGewichtTekst(2, 1), "3  ");
+    EXPECT_EQ(adm.HuidigeRij, 28);
+    EXPECT_EQ(adm.LaatsteRij, 28);
+    EXPECT_EQ(Tekst(v().lblNaam[8]), adm.Achternaam(28).view());
+    EXPECT_EQ(v().lblNummer[8]->palette().color(QPalette::Window), VbKleur(Kleur::Cyaan));
+
+    // Delete: the pupil's reports go, the report statistics follow.
+    adm.Gewijzigd = 0;
+    omgeving.Beantwoord([](QDialog& d) {
+        QListWidget* lijst = dynamic_cast<frmLeerlingVerwijderen&>(d).lstLeerlingenLijst;
+        for (int i = 0; i < lijst->count(); ++i)
+            if (lijst->item(i)->text().contains(QStringLiteral("Willems")))
+                lijst->item(i)->setSelected(true);
+        KlikKnop(d, QStringLiteral("&Verwijderen"));
+    });
+    KiesMenu(*v().mnuBewerken, *v().mnuLeerlingVerwijderen);
+    EXPECT_TRUE(LeegLeerling(adm, 28));
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_EQ(adm.RapportTxt(28, k, 1), "   ") << k;
+    EXPECT_EQ(adm.EindGem(28, 1), -1);
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    ControleerNiveau(adm, 1);
+    ControleerScherm();
 }
 
 // The rounding dialog: the options shown, a choice, confirm or cancel.
