@@ -479,16 +479,8 @@ void frmRapporten::Form_KeyDown(int& KeyCode, int& Shift)
         Shift = 0;
         return;
     }
-    switch (KeyCode) {
-    case Toetscode::Enter:
-    case Toetscode::Op:
-    case Toetscode::Neer:
-    case Toetscode::PgUp:
-    case Toetscode::PgDn: {
-        // Navigation, never a key for the box itself.
-        const int code = KeyCode;
-        KeyCode = 0;
-        Shift = 0;
+    // Navigation, never a key for the box itself.
+    if (const int code = Navigatietoets(KeyCode, Shift)) {
         const QString naam = ActieveNaam();
         const int i = ActieveIndex();
         if (naam == QLatin1String("txtTrGew"))
@@ -499,14 +491,11 @@ void frmRapporten::Form_KeyDown(int& KeyCode, int& Shift)
             StartFocus_KeyDown(code, 0);
         return;
     }
-    case Toetscode::Insert:
+    if (KeyCode == Toetscode::Insert) {
         adm.InsertModus = 1 - adm.InsertModus;
         ToonInsertModus(*lblInsert, adm.InsertModus);
-        return;
-    default:
-        // Type-over, the width and the padding are the boxes' own rules.
-        return;
     }
+    // Type-over, the width and the padding are the boxes' own rules.
 }
 
 void frmRapporten::Form_KeyPress(int& KeyAscii)
@@ -682,10 +671,8 @@ void frmRapporten::txtRp_KeyDown(int Index, int KeyCode, int)
         }
         break;
     case Toetscode::PgUp:
-        vsbScroll->setValue(rij - 8 > 1 ? rij - 8 : 1);
-        break;
     case Toetscode::PgDn:
-        vsbScroll->setValue(rij + 8 < AantalLeerlingen ? rij + 8 : AantalLeerlingen);
+        vsbScroll->setValue(Leerlingstap(KeyCode, rij, AantalLeerlingen));
         break;
     }
 }
@@ -715,25 +702,10 @@ void frmRapporten::txtTrGew_KeyDown(int Index, int KeyCode, int)
 
 void frmRapporten::StartFocus_KeyDown(int KeyCode, int)
 {
-    const int rij = adm.HuidigeRij;
-    switch (KeyCode) {
-    case Toetscode::Neer:
-        if (rij < AantalLeerlingen)
-            vsbScroll->setValue(rij + 1);
-        break;
-    case Toetscode::Op:
-        if (rij >= 2)
-            vsbScroll->setValue(rij - 1);
-        break;
-    case Toetscode::PgUp:
-        vsbScroll->setValue(rij - 8 > 1 ? rij - 8 : 1);
-        break;
-    case Toetscode::PgDn:
-        vsbScroll->setValue(rij + 8 < AantalLeerlingen ? rij + 8 : AantalLeerlingen);
-        break;
-    default:
-        break;
-    }
+    // Enter moves nothing here.
+    const int rij = Leerlingstap(KeyCode, adm.HuidigeRij, AantalLeerlingen);
+    if (rij != adm.HuidigeRij)
+        vsbScroll->setValue(rij);
 }
 
 // ---- Lines -----------------------------------------------------------------

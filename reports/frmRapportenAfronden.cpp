@@ -1,7 +1,6 @@
 #include "reports/frmRapportenAfronden.h"
 
 #include "platform/Opmaak.h"
-#include "platform/Toetsen.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -59,13 +58,7 @@ void frmRapportenAfronden::Form_Activate()
 
 void frmRapportenAfronden::Form_KeyDown(int& KeyCode, int&)
 {
-    if (KeyCode == Toetscode::Enter) {
-        KeyCode = 0;
-        cmdUitvoeren_Click();
-    } else if (KeyCode == Toetscode::Esc) {
-        KeyCode = 0;
-        cmdAnnuleren_Click();
-    }
+    EnterOfEsc(KeyCode, [this] { cmdUitvoeren_Click(); }, [this] { cmdAnnuleren_Click(); });
 }
 
 void frmRapportenAfronden::Option_Click(int rapport, int Index) { adm.RapportOptieNieuw[rapport] = Index; }

@@ -2,7 +2,6 @@
 
 #include "platform/Etiket.h"
 #include "platform/Opmaak.h"
-#include "platform/Toetsen.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -67,13 +66,7 @@ void frmRapportenBerekenen::Form_Activate() { ZetFocus(optButton[adm.RapportOpti
 
 void frmRapportenBerekenen::Form_KeyDown(int& KeyCode, int&)
 {
-    if (KeyCode == Toetscode::Enter) {
-        KeyCode = 0;
-        cmdUitvoeren_Click();
-    } else if (KeyCode == Toetscode::Esc) {
-        KeyCode = 0;
-        cmdAnnuleren_Click();
-    }
+    EnterOfEsc(KeyCode, [this] { cmdUitvoeren_Click(); }, [this] { cmdAnnuleren_Click(); });
 }
 
 void frmRapportenBerekenen::optButton_Click(int Index) { adm.RapportOptieNieuw[5] = Index; }
