@@ -1,5 +1,6 @@
 #include "app/Vensters.h"
 
+#include "columntools/Kolomgereedschap.h"
 #include "names/Namenvensters.h"
 #include "names/frmNamen.h"
 #include "platform/Omgeving.h"
@@ -19,9 +20,12 @@ Weergavevenster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int l
     switch (scherm) {
     case SchermTrimester1:
     case SchermTrimester2:
-    case SchermTrimester3:
-        venster = new frmTrimester(adm, omgeving);
+    case SchermTrimester3: {
+        auto* blad = new frmTrimester(adm, omgeving);
+        blad->kolomvensters = &Kolomgereedschap;
+        venster = blad;
         break;
+    }
     case SchermNamen: {
         auto* namen = new frmNamen(adm, omgeving);
         namen->LogoWachttijd = logoWachttijd;
@@ -45,22 +49,26 @@ Weergavevenster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int l
 
 struct Programmavensters::Delen {
     // The names list keeps the logo up for two seconds on its first activation.
-    explicit Delen(AdmMain& a)
-        : adm(a), weergaven([this](int scherm) {
+    Delen(AdmMain& a, int wachttijd)
+        : adm(a), logoWachttijd(wachttijd), weergaven([this](int scherm) {
               // Only the first names list finds the start-up logo still to hand.
               frmHarvemoLogo* logo = scherm == SchermNamen ? std::exchange(startLogo, nullptr) : nullptr;
-              return MaakVenster(adm, omgeving, scherm, 2000, logo);
+              return MaakVenster(adm, omgeving, scherm, logoWachttijd, logo);
           })
     {
         weergaven.Einde = [] { QCoreApplication::quit(); };
     }
     AdmMain& adm;
+    int logoWachttijd;
     QtOmgeving omgeving;
     Weergaven weergaven;
     frmHarvemoLogo* startLogo = nullptr;
 };
 
-Programmavensters::Programmavensters(AdmMain& adm) : d_(std::make_unique<Delen>(adm)) {}
+Programmavensters::Programmavensters(AdmMain& adm, int logoWachttijd)
+    : d_(std::make_unique<Delen>(adm, logoWachttijd))
+{
+}
 
 Programmavensters::~Programmavensters() = default;
 

@@ -23,7 +23,9 @@ Weergavevenster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int l
 // ends (the event loop quits) when the last view window is unloaded.
 class Programmavensters {
 public:
-    explicit Programmavensters(AdmMain& adm);
+    // The names list's first activation keeps the start-up logo up for
+    // logoWachttijd ms.
+    explicit Programmavensters(AdmMain& adm, int logoWachttijd = 2000);
     ~Programmavensters();
 
     // The first window after start-up: the names list, with Scherm 6 so

@@ -11,8 +11,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <fstream>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <dirent.h>
 
@@ -33,39 +34,55 @@ bool HeeftExtensie(const std::string& naam, const char* ext)
 
 std::string Stam(const std::string& naam) { return naam.substr(0, naam.size() - 4); }
 
-// Lines 3 to 5 of a grade file, reading no further than the fifth line end.
-// False for a file that cannot be opened, ends before line 5, holds a NUL
-// (no text file) or whose first lines are unreasonably long.
-bool LeesKlasVakDeelvak(const std::string& pad, Bestandsrij& rij)
+// Lines 3 to 5 of a grade file, read from an open file no further than the
+// fifth line end. False for a file that ends before line 5, holds a NUL (no
+// text file) or whose first lines are unreasonably long.
+bool LeesKlasVakDeelvak(int fd, Bestandsrij& rij)
 {
-    constexpr std::size_t maxRegel = 4096;
-    std::ifstream in(pad, std::ios::binary);
-    if (!in)
-        return false;
-    std::vector<std::string> regels(1);
-    char c;
-    while (regels.size() <= 5 && in.get(c)) {
-        if (c == '\0')
-            return false;
-        if (c == '\n') {
-            if (!regels.back().empty() && regels.back().back() == '\r')
-                regels.back().pop_back();
-            regels.emplace_back();
+    constexpr std::size_t maxRegel = 4096 + 1;  // a line and its CR
+    std::string b;
+    std::size_t einden[5];  // positions of the first five line ends
+    int n = 0;
+    std::size_t regelBegin = 0;
+    bool eof = false;
+    while (n < 5 && !eof) {
+        const std::size_t oud = b.size();
+        b.resize(oud + (oud == 0 ? 512 : oud));
+        const ssize_t r = ::read(fd, b.data() + oud, b.size() - oud);
+        if (r < 0 && errno == EINTR) {
+            b.resize(oud);
             continue;
         }
-        regels.back() += c;
-        if (regels.back().size() > maxRegel + 1)
+        if (r < 0)
             return false;
+        b.resize(oud + static_cast<std::size_t>(r));
+        eof = r == 0;
+        for (std::size_t i = oud; i < b.size() && n < 5; ++i) {
+            if (b[i] == '\0')
+                return false;
+            if (b[i] == '\n') {
+                einden[n++] = i;
+                regelBegin = i + 1;
+            } else if (i - regelBegin + 1 > maxRegel) {
+                return false;
+            }
+        }
     }
-    if (regels.size() <= 5) {  // no line end after line 5: a last open line still counts
-        if (regels.size() < 5 || regels.back().empty())
+    if (n < 5) {  // no line end after line 5: a last open line still counts
+        if (n < 4 || regelBegin == b.size())
             return false;
-        if (regels.back().back() == '\r')
-            regels.back().pop_back();
+        einden[4] = b.size();
     }
-    rij.klas = regels[2];
-    rij.vak = regels[3];
-    rij.deelvak = regels[4];
+    const auto regel = [&](int k) {
+        const std::size_t van = k == 0 ? 0 : einden[k - 1] + 1;
+        std::size_t tot = einden[k];
+        if (tot > van && b[tot - 1] == '\r')
+            --tot;
+        return b.substr(van, tot - van);
+    };
+    rij.klas = regel(2);
+    rij.vak = regel(3);
+    rij.deelvak = regel(4);
     rij.gelezen = true;
     return true;
 }
@@ -118,6 +135,7 @@ std::vector<std::string> OpNaam(std::vector<std::string> namen)
     Volgorde v;
     SorteerOpTekst(v, sleutels, n);
     std::vector<std::string> r;
+    r.reserve(namen.size());
     for (int k = 1; k <= n; ++k)
         r.push_back(std::move(namen[v[k] - 1]));
     return r;
@@ -147,37 +165,63 @@ Bestandstabel BestandstabelVullen(const std::string& map, Bestandsoort soort)
         throw Bestandsfout(fout == ENOENT || fout == ENOTDIR ? FoutPadNietGevonden : FoutToegang,
                            std::string(std::strerror(fout)) + ": " + map);
     }
+    // Names and entries are looked up relative to the open folder; the kind
+    // the folder listing gives spares a stat of every other file.
+    const int mapFd = ::dirfd(d);
+    const char* extensie = soort == Bestandsoort::Cijferbestand ? ".vlk" : ".nam";
     std::vector<std::string> mappen, bestanden;
     while (const dirent* e = ::readdir(d)) {
         const std::string naam = e->d_name;
         if (naam == "." || naam == "..")
             continue;
-        struct stat st {};
-        if (::stat(PadSamenvoegen(map, naam).c_str(), &st) != 0)
-            continue;  // a dangling link
-        if (S_ISDIR(st.st_mode)) {
+        bool isMap = e->d_type == DT_DIR;
+        bool isBestand = e->d_type == DT_REG;
+        if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+            struct stat st {};
+            if (::fstatat(mapFd, naam.c_str(), &st, 0) != 0)
+                continue;  // a dangling link
+            isMap = S_ISDIR(st.st_mode);
+            isBestand = S_ISREG(st.st_mode);
+        }
+        if (isMap) {
             if (naam[0] != '.')
                 mappen.push_back(naam);
-        } else if (S_ISREG(st.st_mode) &&
-                   HeeftExtensie(naam, soort == Bestandsoort::Cijferbestand ? ".vlk" : ".nam")) {
+        } else if (isBestand && HeeftExtensie(naam, extensie)) {
             bestanden.push_back(naam);
         }
     }
-    ::closedir(d);
 
     tabel.mappen = OpNaam(std::move(mappen));
+    tabel.rijen.reserve(bestanden.size());
     for (auto& naam : OpNaam(std::move(bestanden))) {
         Bestandsrij rij;
-        rij.naam = naam;
-        rij.pad = PadSamenvoegen(map, naam);
         struct stat st {};
-        if (::stat(rij.pad.c_str(), &st) == 0)
-            rij.tijd = st.st_mtim.tv_sec;
+        // A grade file is read through the descriptor its stat came from;
+        // one that cannot be opened is still listed when it exists.
+        const int fd = soort == Bestandsoort::Cijferbestand
+                           ? ::openat(mapFd, naam.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)
+                           : -1;
+        if (fd >= 0 ? ::fstat(fd, &st) != 0 : ::fstatat(mapFd, naam.c_str(), &st, 0) != 0) {
+            if (fd >= 0)
+                ::close(fd);
+            continue;
+        }
+        if (!S_ISREG(st.st_mode)) {  // changed since the listing
+            if (fd >= 0)
+                ::close(fd);
+            continue;
+        }
+        rij.tijd = st.st_mtim.tv_sec;
+        if (fd >= 0) {
+            LeesKlasVakDeelvak(fd, rij);
+            ::close(fd);
+        }
         rij.datum = DatumTijdTekst(rij.tijd);
-        if (soort == Bestandsoort::Cijferbestand)
-            LeesKlasVakDeelvak(rij.pad, rij);
+        rij.pad = PadSamenvoegen(map, naam);
+        rij.naam = std::move(naam);
         tabel.rijen.push_back(std::move(rij));
     }
+    ::closedir(d);
     return tabel;
 }
 

@@ -6,12 +6,15 @@
 
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <mutex>
 #include <filesystem>
 #include <pwd.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -97,8 +100,40 @@ std::string ZoekProgramma(const std::string& naam)
     }
 }
 
-// Runs a refresh tool quietly when it is installed. Start-up waits for it,
-// but never longer than a few seconds.
+// The refresh tools still running. Never destroyed: a reaper may still be
+// at work while the program exits.
+struct Lopend {
+    std::mutex slot;
+    std::condition_variable klaar;
+    int aantal = 0;
+};
+
+Lopend& Lopende()
+{
+    static Lopend* l = new Lopend;
+    return *l;
+}
+
+// Waits for one refresh tool, stopping it after ten seconds.
+void Oogst(pid_t pid)
+{
+    const auto einde = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    int status = 0;
+    while (true) {
+        const pid_t r = ::waitpid(pid, &status, WNOHANG);
+        if (r == pid || (r < 0 && errno != EINTR))
+            return;
+        if (std::chrono::steady_clock::now() >= einde) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+// Starts a refresh tool quietly when it is installed and leaves it running:
+// start-up never waits for it. A thread of its own reaps it.
 void Vernieuw(const std::string& programma, const std::string& map)
 {
     const auto pad = ZoekProgramma(programma);
@@ -119,31 +154,79 @@ void Vernieuw(const std::string& programma, const std::string& map)
     posix_spawn_file_actions_destroy(&acties);
     if (fout != 0)
         return;
-    const auto einde = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    int status = 0;
-    while (true) {
-        const pid_t r = ::waitpid(pid, &status, WNOHANG);
-        if (r == pid || (r < 0 && errno != EINTR))
-            return;
-        if (std::chrono::steady_clock::now() >= einde) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, &status, 0);
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    Lopend& l = Lopende();
+    {
+        const std::lock_guard slot(l.slot);
+        ++l.aantal;
+    }
+    const auto gedaan = [&l] {
+        const std::lock_guard slot(l.slot);
+        if (--l.aantal == 0)
+            l.klaar.notify_all();
+    };
+    try {
+        std::thread([pid, gedaan] {
+            Oogst(pid);
+            gedaan();
+        }).detach();
+    } catch (...) {
+        // No thread to be had: reaped here after all.
+        Oogst(pid);
+        gedaan();
     }
 }
 
-bool Schrijf(const fs::path& pad, const std::string& inhoud)
+// Whether the file already holds exactly these bytes.
+bool HoudtAl(const fs::path& pad, const std::string& inhoud)
 {
+    const int fd = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    std::string bestaand(inhoud.size() + 1, '\0');
+    std::size_t n = 0;
+    while (n < bestaand.size()) {
+        const ssize_t r = ::read(fd, bestaand.data() + n, bestaand.size() - n);
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0)
+            break;
+        n += static_cast<std::size_t>(r);
+    }
+    ::close(fd);
+    return n == inhoud.size() && bestaand.compare(0, n, inhoud) == 0;
+}
+
+enum class Geschreven { Nee, Ongewijzigd, Ja };
+
+// Writes the file unless it already holds these bytes.
+Geschreven Schrijf(const fs::path& pad, const std::string& inhoud)
+{
+    if (HoudtAl(pad, inhoud))
+        return Geschreven::Ongewijzigd;
     try {
         std::error_code ec;
         fs::create_directories(pad.parent_path(), ec);
         SchrijfBestandVeilig(pad.string(), inhoud);
-        return true;
+        return Geschreven::Ja;
     } catch (...) {
-        return false;
+        return Geschreven::Nee;
     }
+}
+
+// A database is built anew when the file it is built from was written, or
+// when it is missing or older than that file (an earlier refresh that never
+// ran, such as before the tool was installed).
+bool VernieuwingNodig(Geschreven bron, const fs::path& bronpad, const fs::path& database)
+{
+    if (bron == Geschreven::Ja)
+        return true;
+    if (bron == Geschreven::Nee)
+        return false;
+    struct stat b {}, d {};
+    if (::stat(database.c_str(), &d) != 0 || ::stat(bronpad.c_str(), &b) != 0)
+        return true;
+    return d.st_mtim.tv_sec < b.st_mtim.tv_sec ||
+           (d.st_mtim.tv_sec == b.st_mtim.tv_sec && d.st_mtim.tv_nsec < b.st_mtim.tv_nsec);
 }
 
 }  // namespace
@@ -206,7 +289,9 @@ bool RegistreerBestandstype(const std::string& extensie, const std::string& opdr
     pakket += "    <glob pattern=\"*" + XmlTekst(KleineLetters(ext)) + "\" case-sensitive=\"false\"/>\n"
               "  </mime-type>\n"
               "</mime-info>\n";
-    if (!Schrijf(mime / "packages" / (naam + ".xml"), pakket))
+    const fs::path pakketpad = mime / "packages" / (naam + ".xml");
+    const Geschreven pakketGeschreven = Schrijf(pakketpad, pakket);
+    if (pakketGeschreven == Geschreven::Nee)
         return false;
 
     const fs::path toepassingen = fs::path(data) / "applications";
@@ -219,12 +304,14 @@ bool RegistreerBestandstype(const std::string& extensie, const std::string& opdr
     entry += "MimeType=" + mimeType + ";\n"
              "NoDisplay=true\n"
              "Terminal=false\n";
-    const bool gelukt = Schrijf(toepassingen / (naam + ".desktop"), entry);
+    const fs::path entrypad = toepassingen / (naam + ".desktop");
+    const Geschreven entryGeschreven = Schrijf(entrypad, entry);
 
-    Vernieuw("update-mime-database", mime.string());
-    if (gelukt)
+    if (VernieuwingNodig(pakketGeschreven, pakketpad, mime / "mime.cache"))
+        Vernieuw("update-mime-database", mime.string());
+    if (VernieuwingNodig(entryGeschreven, entrypad, toepassingen / "mimeinfo.cache"))
         Vernieuw("update-desktop-database", toepassingen.string());
-    return gelukt;
+    return entryGeschreven != Geschreven::Nee;
 }
 
 bool RegistreerCijferbestand()
@@ -233,4 +320,11 @@ bool RegistreerCijferbestand()
     if (programma.empty())
         return false;
     return RegistreerBestandstype(".vlk", OpenOpdracht(programma), "x-office-spreadsheet", "ZRM Cijferbestand");
+}
+
+void VernieuwingenAfwachten()
+{
+    Lopend& l = Lopende();
+    std::unique_lock slot(l.slot);
+    l.klaar.wait(slot, [&l] { return l.aantal == 0; });
 }

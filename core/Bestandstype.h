@@ -14,11 +14,17 @@
 //  - applications/<name>.desktop: opens that type with `opdracht` (an Exec
 //    line, see OpenOpdracht);
 // where <name> is the type name in lower case with every run of other
-// characters than letters and digits made one "-". Then refreshes the MIME and
-// desktop databases when their tools are installed. False when the MIME
-// package could not be written, otherwise whether the desktop entry was.
+// characters than letters and digits made one "-". A file that already holds
+// those bytes is left as it is. A database whose source was written (or that
+// is older than it) is refreshed by its tool when that is installed, without
+// waiting for it. False when the MIME package could not be written, otherwise
+// whether the desktop entry was.
 bool RegistreerBestandstype(const std::string& extensie, const std::string& opdracht, const std::string& pictogram,
                             const std::string& typeNaam);
+
+// Waits until every refresh tool started so far has finished (or has been
+// stopped after its ten seconds). Start-up never calls it.
+void VernieuwingenAfwachten();
 
 // The Exec line that opens one file with the program at `programma`: the path
 // quoted as desktop entries require, then " %f".

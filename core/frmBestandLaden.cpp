@@ -92,6 +92,9 @@ Bestandskeuzelijst::Bestandskeuzelijst(AdmMain& a, Omgeving& o, QWidget* parent,
     ZetNaam(*lstBestandenLijst, "lstBestandenLijst");
     lstBestandenLijst->setFont(VbLetter("Courier", 10));
     lstBestandenLijst->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Every row is one line of the fixed-pitch font: a long folder lays out
+    // without measuring each row.
+    lstBestandenLijst->setUniformItemSizes(true);
     ZetPlaats(*lstBestandenLijst, links, 720, breedte, 3495);
 
     cmdOpenen = new QPushButton(QStringLiteral("&Openen"), this);
@@ -208,10 +211,15 @@ void Bestandskeuzelijst::TabelTonen()
     lstBestandenLijst->clear();
     File->clear();
     naambreedte_ = Naambreedte(rijen_);
+    QStringList tabel, namen;
+    tabel.reserve(static_cast<qsizetype>(rijen_.size()));
+    namen.reserve(static_cast<qsizetype>(rijen_.size()));
     for (const Bestandsrij& r : rijen_) {
-        lstBestandenLijst->addItem(Cp1252NaarQString(BestandsrijTekst(r, opzet_.soort, naambreedte_)));
-        File->addItem(Natief(r.naam));
+        tabel.append(Cp1252NaarQString(BestandsrijTekst(r, opzet_.soort, naambreedte_)));
+        namen.append(Natief(r.naam));
     }
+    lstBestandenLijst->addItems(tabel);
+    File->addItems(namen);
     KnoppenPlaatsen();
 }
 

@@ -9,19 +9,27 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <system_error>
+
 QString Makersregel()
 {
     return QString::fromUtf8("Morvaldiek \u2014 cijferadministratie");
 }
 
-QPixmap LogoAfbeelding()
+namespace {
+
+const QColor Achtergrondkleur(0x12, 0x3c, 0x69);
+
+}  // namespace
+
+QImage LogoBeeld()
 {
-    QPixmap beeld(480, 280);
+    QImage beeld(480, 280, QImage::Format_RGB32);
     QPainter p(&beeld);
     p.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient achtergrond(0, 0, 480, 280);
-    achtergrond.setColorAt(0, QColor(0x12, 0x3c, 0x69));
+    achtergrond.setColorAt(0, Achtergrondkleur);
     achtergrond.setColorAt(1, QColor(0x1f, 0x7a, 0x8c));
     p.fillRect(beeld.rect(), achtergrond);
 
@@ -68,8 +76,11 @@ QPixmap LogoAfbeelding()
     p.drawText(QRectF(26, 140, 236, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("cijferadministratie"));
     p.setPen(QPen(QColor(0xf2, 0xc1, 0x4e), 3));
     p.drawLine(QPointF(26, 176), QPointF(200, 176));
+    p.end();
     return beeld;
 }
+
+QPixmap LogoAfbeelding() { return QPixmap::fromImage(LogoBeeld()); }
 
 frmHarvemoLogo::frmHarvemoLogo(QWidget* ouder)
     : QWidget(ouder, Qt::SplashScreen | Qt::FramelessWindowHint)
@@ -86,8 +97,19 @@ frmHarvemoLogo::frmHarvemoLogo(QWidget* ouder)
     setPalette(kleuren);
 
     Image1 = new QLabel(this);
-    Image1->setPixmap(LogoAfbeelding());
+    QPixmap wacht(480, 280);
+    wacht.fill(Achtergrondkleur);
+    Image1->setPixmap(wacht);
     Image1->setFixedSize(480, 280);
+    try {
+        beeld_ = std::async(std::launch::async, [this] {
+            QImage b = LogoBeeld();
+            QMetaObject::invokeMethod(this, &frmHarvemoLogo::BeeldAfwachten, Qt::QueuedConnection);
+            return b;
+        });
+    } catch (const std::system_error&) {
+        Image1->setPixmap(LogoAfbeelding());  // no thread to be had
+    }
     Image1->installEventFilter(this);
 
     Label1 = new QLabel(QStringLiteral("DOCENTEN-MORVALDIEK"), this);
@@ -108,6 +130,19 @@ frmHarvemoLogo::frmHarvemoLogo(QWidget* ouder)
         indeling->addWidget(l);
     }
     setFixedSize(sizeHint());
+}
+
+frmHarvemoLogo::~frmHarvemoLogo()
+{
+    // The drawing refers to this window until it has posted its result.
+    if (beeld_.valid())
+        beeld_.wait();
+}
+
+void frmHarvemoLogo::BeeldAfwachten()
+{
+    if (beeld_.valid())
+        Image1->setPixmap(QPixmap::fromImage(beeld_.get()));
 }
 
 void frmHarvemoLogo::ToonEnWacht(int wachttijdMs)

@@ -131,6 +131,9 @@ frmNamen::frmNamen(AdmMain& a, Omgeving& o, QWidget* parent) : Weergavevenster(a
     adm.InsertModus = 1;
     MaakMenus();
     MaakBesturingen();
+    // Filled before it is first shown, so that its first paint shows the data
+    // set and the fill of the activation finds nothing left to repaint.
+    Afdrukken(1);
 }
 
 frmNamen::~frmNamen() = default;
@@ -728,13 +731,14 @@ void frmNamen::lblNummer_Click(int Index)
 void frmNamen::LogoTonen()
 {
     adm.LogoGetoond = 1;
-    if (StartLogo) {
-        StartLogo->ToonEnWacht(0);
-    } else {
+    if (!StartLogo)
         logo_ = std::make_unique<frmHarvemoLogo>();
-        logo_->ToonEnWacht(0);  // shown, and painted once
-    }
-    // The wait blocks the window, as intended: what is typed meanwhile runs afterwards.
+    frmHarvemoLogo& logo = StartLogo ? *StartLogo : *logo_;
+    // The wait blocks the window, as intended: what is typed meanwhile runs
+    // afterwards. So the logo's picture must be in place before it.
+    if (LogoWachttijd > 0)
+        logo.BeeldAfwachten();
+    logo.ToonEnWacht(0);  // shown, and painted once
     if (LogoWachttijd > 0 && Wachten)
         Wachten(LogoWachttijd);
     LogoSluiten();

@@ -173,6 +173,15 @@ private:
     std::vector<QMenu*> vastleggendeMenus_;
 };
 
+// Makes a modal window of type W over the view window and shows it, made
+// anew at every opening (so it is preset afresh).
+template <class W>
+void ModaalTonen(Venster& opener)
+{
+    W venster(opener.adm, opener.omgeving, &opener);
+    opener.Modaal(venster);
+}
+
 // A modal window of the program. Enter and Esc are the window's own keys
 // (Form_KeyDown): Esc does not close it by itself, and Enter clicks nothing
 // but a focused button.

@@ -144,12 +144,13 @@ void frmTrimester::MaakMenus()
              Streep(),
              Zoekitem(),
              Streep(),
-             Uit("Kolom  &Kopiëren...", &mnuKolomKopieren),
-             Uit("Kolom  &Wissen...", &mnuKolomWissen),
-             Uit("Kolommen  &Verwisselen...", &mnuKolommenVerwisselen),
-             Uit("Kolom Om&rekenen...", &mnuKolomOmrekenen),
+             Item("Kolom  &Kopiëren...", &mnuKolomKopieren, [this] { mnuKolomKopieren_Click(); }),
+             Item("Kolom  &Wissen...", &mnuKolomWissen, [this] { mnuKolomWissen_Click(); }),
+             Item("Kolommen  &Verwisselen...", &mnuKolommenVerwisselen, [this] { mnuKolommenVerwisselen_Click(); }),
+             Item("Kolom Om&rekenen...", &mnuKolomOmrekenen, [this] { mnuKolomOmrekenen_Click(); }),
              Sub("Kolom Normeren...", &mnuKolomNormA,
-                 {Uit("&Scores Normeren...", &mnuKolomNormScoresA), Uit("&Fouten Normeren...", &mnuKolomNormFoutenA)}),
+                 {Item("&Scores Normeren...", &mnuKolomNormScoresA, [this] { mnuKolomNormScores_Click(); }),
+                  Item("&Fouten Normeren...", &mnuKolomNormFoutenA, [this] { mnuKolomNormFouten_Click(); })}),
              Streep(),
              Verwijderitem(),
              Streep(),
@@ -179,7 +180,7 @@ void frmTrimester::MaakMenus()
              afdruk("&C  Kolom  9-16  Niveau  1", &mnuPrintKolom9_16_Nivo_1, 1, 9),
              afdruk("&D  Kolom  9-16  Niveau  2", &mnuPrintKolom9_16_Nivo_2, 2, 9),
              Streep(),
-             Uit("&Kolom... afdrukken", &mnuKolomAfdrukken),
+             Item("&Kolom... afdrukken", &mnuKolomAfdrukken, [this] { mnuKolomAfdrukken_Click(); }),
              Streep(),
              Item("&Toelichting bij Kolommen", &mnuToelichting,
                   [this] {
@@ -193,9 +194,11 @@ void frmTrimester::MaakMenus()
          Opening::Vastleggen,
          {
              Sub("Kolom &Normeren...", &mnuKolomNorm,
-                 {Uit("&Scores Normeren...", &mnuKolomNormScores), Uit("&Fouten Normeren...", &mnuKolomNormFouten)}),
+                 {Item("&Scores Normeren...", &mnuKolomNormScores, [this] { mnuKolomNormScores_Click(); }),
+                  Item("&Fouten Normeren...", &mnuKolomNormFouten, [this] { mnuKolomNormFouten_Click(); })}),
              Sub("Cesuur&tabel", &mnuCesuurTabel,
-                 {Uit("&Scores", &mnuCesuurScoreTabel), Uit("&Fouten", &mnuCesuurFoutenTabel)}),
+                 {Item("&Scores", &mnuCesuurScoreTabel, [this] { mnuCesuurScoreTabel_Click(); }),
+                  Item("&Fouten", &mnuCesuurFoutenTabel, [this] { mnuCesuurFoutenTabel_Click(); })}),
          }},
         Helpmenu(&mnuHelp),
     });
@@ -657,6 +660,68 @@ void frmTrimester::mnuCijferkolom_Plakken_Click()
     }
     Afdrukken(1);
     adm.Gewijzigd = 1;
+}
+
+namespace {
+
+// Opens one of the column windows when the sheet was handed them.
+void Kolomvenster(frmTrimester& blad, void (*Kolomvensters::*venster)(Venster&))
+{
+    if (blad.kolomvensters)
+        (blad.kolomvensters->*venster)(blad);
+}
+
+}  // namespace
+
+void frmTrimester::mnuKolomKopieren_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::Kopieren);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolomWissen_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::Wissen);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolommenVerwisselen_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::Verwisselen);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolomOmrekenen_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::Omrekenen);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolomAfdrukken_Click() { Kolomvenster(*this, &Kolomvensters::Afdrukken); }
+
+void frmTrimester::mnuKolomNormScores_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::NormScores);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolomNormFouten_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::NormFouten);
+    Afdrukken(1);
+}
+
+// The calculators change no data; the sheet redraws all the same.
+void frmTrimester::mnuCesuurScoreTabel_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::CesuurScore);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuCesuurFoutenTabel_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::CesuurFouten);
+    Afdrukken(1);
 }
 
 void frmTrimester::Sorteren(int soort)

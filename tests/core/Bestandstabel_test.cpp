@@ -7,6 +7,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -169,6 +170,55 @@ TEST_F(BestandstabelTest, TiesKeepTheirOrderBeyondTenRows)
     EXPECT_EQ(Namen(rijen), voor);
     BestandstabelSorteren(rijen, Bestandskolom::Gewijzigd);
     EXPECT_EQ(Namen(rijen), voor);
+}
+
+TEST_F(BestandstabelTest, TheFirstFiveLinesAreReadWhateverTheirEndsAndLengths)
+{
+    const std::string kop = "a\r\nb\r\nK\r\nV\r\nD";
+    const struct {
+        const char* naam;
+        std::string bytes;
+        bool gelezen;
+    } gevallen[] = {
+        {"open_einde.vlk", kop, true},  // the fifth line without its line end
+        {"alleen_lf.vlk", "a\nb\nK\nV\nD\nmeer\n", true},
+        {"vier_regels.vlk", "a\r\nb\r\nK\r\nV\r\n", false},
+        {"nul.vlk", std::string("a\r\n\0\r\nK\r\nV\r\nD\r\n", 15), false},
+        {"nul_later.vlk", kop + std::string("\r\nx\0y\r\n", 8), true},
+        {"lang_ruim.vlk", std::string(4096, 'a') + "\r\nb\r\nK\r\nV\r\nD\r\n", true},
+        {"lang_net.vlk", std::string(4097, 'a') + "\nb\nK\nV\nD\n", true},
+        {"te_lang.vlk", std::string(4097, 'a') + "\r\nb\r\nK\r\nV\r\nD\r\n", false},
+        {"over_blok.vlk", std::string(1000, 'a') + "\r\n" + std::string(600, 'b') + "\r\nK\r\nV\r\nD\r\n", true},
+    };
+    for (const auto& g : gevallen)
+        std::ofstream(map / g.naam, std::ios::binary) << g.bytes;
+    fs::create_symlink(map / "open_einde.vlk", map / "verwijzing.vlk");
+    fs::create_symlink(map / "weg.vlk", map / "dood.vlk");
+    fs::create_directories(map / "echt");
+    fs::create_directory_symlink(map / "echt", map / "naar_map");
+
+    const auto t = BestandstabelVullen(map.string(), Bestandsoort::Cijferbestand);
+    EXPECT_EQ(t.mappen, (std::vector<std::string>{"echt", "naar_map"}));
+    std::map<std::string, const Bestandsrij*> per;
+    for (const auto& r : t.rijen)
+        per[r.naam] = &r;
+    EXPECT_EQ(per.count("dood.vlk"), 0u);  // a dangling link is not listed
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(g.naam);
+        ASSERT_EQ(per.count(g.naam), 1u);
+        const Bestandsrij& r = *per[g.naam];
+        EXPECT_EQ(r.gelezen, g.gelezen);
+        if (g.gelezen) {
+            EXPECT_EQ(r.klas, "K");
+            EXPECT_EQ(r.vak, "V");
+            EXPECT_EQ(r.deelvak, "D");
+        } else {
+            EXPECT_EQ(r.klas + r.vak + r.deelvak, "");
+        }
+    }
+    ASSERT_EQ(per.count("verwijzing.vlk"), 1u);
+    EXPECT_TRUE(per["verwijzing.vlk"]->gelezen);
+    EXPECT_EQ(per["verwijzing.vlk"]->pad, (map / "verwijzing.vlk").string());
 }
 
 TEST_F(BestandstabelTest, CaptionsAndAMissingFolder)

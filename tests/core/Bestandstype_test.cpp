@@ -7,6 +7,9 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <utility>
+#include <vector>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -43,6 +46,7 @@ protected:
     }
     void TearDown() override
     {
+        VernieuwingenAfwachten();
         if (vorige)
             ::setenv("XDG_DATA_HOME", vorige->c_str(), 1);
         else
@@ -146,6 +150,28 @@ TEST_F(BestandstypeTest, TheMimeDatabaseIsRefreshedWhenItsToolIsThere)
     if (!gereedschap)
         GTEST_SKIP() << "update-mime-database is not installed";
     ASSERT_TRUE(RegistreerCijferbestand());
+    VernieuwingenAfwachten();  // the tool runs on after the registration returned
     const auto globs = Inhoud(map / "data/mime/globs2");
     EXPECT_TRUE(Bevat(globs, ":application/x-zrm-cijferbestand:*.vlk")) << globs;
+}
+
+TEST_F(BestandstypeTest, AnUnchangedRegistrationLeavesItsFilesAndDatabasesAlone)
+{
+    const auto toestand = [this] {
+        VernieuwingenAfwachten();
+        std::vector<std::pair<ino_t, long>> r;
+        for (const fs::path& p : {Pakket(), Entry(), map / "data/mime/mime.cache"}) {
+            struct stat st {};
+            r.emplace_back(::stat(p.c_str(), &st) == 0 ? st.st_ino : 0, st.st_mtim.tv_nsec);
+        }
+        return r;
+    };
+    ASSERT_TRUE(RegistreerCijferbestand());
+    const auto voor = toestand();
+    ASSERT_NE(voor[0].first, 0u);
+    ASSERT_NE(voor[1].first, 0u);
+    ASSERT_TRUE(RegistreerCijferbestand());
+    // A rewrite renames a new file over the old one (another inode); a
+    // refresh rewrites the database.
+    EXPECT_EQ(toestand(), voor);
 }
