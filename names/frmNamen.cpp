@@ -611,19 +611,12 @@ void frmNamen::Form_KeyDown(int& KeyCode, int& Shift)
     StartFocus->ZetTekst("");
     if (AltVastBijNeer(KeyCode, Shift))
         return;
-    switch (KeyCode) {
-    case Toetscode::Enter:
-    case Toetscode::Op:
-    case Toetscode::Neer:
-    case Toetscode::PgUp:
-    case Toetscode::PgDn: {
-        const int toets = KeyCode;
-        KeyCode = 0;
-        Shift = 0;
+    if (const int toets = Navigatietoets(KeyCode, Shift)) {
         if (const int veld = Veldnummer(ActieveNaam()))
             VerplaatsFocus(veld, toets);
-        break;
+        return;
     }
+    switch (KeyCode) {
     case Toetscode::Insert:
         adm.InsertModus = 1 - adm.InsertModus;
         ToonInsertModus(*lblInsert, adm.InsertModus);

@@ -428,3 +428,14 @@ void Dialoog::closeEvent(QCloseEvent* e)
 }
 
 void Dialoog::keyPressEvent(QKeyEvent* e) { e->ignore(); }
+
+void Dialoog::EnterOfEsc(int& KeyCode, const std::function<void()>& ok, const std::function<void()>& annuleren)
+{
+    if (KeyCode == Toetscode::Enter) {
+        KeyCode = 0;
+        ok();
+    } else if (KeyCode == Toetscode::Esc) {
+        KeyCode = 0;
+        annuleren();
+    }
+}

@@ -204,6 +204,10 @@ public:
     bool Unload() { return close(); }
 
 protected:
+    // For a Form_KeyDown: Enter runs `ok` and Esc `annuleren`, whichever
+    // control has the focus; the key is taken. Other keys pass on.
+    static void EnterOfEsc(int& KeyCode, const std::function<void()>& ok, const std::function<void()>& annuleren);
+
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 };

@@ -570,16 +570,8 @@ void frmTrimester::Form_KeyDown(int& KeyCode, int& Shift)
         Shift = 0;
         return;
     }
-    switch (KeyCode) {
-    case Toetscode::Enter:
-    case Toetscode::Op:
-    case Toetscode::Neer:
-    case Toetscode::PgUp:
-    case Toetscode::PgDn: {
-        // Navigation, never a key for the box itself.
-        const int code = KeyCode;
-        KeyCode = 0;
-        Shift = 0;
+    // Navigation, never a key for the box itself.
+    if (const int code = Navigatietoets(KeyCode, Shift)) {
         const QString naam = ActieveNaam();
         const int i = ActieveIndex();
         if (naam == QLatin1String("txtSoort"))
@@ -596,14 +588,11 @@ void frmTrimester::Form_KeyDown(int& KeyCode, int& Shift)
             StartFocus_KeyDown(code, 0);
         return;
     }
-    case Toetscode::Insert:
+    if (KeyCode == Toetscode::Insert) {
         adm.InsertModus = 1 - adm.InsertModus;
         ToonInsertModus(*lblInsert, adm.InsertModus);
-        return;
-    default:
-        // Type-over and the field widths are the boxes' own rules.
-        return;
     }
+    // Type-over and the field widths are the boxes' own rules.
 }
 
 void frmTrimester::Form_KeyPress(int& KeyAscii)
@@ -863,25 +852,10 @@ void frmTrimester::txtCijfer_KeyDown(int Index, int KeyCode, int)
 
 void frmTrimester::StartFocus_KeyDown(int KeyCode, int)
 {
-    const int rij = adm.HuidigeRij;
-    switch (KeyCode) {
-    case Toetscode::Neer:
-        if (rij < AantalLeerlingen)
-            vsbScroll->setValue(rij + 1);
-        break;
-    case Toetscode::Op:
-        if (rij >= 2)
-            vsbScroll->setValue(rij - 1);
-        break;
-    case Toetscode::PgUp:
-        vsbScroll->setValue(rij - 8 > 1 ? rij - 8 : 1);
-        break;
-    case Toetscode::PgDn:
-        vsbScroll->setValue(rij + 8 >= AantalLeerlingen ? AantalLeerlingen : rij + 8);
-        break;
-    default:
-        break;
-    }
+    // Enter moves nothing here.
+    const int rij = Leerlingstap(KeyCode, adm.HuidigeRij, AantalLeerlingen);
+    if (rij != adm.HuidigeRij)
+        vsbScroll->setValue(rij);
 }
 
 // ---- Headers and weights -----------------------------------------------------

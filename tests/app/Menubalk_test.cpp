@@ -204,17 +204,26 @@ TEST_F(Menubalken, TheReportList)
     auto& v = Start<frmRapporten>(SchermRapporten);
     const std::vector<std::string> verwacht = Samen({
         {"&Bestand", "  &Nieuw  Bestand", "  Bestand  &Laden...", "  -", "  Bestand  &Opslaan",
-         "  Bestand  Opslaan  &Als...", "  -", "  &Stoppen"},
+         "  Bestand  Opslaan  &Als...", "  -", "  Leerling(en)  &Importeren  Uit... >", "    Ander  &Cijferbestand...",
+         "  -", "  &Stoppen"},
+        {"Be&werken", "  &Gewicht", "  -", "  &1-e  Rapport", "  &2-e  Rapport", "  &3-e  Rapport", "  -",
+         "  &Eindrapport", "  -", "  &Zoeken  op  Achternaam... [Ctrl+F]", "  -", "  &Leerling(en)  Verwijderen..."},
         Lijsten("&Rapportenlijst"),
+        {"&Sorteren", "  &Achternaam", "  &Basisgroep  (zie  Namenlijst)", "  &Kenmerk     (zie  Namenlijst)",
+         "  &Mentor", "  -", "  &Jaargemiddelde"},
+        {"&Afdrukken", "  &a  Rapportenlijst  Niveau  1  (alleen rapportcijfers)",
+         "  &b  Rapportenlijst  Niveau  2  (alleen rapportcijfers)", "  -",
+         "  &c  Rapportenlijst  Niveau  1  (met trimestergemiddelden)",
+         "  &d  Rapportenlijst  Niveau  2  (met trimestergemiddelden)"},
         {"&Niveau", "  Niveau  &1", "  Niveau  &2"},
+        {"&Opties", "  Rapportcijfers  &Afronden...", "  Rapportcijfers  &Berekenen..."},
+        {"&Help", "  &Info"},
     });
     EXPECT_EQ(Menubalk(v), verwacht);
-    // Print and search are not there yet.
     EXPECT_EQ(Knoppen(v.Toolbar()), Werkbalk({
-                                         {6, "leeg"},
+                                         {6, "Print Rapportenlijst afdrukken"},
                                          {18, "NIVO1 Rapportenlijst Niveau 1 (Laagste niveau)"},
                                          {19, "NIVO2 Rapportenlijst Niveau 2 (Hoogste niveau)"},
-                                         {21, "leeg"},
                                          {22, "leeg"},
                                      }));
 }
