@@ -1,5 +1,6 @@
 #include "app/Vensters.h"
 
+#include "columntools/Kolomgereedschap.h"
 #include "names/Namenvensters.h"
 #include "names/frmNamen.h"
 #include "platform/Omgeving.h"
@@ -19,9 +20,12 @@ Weergavevenster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int l
     switch (scherm) {
     case SchermTrimester1:
     case SchermTrimester2:
-    case SchermTrimester3:
-        venster = new frmTrimester(adm, omgeving);
+    case SchermTrimester3: {
+        auto* blad = new frmTrimester(adm, omgeving);
+        blad->kolomvensters = &Kolomgereedschap;
+        venster = blad;
         break;
+    }
     case SchermNamen: {
         auto* namen = new frmNamen(adm, omgeving);
         namen->LogoWachttijd = logoWachttijd;

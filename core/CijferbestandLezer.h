@@ -1,7 +1,9 @@
 #pragma once
-// Reading helpers shared by the two grade-file readers: a cursor over the
-// file's lines that refuses what does not belong, and the range checks of the
-// values that select or index something.
+// Reading helpers shared by the two grade-file readers (Cijferbestand.cpp,
+// version 2, and OudCijferbestand.cpp, version 1), which need nothing of each
+// other: a cursor over the file's lines that refuses what does not belong,
+// the all-or-nothing load, and the range checks of the values that select or
+// index something.
 
 #include "core/AdmMain.h"
 

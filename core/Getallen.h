@@ -1,7 +1,8 @@
 #pragma once
-// Number and text helpers: reading typed or stored numbers, and the fixed
-// texts of grades, averages and personnel numbers. Their exact output is part
-// of the grade file and of every screen and print.
+// Number and text helpers: reading typed or stored numbers (and the input
+// rule of every entry box), and the fixed texts of grades, averages and
+// personnel numbers. Their exact output is part of the grade file and of
+// every screen and print.
 
 #include <string>
 #include <string_view>
@@ -52,3 +53,23 @@ std::string GetalNaarTekst(double x);
 // nothing, "0" a digit or a zero; the point stays when no decimal follows
 // ("7." for 7 with "#.##"). A non-finite x gives the empty text.
 std::string Formatteer(double x, std::string_view masker);
+
+// The number-input rule of every entry box: commas become points, a text
+// that is not blank must begin with a number within 0..hoogste, otherwise it
+// becomes three blanks and the caller beeps.
+struct Getalinvoer {
+    double waarde = 0;       // the leading number (0 without one)
+    bool leeg = false;       // the text is blank, also after a refusal
+    bool geweigerd = false;  // refused: the text is now three blanks
+    bool herhaald = false;   // a text that would be refused but only repeats the stored one
+};
+
+// Reads the caller's text by the rule above. `opgeslagen` is the stored text
+// of the field: a value outside the range that is just that stored value
+// committed again (a box entered and left) is not a typed change and is
+// reported as `herhaald`, the text left as it is, so that the caller leaves
+// the stored value alone.
+Getalinvoer LeesGetalinvoer(std::string& tekst, double hoogste, std::string_view opgeslagen);
+
+// The value of a stored grade, weight or report text, as TekstNaarGetal reads it.
+double OpgeslagenWaarde(std::string_view tekst);

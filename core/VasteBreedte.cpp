@@ -11,6 +11,13 @@ constexpr int Enter = 13;
 
 int Lengte(const Invoertoestand& t) { return static_cast<int>(t.tekst.size()); }
 
+// Trailing blanks are what an empty fixed-width field holds, not typing.
+int LengteZonderStaart(const Invoertoestand& t)
+{
+    const auto e = t.tekst.find_last_not_of(' ');
+    return e == std::string::npos ? 0 : static_cast<int>(e + 1);
+}
+
 void KiesVolgendTeken(Invoertoestand& t)
 {
     if (t.selLengte == 0)
@@ -39,7 +46,7 @@ bool InvoerTeken(const Invoerregels& regels, Invoertoestand& t, int& keyAscii, i
     if (keyAscii == Backspace && !regels.grensOokBackspace)
         return false;
     const int w = regels.breedte;
-    bool weiger = regels.weigerAlsVol && Lengte(t) >= w;
+    bool weiger = regels.weigerAlsVol && LengteZonderStaart(t) >= w;
     switch (regels.grens) {
     case Typegrens::Geen:
         break;

@@ -43,7 +43,7 @@ struct Invoerregels {
     Loslaten loslaten = Loslaten::Opvullen;
     Overschrijven overschrijven = Overschrijven::BijToetsNeer;
     bool grensOokBackspace = false;  // Backspace is refused at the limit as well
-    bool weigerAlsVol = false;       // every character is refused once the text has the width
+    bool weigerAlsVol = false;       // every character is refused once the text, trailing blanks aside, has the width
 };
 
 // The rules of the three key steps. insertModus: 1 insert, 0 type-over.

@@ -3,6 +3,7 @@
 #include "core/Bestandsopdrachten.h"
 #include "core/Weergaven.h"
 #include "core/frmAbout.h"
+#include "platform/Klembord.h"
 #include "platform/Werkbalk.h"
 
 #include <QAction>
@@ -222,6 +223,16 @@ Menu Weergavevenster::Lijstenmenu(QMenu** menu)
                 Item("&Rapportenlijst", &mnuRapportenlijst, [this] { Schermkeuze(SchermRapporten); }),
                 Item("&Jaaroverzicht", &mnuJaaroverzicht, [this] { Schermkeuze(SchermJaaroverzicht); }),
             }};
+}
+
+Menu Weergavevenster::Sorteermenu(QMenu** menu, std::vector<Menuregel> volgorden)
+{
+    return {"&Sorteren", menu, Opening::Vastleggen, std::move(volgorden)};
+}
+
+std::function<void()> Weergavevenster::AlleenMetKlembordtekst(QAction* const& item)
+{
+    return [&item] { item->setEnabled(KlembordBevatTekst()); };
 }
 
 Menu Weergavevenster::Niveaumenu(QMenu** menu, Opening opening, QAction** niveau1, QAction** niveau2)

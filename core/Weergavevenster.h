@@ -173,6 +173,10 @@ protected:
     Menuregel AnderCijferbestand();
     Menuregel Namenbestanditem();
     Menu Lijstenmenu(QMenu** menu);
+    // "&Sorteren", committing, with the view's orders.
+    Menu Sorteermenu(QMenu** menu, std::vector<Menuregel> volgorden);
+    // For bijOpenen: the item is enabled only while the clipboard holds text.
+    std::function<void()> AlleenMetKlembordtekst(QAction* const& item);
     Menu Niveaumenu(QMenu** menu, Opening opening, QAction** niveau1, QAction** niveau2);
     Menuregel Zoekitem();
     Menuregel Verwijderitem();

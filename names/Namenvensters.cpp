@@ -18,18 +18,11 @@ Leerlingvensters::Import Importeren(Dialoog& opener)
     return {std::nullopt, opener.Modaal(import) != AntwoordGeannuleerd};
 }
 
-template <class Dialoogvenster>
-void Modaal(Venster& opener)
-{
-    Dialoogvenster venster(opener.adm, opener.omgeving, &opener);
-    opener.Modaal(venster);
-}
-
 }  // namespace
 
 const Leerlingvensters Namenvensters{
     Importeren,
-    Modaal<frmZoeken>,
-    Modaal<frmLeerlingVerwijderen>,
-    Modaal<frmNamenBestandLaden>,
+    ModaalTonen<frmZoeken>,
+    ModaalTonen<frmLeerlingVerwijderen>,
+    ModaalTonen<frmNamenBestandLaden>,
 };

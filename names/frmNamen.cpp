@@ -193,17 +193,12 @@ void frmNamen::MaakMenus()
              Streep(),
              Verwijderitem(),
          },
-         [this] { mnuKolom_Plakken_uit_Excel->setEnabled(KlembordBevatTekst()); }},
+         AlleenMetKlembordtekst(mnuKolom_Plakken_uit_Excel)},
         Lijstenmenu(&mnuLijsten),
-        {"&Sorteren",
-         &mnuSorteren,
-         Opening::Vastleggen,
-         {
-             sorteer("&Achternaam", &mnuSortAchternaam, Namensortering::Achternaam),
-             sorteer("&Basisgroep", &mnuSortBasisgroep, Namensortering::Basisgroep),
-             sorteer("&Kenmerk", &mnuSortKenmerk, Namensortering::Kenmerk),
-             sorteer("&Mentor", &mnuSortMentor, Namensortering::Mentor),
-         }},
+        Sorteermenu(&mnuSorteren, {sorteer("&Achternaam", &mnuSortAchternaam, Namensortering::Achternaam),
+                                   sorteer("&Basisgroep", &mnuSortBasisgroep, Namensortering::Basisgroep),
+                                   sorteer("&Kenmerk", &mnuSortKenmerk, Namensortering::Kenmerk),
+                                   sorteer("&Mentor", &mnuSortMentor, Namensortering::Mentor)}),
         {"&Afdrukken",
          &mnuAfdrukken,
          Opening::Vastleggen,
@@ -614,31 +609,17 @@ int Opvulbreedte(const QString& naam)
 void frmNamen::Form_KeyDown(int& KeyCode, int& Shift)
 {
     StartFocus->ZetTekst("");
-    // A release of Alt that went elsewhere (a menu opened by Alt and a
-    // letter) must not leave the keys dead.
-    if (adm.AltIngedrukt == 1 && !(Shift & AltMask) && KeyCode != Toetscode::Alt)
-        adm.AltIngedrukt = 0;
-    if (adm.AltIngedrukt == 1)
+    if (AltVastBijNeer(KeyCode, Shift))
         return;
-    switch (KeyCode) {
-    case Toetscode::Enter:
-    case Toetscode::Op:
-    case Toetscode::Neer:
-    case Toetscode::PgUp:
-    case Toetscode::PgDn: {
-        const int toets = KeyCode;
-        KeyCode = 0;
-        Shift = 0;
+    if (const int toets = Navigatietoets(KeyCode, Shift)) {
         if (const int veld = Veldnummer(ActieveNaam()))
             VerplaatsFocus(veld, toets);
-        break;
+        return;
     }
+    switch (KeyCode) {
     case Toetscode::Insert:
         adm.InsertModus = 1 - adm.InsertModus;
         ToonInsertModus(*lblInsert, adm.InsertModus);
-        break;
-    case Toetscode::Alt:
-        adm.AltIngedrukt = 1;
         break;
     default:
         break;
@@ -656,10 +637,7 @@ void frmNamen::Form_KeyPress(int& KeyAscii)
 
 void frmNamen::Form_KeyUp(int& KeyCode, int& Shift)
 {
-    if (KeyCode == Toetscode::Alt)
-        adm.AltIngedrukt = 0;
-    else if (adm.AltIngedrukt == 1 && !(Shift & AltMask))
-        adm.AltIngedrukt = 0;
+    AltLosBijOp(KeyCode, Shift);
     if (adm.AltIngedrukt == 1)
         return;
     auto* vak = qobject_cast<VasteBreedteInvoer*>(ActieveControl());

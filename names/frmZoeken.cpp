@@ -4,7 +4,6 @@
 #include "platform/Cp1252Qt.h"
 #include "platform/Keuzelijst.h"
 #include "platform/Opmaak.h"
-#include "platform/Toetsen.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -65,13 +64,7 @@ void frmZoeken::Form_Activate()
 
 void frmZoeken::Form_KeyDown(int& KeyCode, int&)
 {
-    if (KeyCode == Toetscode::Enter) {
-        KeyCode = 0;
-        cmdOK_Click();
-    } else if (KeyCode == Toetscode::Esc) {
-        KeyCode = 0;
-        cmdAnnuleren_Click();
-    }
+    EnterOfEsc(KeyCode, [this] { cmdOK_Click(); }, [this] { cmdAnnuleren_Click(); });
 }
 
 void frmZoeken::txtZoek_Change()

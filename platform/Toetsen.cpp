@@ -126,3 +126,32 @@ int VbTeken(const QKeyEvent& e)
         return -1;
     return UnicodeNaarCp1252(t[0].unicode());
 }
+
+int Navigatietoets(int& KeyCode, int& Shift)
+{
+    switch (KeyCode) {
+    case Toetscode::Enter:
+    case Toetscode::Op:
+    case Toetscode::Neer:
+    case Toetscode::PgUp:
+    case Toetscode::PgDn: {
+        const int code = KeyCode;
+        KeyCode = 0;
+        Shift = 0;
+        return code;
+    }
+    default:
+        return 0;
+    }
+}
+
+int Leerlingstap(int KeyCode, int rij, int aantal)
+{
+    switch (KeyCode) {
+    case Toetscode::Neer: return rij < aantal ? rij + 1 : rij;
+    case Toetscode::Op: return rij > 1 ? rij - 1 : rij;
+    case Toetscode::PgUp: return rij - 8 > 1 ? rij - 8 : 1;
+    case Toetscode::PgDn: return rij + 8 < aantal ? rij + 8 : aantal;
+    default: return rij;
+    }
+}

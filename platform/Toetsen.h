@@ -48,3 +48,12 @@ Qt::Key QtToets(int vbToetscode);
 // The character code a key press carries (Windows-1252), 0 when it carries no
 // character, -1 when its character has no Windows-1252 byte.
 int VbTeken(const QKeyEvent& e);
+
+// The keys the views take from their boxes to move: Enter, Up, Down, PgUp
+// and PgDn. For such a key KeyCode and Shift become 0 (the box sees nothing)
+// and its code is returned; any other key is left as it is and gives 0.
+int Navigatietoets(int& KeyCode, int& Shift);
+
+// The pupil Up, Down, PgUp (8 back) and PgDn (8 on) move to from rij, kept
+// within 1..aantal; rij itself for any other key.
+int Leerlingstap(int KeyCode, int rij, int aantal);

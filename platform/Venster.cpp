@@ -260,6 +260,21 @@ void VensterBasis::ControleerWijziging()
         adm.Gewijzigd = 1;
 }
 
+bool VensterBasis::AltVastBijNeer(int KeyCode, int Shift)
+{
+    if (KeyCode == Toetscode::Alt)
+        adm.AltIngedrukt = 1;
+    else if (adm.AltIngedrukt == 1 && !(Shift & AltMask))
+        adm.AltIngedrukt = 0;
+    return adm.AltIngedrukt == 1;
+}
+
+void VensterBasis::AltLosBijOp(int KeyCode, int Shift)
+{
+    if (KeyCode == Toetscode::Alt || (adm.AltIngedrukt == 1 && !(Shift & AltMask)))
+        adm.AltIngedrukt = 0;
+}
+
 void VensterBasis::NaModaal()
 {
     if (zelf_.isVisible())
@@ -413,3 +428,14 @@ void Dialoog::closeEvent(QCloseEvent* e)
 }
 
 void Dialoog::keyPressEvent(QKeyEvent* e) { e->ignore(); }
+
+void Dialoog::EnterOfEsc(int& KeyCode, const std::function<void()>& ok, const std::function<void()>& annuleren)
+{
+    if (KeyCode == Toetscode::Enter) {
+        KeyCode = 0;
+        ok();
+    } else if (KeyCode == Toetscode::Esc) {
+        KeyCode = 0;
+        annuleren();
+    }
+}

@@ -77,6 +77,15 @@ public:
     // a control without text counts as unchanged.
     void ControleerWijziging();
 
+    // Alt held (AltIngedrukt), for the window's key handlers. At key down:
+    // Alt starts the hold; true while it is held (Alt itself included), so
+    // that no key has its effect; a release of Alt that went elsewhere (a
+    // menu opened by Alt and a letter) ends the hold at the next key without
+    // it. At key up: the release of Alt, or a key released without it, ends
+    // the hold.
+    bool AltVastBijNeer(int KeyCode, int Shift);
+    void AltLosBijOp(int KeyCode, int Shift);
+
     void Piep() { omgeving.Piep(); }
     int Modaal(QDialog& dialoog) { return omgeving.Modaal(dialoog); }
 
@@ -173,6 +182,15 @@ private:
     std::vector<QMenu*> vastleggendeMenus_;
 };
 
+// Makes a modal window of type W over the view window and shows it, made
+// anew at every opening (so it is preset afresh).
+template <class W>
+void ModaalTonen(Venster& opener)
+{
+    W venster(opener.adm, opener.omgeving, &opener);
+    opener.Modaal(venster);
+}
+
 // A modal window of the program. Enter and Esc are the window's own keys
 // (Form_KeyDown): Esc does not close it by itself, and Enter clicks nothing
 // but a focused button.
@@ -186,6 +204,10 @@ public:
     bool Unload() { return close(); }
 
 protected:
+    // For a Form_KeyDown: Enter runs `ok` and Esc `annuleren`, whichever
+    // control has the focus; the key is taken. Other keys pass on.
+    static void EnterOfEsc(int& KeyCode, const std::function<void()>& ok, const std::function<void()>& annuleren);
+
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 };

@@ -1,7 +1,6 @@
 #include "reports/Rapportberekening.h"
 
 #include "core/Getallen.h"
-#include "reports/Getalinvoer.h"
 
 #include <cmath>
 

@@ -1,7 +1,6 @@
 #include "termsheet/Cijferverwerking.h"
 
 #include "core/Getallen.h"
-#include "reports/Getalinvoer.h"
 #include "reports/Rapportberekening.h"
 
 #include <algorithm>

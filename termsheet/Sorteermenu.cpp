@@ -1,5 +1,7 @@
 #include "termsheet/Sorteermenu.h"
 
+#include "reports/Jaarkolom.h"
+
 namespace {
 
 std::string Naamsleutel(const AdmMain& adm, int p, bool roepnaamVouwen)
@@ -30,10 +32,16 @@ std::vector<std::string> Sorteersleutels(const AdmMain& adm, Sorteersoort soort,
 Volgorde Sorteervolgorde(const AdmMain& adm, Sorteersoort soort, int trimester, int niveau)
 {
     Volgorde volgorde;
-    if (soort == Sorteersoort::Trimestergemiddelde) {
+    if (soort == Sorteersoort::Trimestergemiddelde || soort == Sorteersoort::Jaargemiddelde) {
         std::vector<double> waarden(AantalLeerlingen + 1, GeenWaarde);
-        for (int p = 1; p <= AantalLeerlingen; ++p)
-            waarden[p] = adm.TrGem(p, trimester, niveau);
+        for (int p = 1; p <= AantalLeerlingen; ++p) {
+            if (soort == Sorteersoort::Trimestergemiddelde)
+                waarden[p] = adm.TrGem(p, trimester, niveau);
+            else if (const auto j = JaarwaardeLeerling(adm, p, niveau))
+                waarden[p] = j->waarde;
+            else
+                waarden[p] = 0;
+        }
         SorteerOpWaarde(volgorde, waarden, Sorteersleutels(adm, Sorteersoort::Achternaam));
         return volgorde;
     }

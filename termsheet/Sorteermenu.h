@@ -14,6 +14,7 @@ enum class Sorteersoort {
     Kenmerk,              // characteristic, then the surname key
     Mentor,               // mentor code, then the surname key
     Trimestergemiddelde,  // term average of the term and level, highest first
+    Jaargemiddelde,       // the year column of the level (reports/Jaarkolom.h), highest first
 };
 
 // The text key of every slot (index 1..36, element 0 unused) for the four
@@ -22,7 +23,9 @@ enum class Sorteersoort {
 // the first name too in its surname order (roepnaamVouwen).
 std::vector<std::string> Sorteersleutels(const AdmMain& adm, Sorteersoort soort, bool roepnaamVouwen = false);
 
-// The order of the 36 slots (position -> slot before the sort). Keys that
+// The order of the 36 slots (the term is read only by the term-average
+// order; by year value every slot counts 0 when the stored calculation
+// method chooses no year column) (position -> slot before the sort). Keys that
 // begin with ".", a blank or "*" go last, so empty slots and marked pupils
 // end up after the others, and so does every pupil whose base group,
 // characteristic or mentor is blank in those orders.

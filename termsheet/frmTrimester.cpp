@@ -144,31 +144,31 @@ void frmTrimester::MaakMenus()
              Streep(),
              Zoekitem(),
              Streep(),
-             Uit("Kolom  &Kopiëren...", &mnuKolomKopieren),
-             Uit("Kolom  &Wissen...", &mnuKolomWissen),
-             Uit("Kolommen  &Verwisselen...", &mnuKolommenVerwisselen),
-             Uit("Kolom Om&rekenen...", &mnuKolomOmrekenen),
+             Item("Kolom  &Kopiëren...", &mnuKolomKopieren, [this] { mnuKolomKopieren_Click(); }),
+             Item("Kolom  &Wissen...", &mnuKolomWissen, [this] { mnuKolomWissen_Click(); }),
+             Item("Kolommen  &Verwisselen...", &mnuKolommenVerwisselen, [this] { mnuKolommenVerwisselen_Click(); }),
+             Item("Kolom Om&rekenen...", &mnuKolomOmrekenen, [this] { mnuKolomOmrekenen_Click(); }),
              Sub("Kolom Normeren...", &mnuKolomNormA,
-                 {Uit("&Scores Normeren...", &mnuKolomNormScoresA), Uit("&Fouten Normeren...", &mnuKolomNormFoutenA)}),
+                 {Item("&Scores Normeren...", &mnuKolomNormScoresA, [this] { mnuKolomNormScores_Click(); }),
+                  Item("&Fouten Normeren...", &mnuKolomNormFoutenA, [this] { mnuKolomNormFouten_Click(); })}),
              Streep(),
              Verwijderitem(),
              Streep(),
              Item("Rapportcijfers  &Importeren  Uit...", &mnuRapportcijferImporteren,
                   [this] { mnuRapportcijferImporteren_Click(); }),
          },
-         [this] { mnuCijferkolom_Plakken->setEnabled(KlembordBevatTekst()); }},
+         AlleenMetKlembordtekst(mnuCijferkolom_Plakken)},
         Lijstenmenu(&Lijsten),
-        {"&Sorteren",
-         &mnuSorteren,
-         Opening::Vastleggen,
-         {
-             sorteer("&Achternaam", &mnuSortAchternaam, Sorteersoort::Achternaam),
-             sorteer("&Basisgroep  (zie  Namenlijst)", &mnuSortBasisgroep, Sorteersoort::Basisgroep),
-             sorteer("&Kenmerk     (zie  Namenlijst)", &mnuSortKenmerk, Sorteersoort::Kenmerk),
-             sorteer("&Mentor", &mnuSortMentor, Sorteersoort::Mentor),
-             Streep(),
-             sorteer("&Trimestergemiddelde", &mnuSortTrimesterGemiddelde, Sorteersoort::Trimestergemiddelde),
-         }},
+        Sorteermenu(&mnuSorteren,
+                    {
+                        sorteer("&Achternaam", &mnuSortAchternaam, Sorteersoort::Achternaam),
+                        sorteer("&Basisgroep  (zie  Namenlijst)", &mnuSortBasisgroep, Sorteersoort::Basisgroep),
+                        sorteer("&Kenmerk     (zie  Namenlijst)", &mnuSortKenmerk, Sorteersoort::Kenmerk),
+                        sorteer("&Mentor", &mnuSortMentor, Sorteersoort::Mentor),
+                        Streep(),
+                        sorteer("&Trimestergemiddelde", &mnuSortTrimesterGemiddelde,
+                                Sorteersoort::Trimestergemiddelde),
+                    }),
         {"&Afdrukken",
          &mnuAfdrukken,
          Opening::Vastleggen,
@@ -179,7 +179,7 @@ void frmTrimester::MaakMenus()
              afdruk("&C  Kolom  9-16  Niveau  1", &mnuPrintKolom9_16_Nivo_1, 1, 9),
              afdruk("&D  Kolom  9-16  Niveau  2", &mnuPrintKolom9_16_Nivo_2, 2, 9),
              Streep(),
-             Uit("&Kolom... afdrukken", &mnuKolomAfdrukken),
+             Item("&Kolom... afdrukken", &mnuKolomAfdrukken, [this] { mnuKolomAfdrukken_Click(); }),
              Streep(),
              Item("&Toelichting bij Kolommen", &mnuToelichting,
                   [this] {
@@ -193,9 +193,11 @@ void frmTrimester::MaakMenus()
          Opening::Vastleggen,
          {
              Sub("Kolom &Normeren...", &mnuKolomNorm,
-                 {Uit("&Scores Normeren...", &mnuKolomNormScores), Uit("&Fouten Normeren...", &mnuKolomNormFouten)}),
+                 {Item("&Scores Normeren...", &mnuKolomNormScores, [this] { mnuKolomNormScores_Click(); }),
+                  Item("&Fouten Normeren...", &mnuKolomNormFouten, [this] { mnuKolomNormFouten_Click(); })}),
              Sub("Cesuur&tabel", &mnuCesuurTabel,
-                 {Uit("&Scores", &mnuCesuurScoreTabel), Uit("&Fouten", &mnuCesuurFoutenTabel)}),
+                 {Item("&Scores", &mnuCesuurScoreTabel, [this] { mnuCesuurScoreTabel_Click(); }),
+                  Item("&Fouten", &mnuCesuurFoutenTabel, [this] { mnuCesuurFoutenTabel_Click(); })}),
          }},
         Helpmenu(&mnuHelp),
     });
@@ -568,16 +570,8 @@ void frmTrimester::Form_KeyDown(int& KeyCode, int& Shift)
         Shift = 0;
         return;
     }
-    switch (KeyCode) {
-    case Toetscode::Enter:
-    case Toetscode::Op:
-    case Toetscode::Neer:
-    case Toetscode::PgUp:
-    case Toetscode::PgDn: {
-        // Navigation, never a key for the box itself.
-        const int code = KeyCode;
-        KeyCode = 0;
-        Shift = 0;
+    // Navigation, never a key for the box itself.
+    if (const int code = Navigatietoets(KeyCode, Shift)) {
         const QString naam = ActieveNaam();
         const int i = ActieveIndex();
         if (naam == QLatin1String("txtSoort"))
@@ -594,14 +588,11 @@ void frmTrimester::Form_KeyDown(int& KeyCode, int& Shift)
             StartFocus_KeyDown(code, 0);
         return;
     }
-    case Toetscode::Insert:
+    if (KeyCode == Toetscode::Insert) {
         adm.InsertModus = 1 - adm.InsertModus;
         ToonInsertModus(*lblInsert, adm.InsertModus);
-        return;
-    default:
-        // Type-over and the field widths are the boxes' own rules.
-        return;
     }
+    // Type-over and the field widths are the boxes' own rules.
 }
 
 void frmTrimester::Form_KeyPress(int& KeyAscii)
@@ -668,6 +659,68 @@ void frmTrimester::mnuCijferkolom_Plakken_Click()
     }
     Afdrukken(1);
     adm.Gewijzigd = 1;
+}
+
+namespace {
+
+// Opens one of the column windows when the sheet was handed them.
+void Kolomvenster(frmTrimester& blad, void (*Kolomvensters::*venster)(Venster&))
+{
+    if (blad.kolomvensters)
+        (blad.kolomvensters->*venster)(blad);
+}
+
+}  // namespace
+
+void frmTrimester::mnuKolomKopieren_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::Kopieren);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolomWissen_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::Wissen);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolommenVerwisselen_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::Verwisselen);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolomOmrekenen_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::Omrekenen);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolomAfdrukken_Click() { Kolomvenster(*this, &Kolomvensters::Afdrukken); }
+
+void frmTrimester::mnuKolomNormScores_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::NormScores);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuKolomNormFouten_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::NormFouten);
+    Afdrukken(1);
+}
+
+// The calculators change no data; the sheet redraws all the same.
+void frmTrimester::mnuCesuurScoreTabel_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::CesuurScore);
+    Afdrukken(1);
+}
+
+void frmTrimester::mnuCesuurFoutenTabel_Click()
+{
+    Kolomvenster(*this, &Kolomvensters::CesuurFouten);
+    Afdrukken(1);
 }
 
 void frmTrimester::Sorteren(int soort)
@@ -799,25 +852,10 @@ void frmTrimester::txtCijfer_KeyDown(int Index, int KeyCode, int)
 
 void frmTrimester::StartFocus_KeyDown(int KeyCode, int)
 {
-    const int rij = adm.HuidigeRij;
-    switch (KeyCode) {
-    case Toetscode::Neer:
-        if (rij < AantalLeerlingen)
-            vsbScroll->setValue(rij + 1);
-        break;
-    case Toetscode::Op:
-        if (rij >= 2)
-            vsbScroll->setValue(rij - 1);
-        break;
-    case Toetscode::PgUp:
-        vsbScroll->setValue(rij - 8 > 1 ? rij - 8 : 1);
-        break;
-    case Toetscode::PgDn:
-        vsbScroll->setValue(rij + 8 >= AantalLeerlingen ? AantalLeerlingen : rij + 8);
-        break;
-    default:
-        break;
-    }
+    // Enter moves nothing here.
+    const int rij = Leerlingstap(KeyCode, adm.HuidigeRij, AantalLeerlingen);
+    if (rij != adm.HuidigeRij)
+        vsbScroll->setValue(rij);
 }
 
 // ---- Headers and weights -----------------------------------------------------

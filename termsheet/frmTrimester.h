@@ -15,6 +15,7 @@
 // header boxes, weights, column numbers and statistics are indexed by screen
 // column, the row labels by screen row. The opener shows the window.
 
+#include "core/Kolomvensters.h"
 #include "core/Pagina.h"
 #include "core/Tekst.h"
 #include "core/Veld.h"
@@ -83,6 +84,9 @@ public:
     // 1 while Afdrukken runs; the key handlers do nothing then.
     int BezigMetTekenen = 0;
 
+    // The column windows it opens; none: their items open nothing.
+    const Kolomvensters* kolomvensters = nullptr;
+
     // ---- Index rules ----
     int SchermKolom(int kolom) const;
     int CelIndex(int leerling, int kolom) const;
@@ -114,6 +118,17 @@ public:
     void Schermkeuze(int scherm) override;
     void mnuRapportcijferImporteren_Click();
     void mnuCijferkolom_Plakken_Click();
+    // The column windows; the sheet redraws when each has closed, also after
+    // a cancel, except after the one-column print.
+    void mnuKolomKopieren_Click();
+    void mnuKolomWissen_Click();
+    void mnuKolommenVerwisselen_Click();
+    void mnuKolomOmrekenen_Click();
+    void mnuKolomAfdrukken_Click();
+    void mnuKolomNormScores_Click();
+    void mnuKolomNormFouten_Click();
+    void mnuCesuurScoreTabel_Click();
+    void mnuCesuurFoutenTabel_Click();
 
     // ---- Scrolling, cells, headers, weights, labels ----
     void vsbScroll_Change();

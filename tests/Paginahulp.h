@@ -36,13 +36,9 @@ inline std::set<double> Regels(const Pagina& p, double x1, double x2)
     return r;
 }
 
-// The vertical segments at x, joined where they meet.
-inline std::vector<std::pair<double, double>> Verticaal(const Pagina& p, double x)
+// Segments (from, to) joined where they meet or overlap, in order.
+inline std::vector<std::pair<double, double>> Samenvoegen(std::vector<std::pair<double, double>> s)
 {
-    std::vector<std::pair<double, double>> s;
-    for (const Lijn& l : p.Lijnen)
-        if (l.X1 == x && l.X2 == x && l.Y1 != l.Y2)
-            s.emplace_back(std::min(l.Y1, l.Y2), std::max(l.Y1, l.Y2));
     std::sort(s.begin(), s.end());
     std::vector<std::pair<double, double>> r;
     for (const auto& seg : s) {
@@ -52,6 +48,16 @@ inline std::vector<std::pair<double, double>> Verticaal(const Pagina& p, double 
             r.push_back(seg);
     }
     return r;
+}
+
+// The vertical segments at x, joined where they meet.
+inline std::vector<std::pair<double, double>> Verticaal(const Pagina& p, double x)
+{
+    std::vector<std::pair<double, double>> s;
+    for (const Lijn& l : p.Lijnen)
+        if (l.X1 == x && l.X2 == x && l.Y1 != l.Y2)
+            s.emplace_back(std::min(l.Y1, l.Y2), std::max(l.Y1, l.Y2));
+    return Samenvoegen(std::move(s));
 }
 
 // The lowest point anything on the page reaches.

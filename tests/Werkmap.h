@@ -1,14 +1,15 @@
 #pragma once
-// A temporary folder that is the current folder (and the start folder of
+// A temporary folder (tests/Tijdelijkemap.h) that is the current folder (and the start folder of
 // the data set) for one test, and the helpers to fill and read it.
 
 #include "core/AdmMain.h"
 #include "core/Cijferbestand.h"
 
+#include "Tijdelijkemap.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ public:
         std::filesystem::current_path(vorige_, ec);
     }
 
-    std::string pad() const { return map_.path().toStdString(); }
+    std::string pad() const { return map_.pad().string(); }
     std::string operator/(const std::string& naam) const { return pad() + "/" + naam; }
 
     // The data set's folders point here, as after a start in this folder.
@@ -40,7 +41,7 @@ public:
     }
 
 private:
-    QTemporaryDir map_;
+    Tijdelijkemap map_;
     std::filesystem::path vorige_;
 };
 

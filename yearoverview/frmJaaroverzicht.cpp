@@ -2,176 +2,415 @@
 
 #include "core/Opdrachten.h"
 #include "core/Tekst.h"
+#include "reports/Jaarkolom.h"
+#include "yearoverview/AfdrukJaaroverzicht.h"
 #include "core/Bestandsopdrachten.h"
-#include "platform/Cp1252Qt.h"
 #include "platform/Draaiknop.h"
+#include "platform/Etiket.h"
+#include "platform/Kader.h"
 #include "platform/Kleuren.h"
 #include "platform/Opmaak.h"
 #include "platform/Paden.h"
+#include "platform/Toetsen.h"
+#include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QTableWidget>
-#include <QVBoxLayout>
+#include <QAction>
 
+#include <algorithm>
 #include <string>
 
 namespace {
 
-void Cel(QTableWidget& lijst, int rij, int kolom, std::string_view tekst)
+constexpr std::uint32_t Donkerrood = 0x000080;
+
+// The boxes' rules: type-over selects the character after the caret at key
+// down, a character (Backspace too) is refused with the caret at the edit
+// width, and the postcode refuses every character once it is full. The
+// window itself cuts a changed text at the key release.
+Invoerregels Regels(const Veldregel& r)
 {
-    QTableWidgetItem* cel = lijst.item(rij, kolom);
-    if (!cel) {
-        cel = new QTableWidgetItem;
-        cel->setFlags(Qt::ItemIsEnabled);
-        cel->setTextAlignment(Qt::AlignCenter);
-        lijst.setItem(rij, kolom, cel);
-    }
-    cel->setText(Cp1252NaarQString(tekst));
+    return {static_cast<int>(r.bewerk), Typegrens::OpBreedte, Loslaten::Niets, Overschrijven::BijToetsNeer, true,
+            r.bewerk == r.opslag && r.opslag == 7};
 }
 
-const char* Termijn[] = {"", "1-e Trimester", "2-e Trimester", "3-e Trimester"};
+struct Plaats {
+    int links, boven, breedte, hoogte;
+};
+
+// The boxes, in the order of the pupil fields.
+constexpr Plaats Vakplaatsen[AantalLeerlingvelden] = {
+    {3960, 1620, 3075, 300}, {8640, 1590, 1875, 300}, {3960, 1950, 3075, 300}, {3960, 2310, 1035, 300},
+    {6480, 2310, 1995, 300}, {8640, 1950, 1875, 300}, {10020, 2310, 495, 300},
+};
+
 
 }  // namespace
 
 frmJaaroverzicht::frmJaaroverzicht(AdmMain& a, Omgeving& o, QWidget* parent)
     : Weergavevenster(a, o, SchermJaaroverzicht, parent)
 {
-    Menubalk({
-        Bestandsmenu(&mnuTrimMenu),
-        Lijstenmenu(&mnuLijsten),
-        Niveaumenu(&mnuNiveau, Opening::Vastleggen, &mnuNiveau1, &mnuNiveau2),
-    });
-    // Print and search come with the full window.
-    Werkbalkknoppen(
-        {
-            Knop("New", "Nieuwc cijferbestand"),
-            Zonder("Print"),
-            Knop("JAAR", nullptr, [this] { Afdrukken(); }),
-            Knop("NIVO1", "Jaaroverzicht Niveau 1 (Laagste niveau)"),
-            Knop("NIVO2", "Jaaroverzicht Niveau 2 (Hoogste niveau)"),
-            Zonder("ZOEK"),
-        },
-        VoorStop::Ruimte);
+    setObjectName(QStringLiteral("frmJaaroverzicht"));
+    // Form_Load: the top-left corner of the screen, insert mode.
+    move(0, 0);
+    resize(800, 600);
+    adm.InsertModus = 1;
 
-    TrimLabel = new QLabel(QStringLiteral("Jaaroverzicht"), &Vlak());
-    QFont titel = TrimLabel->font();
-    titel.setBold(true);
-    titel.setPointSize(titel.pointSize() + 2);
-    TrimLabel->setFont(titel);
-    NivoLabel = new QLabel(&Vlak());
-    auto* lblLeerling = new QLabel(QStringLiteral("Volgnummer...:"), &Vlak());
-    lblNummer = new QLabel(&Vlak());
-    UpDown = new Draaiknop(Qt::Vertical, &Vlak());
+    MaakMenus();
+    MaakBesturingen();
+}
+
+frmJaaroverzicht::~frmJaaroverzicht() = default;
+
+void frmJaaroverzicht::MaakBesturingen()
+{
+    QWidget& vlak = Vlak();
+    ZetAchtergrond(vlak, Kleur::LichtGrijs);
+    const QFont letter = VbLetter("MS Sans Serif", 8);
+
+    auto etiket = [&](QWidget& ouder, const char* tekst, Plaats p, Qt::Alignment uitlijning = Qt::AlignLeft) {
+        auto* e = new Etiket(tekst, &ouder);
+        e->setFont(letter);
+        e->setAlignment(uitlijning | Qt::AlignVCenter);
+        ZetPlaats(*e, p.links, p.boven, p.breedte, p.hoogte);
+        return e;
+    };
+
+    StartFocus = new Focusvak(omgeving, adm.InsertModus, &vlak);
+    ZetNaam(*StartFocus, "StartFocus");
+    StartFocus->move(Twips(5880), Twips(120));
+    connect(StartFocus, &VasteBreedteInvoer::GotFocus, this, [this] { OudeTekst = StartFocus->Tekst(); });
+
+    TrimLabel = etiket(vlak, "Jaaroverzicht", {240, 780, 1935, 315});
+    TrimLabel->setFont(VbLetter("Arial", 12, true));
+    TrimLabel->ZetVoorgrond(Donkerrood);
+
+    // Header: caption, ":" and value.
+    const int boven[4] = {1260, 1620, 1980, 2340};
+    const char* koppen[4] = {"Klas", "Vak", "Deelvak", "Niveau  1"};
+    Etiket* waarden[4];
+    Etiket* kop[4];
+    for (int i = 0; i < 4; ++i) {
+        kop[i] = etiket(vlak, koppen[i], {240, boven[i], 855, 255});
+        etiket(vlak, ":", {1200, boven[i], 135, 255});
+        waarden[i] = etiket(vlak, "", {1380, boven[i], 1095, 255});
+    }
+    lblKlas = waarden[0];
+    lblVak = waarden[1];
+    lblDeelvak = waarden[2];
+    lblNiveau = waarden[3];
+    NivoLabel = kop[3];
+
+    etiket(vlak, "Volgnummer...:", {2580, 1260, 1335, 255});
+    lblNummer = etiket(vlak, "", {3960, 1245, 315, 300}, Qt::AlignCenter);
+    UpDown = new Draaiknop(Qt::Horizontal, &vlak);
     UpDown->ZetMin(1);
     UpDown->ZetMax(AantalLeerlingen);
     UpDown->ZetIncrement(1);
     UpDown->ZetValue(1);
-    UpDown->setFixedSize(Twips(600), Twips(285));
+    ZetPlaats(*UpDown, 4290, 1245, 600, 285);
     connect(UpDown, &Draaiknop::Change, this, [this] { UpDown_Change(); });
-    lblNaam = new QLabel(&Vlak());
-    lblNaam->setTextFormat(Qt::PlainText);
-    lblNaam->setFont(VbLetter("Courier New", 12));
 
-    lstCijfers = new QTableWidget(6, 18, &Vlak());
-    QStringList koppen;
-    for (int k = 1; k <= KolommenPerTrimester; ++k)
-        koppen << QString::number(k);
-    koppen << QStringLiteral("Gem.") << QStringLiteral("Rap.");
-    lstCijfers->setHorizontalHeaderLabels(koppen);
-    QStringList rijen;
-    for (int t = 1; t <= 3; ++t)
-        rijen << QString::fromUtf8(Termijn[t]) + QStringLiteral("  Gewicht") << QStringLiteral("Cijfer");
-    lstCijfers->setVerticalHeaderLabels(rijen);
-    lstCijfers->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstCijfers->setSelectionMode(QAbstractItemView::NoSelection);
-    lstCijfers->setFocusPolicy(Qt::NoFocus);
-    lstCijfers->setFont(VbLetter("Courier New", 10));
+    // The pupil block, the boxes made in their order so that Tab follows Enter.
+    etiket(vlak, "Achternaam....:", {2580, 1620, 1335, 255});
+    etiket(vlak, "Roepnaam :", {7380, 1620, 1215, 255});
+    etiket(vlak, "Adres................:", {2580, 1980, 1335, 255});
+    etiket(vlak, "Telefoon :", {7620, 1980, 975, 255});
+    etiket(vlak, "Postcode.........:", {2580, 2340, 1335, 255});
+    etiket(vlak, "Woonplaats....:", {5100, 2340, 1335, 255});
+    etiket(vlak, "Mentor :", {9180, 2340, 795, 255});
+    const QFont vast = VbLetter("Courier New", 12);
+    for (int i = 0; i < AantalLeerlingvelden; ++i) {
+        const auto v = static_cast<Leerlingveld>(i);
+        const Veldregel& r = Veldregels[static_cast<std::size_t>(i)];
+        auto* b = new VasteBreedteInvoer(omgeving, adm.InsertModus, Regels(r), &vlak);
+        ZetNaam(*b, r.box);
+        b->setFont(vast);
+        b->ZetAchtergrond(Kleur::Insert);
+        const Plaats& p = Vakplaatsen[i];
+        ZetPlaats(*b, p.links, p.boven, p.breedte, p.hoogte);
+        connect(b, &VasteBreedteInvoer::GotFocus, this, [this, v] { Vak_GotFocus(v); });
+        connect(b, &VasteBreedteInvoer::LostFocus, this, [this, v] { Vak_LostFocus(v); });
+        connect(b, &VasteBreedteInvoer::KeyUp, this, [this, v](int& k, int& s) { Vak_KeyUp(v, k, s); });
+        vakken_[static_cast<std::size_t>(i)] = b;
+    }
+    txtAchternaam = Vak(VeldAchternaam);
+    txtRoepnaam = Vak(VeldRoepnaam);
+    txtAdres = Vak(VeldAdres);
+    txtPostcode = Vak(VeldPostcode);
+    txtWoonplaats = Vak(VeldWoonplaats);
+    txtTelefoon = Vak(VeldTelefoon);
+    txtMentor = Vak(VeldMentor);
 
-    lblJgem = new QLabel(&Vlak());
-    lblEind = new QLabel(&Vlak());
-    lblBestand = new QLabel(&Vlak());
-    lblBestand->setTextFormat(Qt::PlainText);
+    auto frame = [&](const char* titel, int boven) {
+        auto* f = new Kader(QString::fromUtf8(titel), &vlak);
+        f->setFont(letter);
+        ZetAchtergrond(*f, Kleur::LichtGrijs);
+        ZetPlaats(*f, 180, boven, 11535, 1155);
+        return f;
+    };
 
-    auto* leerling = new QHBoxLayout;
-    leerling->addWidget(lblLeerling);
-    leerling->addWidget(lblNummer);
-    leerling->addWidget(UpDown);
-    leerling->addSpacing(16);
-    leerling->addWidget(lblNaam, 1);
-    auto* samenvatting = new QHBoxLayout;
-    samenvatting->addWidget(new QLabel(QStringLiteral("Jaargemiddelde :"), &Vlak()));
-    samenvatting->addWidget(lblJgem);
-    samenvatting->addSpacing(24);
-    samenvatting->addWidget(new QLabel(QStringLiteral("Eindrapport :"), &Vlak()));
-    samenvatting->addWidget(lblEind);
-    samenvatting->addStretch();
-    auto* indeling = new QVBoxLayout(&Vlak());
-    indeling->setContentsMargins(8, Toolbar().sizeHint().height() + 4, 8, 4);
-    indeling->addWidget(TrimLabel);
-    indeling->addWidget(NivoLabel);
-    indeling->addLayout(leerling);
-    indeling->addWidget(lstCijfers, 1);
-    indeling->addLayout(samenvatting);
-    indeling->addWidget(lblBestand);
-    resize(800, 600);
+    // The term frames.
+    const char* termijnen[3] = {"1-e Trimester", "2-e Trimester", "3-e Trimester"};
+    Kader* frames[3];
+    for (int t = 1; t <= 3; ++t) {
+        Kader& f = *(frames[t - 1] = frame(termijnen[t - 1], 2700 + (t - 1) * 1140));
+        etiket(f, "Gewicht", {420, 540, 855, 255});
+        etiket(f, "Cijfer", {420, 840, 855, 255});
+        for (int k = 1; k <= KolommenPerTrimester; ++k) {
+            const int links = 1440 + (k - 1) * 480;
+            const int c = AbsoluteKolom(t, k);
+            etiket(f, std::to_string(k).c_str(), {links, 180, 375, 270}, Qt::AlignCenter);
+            lblGewicht[static_cast<std::size_t>(c)] = etiket(f, "", {links, 540, 375, 255}, Qt::AlignCenter);
+            lblCijfer[static_cast<std::size_t>(c)] = etiket(f, "", {links, 840, 375, 255}, Qt::AlignCenter);
+        }
+        etiket(f, "Gemiddelde :", {9540, 540, 1275, 255});
+        lblTrGem[static_cast<std::size_t>(t)] = etiket(f, "", {10860, 540, 495, 255});
+        etiket(f, "Rapportcijfer :", {9540, 840, 1275, 255});
+        lblRapport[static_cast<std::size_t>(t)] = etiket(f, "", {10860, 840, 375, 255});
+    }
+    Frame1 = frames[0];
+    Frame2 = frames[1];
+    Frame3 = frames[2];
 
-    // Form_Load: the year overview always opens in insert mode.
-    adm.InsertModus = 1;
+    // The summary.
+    Frame4 = frame("Jaaroverzicht", 6120);
+    Kader& s = *Frame4;
+    const int trLinks[3] = {2280, 2820, 3360};
+    for (int t = 1; t <= 3; ++t) {
+        const auto i = static_cast<std::size_t>(t);
+        etiket(s, ("Tr " + std::to_string(t)).c_str(), {trLinks[t - 1] + 30, 180, 435, 255});
+        lblTrGW[i] = etiket(s, "", {trLinks[t - 1], 540, 435, 255});
+        lblTrGM[i] = etiket(s, "", {trLinks[t - 1], 840, 435, 255});
+    }
+    etiket(s, "Gewicht", {1260, 540, 855, 255});
+    etiket(s, "Trimestergemiddelde", {60, 840, 2055, 255});
+    etiket(s, "Rapportenlijst", {4560, 180, 1815, 255});
+    const char* rp[4] = {"Rp 1", "Rp 2", "Rp 3", "Rp E"};
+    for (int r = 1; r <= 4; ++r) {
+        const int links = 4440 + (r - 1) * 540;
+        etiket(s, rp[r - 1], {links, 480, 435, 270});
+        lblRp[static_cast<std::size_t>(r)] = etiket(s, "", {links, 840, 435, 270});
+    }
+    etiket(s, "Jaargemiddelde :", {9180, 540, 1635, 255});
+    lblJgem = etiket(s, "", {10860, 540, 435, 255});
+    etiket(s, "Eindrapport :", {9540, 840, 1275, 255});
+    lblEind = etiket(s, "", {10860, 840, 435, 255});
+
+    lblBestand = etiket(vlak, "", {60, 7500, 10335, 330});
+    lblInsert = etiket(vlak, "Insert", {10380, 7500, 1455, 330}, Qt::AlignCenter);
+    lblInsert->setFrameShape(QFrame::Panel);
+    lblInsert->setFrameShadow(QFrame::Sunken);
+
+    ZetFocus(StartFocus);
 }
+
+void frmJaaroverzicht::MaakMenus()
+{
+    auto veld = [this](const char* titel, QAction** actie, Leerlingveld v) {
+        return Item(titel, actie, [this, v] { mnuVeld_Click(v); });
+    };
+    Menubalk({
+        Bestandsmenu(&mnuTrimMenu,
+                     Sub("Leerling(en)  &Importeren  Uit...", &mnuLeerlingenImporteren, {AnderCijferbestand()})),
+        {"Be&werken",
+         &mnuBewerken,
+         Opening::Vastleggen,
+         {
+             veld("&Achternaam", &mnuAchternaam, VeldAchternaam),
+             veld("&Roepnaam", &mnuRoepnaam, VeldRoepnaam),
+             veld("A&dres", &mnuAdres, VeldAdres),
+             veld("&Postcode", &mnuPostcode, VeldPostcode),
+             veld("&Woonplaats", &mnuWoonplaats, VeldWoonplaats),
+             veld("&Telefoon", &mnuTelefoon, VeldTelefoon),
+             veld("&Mentor", &mnuMentor, VeldMentor),
+             Streep(),
+             Zoekitem(),
+         }},
+        Lijstenmenu(&mnuLijsten),
+        {"&Afdrukken",
+         &mnuAfdrukken,
+         Opening::Vastleggen,
+         {
+             Item("Jaaroverzicht  Niveau  &1", &mnuJrNv1, [this] { PrintJaaroverzicht(1, true); }),
+             Item("Jaaroverzicht  Niveau  &2", &mnuJrNv2, [this] { PrintJaaroverzicht(2, true); }),
+         }},
+        Niveaumenu(&mnuNiveau, Opening::Vastleggen, &mnuNiveau1, &mnuNiveau2),
+        Helpmenu(&mnuHelp),
+    });
+    Werkbalkknoppen(
+        {
+            Knop("New", "Nieuwc cijferbestand"),
+            Knop("Print", "Jaaroverzicht afdrukken", [this] { PrintJaaroverzicht(adm.Niveau, false); }),
+            Knop("JAAR", nullptr, [this] { Afdrukken(); }),
+            Knop("NIVO1", "Jaaroverzicht Niveau 1 (Laagste niveau)"),
+            Knop("NIVO2", "Jaaroverzicht Niveau 2 (Hoogste niveau)"),
+            Knop("ZOEK", "Leerling zoeken op Achternaam (Ctrl+F)"),
+        },
+        VoorStop::Ruimte);
+}
+
+void frmJaaroverzicht::Hertekenen()
+{
+    Afdrukken();
+    UpDown->ZetValue(adm.HuidigeRij);
+    lblNummer->ZetTekst(std::to_string(adm.HuidigeRij));
+}
+
+void frmJaaroverzicht::mnuVeld_Click(Leerlingveld v) { FocusOp(v); }
+
+void frmJaaroverzicht::PrintJaaroverzicht(int niveau, bool printerdialoog)
+{
+    LijstAfdrukken(
+        [this, niveau](const Papier& papier) { return ::PrintJaaroverzicht(adm, niveau, Vandaag(), papier); },
+        printerdialoog);
+    if (printerdialoog)
+        ZetFocus(StartFocus);
+}
+
+// ---------------------------------------------------------------- screen
 
 void frmJaaroverzicht::Afdrukken()
 {
     const int p = adm.HuidigeRij;
     const int n = adm.Niveau;
+
+    TrimLabel->ZetTekst("Jaaroverzicht");
+    lblKlas->ZetTekst(adm.Klas);
+    lblVak->ZetTekst(adm.Vak);
+    lblDeelvak->ZetTekst(adm.Deelvak);
+    lblNiveau->ZetTekst(adm.NiveauNaam(n).view());
+    ToonInsertModus(*lblInsert, adm.InsertModus);
     mnuJaaroverzicht->setEnabled(false);
     Toolbar().ZetIngedrukt(QStringLiteral("JAAR"), true);
     Toolbar().ZetIngedrukt(QStringLiteral("NIVO1"), n == 1);
     Toolbar().ZetIngedrukt(QStringLiteral("NIVO2"), n == 2);
-    NivoLabel->setText(QStringLiteral("Niveau  %1   ").arg(n) + Cp1252NaarQString(adm.NiveauNaam(n).view()));
-    ZetVoorgrond(*NivoLabel, n == 1 ? Kleur::Groen : Kleur::Blauw);
-    lblNaam->setText(Cp1252NaarQString(std::string(Trim(adm.Achternaam(p).view())) + ", " +
-                                       std::string(Trim(adm.Roepnaam(p).view()))));
+    NivoLabel->ZetTekst(n == 1 ? "Niveau  1" : "Niveau  2");
+    NivoLabel->ZetVoorgrond(n == 1 ? Kleur::Groen : Kleur::Blauw);
 
-    auto& l = *lstCijfers;
-    for (int t = 1; t <= 3; ++t) {
-        for (int k = 1; k <= KolommenPerTrimester; ++k) {
-            const int c = AbsoluteKolom(t, k);
-            Cel(l, RijGewicht(t), k - 1, Trim(adm.KolomGewicht(c, n).view()));
-            Cel(l, RijCijfer(t), k - 1, Trim(adm.Cijfer(p, c, n).view()));
-        }
-        Cel(l, RijGewicht(t), KolomGemiddelde, adm.TrimGewichtTekst(t, n).view());
-        Cel(l, RijCijfer(t), KolomGemiddelde, adm.TrGemTxt(p, t, n).view());
-        Cel(l, RijCijfer(t), KolomRapport, adm.RapportTxt(p, t, n).view());
+    // The boxes hold the whole stored texts, trailing blanks included.
+    getoond_ = p;
+    for (int i = 0; i < AantalLeerlingvelden; ++i) {
+        const auto v = static_cast<Leerlingveld>(i);
+        Vak(v)->ZetTekst(Veldtekst(adm, v, p));
     }
-    l.resizeColumnsToContents();
-    const int m = adm.RapportOptie[5];
-    if (m >= 1 && m <= 3)
-        lblJgem->setText(Cp1252NaarQString(adm.EindGemTxt(p, n).view()));
-    else if (m == 4)
-        lblJgem->setText(Cp1252NaarQString(adm.JrGemTxt(p, n).view()));
-    lblEind->setText(Cp1252NaarQString(adm.RapportTxt(p, 4, n).view()));
+    OudeTekstVernieuwen();
+
+    auto toon = [](Etiket* e, std::string_view tekst, double grens) {
+        e->ZetVoorgrond(Kaartkleur(tekst, grens));
+        e->ZetTekst(tekst);
+    };
+    for (int t = 1; t <= 3; ++t) {
+        const auto i = static_cast<std::size_t>(t);
+        toon(lblTrGem[i], adm.TrGemTxt(p, t, n).view(), GrensGemiddelde);
+        toon(lblTrGM[i], adm.TrGemTxt(p, t, n).view(), GrensGemiddelde);
+        toon(lblRapport[i], adm.RapportTxt(p, t, n).view(), GrensCijfer);
+        toon(lblRp[i], adm.RapportTxt(p, t, n).view(), GrensCijfer);
+        lblTrGW[i]->ZetTekst(adm.TrimGewichtTekst(t, n).view());
+    }
+    toon(lblRp[4], adm.RapportTxt(p, 4, n).view(), GrensCijfer);
+    toon(lblEind, adm.RapportTxt(p, 4, n).view(), GrensCijfer);
+    if (const auto jaar = JaarwaardeLeerling(adm, p, n))
+        toon(lblJgem, jaar->tekst, GrensGemiddelde);
+    for (int c = 1; c <= AantalKolommen; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        lblGewicht[i]->ZetTekst(Trim(adm.KolomGewicht(c, n).view()));
+        toon(lblCijfer[i], Trim(adm.Cijfer(p, c, n).view()), GrensCijfer);
+    }
     BestandsnaamTonen();
 }
 
 void frmJaaroverzicht::BestandsnaamTonen() { lblBestand->setText(PadNaarQString(adm.Bestandsnaam)); }
+
+void frmJaaroverzicht::BewaarLeerlingGegevens()
+{
+    for (int i = 0; i < AantalLeerlingvelden; ++i)
+        VakOpslaan(static_cast<Leerlingveld>(i));
+}
+
+void frmJaaroverzicht::VakOpslaan(Leerlingveld v)
+{
+    ZetVeldtekst(adm, v, getoond_, Vak(v)->Tekst());
+}
+
+// ---------------------------------------------------------------- window
 
 void frmJaaroverzicht::Form_Activate()
 {
     FocusNaActiveren = 1;
     Afdrukken();
     UpDown->ZetValue(adm.HuidigeRij);
-    lblNummer->setText(QString::number(adm.HuidigeRij));
+    lblNummer->ZetTekst(std::to_string(adm.HuidigeRij));
 }
 
 void frmJaaroverzicht::UpDown_Change()
 {
-    lblNummer->setText(QString::number(UpDown->Value()));
-    LeerlingKiezen(adm, UpDown->Value());
+    BewaarLeerlingGegevens();
+    const int p = UpDown->Value();
+    lblNummer->ZetTekst(std::to_string(p));
+    LeerlingKiezen(adm, p);
     Afdrukken();
+}
+
+const Veldregel* frmJaaroverzicht::ActiefVeld(Leerlingveld& v) const
+{
+    const QWidget* actief = ActieveControl();
+    for (int i = 0; i < AantalLeerlingvelden; ++i) {
+        if (vakken_[static_cast<std::size_t>(i)] == actief) {
+            v = static_cast<Leerlingveld>(i);
+            return &Veldregels[static_cast<std::size_t>(i)];
+        }
+    }
+    return nullptr;
+}
+
+void frmJaaroverzicht::Form_KeyDown(int& KeyCode, int& Shift)
+{
+    StartFocus->ZetTekst("");
+    if (AltVastBijNeer(KeyCode, Shift))
+        return;
+    switch (KeyCode) {
+    case Toetscode::Enter:
+    case Toetscode::Op:
+    case Toetscode::Neer: {
+        const int toets = KeyCode;
+        KeyCode = 0;
+        Shift = 0;
+        Leerlingveld v;
+        if (ActiefVeld(v))
+            Vak_KeyDown(v, toets, 0);
+        break;
+    }
+    case Toetscode::Insert:
+        adm.InsertModus = 1 - adm.InsertModus;
+        ToonInsertModus(*lblInsert, adm.InsertModus);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmJaaroverzicht::Form_KeyPress(int& KeyAscii)
+{
+    // The focus box shows nothing, so it takes nothing either.
+    if (KeyAscii == Toetscode::Enter || ActieveControl() == StartFocus) {
+        KeyAscii = 0;
+        return;
+    }
+    // A box holds a longer text only as another window stored it; a
+    // character typed past the edit width would be cut off again at once,
+    // so it is refused as one at the width is.
+    Leerlingveld v;
+    if (const Veldregel* r = ActiefVeld(v); r && KeyAscii != 0 && KeyAscii != Toetscode::Backspace &&
+                                            Vak(v)->SelStart() > static_cast<int>(r->bewerk)) {
+        KeyAscii = 0;
+        Piep();
+    }
+}
+
+void frmJaaroverzicht::Form_KeyUp(int& KeyCode, int& Shift)
+{
+    AltLosBijOp(KeyCode, Shift);
 }
 
 void frmJaaroverzicht::Form_Unload(int& Cancel)
@@ -179,20 +418,46 @@ void frmJaaroverzicht::Form_Unload(int& Cancel)
     // A switch or a prompted quit has set another view code first.
     if (!EigenWeergave())
         return;
-    ControleerWijziging();
+    BewaarLeerlingGegevens();
     Sluitprocedure(*this, Cancel);
     if (!Cancel)
         adm.Gewijzigd = 0;
 }
 
-void frmJaaroverzicht::Invoervastlegging(Opdrachtbron)
+void frmJaaroverzicht::Invoervastlegging(Opdrachtbron) { BewaarLeerlingGegevens(); }
+
+// ---------------------------------------------------------------- boxes
+
+void frmJaaroverzicht::Vak_GotFocus(Leerlingveld v) { OudeTekst = Vak(v)->Tekst(); }
+
+void frmJaaroverzicht::Vak_LostFocus(Leerlingveld v) { VakOpslaan(v); }
+
+void frmJaaroverzicht::FocusOp(Leerlingveld v)
 {
-    // The card holds no entry box yet: nothing to commit.
-    ControleerWijziging();
+    Vak(v)->ZetSelStart(0);
+    ZetFocus(Vak(v));
 }
 
-void frmJaaroverzicht::NaOpenen()
+void frmJaaroverzicht::Vak_KeyDown(Leerlingveld v, int KeyCode, int)
 {
-    Afdrukken();
-    UpDown->ZetValue(adm.HuidigeRij);
+    const Veldregel& r = Veldregels[static_cast<std::size_t>(v)];
+    if (KeyCode == Toetscode::Enter || KeyCode == Toetscode::Neer)
+        FocusOp(r.volgende);
+    else if (KeyCode == Toetscode::Op)
+        FocusOp(r.vorige);
+}
+
+void frmJaaroverzicht::Vak_KeyUp(Leerlingveld v, int&, int&)
+{
+    VasteBreedteInvoer& b = *Vak(v);
+    const std::string tekst = b.Tekst();
+    const auto nieuw = NaToetsLos(tekst, Veldtekst(adm, v, getoond_), Veldregels[static_cast<std::size_t>(v)]);
+    if (!nieuw)
+        return;
+    if (*nieuw != tekst) {
+        const int caret = b.SelStart();
+        b.ZetTekst(*nieuw);
+        b.ZetSelStart(std::min(caret, static_cast<int>(nieuw->size())));
+    }
+    ZetVeldtekst(adm, v, getoond_, *nieuw);
 }

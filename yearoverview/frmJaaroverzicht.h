@@ -1,54 +1,107 @@
 #pragma once
-// The year overview (view 5), for now a read-only card of the current pupil:
-// the 48 grades under their weights, per term the average and the report,
-// the year average and the end report; a spin button steps through the
-// pupils. Its menus and toolbar run the file commands, the view and level
-// switches and the quit of the view family.
+// The year overview (view 5): the year card of the current pupil at the
+// current level. The pupil's seven personal fields are edited in boxes; the
+// 48 grades under their weights, per term the average and the report, and
+// the summary (term weights and averages, the reports, the year column and
+// the end report) are shown as the data set holds them, coloured by the
+// card's rule. A spin button steps through the 36 slots.
+//
+// Every edit is stored for the pupil the card shows: a key release that
+// changed a box stores it at once (cut to the box's edit width), and the
+// card stores its boxes before it steps to another pupil and before every
+// command. A box the teacher did not change is never cut or stored, and a
+// store that changes what is stored sets Gewijzigd.
 
 #include "core/Weergavevenster.h"
+#include "yearoverview/Jaarkaart.h"
+
+#include <array>
+#include <string>
+#include <string_view>
 
 class Draaiknop;
+class Etiket;
+class Focusvak;
 class QAction;
+class Kader;
 class QMenu;
-class QLabel;
-class QTableWidget;
+class VasteBreedteInvoer;
 
 class frmJaaroverzicht : public Weergavevenster {
     Q_OBJECT
 public:
     frmJaaroverzicht(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr);
+    ~frmJaaroverzicht() override;
 
-    // Rows of the card: per term its weights and its grades, then the
-    // summary. Columns 0..15 the columns of the term, then the term's
-    // average and report.
-    static constexpr int KolomGemiddelde = 16;
-    static constexpr int KolomRapport = 17;
-    static int RijGewicht(int t) { return 2 * (t - 1); }
-    static int RijCijfer(int t) { return 2 * (t - 1) + 1; }
+    // ---- Controls ----
+    Focusvak* StartFocus;
+    Etiket *TrimLabel, *lblKlas, *lblVak, *lblDeelvak, *NivoLabel, *lblNiveau, *lblInsert, *lblBestand;
+    Etiket* lblNummer;
+    Draaiknop* UpDown;  // the pupil, 1..36
+    VasteBreedteInvoer *txtAchternaam, *txtRoepnaam, *txtAdres, *txtPostcode, *txtWoonplaats, *txtTelefoon,
+        *txtMentor;
+    Kader *Frame1, *Frame2, *Frame3, *Frame4;
+    std::array<Etiket*, AantalKolommen + 1> lblGewicht{}, lblCijfer{};  // by absolute column 1..48
+    std::array<Etiket*, 4> lblTrGem{}, lblRapport{};                    // term frames, 1..3
+    std::array<Etiket*, 4> lblTrGM{}, lblTrGW{};                        // summary, 1..3
+    std::array<Etiket*, 5> lblRp{};                                     // summary, Rp1..RpE
+    Etiket *lblJgem, *lblEind;
 
-    QLabel* TrimLabel;
-    QLabel* NivoLabel;
-    QLabel* lblNaam;
-    QLabel* lblNummer;
-    Draaiknop* UpDown;
-    QTableWidget* lstCijfers;
-    QLabel* lblJgem;
-    QLabel* lblEind;
-    QLabel* lblBestand;
+    // ---- Menu bar (the shared items are the frame's) ----
+    QMenu *mnuTrimMenu, *mnuBewerken, *mnuLijsten, *mnuAfdrukken, *mnuNiveau, *mnuHelp;
+    QAction* mnuLeerlingenImporteren;
+    QAction *mnuAchternaam, *mnuRoepnaam, *mnuAdres, *mnuPostcode, *mnuWoonplaats, *mnuTelefoon, *mnuMentor;
+    QAction *mnuJrNv1, *mnuJrNv2, *mnuNiveau1, *mnuNiveau2;
 
-    QMenu *mnuTrimMenu, *mnuLijsten, *mnuNiveau;
-    QAction* mnuNiveau1;
-    QAction* mnuNiveau2;
+    // The box of a pupil field.
+    VasteBreedteInvoer* Vak(Leerlingveld v) const { return vakken_[static_cast<std::size_t>(v)]; }
 
+    // ---- Screen ----
+    // Redraws the card from the data set for HuidigeRij and Niveau.
     void Afdrukken();
+    // Stores the seven boxes into the pupil the card shows.
+    void BewaarLeerlingGegevens();
+
+    // ---- Window handlers ----
     void Form_Activate() override;
+    void Form_KeyDown(int& KeyCode, int& Shift) override;
+    void Form_KeyPress(int& KeyAscii) override;
+    void Form_KeyUp(int& KeyCode, int& Shift) override;
     void Form_Unload(int& Cancel) override;
     void Invoervastlegging(Opdrachtbron bron) override;
     void BestandsnaamTonen() override;
     void UpDown_Change();
 
+    // ---- Commands ----
+    // The field items of the edit menu: the focus into that box, the caret at its start.
+    void mnuVeld_Click(Leerlingveld v);
+    // The printed card of the current pupil at a level: the menu items
+    // after the printer dialog, the toolbar at once.
+    void PrintJaaroverzicht(int niveau, bool printerdialoog);
+
+    // ---- The pupil boxes ----
+    void Vak_GotFocus(Leerlingveld v);
+    void Vak_LostFocus(Leerlingveld v);
+    // Enter, Down and Up move through the boxes (handed over by Form_KeyDown).
+    void Vak_KeyDown(Leerlingveld v, int KeyCode, int Shift);
+    void Vak_KeyUp(Leerlingveld v, int& KeyCode, int& Shift);
+
 protected:
-    void Hertekenen() override { Afdrukken(); }
-    // A file of this view: the spin button on its current pupil.
-    void NaOpenen() override;
+    // The redraw after a shared command; the spin button and the pupil
+    // number follow the current pupil.
+    void Hertekenen() override;
+    void Vastleggen() override { BewaarLeerlingGegevens(); }
+
+private:
+    void MaakBesturingen();
+    void MaakMenus();
+    // The box of the active control, or none.
+    const Veldregel* ActiefVeld(Leerlingveld& v) const;
+    // Focus into a box with the caret at its start.
+    void FocusOp(Leerlingveld v);
+    // Stores a box into the pupil the card shows.
+    void VakOpslaan(Leerlingveld v);
+
+    std::array<VasteBreedteInvoer*, AantalLeerlingvelden> vakken_{};
+    int getoond_ = 1;  // the pupil whose fields the boxes hold
 };

@@ -141,19 +141,19 @@ TEST_F(Menubalken, TheTermSheet)
          "    Ander  &Cijferbestand...", "    &Dravonel Namenbestand...", "  -", "  &Stoppen"},
         {"Be&werken", "  Cijferkolom Plakken uit E&xcell...", "  -", "  &Soort/Bestand", "  &Datum",
          "  &Opmerking", "  &Gewicht", "  &Cijfers/Scores", "  -", "  &Zoeken  op  Achternaam... [Ctrl+F]", "  -",
-         "  Kolom  &Kopiëren... (uit)", "  Kolom  &Wissen... (uit)", "  Kolommen  &Verwisselen... (uit)",
-         "  Kolom Om&rekenen... (uit)", "  Kolom Normeren... >", "    &Scores Normeren... (uit)",
-         "    &Fouten Normeren... (uit)", "  -", "  &Leerling(en)  Verwijderen...", "  -",
+         "  Kolom  &Kopiëren...", "  Kolom  &Wissen...", "  Kolommen  &Verwisselen...",
+         "  Kolom Om&rekenen...", "  Kolom Normeren... >", "    &Scores Normeren...",
+         "    &Fouten Normeren...", "  -", "  &Leerling(en)  Verwijderen...", "  -",
          "  Rapportcijfers  &Importeren  Uit..."},
         Lijsten("&2-e Trimester"),
         {"&Sorteren", "  &Achternaam", "  &Basisgroep  (zie  Namenlijst)", "  &Kenmerk     (zie  Namenlijst)",
          "  &Mentor", "  -", "  &Trimestergemiddelde"},
         {"&Afdrukken", "  &A  Kolom  1-8   Niveau  1", "  &B  Kolom  1-8   Niveau  2", "  -",
-         "  &C  Kolom  9-16  Niveau  1", "  &D  Kolom  9-16  Niveau  2", "  -", "  &Kolom... afdrukken (uit)", "  -",
+         "  &C  Kolom  9-16  Niveau  1", "  &D  Kolom  9-16  Niveau  2", "  -", "  &Kolom... afdrukken", "  -",
          "  &Toelichting bij Kolommen"},
         {"&Niveau", "  Niveau  &1", "  Niveau  &2"},
-        {"&Cesuur", "  Kolom &Normeren... >", "    &Scores Normeren... (uit)", "    &Fouten Normeren... (uit)",
-         "  Cesuur&tabel >", "    &Scores (uit)", "    &Fouten (uit)"},
+        {"&Cesuur", "  Kolom &Normeren... >", "    &Scores Normeren...", "    &Fouten Normeren...",
+         "  Cesuur&tabel >", "    &Scores", "    &Fouten"},
         {"&Help", "  &Info"},
     });
     EXPECT_EQ(Menubalk(v), verwacht);
@@ -204,17 +204,26 @@ TEST_F(Menubalken, TheReportList)
     auto& v = Start<frmRapporten>(SchermRapporten);
     const std::vector<std::string> verwacht = Samen({
         {"&Bestand", "  &Nieuw  Bestand", "  Bestand  &Laden...", "  -", "  Bestand  &Opslaan",
-         "  Bestand  Opslaan  &Als...", "  -", "  &Stoppen"},
+         "  Bestand  Opslaan  &Als...", "  -", "  Leerling(en)  &Importeren  Uit... >", "    Ander  &Cijferbestand...",
+         "  -", "  &Stoppen"},
+        {"Be&werken", "  &Gewicht", "  -", "  &1-e  Rapport", "  &2-e  Rapport", "  &3-e  Rapport", "  -",
+         "  &Eindrapport", "  -", "  &Zoeken  op  Achternaam... [Ctrl+F]", "  -", "  &Leerling(en)  Verwijderen..."},
         Lijsten("&Rapportenlijst"),
+        {"&Sorteren", "  &Achternaam", "  &Basisgroep  (zie  Namenlijst)", "  &Kenmerk     (zie  Namenlijst)",
+         "  &Mentor", "  -", "  &Jaargemiddelde"},
+        {"&Afdrukken", "  &a  Rapportenlijst  Niveau  1  (alleen rapportcijfers)",
+         "  &b  Rapportenlijst  Niveau  2  (alleen rapportcijfers)", "  -",
+         "  &c  Rapportenlijst  Niveau  1  (met trimestergemiddelden)",
+         "  &d  Rapportenlijst  Niveau  2  (met trimestergemiddelden)"},
         {"&Niveau", "  Niveau  &1", "  Niveau  &2"},
+        {"&Opties", "  Rapportcijfers  &Afronden...", "  Rapportcijfers  &Berekenen..."},
+        {"&Help", "  &Info"},
     });
     EXPECT_EQ(Menubalk(v), verwacht);
-    // Print and search are not there yet.
     EXPECT_EQ(Knoppen(v.Toolbar()), Werkbalk({
-                                         {6, "leeg"},
+                                         {6, "Print Rapportenlijst afdrukken"},
                                          {18, "NIVO1 Rapportenlijst Niveau 1 (Laagste niveau)"},
                                          {19, "NIVO2 Rapportenlijst Niveau 2 (Hoogste niveau)"},
-                                         {21, "leeg"},
                                          {22, "leeg"},
                                      }));
 }
@@ -224,17 +233,22 @@ TEST_F(Menubalken, TheYearOverview)
     auto& v = Start<frmJaaroverzicht>(SchermJaaroverzicht);
     const std::vector<std::string> verwacht = Samen({
         {"&Bestand", "  &Nieuw  Bestand", "  Bestand  &Laden...", "  -", "  Bestand  &Opslaan",
-         "  Bestand  Opslaan  &Als...", "  -", "  &Stoppen"},
+         "  Bestand  Opslaan  &Als...", "  -", "  Leerling(en)  &Importeren  Uit... >", "    Ander  &Cijferbestand...",
+         "  -", "  &Stoppen"},
+        {"Be&werken", "  &Achternaam", "  &Roepnaam", "  A&dres", "  &Postcode", "  &Woonplaats", "  &Telefoon",
+         "  &Mentor", "  -", "  &Zoeken  op  Achternaam... [Ctrl+F]"},
         Lijsten("&Jaaroverzicht"),
+        {"&Afdrukken", "  Jaaroverzicht  Niveau  &1", "  Jaaroverzicht  Niveau  &2"},
         {"&Niveau", "  Niveau  &1", "  Niveau  &2"},
+        {"&Help", "  &Info"},
     });
     EXPECT_EQ(Menubalk(v), verwacht);
     EXPECT_EQ(Knoppen(v.Toolbar()), Werkbalk({
                                          {1, "New Nieuwc cijferbestand"},
-                                         {6, "leeg"},
+                                         {6, "Print Jaaroverzicht afdrukken"},
                                          {18, "NIVO1 Jaaroverzicht Niveau 1 (Laagste niveau)"},
                                          {19, "NIVO2 Jaaroverzicht Niveau 2 (Hoogste niveau)"},
-                                         {21, "leeg"},
+                                         {21, "ZOEK Leerling zoeken op Achternaam (Ctrl+F)"},
                                          {22, "leeg"},
                                      }));
 }

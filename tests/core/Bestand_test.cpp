@@ -3,6 +3,8 @@
 #include "core/Fout.h"
 #include "core/Instellingen.h"
 
+#include "Tijdelijkemap.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,17 +26,8 @@ namespace fs = std::filesystem;
 
 class BestandTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        map = fs::temp_directory_path() / ("bestand_test_" + std::to_string(::getpid()));
-        fs::create_directories(map);
-    }
-    void TearDown() override
-    {
-        fs::permissions(map, fs::perms::owner_all);
-        fs::remove_all(map);
-    }
-    fs::path map;
+    Tijdelijkemap tijdelijk;
+    const fs::path map = tijdelijk.pad();
 };
 
 TEST_F(BestandTest, LinesSplitOnCrLfAndLfAndKeepALastOpenLine)

@@ -1,6 +1,8 @@
 #include "core/Bestandstabel.h"
 #include "core/Fout.h"
 
+#include "Tijdelijkemap.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,7 +12,6 @@
 #include <map>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -46,13 +47,9 @@ protected:
         hadTz = tz != nullptr;
         ::setenv("TZ", "UTC", 1);
         ::tzset();
-        map = fs::temp_directory_path() / ("bestandstabel_test_" + std::to_string(::getpid()));
-        fs::remove_all(map);
-        fs::create_directories(map);
     }
     void TearDown() override
     {
-        fs::remove_all(map);
         if (hadTz)
             ::setenv("TZ", oudeTz.c_str(), 1);
         else
@@ -77,7 +74,8 @@ protected:
         return {std::string(30, 'S'), std::string(9, 'C'), klas, vak, dvak, "niv1  "};
     }
 
-    fs::path map;
+    Tijdelijkemap tijdelijk;
+    const fs::path map = tijdelijk.pad();
     std::string oudeTz;
     bool hadTz = false;
 };

@@ -1,5 +1,7 @@
 #include "core/Bestandstype.h"
 
+#include "Tijdelijkemap.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -35,11 +37,6 @@ class BestandstypeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        map = fs::temp_directory_path() /
-              ("bestandstype_test_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(map);
-        fs::create_directories(map);
         if (const char* oud = std::getenv("XDG_DATA_HOME"))
             vorige = oud;
         ::setenv("XDG_DATA_HOME", (map / "data").c_str(), 1);
@@ -51,13 +48,13 @@ protected:
             ::setenv("XDG_DATA_HOME", vorige->c_str(), 1);
         else
             ::unsetenv("XDG_DATA_HOME");
-        fs::remove_all(map);
     }
 
     fs::path Pakket() const { return map / "data/mime/packages/zrm-cijferbestand.xml"; }
     fs::path Entry() const { return map / "data/applications/zrm-cijferbestand.desktop"; }
 
-    fs::path map;
+    Tijdelijkemap tijdelijk;
+    const fs::path map = tijdelijk.pad();
     std::optional<std::string> vorige;
 };
 

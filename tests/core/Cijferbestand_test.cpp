@@ -2,6 +2,8 @@
 #include "core/Cijferbestand.h"
 #include "core/Fout.h"
 
+#include "Tijdelijkemap.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -184,17 +186,19 @@ AdmMain RijkeGegevens()
 
 class CijferbestandTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        map = fs::temp_directory_path() / ("cijferbestand_test_" + std::to_string(::getpid()));
-        fs::create_directories(map);
-    }
-    void TearDown() override { fs::remove_all(map); }
+    std::string Pad(const char* naam) const { return tijdelijk / naam; }
 
-    std::string Pad(const char* naam) const { return (map / naam).string(); }
-
-    fs::path map;
+    Tijdelijkemap tijdelijk;
+    const fs::path map = tijdelijk.pad();
 };
+
+// The test files were written from the layout, not by the writer: the
+// writer gives them byte for byte.
+TEST_F(CijferbestandTest, TheWriterGivesTheLayoutsBytes)
+{
+    EXPECT_EQ(CijferbestandTekst(AdmMain{}), Testinhoud("nieuw.vlk"));
+    EXPECT_EQ(CijferbestandTekst(RijkeGegevens()), Testinhoud("rijk.vlk"));
+}
 
 TEST_F(CijferbestandTest, NewDataSetGivesTheFullLayoutAndLoadsBack)
 {
@@ -246,6 +250,7 @@ TEST_F(CijferbestandTest, RichDataSetRoundTripsToIdenticalBytesAndData)
     EXPECT_EQ(regels[Opties + 4], " 4");
 
     // What the file does not hold stays the caller's.
+    EXPECT_EQ(bytes, Testinhoud("rijk.vlk"));
     AdmMain b;
     b.DocentCode = "QRS";
     b.StartMap = "/home/juf";
@@ -253,7 +258,7 @@ TEST_F(CijferbestandTest, RichDataSetRoundTripsToIdenticalBytesAndData)
     b.InsertModus = 0;
     b.LogoGetoond = 1;
     b.Gewijzigd = 1;
-    CijferbestandLaden(b, pad);
+    CijferbestandLaden(b, Testbestand("rijk.vlk"));
     ExpectGelijk(a, b);
     EXPECT_EQ(b.Achternaam(1), Pas("\x8A" "ari\xE9 \x80 O\x92" "Brien", 30));  // no DOS mapping on a current file
     EXPECT_EQ(b.DocentCode, "QRS");
@@ -271,7 +276,7 @@ TEST_F(CijferbestandTest, RichDataSetRoundTripsToIdenticalBytesAndData)
 TEST_F(CijferbestandTest, FilesEndingAfterTheDisplayLineOrTheOptionsAreValid)
 {
     const AdmMain a = RijkeGegevens();
-    const auto regels = Splits(CijferbestandTekst(a));
+    const auto regels = Splits(Testinhoud("rijk.vlk"));
     const AdmMain nieuw;
 
     Schrijf(Pad("kort.vlk"), Samen({regels.begin(), regels.begin() + Schermregel + 1}));
@@ -299,7 +304,7 @@ TEST_F(CijferbestandTest, FilesEndingAfterTheDisplayLineOrTheOptionsAreValid)
 
 TEST_F(CijferbestandTest, DamagedFilesAreRefusedAndLeaveANewDataSet)
 {
-    const auto regels = Splits(CijferbestandTekst(RijkeGegevens()));
+    const auto regels = Splits(Testinhoud("rijk.vlk"));
     using Wijziging = std::function<void(std::vector<std::string>&)>;
     auto afkappen = [](std::size_t n) { return Wijziging([n](auto& r) { r.resize(n); }); };
     auto zet = [](int i, std::string w) { return Wijziging([i, w](auto& r) { r[i] = w; }); };
@@ -355,7 +360,7 @@ TEST_F(CijferbestandTest, DamagedFilesAreRefusedAndLeaveANewDataSet)
 
 TEST_F(CijferbestandTest, ImperfectNumberLinesReadTheirLeadingNumber)
 {
-    auto regels = Splits(CijferbestandTekst(RijkeGegevens()));
+    auto regels = Splits(Testinhoud("rijk.vlk"));
     regels[PupilRegel(3, 113)] = "abc";
     regels[PupilRegel(3, 114)] = " 7.5x";
     regels[KolomRegel(5, 2, 4)] = "";
@@ -384,7 +389,7 @@ TEST_F(CijferbestandTest, ImperfectNumberLinesReadTheirLeadingNumber)
 
 TEST_F(CijferbestandTest, DisplayStateOutOfRangeTakesItsStartUpValue)
 {
-    const auto regels = Splits(CijferbestandTekst(AdmMain{}));
+    const auto regels = Splits(Testinhoud("nieuw.vlk"));
     // Scherm, HuidigeRij, HuidigeKolom, EersteKolom, LaatsteKolom, EersteRij, LaatsteRij, Niveau in the
     // file; expected: Scherm, EersteRij, LaatsteRij, HuidigeRij, EersteKolom, LaatsteKolom, HuidigeKolom, Niveau.
     const struct {
@@ -429,7 +434,7 @@ TEST_F(CijferbestandTest, DisplayStateOutOfRangeTakesItsStartUpValue)
 
 TEST_F(CijferbestandTest, OptionsCountsAndHugeNumbersAreKeptInRange)
 {
-    auto regels = Splits(CijferbestandTekst(AdmMain{}));
+    auto regels = Splits(Testinhoud("nieuw.vlk"));
     regels[Opties + 0] = " 0";
     regels[Opties + 1] = " 2";
     regels[Opties + 2] = " 4";
@@ -536,17 +541,18 @@ TEST_F(CijferbestandTest, SavedTextsNeverBreakTheLayout)
 
 TEST_F(CijferbestandTest, VersionComesFromTheHeaderLengths)
 {
-    AdmMain a;
-    CijferbestandOpslaan(a, Pad("v2.vlk"));
-    auto regels = Splits(CijferbestandTekst(a));
+    auto regels = Splits(Testinhoud("nieuw.vlk"));
     regels[0] = std::string(26, ' ');
     Schrijf(Pad("v1.vlk"), Samen(regels));
     Schrijf(Pad("namen.txt"), "Jansen;Piet\r\nPietersen;Jan\r\n");
     Schrijf(Pad("drie.txt"), std::string(30, ' ') + "\r\n" + std::string(9, ' ') + "\r\n" + std::string(12, ' '));
     Schrijf(Pad("open.txt"), std::string(30, ' ') + "\r\n" + std::string(9, ' ') + "\r\n      \r\n      ");
     Schrijf(Pad("binair.bin"), std::string("\0\1\2\n\n\n\n", 7));
-    EXPECT_EQ(CijferbestandVersie(Pad("v2.vlk")), 2);
+    EXPECT_EQ(CijferbestandVersie(Testbestand("nieuw.vlk")), 2);
+    EXPECT_EQ(CijferbestandVersie(Testbestand("rijk.vlk")), 2);
     EXPECT_EQ(CijferbestandVersie(Pad("v1.vlk")), 1);
+    EXPECT_EQ(CijferbestandVersie(Testbestand("oud.vlk")), 1);
+    EXPECT_EQ(CijferbestandVersie(Testbestand("klas.nam")), 0);
     EXPECT_EQ(CijferbestandVersie(Pad("namen.txt")), 0);
     EXPECT_EQ(CijferbestandVersie(Pad("drie.txt")), 0);
     EXPECT_EQ(CijferbestandVersie(Pad("open.txt")), 2);

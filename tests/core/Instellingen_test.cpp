@@ -3,6 +3,8 @@
 #include "core/Bestand.h"
 #include "core/Fout.h"
 
+#include "Tijdelijkemap.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -25,16 +27,10 @@ std::string Inhoud(const fs::path& pad)
 
 class InstellingenTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        map = fs::temp_directory_path() / ("instellingen_test_" + std::to_string(::getpid()));
-        fs::create_directories(map);
-    }
-    void TearDown() override { fs::remove_all(map); }
-
     void Schrijf(const std::string& inhoud) { SchrijfBestandVeilig((map / "KWELTA.DAT").string(), inhoud); }
 
-    fs::path map;
+    Tijdelijkemap tijdelijk;
+    const fs::path map = tijdelijk.pad();
 };
 
 TEST_F(InstellingenTest, WritesNineLinesEndedByCrLf)
@@ -61,20 +57,14 @@ TEST_F(InstellingenTest, WritesNineLinesEndedByCrLf)
                                           "/laatst\r\n");
 }
 
+// tests/data/KWELTA.DAT: a school name of 46 characters, "2024", a teacher's
+// name with blanks around it, "42", the code "ABCD", then the start folder
+// /ergens/anders and the folders /r1, /r2 and /laatst.
 TEST_F(InstellingenTest, ReadsFitsTheFixedFieldsAndDropsLineSix)
 {
-    Schrijf("Een schoolnaam die langer is dan dertig tekens\r\n"
-            "2024\r\n"
-            "  Docent met blanks  \r\n"
-            "42\r\n"
-            "ABCD\r\n"
-            "/ergens/anders\r\n"
-            "/r1\r\n"
-            "/r2\r\n"
-            "/laatst\r\n");
     AdmMain a;
     a.StartMap = "/start";
-    InstellingenLezen(a, map.string());
+    InstellingenLezen(a, Testmap());
     EXPECT_EQ(a.School, "Een schoolnaam die langer is d");
     EXPECT_EQ(a.Cursus, "2024     ");
     EXPECT_EQ(a.Docent, "  Docent met blanks  ");  // the whole line, unfitted

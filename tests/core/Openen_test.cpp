@@ -3,11 +3,12 @@
 #include "core/Openen.h"
 #include "core/Tekst.h"
 
+#include "Tijdelijkemap.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -45,8 +46,6 @@ class OpenenTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        map = fs::temp_directory_path() / ("openen_test_" + std::to_string(::getpid()));
-        fs::remove_all(map);
         fs::create_directories(map / "start");
         fs::create_directories(map / "data");
         adm.StartMap = (map / "start").string();
@@ -69,10 +68,10 @@ protected:
         auto kapot = CijferbestandTekst(bron);
         Schrijf(map / "data" / "kapot.vlk", kapot.substr(0, kapot.size() / 3));
     }
-    void TearDown() override { fs::remove_all(map); }
     std::string Data(const std::string& naam) const { return (map / "data" / naam).string(); }
 
-    fs::path map;
+    Tijdelijkemap tijdelijk;
+    const fs::path map = tijdelijk.pad();
     AdmMain adm;
 };
 

@@ -4,6 +4,8 @@
 #include "core/Cijferbestand.h"
 #include "core/Instellingen.h"
 
+#include "Tijdelijkemap.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -37,11 +39,7 @@ protected:
     void SetUp() override
     {
         terug = fs::current_path();
-        map = fs::temp_directory_path() /
-              ("opstarten_test_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(map);
-        fs::current_path(map);
+        fs::current_path(tijdelijk.pad());
         map = fs::current_path();  // as the program sees it, links resolved
 
         diensten.ToonLogo = [this] { stappen.push_back("logo"); };
@@ -53,11 +51,7 @@ protected:
         };
         diensten.ToonEersteVenster = [this] { stappen.push_back("venster"); };
     }
-    void TearDown() override
-    {
-        fs::current_path(terug);
-        fs::remove_all(map);
-    }
+    void TearDown() override { fs::current_path(terug); }
 
     void SchrijfInstellingen(const std::string& school)
     {
@@ -65,6 +59,7 @@ protected:
                              school + "\r\n2024-2025\r\nDe Docent\r\n123456\r\nDOC\r\n/elders\r\n/r1\r\n/r2\r\n/laatst\r\n");
     }
 
+    Tijdelijkemap tijdelijk;
     fs::path terug, map;
     Opstartdiensten diensten;
     Schermformaat scherm{1024, 768};

@@ -1,13 +1,14 @@
 #include "core/Cijferbestand.h"
 #include "core/Fout.h"
 
+#include "Tijdelijkemap.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -200,6 +201,20 @@ OudBestand MaakOudBestand()
     return f;
 }
 
+// The lines of the test file tests/data/oud.vlk: those MaakOudBestand lays
+// out, written once as bytes.
+std::vector<std::string> OudeRegels()
+{
+    const std::string tekst = Testinhoud("oud.vlk");
+    std::vector<std::string> r;
+    for (std::size_t i = 0; i < tekst.size();) {
+        const auto j = tekst.find("\r\n", i);
+        r.push_back(tekst.substr(i, j - i));
+        i = j == std::string::npos ? tekst.size() : j + 2;
+    }
+    return r;
+}
+
 std::string Samen(const std::vector<std::string>& regels)
 {
     std::string r;
@@ -231,27 +246,21 @@ void ExpectGelijk(const AdmMain& a, const AdmMain& b)
 
 class OudCijferbestandTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        map = fs::temp_directory_path() / ("oudcijferbestand_test_" + std::to_string(::getpid()));
-        fs::create_directories(map);
-    }
-    void TearDown() override { fs::remove_all(map); }
-
     std::string Schrijf(const std::vector<std::string>& regels) const
     {
-        const auto pad = (map / "oud.vlk").string();
+        const auto pad = tijdelijk / "oud.vlk";
         std::ofstream(pad, std::ios::binary) << Samen(regels);
         return pad;
     }
 
-    fs::path map;
+    Tijdelijkemap tijdelijk;
 };
 
 TEST_F(OudCijferbestandTest, LoadsEveryFieldFromItsPlace)
 {
     const auto f = MaakOudBestand();
-    const auto pad = Schrijf(f.regels);
+    EXPECT_EQ(OudeRegels(), f.regels);
+    const auto pad = Testbestand("oud.vlk");
     EXPECT_EQ(CijferbestandVersie(pad), 1);
     AdmMain b;
     b.DocentCode = "QRS";
@@ -309,13 +318,15 @@ TEST_F(OudCijferbestandTest, AFileEndingAfterTheLevelNamesIsValid)
     verwacht.Niveau = v.Niveau;
 
     AdmMain b;
-    OudCijferbestandLaden(b, Schrijf({f.regels.begin(), f.regels.begin() + f.naNiveaunamen}));
+    const auto regels = OudeRegels();
+    OudCijferbestandLaden(b, Schrijf({regels.begin(), regels.begin() + f.naNiveaunamen}));
     ExpectGelijk(verwacht, b);
 }
 
 TEST_F(OudCijferbestandTest, DisplayLineValuesAreCheckedBeforeTheyFormAWindow)
 {
-    auto f = MaakOudBestand();
+    const auto f = MaakOudBestand();
+    auto regels = OudeRegels();
     const auto schermregel = f.naNiveaunamen - 3;
     // Scherm, KolomHelft, HuidigeRij, HuidigeKolom, EersteRij, LaatsteRij, Niveau in the file; expected:
     // Scherm, EersteRij, LaatsteRij, HuidigeRij, EersteKolom, LaatsteKolom, HuidigeKolom, Niveau.
@@ -335,9 +346,9 @@ TEST_F(OudCijferbestandTest, DisplayLineValuesAreCheckedBeforeTheyFormAWindow)
     };
     for (const auto& g : gevallen) {
         SCOPED_TRACE(g.regel);
-        f.regels[schermregel] = g.regel;
+        regels[schermregel] = g.regel;
         AdmMain b;
-        OudCijferbestandLaden(b, Schrijf(f.regels));
+        OudCijferbestandLaden(b, Schrijf(regels));
         const std::array<int, 8> gelezen{b.Scherm,        b.EersteRij,    b.LaatsteRij,   b.HuidigeRij,
                                          b.EersteKolom, b.LaatsteKolom, b.HuidigeKolom, b.Niveau};
         EXPECT_EQ(gelezen, g.verwacht);
@@ -347,8 +358,9 @@ TEST_F(OudCijferbestandTest, DisplayLineValuesAreCheckedBeforeTheyFormAWindow)
 TEST_F(OudCijferbestandTest, DamagedFilesAreRefusedAndLeaveANewDataSet)
 {
     const auto f = MaakOudBestand();
+    const auto regels = OudeRegels();
     const auto schermregel = f.naNiveaunamen - 3;
-    const auto n = f.regels.size();
+    const auto n = regels.size();
     const struct {
         const char* naam;
         std::size_t regel;  // line to replace, or the length to cut to when vervanging is null
@@ -372,7 +384,7 @@ TEST_F(OudCijferbestandTest, DamagedFilesAreRefusedAndLeaveANewDataSet)
     };
     for (const auto& g : gevallen) {
         SCOPED_TRACE(g.naam);
-        auto r = f.regels;
+        auto r = regels;
         if (g.vervanging)
             r[g.regel] = g.vervanging;
         else if (g.code == FoutVerkeerdBestand)

@@ -10,6 +10,7 @@
 #include "names/frmLeerlingUitVlk.h"
 #include "platform/Etiket.h"
 
+#include "Tijdelijkemap.h"
 #include "VensterTest.h"
 
 #include <QComboBox>
@@ -22,7 +23,6 @@
 #include <fstream>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace VensterTest;
 namespace fs = std::filesystem;
@@ -128,8 +128,6 @@ protected:
         ::setenv("TZ", "UTC", 1);
         ::tzset();
         terug = fs::current_path();
-        map = fs::temp_directory_path() / ("frmBestandLaden_test_" + std::to_string(::getpid()));
-        fs::remove_all(map);
         fs::create_directories(map / "start");
         fs::create_directories(map / "data" / "Klas 3");
 
@@ -161,7 +159,6 @@ protected:
     void TearDown() override
     {
         fs::current_path(terug);
-        fs::remove_all(map);
         if (hadTz)
             ::setenv("TZ", oudeTz.c_str(), 1);
         else
@@ -191,7 +188,9 @@ protected:
         return omgeving.Modaal(dlg);
     }
 
-    fs::path map, terug;
+    Tijdelijkemap tijdelijk;
+    const fs::path map = tijdelijk.pad();
+    fs::path terug;
     bool hadTz = false;
     std::string oudeTz;
     AdmMain adm;

@@ -1,15 +1,15 @@
-#include "core/Cijferbestand.h"
 #include "core/Fout.h"
 #include "core/Kolomkeuze.h"
 #include "names/LeerlingImport.h"
 #include "termsheet/Cijferverwerking.h"
+
+#include "Tijdelijkemap.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -28,57 +28,27 @@ void Cijfer(AdmMain& a, int p, int c, int l, std::string tekst)
     VerwerkCijfer(a, tekst, p, c, (c - 1) / 16 + 1, l);
 }
 
-std::string Namenregel(const std::string& achternaam, const std::string& roepnaam, const std::string& nummer,
-                       const std::string& woonplaats = "Ergens")
-{
-    return Pas(achternaam, 30) + "," + Pas(roepnaam, 13) + "," + Pas(nummer, 6) + ",V," + Pas("Laan 2", 36) +
-           "," + Pas(woonplaats, 15) + "," + Pas("9999 ZZ", 7) + "," + Pas("06-1", 13) + "," + "BG1";
-}
-
 }  // namespace
 
 class LeerlingImportTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        map = fs::temp_directory_path() / ("leerlingimport_test_" + std::to_string(::getpid()));
-        fs::remove_all(map);
-        fs::create_directories(map);
-
-        // Source grade file: Bakker in slot 3, two pupils named Jansen Jan in 5 and 7.
-        AdmMain b;
-        b.Klas = "3A    ";
-        b.Vak = "wi    ";
-        b.Docent = "Bron Docent";
-        Leerling(b, 3, "Bakker", "Els");
-        b.Adres(3) = "Kade 1";
-        b.Kenmerk(3) = "dyslexie";
-        b.Mentor(3) = "PQR";
-        b.LeerlingPersNr(3) = "333333";
-        b.Cijfer(3, 1, 1) = "7.5";
-        b.Cijfer(3, 20, 2) = "6  ";
-        b.RapportTxt(3, 2, 1) = "7  ";
-        b.Rapport(3, 2, 1) = 7;
-        Leerling(b, 5, "Jansen", "Jan");
-        b.Cijfer(5, 1, 1) = "5  ";
-        b.RapportTxt(5, 2, 1) = "5  ";
-        Leerling(b, 7, "Jansen", "Jan");
-        b.Cijfer(7, 1, 1) = "9  ";
-        b.RapportTxt(7, 2, 1) = "9  ";
-        b.RapportTxt(7, 2, 2) = "8.5";
-        Leerling(b, 9, "Nergens", "Niemand");
-        b.RapportTxt(9, 2, 1) = "6  ";
-        Schrijf(map / "bron.vlk", CijferbestandTekst(b));
-        const auto tekst = CijferbestandTekst(b);
-        Schrijf(map / "kort.vlk", tekst.substr(0, tekst.size() / 2));
+        // The source grade file (tests/data/bron.vlk): Bakker in slot 3 with
+        // grades and a report, two pupils named Jansen Jan in 5 and 7, Nergens
+        // Niemand in 9; the names file (klas.nam): Nieuw, a blank line,
+        // Bijgewerkt (pupil number 555555, town Elders), Zonder (no number);
+        // a version 1 grade file (oud.vlk), which is no import source.
+        const std::string bron = Testinhoud("bron.vlk");
+        Schrijf(map / "bron.vlk", bron);
+        Schrijf(map / "kort.vlk", bron.substr(0, bron.size() / 2));
+        Schrijf(map / "klas.nam", Testinhoud("klas.nam"));
         Schrijf(map / "tekst.vlk", "geen cijferbestand\r\n");
-        Schrijf(map / "oud.vlk", std::string(26, 'x') + "\r\n2003-2004\r\n4B    \r\ngs    \r\n");
+        Schrijf(map / "oud.vlk", Testinhoud("oud.vlk"));
 
         Leerling(adm, 1, "Aap", "Anna");
         Leerling(adm, 2, "Noot", "Nico");
     }
-    void TearDown() override { fs::remove_all(map); }
-
     Importbron Bron(int modus, const std::string& naam)
     {
         adm.DialoogModus = modus;
@@ -86,7 +56,8 @@ protected:
         return ImportbronLezen(adm);
     }
 
-    fs::path map;
+    Tijdelijkemap tijdelijk;
+    const fs::path map = tijdelijk.pad();
     AdmMain adm;
 };
 
@@ -158,7 +129,6 @@ TEST_F(LeerlingImportTest, MorePupilsThanFreeSlotsStopsAtTheFirstThatDoesNotFit)
 
 TEST_F(LeerlingImportTest, AFileOfTheWrongKindIsRefused)
 {
-    Schrijf(map / "klas.nam", Namenregel("a", "b", "1") + "\r\n");
     struct Geval {
         int modus;
         const char* naam;
@@ -190,9 +160,6 @@ TEST_F(LeerlingImportTest, ANamesFileUpdatesByPupilNumberOrFillsAFreeSlot)
     adm.Kenmerk(5) = "blijft";
     adm.Mentor(5) = "ABC";
     Cijfer(adm, 5, 3, 1, "8");
-    Schrijf(map / "klas.nam", Namenregel("Nieuw", "Kees", "111111") + "\r\n" + "\r\n" +
-                                  Namenregel("Bijgewerkt", "Piet", "555555", "Elders") + "\r\n" +
-                                  Namenregel("Zonder", "Nummer", "000000") + "\r\n");
     const auto bron = Bron(DialoogImportNamenbestand, "klas.nam");
     ASSERT_EQ(bron.leerlingen.size(), 3u);  // the blank line is no pupil
     EXPECT_EQ(bron.leerlingen[1].plaats, 3);

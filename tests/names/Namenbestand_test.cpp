@@ -2,11 +2,12 @@
 #include "core/Fout.h"
 #include "names/Namenbestand.h"
 
+#include "Tijdelijkemap.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -42,10 +43,34 @@ TEST(Namenbestand, FieldsStandInFixedColumns)
     EXPECT_TRUE(k.Basisgroep.leeg());
 }
 
+// tests/data/klas.nam: Nieuw Kees 111111, a blank line, Bijgewerkt Piet
+// 555555 living in Elders, Zonder Nummer 000000; all V, Laan 2, 9999 ZZ,
+// 06-1, base group BG1 ending in column 132.
+TEST(Namenbestand, TheTestFileGivesEveryLine)
+{
+    const auto pad = Testbestand("klas.nam");
+    EXPECT_NO_THROW(NamenbestandControleren(pad));
+    const auto regels = NamenbestandLezen(pad);
+    ASSERT_EQ(regels.size(), 4u);
+    EXPECT_EQ(regels[0].Achternaam, Tekst<30>("Nieuw"));
+    EXPECT_EQ(regels[0].LeerlingPersNr, "111111");
+    EXPECT_TRUE(regels[1].Achternaam.leeg() && regels[1].Roepnaam.leeg());
+    EXPECT_EQ(regels[3].Roepnaam, Tekst<13>("Nummer"));
+    // Every column of its layout, here in one line.
+    const auto& n = regels[2];
+    std::string velden;
+    for (std::string_view v : {n.Achternaam.view(), n.Roepnaam.view(), n.LeerlingPersNr.view(), n.Geslacht.view(),
+                               n.Adres.view(), n.Woonplaats.view(), n.Postcode.view(), n.Telefoon.view(),
+                               n.Basisgroep.view()})
+        velden += v;
+    EXPECT_EQ(velden, Pas("Bijgewerkt", 30) + Pas("Piet", 13) + "555555" + "V" + Pas("Laan 2", 36) + Pas("Elders", 15) +
+                          "9999 ZZ" + Pas("06-1", 13) + "BG1   ");
+}
+
 TEST(Namenbestand, TheFirstLineNeedsItsThreeCommas)
 {
-    const auto map = fs::temp_directory_path() / ("namenbestand_test_" + std::to_string(::getpid()));
-    fs::create_directories(map);
+    const Tijdelijkemap tijdelijk;
+    const auto& map = tijdelijk.pad();
     const auto pad = (map / "KLAS.NAM").string();
     const auto goed = Regel("a", "b", "1");
 
@@ -98,5 +123,4 @@ TEST(Namenbestand, TheFirstLineNeedsItsThreeCommas)
     adm.DialoogAntwoord = 1;
     EXPECT_EQ(NamenBestandLadenActiveren(adm), map.string());
     EXPECT_EQ(adm.DialoogAntwoord, 0);
-    fs::remove_all(map);
 }

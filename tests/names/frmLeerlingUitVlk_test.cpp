@@ -10,6 +10,7 @@
 #include "platform/VasteBreedteInvoer.h"
 #include "termsheet/Cijferverwerking.h"
 
+#include "Tijdelijkemap.h"
 #include "VensterTest.h"
 
 #include <QListWidget>
@@ -50,10 +51,6 @@ class frmLeerlingUitVlkTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        map = fs::temp_directory_path() / ("frmLeerlingUitVlk_test_" + std::to_string(::getpid()));
-        fs::remove_all(map);
-        fs::create_directories(map);
-
         // Source: Bakker in slot 3 and Jansen in slot 7, with grades and reports.
         AdmMain b;
         b.Klas = "3A    ";
@@ -78,8 +75,6 @@ protected:
         adm.LeerlingPersNr(2) = "222222";
         adm.Kenmerk(2) = "blijft";
     }
-    void TearDown() override { fs::remove_all(map); }
-
     // Opens the window on the source in this mode; `script` runs while it is shown.
     int Toon(int modus, const fs::path& bron, std::function<void(frmLeerlingUitVlk&)> script)
     {
@@ -91,7 +86,8 @@ protected:
         return omgeving.Modaal(v);
     }
 
-    fs::path map;
+    Tijdelijkemap tijdelijk;
+    const fs::path map = tijdelijk.pad();
     AdmMain adm;
     TestOmgeving omgeving;
 };

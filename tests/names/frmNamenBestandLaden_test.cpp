@@ -7,6 +7,7 @@
 #include "names/frmLeerlingUitVlk.h"
 #include "platform/Etiket.h"
 
+#include "Tijdelijkemap.h"
 #include "VensterTest.h"
 
 #include <QListWidget>
@@ -18,7 +19,6 @@
 #include <fstream>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace VensterTest;
 namespace fs = std::filesystem;
@@ -67,8 +67,6 @@ protected:
         ::setenv("TZ", "UTC", 1);
         ::tzset();
         terug = fs::current_path();
-        map = fs::temp_directory_path() / ("frmNamenBestandLaden_test_" + std::to_string(::getpid()));
-        fs::remove_all(map);
         fs::create_directories(map / "namen" / "vorig jaar");
         Bestand("klas1.NAM", Namenregel("Mies", "Maria", "444444") + "\r\n" + Namenregel("Wim", "Willem", "555555"),
                 1049198700);  // 01-04-03 12:05
@@ -81,7 +79,6 @@ protected:
     void TearDown() override
     {
         fs::current_path(terug);
-        fs::remove_all(map);
         if (hadTz)
             ::setenv("TZ", oudeTz.c_str(), 1);
         else
@@ -102,7 +99,9 @@ protected:
         return omgeving.Modaal(dlg);
     }
 
-    fs::path map, terug;
+    Tijdelijkemap tijdelijk;
+    const fs::path map = tijdelijk.pad();
+    fs::path terug;
     bool hadTz = false;
     std::string oudeTz;
     AdmMain adm;

@@ -16,6 +16,7 @@
 #include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
 
+#include "Tijdelijkemap.h"
 #include "VensterTest.h"
 #include "Voorbeeldklas.h"
 
@@ -31,7 +32,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
 
 using namespace VensterTest;
 namespace fs = std::filesystem;
@@ -683,9 +683,8 @@ TEST_F(Namenlijst, NamButtonDoesNothingHere)
 
 TEST_F(Namenlijst, ImportFromAnotherGradeFileFillsTheFirstEmptySlots)
 {
-    const fs::path map = fs::temp_directory_path() / ("frmNamen_test_" + std::to_string(::getpid()));
-    fs::remove_all(map);
-    fs::create_directories(map);
+    const Tijdelijkemap tijdelijk;
+    const fs::path& map = tijdelijk.pad();
     AdmMain bron;
     bron.Klas = "4H1   ";
     bron.Vak = "WISK  ";
@@ -732,7 +731,6 @@ TEST_F(Namenlijst, ImportFromAnotherGradeFileFillsTheFirstEmptySlots)
     omgeving.Beantwoord([](QDialog& d) { KlikKnop(d, QStringLiteral("&Annuleren")); });
     KiesMenu(*v().mnuTrimMenu, *v().mnuNamenbestand);
     EXPECT_EQ(omgeving.dialogen.back(), QStringLiteral("Leerling(en) importeren uit Dravonel Namenbestand\""));
-    fs::remove_all(map);
 }
 
 // The window at 800 x 600 with a class filled in; written as a picture for

@@ -149,6 +149,14 @@ TEST_F(KolomkiezerTest, ATypedColumnReachesTheSpinnerOrIsRestored)
     EXPECT_EQ(k.txtKolom->Tekst(), "3");
     EXPECT_EQ(omgeving.piepen, 0);  // leaving the box is silent
 
+    // A click in the middle of the box selects the whole number as well.
+    QTest::mouseClick(k.txtKolom, Qt::LeftButton, {}, k.txtKolom->rect().center());
+    EXPECT_EQ(w.ActieveControl(), k.txtKolom);
+    Typ(w, QStringLiteral("7"));
+    EXPECT_EQ(k.txtKolom->text(), QStringLiteral("7"));
+    w.ZetFocus(w.cmdAnnuleren);
+    EXPECT_EQ(k.UpDown->Value(), 7);
+
     // At most two characters.
     TypIn(1, QStringLiteral("123"));
     EXPECT_EQ(k.txtKolom->text(), QStringLiteral("12"));

@@ -80,6 +80,7 @@ const Geval gevallen[] = {
     {"jaar loslaten kapt af", JaarAchternaam, Invoegen, Dertig, 0, {Qt::Key_End}, Tweeentwintig, 22, 0, 0},
     {"jaar korte tekst blijft", JaarAchternaam, Invoegen, "Smit", 4, {'s'}, "Smits", 5, 0, 0},
     {"postcode vol weigert overal", JaarPostcode, Overtypen, "1234 AB", 2, {'x'}, "1234 AB", 2, 1, 1},
+    {"lege postcode neemt aan", JaarPostcode, Invoegen, "       ", 0, {'1'}, "1      ", 1, 0, 0},
 };
 
 void PrintTo(const Geval& g, std::ostream* os) { *os << g.naam; }

@@ -63,4 +63,30 @@ TEST_F(Sorteermenu, TrimestergemiddeldeVanDitTrimester)
     EXPECT_EQ(adm.TrGem(1, 2, 1), 8);
 }
 
+TEST_F(Sorteermenu, JaargemiddeldeVolgensDeBerekeningsmethode)
+{
+    // End averages and year averages disagree, so the method shows which was read.
+    const double eind[8] = {0, 6, 9, 6, 0, 7, 0, 7};
+    const double jaar[8] = {0, 8, 5, 7, 0, 7, 0, 6};
+    for (int p = 1; p <= 7; ++p) {
+        adm.EindGem(p, 2) = eind[p] > 0 ? eind[p] : GeenWaarde;
+        adm.JrGem(p, 2) = jaar[p] > 0 ? jaar[p] : GeenWaarde;
+    }
+    adm.EindGem(2, 1) = 1;  // the other level: not looked at
+    for (int m : {1, 2, 3}) {
+        adm.RapportOptie[5] = m;
+        // Evers Aad and Ali at 7 by name, de Boer and Visser at 6 by name;
+        // the marked and empty slots after them.
+        const Volgorde v = Sorteervolgorde(adm, Sorteersoort::Jaargemiddelde, 1, 2);
+        EXPECT_EQ(std::vector<int>(v.begin() + 1, v.begin() + 6), (std::vector<int>{2, 7, 5, 3, 1}))
+            << "method " << m;
+    }
+    adm.RapportOptie[5] = 4;
+    const Volgorde v = Sorteervolgorde(adm, Sorteersoort::Jaargemiddelde, 1, 2);
+    EXPECT_EQ(std::vector<int>(v.begin() + 1, v.begin() + 6), (std::vector<int>{1, 3, 5, 7, 2}));
+    // No year column: every value 0, so the order is by name.
+    adm.RapportOptie[5] = 9;
+    EXPECT_EQ(Eerste(Sorteersoort::Jaargemiddelde, 5), Eerste(Sorteersoort::Achternaam, 5));
+}
+
 }  // namespace

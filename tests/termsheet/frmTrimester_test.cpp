@@ -11,11 +11,19 @@
 #include "names/Namenvensters.h"
 #include "names/frmLeerlingVerwijderen.h"
 #include "names/frmZoeken.h"
+#include "columntools/Kolomgereedschap.h"
+#include "columntools/frmKolomNormFouten.h"
+#include "columntools/frmKolomNormScores.h"
+#include "columntools/frmKolomWissen.h"
+#include "platform/Kolomkiezer.h"
+#include "columntools/frmKolommenVerwisselen.h"
+#include "platform/Draaiknop.h"
 
 #include "VensterTest.h"
 #include "termsheet/AfdrukVoorbeeld.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QFile>
@@ -627,16 +635,14 @@ TEST_F(Trimesterblad, FocusItemsVanBewerken)
     EXPECT_EQ(Focus(), v().txtSoort[6]);
 }
 
-TEST_F(Trimesterblad, LatereVenstersStaanUit)
+TEST_F(Trimesterblad, MenusEnWerkbalk)
 {
-    for (QAction* a : {v().mnuKolomKopieren, v().mnuKolomWissen, v().mnuKolommenVerwisselen,
-                       v().mnuKolomOmrekenen, v().mnuKolomNormScoresA, v().mnuKolomNormFoutenA,
-                       v().mnuKolomAfdrukken, v().mnuKolomNormScores,
-                       v().mnuKolomNormFouten, v().mnuCesuurScoreTabel, v().mnuCesuurFoutenTabel})
-        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
     EXPECT_TRUE(v().Toolbar().Knop(QStringLiteral("ZOEK"))->isEnabled());
     for (QAction* a : {v().mnuNieuwBestand, v().mnuBestandLaden, v().mnuStoppen, v().mnuNamenlijst, v().mnuInfo,
-                       v().mnuZoeken, v().mnuLeerlingVerwijderen})
+                       v().mnuZoeken, v().mnuLeerlingVerwijderen, v().mnuKolomKopieren, v().mnuKolomWissen,
+                       v().mnuKolommenVerwisselen, v().mnuKolomOmrekenen, v().mnuKolomAfdrukken,
+                       v().mnuKolomNormScoresA, v().mnuKolomNormFoutenA, v().mnuKolomNormScores,
+                       v().mnuKolomNormFouten, v().mnuCesuurScoreTabel, v().mnuCesuurFoutenTabel})
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
     EXPECT_EQ(v().Toolbar().Aantal(), 23);
     EXPECT_EQ(v().Toolbar().Key(8), QStringLiteral("Trim1"));
@@ -684,6 +690,117 @@ TEST_F(Trimesterblad, ZoekenVerwijderenEnNamenbestandVanuitHetBlad)
     omgeving.Beantwoord([](QDialog& d) { KlikKnop(d, QStringLiteral("&Annuleren")); });
     KiesMenu(*v().Bestand, *v().mnuNamenbestand);
     EXPECT_EQ(omgeving.dialogen.back(), QStringLiteral("Leerling(en) importeren uit Dravonel Namenbestand\""));
+}
+
+TEST_F(Trimesterblad, KolomvenstersVanuitHetBlad)
+{
+    v().kolomvensters = &Kolomgereedschap;
+    Grade(1, 1, "6");
+    Grade(2, 1, "8");
+    Grade(1, 2, "5");
+    v().Afdrukken(1);
+
+    // A grade typed and not yet committed is stored before the window opens.
+    Klik(Cel(3, 1));
+    Typ("7");
+    omgeving.Beantwoord([this](QDialog& d) {
+        auto& wissen = dynamic_cast<frmKolomWissen&>(d);
+        EXPECT_EQ(adm.Cijfer(3, 1, 1), "7  ");
+        EXPECT_EQ(wissen.Keuze->Keuze(), (Kolomkeuze{1, 1, 1}));
+        KlikKnop(d, QStringLiteral("&Wissen"));
+    });
+    KiesMenu(*v().Bewerken, *v().mnuKolomWissen);
+    EXPECT_EQ(omgeving.dialogen.back(), QStringLiteral("Kolom wissen"));
+    EXPECT_EQ(adm.Cijfer(2, 1, 1), "   ");
+    EXPECT_EQ(Cel(2, 1)->Tekst(), "   ");  // redrawn
+    EXPECT_EQ(Tekst(v().lblKlGem[1]), "    ");
+    EXPECT_EQ(adm.Gewijzigd, 1);
+
+    // Swap column 2 with column 1: the sheet shows both.
+    omgeving.Beantwoord([](QDialog& d) {
+        auto& wisselen = dynamic_cast<frmKolommenVerwisselen&>(d);
+        wisselen.Keuze[2]->UpDown->ZetValue(2);
+        KlikKnop(d, QStringLiteral("&Verwisselen"));
+    });
+    KiesMenu(*v().Bewerken, *v().mnuKolommenVerwisselen);
+    EXPECT_EQ(Cel(1, 1)->Tekst(), "5  ");
+    EXPECT_EQ(Cel(1, 2)->Tekst(), "   ");
+
+    // After a cancel the sheet redraws as well.
+    const auto annuleer = [this](const char* cijfer) {
+        return [this, cijfer](QDialog& d) {
+            adm.Cijfer(4, 3, 1) = cijfer;  // behind the sheet's back, to see whether it redraws
+            VensterTest::Toets(d, Qt::Key_Escape);
+        };
+    };
+    omgeving.Beantwoord(annuleer("1  "));
+    KiesMenu(*v().Bewerken, *v().mnuKolomKopieren);
+    EXPECT_EQ(omgeving.dialogen.back(), QStringLiteral("Kolom kopiëren"));
+    EXPECT_EQ(Cel(4, 3)->Tekst(), "1  ");
+    omgeving.Beantwoord(annuleer("2  "));
+    KiesMenu(*v().Bewerken, *v().mnuKolomOmrekenen);
+    EXPECT_EQ(omgeving.dialogen.back(), QStringLiteral("Kolom omrekenen"));
+    EXPECT_EQ(Cel(4, 3)->Tekst(), "2  ");
+
+    // The one-column print changes nothing.
+    adm.Gewijzigd = 0;
+    omgeving.Beantwoord([](QDialog& d) { VensterTest::Toets(d, Qt::Key_Escape); });
+    KiesMenu(*v().mnuAfdrukken, *v().mnuKolomAfdrukken);
+    EXPECT_EQ(omgeving.dialogen.back(), QStringLiteral("Kolom afdrukken"));
+    EXPECT_EQ(adm.Gewijzigd, 0);
+}
+
+TEST_F(Trimesterblad, CesuurvenstersVanuitHetBlad)
+{
+    v().kolomvensters = &Kolomgereedschap;
+    std::string gewicht = "1";
+    VerwerkGewicht(adm, gewicht, 2, 1, 1);
+    Grade(1, 2, "30");
+    Grade(2, 2, "60");
+    v().Afdrukken(1);
+
+    // The raw error count typed last is committed as "&Cesuur" opens, and the
+    // norming window opens on the sheet's column.
+    Klik(Cel(3, 2));
+    Typ("45");
+    omgeving.Beantwoord([this](QDialog& d) {
+        auto& normeren = dynamic_cast<frmKolomNormFouten&>(d);
+        EXPECT_EQ(adm.Cijfer(3, 2, 1), "45 ");
+        EXPECT_EQ(normeren.kiezer->Keuze(), (Kolomkeuze{1, 1, 2}));
+        EXPECT_EQ(normeren.lblProcent->text(), QStringLiteral("33"));
+        KlikKnop(d, QStringLiteral("&Normeren"));
+    });
+    KiesMenu(*v().mnuCesuur, *v().mnuKolomNormFouten);
+    EXPECT_EQ(omgeving.dialogen.back(), QStringLiteral("Kolom normeren"));
+    EXPECT_EQ(Cel(1, 2)->Tekst(), "7  ");  // redrawn with the grades
+    EXPECT_EQ(Cel(3, 2)->Tekst(), "5.5");
+    EXPECT_EQ(Tekst(v().lblKlGem[2]), "5.5 ");
+    EXPECT_EQ(adm.TrGemTxt(2, 1, 1), "4   ");
+    EXPECT_EQ(adm.Gewijzigd, 1);
+
+    // The same windows from "Be&werken"; a cancel writes nothing.
+    omgeving.Beantwoord([](QDialog& d) {
+        EXPECT_NE(dynamic_cast<frmKolomNormScores*>(&d), nullptr);
+        VensterTest::Toets(d, Qt::Key_Escape);
+    });
+    KiesMenu(*v().Bewerken, *v().mnuKolomNormScoresA);
+    omgeving.Beantwoord([](QDialog& d) {
+        EXPECT_NE(dynamic_cast<frmKolomNormFouten*>(&d), nullptr);
+        VensterTest::Toets(d, Qt::Key_Escape);
+    });
+    KiesMenu(*v().Bewerken, *v().mnuKolomNormFoutenA);
+    EXPECT_EQ(adm.Cijfer(1, 2, 1), "7  ");
+
+    // The calculators change nothing.
+    adm.Gewijzigd = 0;
+    for (QAction* item : {v().mnuCesuurScoreTabel, v().mnuCesuurFoutenTabel}) {
+        omgeving.Beantwoord([](QDialog& d) { KlikKnop(d, QStringLiteral("&Sluiten")); });
+        KiesMenu(*v().mnuCesuur, *item);
+    }
+    const auto n = omgeving.dialogen.size();
+    EXPECT_EQ(omgeving.dialogen[n - 2], QStringLiteral("Cesuurtabel bij scores"));
+    EXPECT_EQ(omgeving.dialogen[n - 1], QStringLiteral("Cesuurtabel bij fouten"));
+    EXPECT_EQ(adm.Gewijzigd, 0);
 }
 
 // ---- Sort and paste ----
