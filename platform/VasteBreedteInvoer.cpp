@@ -4,12 +4,21 @@
 #include "platform/Kleuren.h"
 #include "platform/Omgeving.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QValidator>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <map>
 
 namespace {
 
@@ -27,6 +36,86 @@ public:
     }
 };
 
+// The panel of a box (its background and frame) drawn once for each look and
+// then copied: the toolkit's own style draws it afresh at every paint,
+// antialiased, and that was most of what repainting a box cost. The style
+// draws it the same for the same size, state and colours, so the copy is
+// that drawing. Only for the style it is known of (no animations, no other
+// inputs); under any other the panel is drawn as it always is.
+class Vakpaneel : public QProxyStyle {
+public:
+    explicit Vakpaneel(QStyle* basis) : QProxyStyle(basis) {}
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* optie, QPainter* p,
+                       const QWidget* widget) const override
+    {
+        const auto* kader = qstyleoption_cast<const QStyleOptionFrame*>(optie);
+        if (element != PE_PanelLineEdit || !kader || !p->transform().isIdentity()) {
+            QProxyStyle::drawPrimitive(element, optie, p, widget);
+            return;
+        }
+        const qreal dpr = p->device() ? p->device()->devicePixelRatio() : 1;
+        Sleutel s{};
+        s.breedte = kader->rect.width();
+        s.hoogte = kader->rect.height();
+        s.toestand = static_cast<std::uint32_t>(kader->state);
+        s.lijn = kader->lineWidth;
+        s.middenlijn = kader->midLineWidth;
+        s.kenmerken = static_cast<int>(kader->features);
+        s.richting = static_cast<int>(kader->direction);
+        s.dpr = static_cast<int>(dpr * 100);
+        const QPalette::ColorGroup groep = kader->palette.currentColorGroup();
+        int i = 0;
+        for (const QPalette::ColorRole rol : {QPalette::Base, QPalette::Window, QPalette::Highlight, QPalette::Button,
+                                              QPalette::Light, QPalette::Midlight, QPalette::Dark, QPalette::Mid,
+                                              QPalette::Shadow, QPalette::Text})
+            s.kleuren[static_cast<std::size_t>(i++)] = kader->palette.color(groep, rol).rgba();
+        auto gevonden = paneel_.find(s);
+        if (gevonden == paneel_.end()) {
+            if (paneel_.size() > 256)
+                paneel_.clear();
+            QPixmap beeld(kader->rect.size() * dpr);
+            beeld.setDevicePixelRatio(dpr);
+            beeld.fill(Qt::transparent);
+            QStyleOptionFrame eigen(*kader);
+            eigen.rect = QRect(QPoint(0, 0), kader->rect.size());
+            QPainter q(&beeld);
+            QProxyStyle::drawPrimitive(element, &eigen, &q, widget);
+            q.end();
+            gevonden = paneel_.emplace(s, std::move(beeld)).first;
+        }
+        p->drawPixmap(kader->rect.topLeft(), gevonden->second);
+    }
+
+private:
+    struct Sleutel {
+        int breedte, hoogte;
+        std::uint32_t toestand;
+        int lijn, middenlijn, kenmerken, richting, dpr;
+        std::array<QRgb, 10> kleuren;
+        auto operator<=>(const Sleutel&) const = default;
+    };
+    mutable std::map<Sleutel, QPixmap> paneel_;
+};
+
+// One for all boxes, made with the first box: the application's style as it
+// was then is its base.
+QStyle* Vakstijl()
+{
+    static QStyle* stijl = [] () -> QStyle* {
+        QStyle* app = QApplication::style();
+        if (!app || app->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+            return nullptr;
+        QStyle* basis = QStyleFactory::create(app->name());
+        if (!basis)
+            return nullptr;
+        auto* s = new Vakpaneel(basis);
+        s->setParent(qApp);  // goes with the application
+        return s;
+    }();
+    return stijl;
+}
+
 }  // namespace
 
 bool TeltAlsFocuswissel(Qt::FocusReason reden)
@@ -43,6 +132,8 @@ VasteBreedteInvoer::VasteBreedteInvoer(Omgeving& omgeving, const int& insertModu
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setValidator(new Cp1252Bewaker(this));
     setMouseTracking(true);
+    if (QStyle* stijl = Vakstijl())
+        setStyle(stijl);
 }
 
 std::string VasteBreedteInvoer::Tekst() const { return QStringNaarCp1252(text()); }
@@ -53,7 +144,10 @@ void VasteBreedteInvoer::ZetTekst(std::string_view tekst)
     if (t != text())
         setText(t);
     // A text set by the program puts the caret at the start, as the
-    // original boxes did (Qt would leave it at the end).
+    // original boxes did (Qt would leave it at the end). A box that shows
+    // it so already is left alone: a redraw of the window touches every box.
+    else if (cursorPosition() == 0 && !hasSelectedText())
+        return;
     ZetSelStart(0);
 }
 

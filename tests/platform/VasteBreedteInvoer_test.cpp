@@ -11,6 +11,11 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QLineEdit>
+
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -205,3 +210,53 @@ TEST(VasteBreedteInvoer, TheClickThatGivesTheFocusKeepsWhatGotFocusSet)
 }
 
 }  // namespace
+
+// The box draws its panel from a copy; what shows must be what the style
+// itself draws, in every look a window gives a box.
+TEST(VasteBreedteInvoer, PaintsAsTheStyleDrawsIt)
+{
+    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+        GTEST_SKIP() << "the copy is made under the Fusion style only";
+    TestOmgeving omgeving;
+    const int insert = 1;
+    QWidget venster;
+    auto* vak = new VasteBreedteInvoer(omgeving, insert, Cijfer, &venster);
+    auto* gewoon = new QLineEdit(&venster);
+    std::unique_ptr<QStyle> stijl(QStyleFactory::create(QStringLiteral("Fusion")));
+    gewoon->setStyle(stijl.get());
+    vak->setGeometry(10, 10, 40, 21);
+    gewoon->setGeometry(10, 40, 40, 21);
+    ASSERT_TRUE(Activeer(venster));
+    const auto beeld = [](QLineEdit* w) {
+        QImage i(w->size(), QImage::Format_ARGB32_Premultiplied);
+        i.fill(Qt::magenta);  // a background that would show any difference at the edges
+        w->render(&i, QPoint(), QRegion(), QWidget::DrawChildren);
+        return i;
+    };
+    for (const QColor kleur : {QColor(Qt::white), QColor(Qt::cyan)}) {
+        for (const bool aan : {true, false}) {
+            for (const bool focus : {false, true}) {
+                SCOPED_TRACE(kleur.name().toStdString() + (aan ? " enabled" : " disabled") + (focus ? " focus" : ""));
+                for (QLineEdit* w : {static_cast<QLineEdit*>(vak), gewoon}) {
+                    QPalette p = w->palette();
+                    p.setColor(QPalette::Base, kleur);
+                    w->setPalette(p);
+                    w->setText(QStringLiteral("7.5"));
+                    w->setEnabled(aan);
+                }
+                if (focus && aan) {
+                    vak->setFocus();
+                    Verwerk();
+                    const QImage a = beeld(vak);
+                    gewoon->setFocus();
+                    Verwerk();
+                    EXPECT_EQ(a, beeld(gewoon));
+                } else {
+                    venster.setFocus();
+                    Verwerk();
+                    EXPECT_EQ(beeld(vak), beeld(gewoon));
+                }
+            }
+        }
+    }
+}
