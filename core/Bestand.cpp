@@ -174,7 +174,7 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
         OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
 }
 
-void LeesRegels(const std::string& pad, std::vector<std::string>& regels, std::size_t maxRegel)
+std::string LeesInhoud(const std::string& pad)
 {
     Bestandssysteem systeem;
     const int fd = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC);
@@ -214,23 +214,60 @@ void LeesRegels(const std::string& pad, std::vector<std::string>& regels, std::s
         if (gelezen > MaxBestandsgrootte)
             VerkeerdBestand(pad);
         inhoud.resize(gelezen);
+        return inhoud;
+    } catch (const std::bad_alloc&) {
+        throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + pad);
+    }
+}
 
-        std::size_t begin = 0;
-        while (begin < inhoud.size()) {
-            auto eind = inhoud.find('\n', begin);
-            const bool open = eind == std::string::npos;  // a last line without its line end still counts
-            if (open)
-                eind = inhoud.size();
-            std::size_t lengte = eind - begin;
-            if (lengte > 0 && inhoud[eind - 1] == '\r')
-                --lengte;
-            // A NUL byte is found at its line, so the lines before it are there.
-            const std::string_view regel(inhoud.data() + begin, lengte);
-            if (lengte > maxRegel || regel.find('\0') != std::string_view::npos)
-                VerkeerdBestand(pad);
-            regels.emplace_back(regel);
-            begin = open ? eind : eind + 1;
-        }
+namespace {
+
+// Hands each line of the text to `regel`, as RegelsVan describes them;
+// raises error 54 at the first line over maxRegel or (unless the caller
+// looked for them already) with a NUL byte.
+template <bool nulZoeken, class Regel>
+void Splits(std::string_view inhoud, const std::string& pad, std::size_t maxRegel, Regel regel)
+{
+    const char* const begin = inhoud.data();
+    const char* const eind = begin + inhoud.size();
+    for (const char* p = begin; p < eind;) {
+        const auto* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(eind - p)));
+        const char* regeleind = nl ? nl : eind;  // a last line without its line end still counts
+        std::size_t lengte = static_cast<std::size_t>(regeleind - p);
+        if (lengte > 0 && regeleind[-1] == '\r')
+            --lengte;
+        const std::string_view r(p, lengte);
+        if (lengte > maxRegel || (nulZoeken && r.find('\0') != std::string_view::npos))
+            VerkeerdBestand(pad);
+        regel(r);
+        p = nl ? nl + 1 : eind;
+    }
+}
+
+}  // namespace
+
+void RegelsVan(std::string_view inhoud, std::vector<Regelplaats>& regels, const std::string& pad,
+               std::size_t maxRegel)
+{
+    // A NUL byte makes no line of it: looked for once, before the lines.
+    if (inhoud.size() > MaxBestandsgrootte || std::memchr(inhoud.data(), '\0', inhoud.size()))
+        VerkeerdBestand(pad);
+    try {
+        regels.reserve(regels.size() + inhoud.size() / 20 + 1);
+        Splits<false>(inhoud, pad, maxRegel, [&](std::string_view r) {
+            regels.push_back({static_cast<std::uint32_t>(r.data() - inhoud.data()), static_cast<std::uint32_t>(r.size())});
+        });
+    } catch (const std::bad_alloc&) {
+        throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + pad);
+    }
+}
+
+void LeesRegels(const std::string& pad, std::vector<std::string>& regels, std::size_t maxRegel)
+{
+    const std::string inhoud = LeesInhoud(pad);
+    try {
+        // A NUL byte is found at its line, so the lines before it are there.
+        Splits<true>(inhoud, pad, maxRegel, [&](std::string_view r) { regels.emplace_back(r); });
     } catch (const std::bad_alloc&) {
         throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + pad);
     }

@@ -2,7 +2,9 @@
 // Whole-file reading and writing shared by every file format.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <sys/types.h>
 #include <vector>
 
@@ -36,6 +38,26 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
 
 // The name of the temporary file a save of the file called `naam` writes first.
 std::string TijdelijkeNaam(const std::string& naam);
+
+// The whole file in one read. A missing or unreadable file raises
+// Bestandsfout, so does a file larger than MaxBestandsgrootte (error 54,
+// before any of it is read); an allocation failure is raised as Bestandsfout
+// too.
+std::string LeesInhoud(const std::string& pad);
+
+// Where a line stands in a text: its first byte and its length, without its
+// CR LF (or LF). Eight bytes a line, so that the places of a whole grade file
+// stay small.
+struct Regelplaats {
+    std::uint32_t begin;
+    std::uint32_t lengte;
+};
+
+// The lines of the text (at most MaxBestandsgrootte bytes); a last line
+// without its line end counts. A NUL byte anywhere or a line longer than
+// maxRegel raises error 54 for `pad`.
+void RegelsVan(std::string_view inhoud, std::vector<Regelplaats>& regels, const std::string& pad,
+               std::size_t maxRegel = 4096);
 
 // The lines of a text file, each without its CR LF (or LF). A missing or
 // unreadable file raises Bestandsfout; so does a line longer than maxRegel,

@@ -5,7 +5,11 @@
 #include "core/Fout.h"
 #include "core/Getallen.h"
 
+#include <cstdint>
+#include <cstring>
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <fstream>
 #include <string_view>
 #include <utility>
@@ -126,28 +130,48 @@ void Versie2(A& a, Velden& v)
 
 // ---------------------------------------------------------------- writing
 
+// Whether a CR, LF or NUL byte is in the text.
+bool HeeftRegeleind(const char* t, std::size_t n)
+{
+    bool ja = false;
+    for (std::size_t i = 0; i < n; ++i)
+        ja |= t[i] == '\r' || t[i] == '\n' || t[i] == '\0';
+    return ja;
+}
+
 class Schrijver {
 public:
-    Schrijver() { s_.reserve(160000); }
+    // A full file is some 160 KB; more room is made when a line needs it.
+    Schrijver() : ruimte_(256 * 1024), buf_(new char[ruimte_]) {}
 
     // A text on its own line. Line ends, NUL bytes and overlong texts would
     // make the file unreadable, so they never reach it.
     void tekst(std::string_view t)
     {
         t = t.substr(0, MaxRegel);
-        const auto begin = s_.size();
-        s_ += t;
-        for (auto i = begin; i < s_.size(); ++i)
-            if (s_[i] == '\r' || s_[i] == '\n' || s_[i] == '\0')
-                s_[i] = ' ';
-        s_ += "\r\n";
+        char* d = Plaats(t.size() + 2);
+        std::memcpy(d, t.data(), t.size());
+        Afsluiten(d, t.size());
+    }
+    // A field of the data set: its width known here, so that copying and
+    // testing it are a few instructions.
+    template <std::size_t N>
+    void tekst(const Tekst<N>& t)
+    {
+        static_assert(N <= MaxRegel);
+        char* d = Plaats(N + 2);
+        std::memcpy(d, t.view().data(), N);
+        Afsluiten(d, N);
     }
     // The reader requires the width; a file it would refuse is never written.
     void kop(const std::string& t, std::size_t breedte) { tekst(Pas(t, breedte)); }
     void getal(double x)
     {
-        s_ += GetalNaarTekst(x);  // never inf or nan: those give "-1"
-        s_ += "\r\n";
+        char* d = Plaats(32);
+        const std::size_t n = GetalNaarTekst(x, d);  // never inf or nan: those give "-1"
+        d[n] = '\r';
+        d[n + 1] = '\n';
+        lengte_ += n + 2;
     }
     void geheel(int n) { getal(n); }
     void aantal(int n) { getal(n); }
@@ -159,15 +183,42 @@ public:
     template <class... Int>
     void gehelen(Int... waarden)
     {
-        ((s_ += GetalNaarTekst(waarden), s_ += ' '), ...);
-        s_ += "\r\n";
+        std::string t;
+        ((t += GetalNaarTekst(waarden), t += ' '), ...);
+        tekst(t);
     }
     bool grens(Grens) { return true; }
 
-    std::string klaar() { return std::move(s_); }
+    std::string klaar() { return std::string(buf_.get(), lengte_); }
 
 private:
-    std::string s_;
+    // Room for n more bytes, at the end of what was written.
+    char* Plaats(std::size_t n)
+    {
+        if (lengte_ + n > ruimte_) {
+            const std::size_t meer = std::max(2 * ruimte_, lengte_ + n);
+            std::unique_ptr<char[]> nieuw(new char[meer]);
+            std::memcpy(nieuw.get(), buf_.get(), lengte_);
+            buf_ = std::move(nieuw);
+            ruimte_ = meer;
+        }
+        return buf_.get() + lengte_;
+    }
+    // The line of n bytes at d: a CR, LF or NUL in it becomes a blank, then its line end.
+    void Afsluiten(char* d, std::size_t n)
+    {
+        if (HeeftRegeleind(d, n))
+            for (std::size_t i = 0; i < n; ++i)
+                if (d[i] == '\r' || d[i] == '\n' || d[i] == '\0')
+                    d[i] = ' ';
+        d[n] = '\r';
+        d[n + 1] = '\n';
+        lengte_ += n + 2;
+    }
+
+    std::size_t ruimte_;
+    std::unique_ptr<char[]> buf_;
+    std::size_t lengte_ = 0;
 };
 
 // ---------------------------------------------------------------- reading

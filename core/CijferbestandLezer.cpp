@@ -14,15 +14,15 @@
 
 bool Regellezer::kopLengtes(std::size_t a, std::size_t b, std::size_t c, std::size_t d) const
 {
-    return regels_.size() >= 4 && regels_[0].size() == a && regels_[1].size() == b && regels_[2].size() == c &&
-           regels_[3].size() == d;
+    return regels_.size() >= 4 && regels_[0].lengte == a && regels_[1].lengte == b && regels_[2].lengte == c &&
+           regels_[3].lengte == d;
 }
 
-const std::string& Regellezer::regel()
+std::string_view Regellezer::regel()
 {
     if (einde())
         fout(FoutVoorbijEinde, "Input past end of file");
-    return regels_[i_++];
+    return Regel(i_++);
 }
 
 void Regellezer::overslaan(std::size_t n)
@@ -86,6 +86,14 @@ bool BuitenBereik(std::string_view t)
 
 double Regellezer::getalUit(std::string_view tekst) const
 {
+    // Read in place where no comma needs to become a point; the value is
+    // TekstNaarGetal's either way.
+    if (getallen == Getallen::Leidend && tekst.find(',') == std::string_view::npos) {
+        const double x = LeidendGetal(tekst);
+        if (x == 0 && BuitenBereik(tekst))
+            return GeenWaarde;
+        return x;
+    }
     std::string t(tekst);
     if (getallen == Getallen::Leidend) {
         const double x = TekstNaarGetal(t);
@@ -128,7 +136,7 @@ int Regellezer::geheel()
 
 std::vector<int> Regellezer::gehelen(std::size_t aantal)
 {
-    const std::string& t = regel();
+    const std::string_view t = regel();
     std::vector<int> w;
     std::size_t i = 0;
     const bool leidend = getallen == Getallen::Leidend;
@@ -138,7 +146,7 @@ std::vector<int> Regellezer::gehelen(std::size_t aantal)
             continue;
         }
         const auto j = t.find_first_of(" ,\t", i);
-        const auto stuk = std::string_view(t).substr(i, j == std::string::npos ? std::string::npos : j - i);
+        const auto stuk = t.substr(i, j == std::string_view::npos ? std::string_view::npos : j - i);
         w.push_back(geheelUit(getalUit(stuk)));
         i += stuk.size();
     }
@@ -154,10 +162,12 @@ std::vector<int> Regellezer::gehelen(std::size_t aantal)
 void CijferbestandInlezen(AdmMain& adm, const std::string& pad, void (*lees)(AdmMain&, Regellezer&))
 {
     try {
-        const auto regels = LeesRegels(pad, MaxRegel);
+        const std::string inhoud = LeesInhoud(pad);
+        std::vector<Regelplaats> regels;
+        RegelsVan(inhoud, regels, pad, MaxRegel);
         AdmMain nieuw = adm;  // keeps folders, dialog state and DocentCode
         NieuwCijferbestand(nieuw);
-        Regellezer r(regels, pad);
+        Regellezer r(inhoud, regels, pad);
         lees(nieuw, r);
         adm = std::move(nieuw);
     } catch (const std::bad_alloc&) {

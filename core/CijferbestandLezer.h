@@ -6,6 +6,7 @@
 // index something.
 
 #include "core/AdmMain.h"
+#include "core/Bestand.h"
 
 #include <cstddef>
 #include <string>
@@ -14,7 +15,11 @@
 
 class Regellezer {
 public:
-    Regellezer(const std::vector<std::string>& regels, std::string pad) : regels_(regels), pad_(std::move(pad)) {}
+    // The lines stand in the file's text, which outlives the reader.
+    Regellezer(std::string_view tekst, const std::vector<Regelplaats>& regels, std::string pad)
+        : tekst_(tekst), regels_(regels), pad_(std::move(pad))
+    {
+    }
 
     bool einde() const { return i_ >= regels_.size(); }
 
@@ -29,7 +34,7 @@ public:
     bool kopLengtes(std::size_t a, std::size_t b, std::size_t c, std::size_t d) const;
 
     // The next line; past the end error 62.
-    const std::string& regel();
+    std::string_view regel();
     void overslaan(std::size_t n);
 
     // The number of the line, as `getallen` says.
@@ -50,7 +55,10 @@ private:
     double getalUit(std::string_view tekst) const;
     int geheelUit(double x) const;
 
-    const std::vector<std::string>& regels_;
+    std::string_view Regel(std::size_t i) const { return tekst_.substr(regels_[i].begin, regels_[i].lengte); }
+
+    std::string_view tekst_;
+    const std::vector<Regelplaats>& regels_;
     std::string pad_;
     std::size_t i_ = 0;
 };

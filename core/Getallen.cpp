@@ -30,40 +30,82 @@ constexpr double Machten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e
 // The 15 significant digits of |x| and the exponent of the first one, as the
 // correctly rounded decimal form gives them (d.dddddddddddddd times 10^e).
 //
-// Most values (1e-8 up to 1e15) take the short way: |x| times a power of ten
-// as an exact sum of two doubles, rounded to a whole number. Only a value
-// whose digits end within a hair of a half, where the rounding of the exact
-// binary value decides, and the rest of the range take the long way.
+// Most values (1e-5 up to 1e15) take the short way, exactly: the double is a
+// whole number times a power of two, times 10^(14 - e) that is a whole
+// number of at most 128 bits, which is rounded to a whole number of 15
+// digits as the decimal form rounds (a half to the even neighbour). The
+// rest of the range takes the long way.
 bool VijftienCijfersKort(double ax, char* cijfers, int& exponent)
 {
-    if (!(ax >= 1e-8 && ax < 1e15))
+    if (!(ax >= 1e-5 && ax < 1e15))
         return false;
     // The largest e with ax >= 10^e (as the nearest double: at a power of
     // ten below its double only that double itself can be placed one too
     // high, and it gives the same digits either way).
-    static constexpr double Grenzen[] = {1e-8, 1e-7, 1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,  1e2, 1e3,
-                                         1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14};
-    int i = 22;
-    while (ax < Grenzen[i])
-        --i;
-    int e = i - 8;
-    const int k = 14 - e;  // 0..22
-    const double macht = Machten[k];
-    const double hoog = ax * macht;
-    const double laag = std::fma(ax, macht, -hoog);  // ax * macht == hoog + laag exactly
-    const double heel = std::floor(hoog);
-    const double rest = (hoog - heel) + laag;
-    if (std::fabs(rest - 0.5) < 1e-6)
+    static constexpr double Grenzen[] = {1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,  1e2,  1e3,  1e4, 1e5,
+                                         1e6,  1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14};
+    int i = 5;  // 10^0: most values lie close to it
+    if (ax >= 1)
+        while (i < 19 && ax >= Grenzen[i + 1])
+            ++i;
+    else
+        while (ax < Grenzen[i])
+            --i;
+    int e = i - 5;
+    static constexpr std::uint64_t Tienmachten[] = {1ull,
+                                                    10ull,
+                                                    100ull,
+                                                    1000ull,
+                                                    10000ull,
+                                                    100000ull,
+                                                    1000000ull,
+                                                    10000000ull,
+                                                    100000000ull,
+                                                    1000000000ull,
+                                                    10000000000ull,
+                                                    100000000000ull,
+                                                    1000000000000ull,
+                                                    10000000000000ull,
+                                                    100000000000000ull,
+                                                    1000000000000000ull,
+                                                    10000000000000000ull,
+                                                    100000000000000000ull,
+                                                    1000000000000000000ull,
+                                                    10000000000000000000ull};
+    const int k = 14 - e;  // 0..19
+
+    // ax = m * 2^b exactly (a normal number here).
+    std::uint64_t bits;
+    std::memcpy(&bits, &ax, sizeof bits);
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int b = static_cast<int>((bits >> 52) & 0x7FF) - 1075;
+    const unsigned __int128 p = static_cast<unsigned __int128>(m) * Tienmachten[k];
+    const int schuif = -b;  // ax < 2^50 with 53 bits: at least 3; below 128
+    if (schuif <= 0 || schuif >= 127)
         return false;
-    auto n = static_cast<std::int64_t>(heel) + (rest > 0.5 ? 1 : 0);
+    unsigned __int128 q = p >> schuif;
+    const unsigned __int128 rest = p - (q << schuif);
+    const unsigned __int128 half = static_cast<unsigned __int128>(1) << (schuif - 1);
+    if (rest > half || (rest == half && (q & 1)))
+        ++q;
+    auto n = static_cast<std::uint64_t>(q);
     if (n < 100000000000000 || n > 1000000000000000)
         return false;  // the exponent was not the one of the first digit
     if (n == 1000000000000000) {  // rounded up to the next power of ten
         n = 100000000000000;
         ++e;
     }
-    for (int j = 14; j >= 0; --j, n /= 10)
-        cijfers[j] = static_cast<char>('0' + n % 10);
+    // Two digits at a time, in two halves that fit 32 bits.
+    static constexpr char Paren[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                    "8081828384858687888990919293949596979899";
+    auto achter = static_cast<std::uint32_t>(n % 100000000);  // digits 8 to 15
+    auto voor = static_cast<std::uint32_t>(n / 100000000);     // digits 1 to 7
+    for (int j = 13; j >= 7; j -= 2, achter /= 100)
+        std::memcpy(cijfers + j, Paren + 2 * (achter % 100), 2);
+    for (int j = 5; j >= 1; j -= 2, voor /= 100)
+        std::memcpy(cijfers + j, Paren + 2 * (voor % 100), 2);
+    cijfers[0] = static_cast<char>('0' + voor);
     exponent = e;
     return true;
 }
@@ -495,21 +537,26 @@ std::string DosTekensOmzetten(std::string_view tekst)
     return uit;
 }
 
-std::string GetalNaarTekst(double x)
+std::size_t GetalNaarTekst(double x, char* uit)
 {
-    if (!std::isfinite(x))
-        return "-1";  // no value: a file never holds inf or nan
+    if (!std::isfinite(x)) {  // no value: a file never holds inf or nan
+        uit[0] = '-';
+        uit[1] = '1';
+        return 2;
+    }
     if (x == std::floor(x) && std::fabs(x) < 1e15) {  // whole numbers, most of a file
-        char buf[24];
-        buf[0] = x < 0 ? '-' : ' ';
-        const auto r = std::to_chars(buf + 1, buf + sizeof buf, static_cast<long long>(std::fabs(x)));
-        return std::string(buf, r.ptr);
+        uit[0] = x < 0 ? '-' : ' ';
+        const auto r = std::to_chars(uit + 1, uit + 24, static_cast<long long>(std::fabs(x)));
+        return static_cast<std::size_t>(r.ptr - uit);
     }
     char cijfers[15];
     int e = 0;
     VijftienCijfers(x, cijfers, e);
-    if (cijfers[0] == '0')  // zero (also -0)
-        return " 0";
+    if (cijfers[0] == '0') {  // zero (also -0)
+        uit[0] = ' ';
+        uit[1] = '0';
+        return 2;
+    }
     if (e == 308 && std::memcmp(cijfers, "179769313486231", 15) > 0) {
         // Rounded up past the largest double, the text would not read back:
         // the largest values keep their 15 digits rounded down.
@@ -519,7 +566,6 @@ std::string GetalNaarTekst(double x)
     while (n > 1 && cijfers[n - 1] == '0')
         --n;
 
-    char uit[48];
     int u = 0;
     uit[u++] = x < 0 ? '-' : ' ';
     const auto voeg = [&](const char* van, int aantal) {
@@ -548,7 +594,13 @@ std::string GetalNaarTekst(double x)
         uit[u++] = '.';
         voeg(cijfers + e + 1, n - e - 1);
     }
-    return std::string(uit, static_cast<std::size_t>(u));
+    return static_cast<std::size_t>(u);
+}
+
+std::string GetalNaarTekst(double x)
+{
+    char uit[32];
+    return std::string(uit, GetalNaarTekst(x, uit));
 }
 
 double OpgeslagenWaarde(std::string_view tekst)

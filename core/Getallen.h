@@ -4,6 +4,7 @@
 // personnel numbers. Their exact output is part of the grade file and of
 // every screen and print.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,9 @@ std::string DosTekensOmzetten(std::string_view tekst);
 // "2.5E-05") when the exponent is 15 or more or -5 or less. A non-finite x
 // gives "-1", the no-value form, so a file never holds inf or nan.
 std::string GetalNaarTekst(double x);
+
+// The same text written into `uit`; returns its length (at most 24).
+std::size_t GetalNaarTekst(double x, char* uit);
 
 // The number formatted with a digit mask ("0.#", "##", "#.##", "##.0" ...),
 // rounding half away from zero on the 15-digit decimal form (6.455 with

@@ -7,9 +7,9 @@
 namespace {
 
 // Characters van .. van + n - 1 (counted from 1) of a line, as far as it reaches.
-std::string_view Deel(const std::string& regel, std::size_t van, std::size_t n)
+std::string_view Deel(std::string_view regel, std::size_t van, std::size_t n)
 {
-    return regel.size() < van ? std::string_view() : std::string_view(regel).substr(van - 1, n);
+    return regel.size() < van ? std::string_view() : regel.substr(van - 1, n);
 }
 
 // Version 1 texts may be in the DOS code page.
@@ -38,9 +38,9 @@ void LeesVersie1(AdmMain& a, Regellezer& r)
         a.LeerlingPersNr(p) = r.regel();
         a.Geslacht(p) = r.regel();
         a.Basisgroep(p) = r.regel();
-        const std::string& adres = r.regel();
+        const std::string_view adres = r.regel();
         a.Adres(p) = Dos(Deel(adres, 8, 48), 36);
-        const std::string& plaats = r.regel();
+        const std::string_view plaats = r.regel();
         a.Postcode(p) = Deel(plaats, 20, 7);
         a.Woonplaats(p) = Dos(Deel(plaats, 28, 11), 15);
         a.Telefoon(p) = Deel(plaats, 39, 14);
