@@ -53,6 +53,37 @@ TEST_F(BestandTest, BinaryAndOverlongFilesAreRefused)
     EXPECT_THROW(LeesRegels(map.string()), Bestandsfout);
 }
 
+// The grade file's reader takes the lines as places in the file's text: the
+// same lines as LeesRegels gives, and the same refusals.
+TEST_F(BestandTest, LinePlacesAreTheLinesOfTheText)
+{
+    const auto pad = (map / "c.txt").string();
+    for (const std::string& tekst : {std::string(""), std::string("een"), std::string("een\r\n"),
+                                    std::string("een\r\ntwee\n\r\n\ndrie\r"), std::string("\r\n\r\n"),
+                                    std::string(4096, 'x') + "\r\nkort"}) {
+        SCOPED_TRACE(tekst.substr(0, 20));
+        SchrijfBestandVeilig(pad, tekst);
+        const std::string inhoud = LeesInhoud(pad);
+        EXPECT_EQ(inhoud, tekst);
+        std::vector<Regelplaats> plaatsen;
+        RegelsVan(inhoud, plaatsen, pad);
+        std::vector<std::string> regels;
+        for (const Regelplaats& r : plaatsen)
+            regels.push_back(inhoud.substr(r.begin, r.lengte));
+        EXPECT_EQ(regels, LeesRegels(pad));
+    }
+    for (const std::string& fout : {std::string("een\r\ntw\0ee\r\n", 12), std::string("een\r\n\0", 6),
+                                   std::string(4097, 'x'), "een\r\n" + std::string(4097, 'x') + "\r\n"}) {
+        std::vector<Regelplaats> plaatsen;
+        try {
+            RegelsVan(fout, plaatsen, pad);
+            FAIL() << fout.substr(0, 20);
+        } catch (const Bestandsfout& f) {
+            EXPECT_EQ(f.code(), FoutVerkeerdBestand);
+        }
+    }
+}
+
 TEST_F(BestandTest, AFailedWriteLeavesTheOldFile)
 {
     const auto pad = (map / "c.txt").string();
