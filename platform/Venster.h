@@ -207,6 +207,8 @@ protected:
     // For a Form_KeyDown: Enter runs `ok` and Esc `annuleren`, whichever
     // control has the focus; the key is taken. Other keys pass on.
     static void EnterOfEsc(int& KeyCode, const std::function<void()>& ok, const std::function<void()>& annuleren);
+    // The same for a window whose Enter is the focused control's: Esc alone.
+    static void EscAnnuleert(int& KeyCode, const std::function<void()>& annuleren);
 
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
