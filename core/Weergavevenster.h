@@ -122,8 +122,6 @@ public:
     // The pupil windows it opens; none: search, delete and import do nothing.
     const Leerlingvensters* leerlingvensters = nullptr;
 
-    // The family of its view code (1 for the three terms).
-    int Familie() const { return familie_; }
     // Scherm names this window's view: its close box is the user's, not a
     // switch's or a prompted quit's.
     bool EigenWeergave() const;

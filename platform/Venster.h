@@ -116,9 +116,6 @@ public:
     // Closing the window (close box or Unload); Cancel := 1 keeps it open.
     virtual void Form_Unload(int& Cancel);
 
-protected:
-    QWidget& Zelf() { return zelf_; }
-
 private:
     friend class VensterKern;
     friend class Venster;
