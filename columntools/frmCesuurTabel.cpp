@@ -14,9 +14,9 @@ frmCesuurTabel::frmCesuurTabel(AdmMain& a, Omgeving& o, const Cesuurknoppen& bro
     setWindowTitle(QStringLiteral("Cesuurtabel"));
     setFont(VbLetter("MS Sans Serif", 8));
 
-    // Out of sight among the buttons, created first so that they cover it.
+    // Out of sight behind "&Print", created first so that the button covers it.
     txtFocus = new QLineEdit(this);
-    ZetPlaats(*txtFocus, 1800, 5220, 300, 255);
+    ZetPlaats(*txtFocus, 1200, 5220, 300, 255);
     connect(txtFocus, &QLineEdit::textChanged, this, [this] { txtFocus_Change(); });
 
     Label1 = new QLabel(QStringLiteral("Score    Cijfer"), this);

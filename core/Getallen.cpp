@@ -7,7 +7,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -22,15 +24,79 @@ struct Decimaal {
     int exp10 = 0;        // value = cijfers * 10^exp10
 };
 
-// The 15 significant digits of |x| and the exponent of the first one.
-void VijftienCijfers(double x, std::string& cijfers, int& exponent)
+constexpr double Machten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                               1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The 15 significant digits of |x| and the exponent of the first one, as the
+// correctly rounded decimal form gives them (d.dddddddddddddd times 10^e).
+//
+// Most values (1e-8 up to 1e15) take the short way: |x| times a power of ten
+// as an exact sum of two doubles, rounded to a whole number. Only a value
+// whose digits end within a hair of a half, where the rounding of the exact
+// binary value decides, and the rest of the range take the long way.
+bool VijftienCijfersKort(double ax, char* cijfers, int& exponent)
 {
+    if (!(ax >= 1e-8 && ax < 1e15))
+        return false;
+    // The largest e with ax >= 10^e (as the nearest double: at a power of
+    // ten below its double only that double itself can be placed one too
+    // high, and it gives the same digits either way).
+    static constexpr double Grenzen[] = {1e-8, 1e-7, 1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,  1e2, 1e3,
+                                         1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14};
+    int i = 22;
+    while (ax < Grenzen[i])
+        --i;
+    int e = i - 8;
+    const int k = 14 - e;  // 0..22
+    const double macht = Machten[k];
+    const double hoog = ax * macht;
+    const double laag = std::fma(ax, macht, -hoog);  // ax * macht == hoog + laag exactly
+    const double heel = std::floor(hoog);
+    const double rest = (hoog - heel) + laag;
+    if (std::fabs(rest - 0.5) < 1e-6)
+        return false;
+    auto n = static_cast<std::int64_t>(heel) + (rest > 0.5 ? 1 : 0);
+    if (n < 100000000000000 || n > 1000000000000000)
+        return false;  // the exponent was not the one of the first digit
+    if (n == 1000000000000000) {  // rounded up to the next power of ten
+        n = 100000000000000;
+        ++e;
+    }
+    for (int j = 14; j >= 0; --j, n /= 10)
+        cijfers[j] = static_cast<char>('0' + n % 10);
+    exponent = e;
+    return true;
+}
+
+// cijfers receives exactly 15 characters.
+void VijftienCijfers(double x, char* cijfers, int& exponent)
+{
+    if (VijftienCijfersKort(std::fabs(x), cijfers, exponent))
+        return;
     char buf[40];
     const auto r = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(x), std::chars_format::scientific, 14);
     *r.ptr = '\0';  // d.dddddddddddddde±XX
-    cijfers.assign(1, buf[0]);
-    cijfers.append(buf + 2, 14);
+    cijfers[0] = buf[0];
+    std::memcpy(cijfers + 1, buf + 2, 14);
     exponent = std::atoi(buf + 17);
+}
+
+// |x| rounded half away from zero at `decimalen` decimals (0..3), as its
+// 15-digit form rounds: for |x| below 1e6 that form lies within 5e-7 of
+// |x| times the power of ten, so the rounding is that of |x| itself unless
+// it lies within a hair of a half.
+bool AfgerondKort(double x, int decimalen, std::uint64_t& n)
+{
+    const double ax = std::fabs(x);
+    if (!(ax < 1e6))
+        return false;
+    const double t = ax * Machten[decimalen];
+    const double heel = std::floor(t);
+    const double rest = t - heel;
+    if (std::fabs(rest - 0.5) < 1e-5)
+        return false;
+    n = static_cast<std::uint64_t>(heel) + (rest > 0.5 ? 1 : 0);
+    return true;
 }
 
 Decimaal NaarDecimaal(double x)
@@ -38,7 +104,9 @@ Decimaal NaarDecimaal(double x)
     Decimaal d;
     d.negatief = x < 0;
     int e = 0;
-    VijftienCijfers(x, d.cijfers, e);
+    char c[15];
+    VijftienCijfers(x, c, e);
+    d.cijfers.assign(c, 15);
     d.exp10 = e - 14;
     const auto eerste = d.cijfers.find_first_not_of('0');
     d.cijfers.erase(0, eerste == std::string::npos ? d.cijfers.size() : eerste);
@@ -112,8 +180,83 @@ bool TeGroot(const std::string& getal)
 
 }  // namespace
 
+namespace {
+
+// The common texts (a sign, up to 15 significant digits with at most one
+// point, nothing that continues the number after the blanks that follow it)
+// read in place: the digits as a whole number divided by a power of ten is
+// one correctly rounded operation, so the value is the one the long way
+// gives. Anything else (an exponent, blanks inside the number, more digits)
+// returns false and takes the long way.
+bool LeidendGetalKort(std::string_view tekst, double& waarde, std::size_t& gelezen)
+{
+    const std::size_t n = tekst.size();
+    std::size_t i = 0;
+    while (i < n && IsWit(tekst[i]))
+        ++i;
+    bool negatief = false;
+    if (i < n && (tekst[i] == '+' || tekst[i] == '-')) {
+        negatief = tekst[i] == '-';
+        ++i;
+    }
+    std::uint64_t getal = 0;
+    int significant = 0, decimalen = 0;
+    bool cijfer = false, punt = false;
+    for (; i < n; ++i) {
+        const char c = tekst[i];
+        if (IsCijfer(c)) {
+            cijfer = true;
+            if (getal != 0 || c != '0')
+                ++significant;
+            getal = getal * 10 + static_cast<std::uint64_t>(c - '0');
+            decimalen += punt;
+        } else if (c == '.' && !punt) {
+            punt = true;
+        } else {
+            break;
+        }
+    }
+    if (significant > 15 || decimalen > 22)
+        return false;
+    if (!cijfer) {
+        // No number, unless blanks hide digits (or the point) after the sign.
+        while (i < n && IsWit(tekst[i]))
+            ++i;
+        if (i < n && (IsCijfer(tekst[i]) || tekst[i] == '.'))
+            return false;
+        waarde = 0;
+        gelezen = 0;
+        return true;
+    }
+    if (i < n && (tekst[i] == 'E' || tekst[i] == 'e' || tekst[i] == 'D' || tekst[i] == 'd'))
+        return false;
+    std::size_t j = i;
+    while (j < n && IsWit(tekst[j]))
+        ++j;
+    if (j > i && j < n) {
+        const char c = tekst[j];
+        if (IsCijfer(c) || c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd')
+            return false;  // the number goes on after the blanks
+    }
+    const double v = static_cast<double>(getal) / Machten[decimalen];
+    waarde = negatief ? -v : v;
+    gelezen = j;
+    return true;
+}
+
+}  // namespace
+
 double LeidendGetal(std::string_view tekst, std::size_t* gelezen)
 {
+    {
+        double waarde = 0;
+        std::size_t n = 0;
+        if (LeidendGetalKort(tekst, waarde, n)) {
+            if (gelezen)
+                *gelezen = n;
+            return waarde;
+        }
+    }
     // Blanks count nowhere: `volgende` steps over them to the next character.
     const auto volgende = [&](std::size_t i) {
         while (i < tekst.size() && IsWit(tekst[i]))
@@ -189,19 +332,47 @@ std::string Formatteer(double x, std::string_view masker)
     if (!std::isfinite(x))
         return {};
     const auto punt = masker.find('.');
-    const std::string_view geheelDeel = masker.substr(0, punt);
-    const std::string_view breukDeel =
-        punt == std::string_view::npos ? std::string_view() : masker.substr(punt + 1);
-    int minGeheel = 0;
-    for (char c : geheelDeel)
-        if (c == '0')
-            ++minGeheel;
-    int decimalen = 0, minDecimalen = 0;
-    for (char c : breukDeel) {
-        if (c == '0' || c == '#')
-            ++decimalen;
-        if (c == '0')
-            minDecimalen = decimalen;
+    int minGeheel = 0, decimalen = 0, minDecimalen = 0;
+    for (std::size_t i = 0; i < masker.size(); ++i) {
+        const char c = masker[i];
+        if (i < punt) {
+            minGeheel += c == '0';
+        } else if (i > punt) {
+            decimalen += c == '0' || c == '#';
+            if (c == '0')
+                minDecimalen = decimalen;
+        }
+    }
+
+    std::uint64_t n = 0;
+    if (decimalen <= 3 && AfgerondKort(x, decimalen, n)) {
+        // The same steps as below, on the digits of n: padded with zeros to
+        // the decimals, the whole part to its minimum, trailing zeros of the
+        // decimals dropped down to theirs.
+        char vol[32];
+        int v = 0;
+        for (std::uint64_t m = n; m != 0; m /= 10)
+            vol[v++] = static_cast<char>('0' + m % 10);  // backwards
+        while (v < decimalen)
+            vol[v++] = '0';
+        const int g = v - decimalen;
+        char uit[48];
+        int u = 0;
+        if (x < 0 && n != 0)
+            uit[u++] = '-';
+        for (int i = g; i < minGeheel; ++i)
+            uit[u++] = '0';
+        for (int i = v - 1; i >= decimalen; --i)
+            uit[u++] = vol[i];
+        if (punt != std::string_view::npos) {
+            uit[u++] = '.';
+            int laagste = 0;  // the last decimal kept, counted from the right
+            while (laagste < decimalen - minDecimalen && vol[laagste] == '0')
+                ++laagste;
+            for (int i = decimalen - 1; i >= laagste; --i)
+                uit[u++] = vol[i];
+        }
+        return std::string(uit, static_cast<std::size_t>(u));
     }
 
     Decimaal d = NaarDecimaal(x);
@@ -253,14 +424,50 @@ std::string GemiddeldeNaarTekst(double x, bool tweeDecimalen)
         return {};
     if (x == 0)
         return "0";
-    if (x < 1)
+    std::uint64_t n = 0;
+    if (x < 1) {
+        // "0.#0": always two decimals.
+        if (AfgerondKort(x, 2, n)) {
+            const char tekst[4] = {static_cast<char>('0' + n / 100), '.', static_cast<char>('0' + n / 10 % 10),
+                                   static_cast<char>('0' + n % 10)};
+            return std::string(tekst, 4);
+        }
         return Formatteer(x, "0.#0");
+    }
     const bool geheel = std::floor(x) == x;
     if (x < 10) {
         if (geheel)
             return Formatteer(x, "##");
-        if (tweeDecimalen)
-            return Formatteer(x, "#.##");  // "2." for 1.999: the mask keeps its point
+        if (tweeDecimalen) {
+            // "#.##": the point stays, trailing zeros of the decimals go
+            // ("2." for 1.999).
+            if (AfgerondKort(x, 2, n)) {
+                char tekst[5];
+                int k = 0;
+                if (n >= 1000)
+                    tekst[k++] = static_cast<char>('0' + n / 1000);
+                tekst[k++] = static_cast<char>('0' + n / 100 % 10);
+                tekst[k++] = '.';
+                if (n % 100 != 0) {
+                    tekst[k++] = static_cast<char>('0' + n / 10 % 10);
+                    if (n % 10 != 0)
+                        tekst[k++] = static_cast<char>('0' + n % 10);
+                }
+                return std::string(tekst, static_cast<std::size_t>(k));
+            }
+            return Formatteer(x, "#.##");
+        }
+        // The plain text's first four characters: d.dd of its 15 digits,
+        // taken from x * 100 when the digits certainly go on after those
+        // three (its 15-digit form lies within 1e-12 of it).
+        const double t = x * 100;
+        const double heel = std::floor(t);
+        if (t - heel > 1e-9 && t - heel < 1 - 1e-9) {
+            const int n = static_cast<int>(heel);
+            const char tekst[4] = {static_cast<char>('0' + n / 100), '.', static_cast<char>('0' + n / 10 % 10),
+                                   static_cast<char>('0' + n % 10)};
+            return std::string(tekst, 4);
+        }
         return GetalNaarTekst(x).substr(1, 4);
     }
     if (x <= 100)
@@ -298,34 +505,50 @@ std::string GetalNaarTekst(double x)
         const auto r = std::to_chars(buf + 1, buf + sizeof buf, static_cast<long long>(std::fabs(x)));
         return std::string(buf, r.ptr);
     }
-    std::string cijfers;
+    char cijfers[15];
     int e = 0;
     VijftienCijfers(x, cijfers, e);
-    const std::string teken = x < 0 ? "-" : " ";
     if (cijfers[0] == '0')  // zero (also -0)
         return " 0";
-    if (e == 308 && cijfers > "179769313486231") {
+    if (e == 308 && std::memcmp(cijfers, "179769313486231", 15) > 0) {
         // Rounded up past the largest double, the text would not read back:
         // the largest values keep their 15 digits rounded down.
-        cijfers = "179769313486231";
+        std::memcpy(cijfers, "179769313486231", 15);
     }
-    const auto laatste = cijfers.find_last_not_of('0');
-    cijfers.erase(laatste + 1);
+    int n = 15;  // without trailing zeros
+    while (n > 1 && cijfers[n - 1] == '0')
+        --n;
 
+    char uit[48];
+    int u = 0;
+    uit[u++] = x < 0 ? '-' : ' ';
+    const auto voeg = [&](const char* van, int aantal) {
+        std::memcpy(uit + u, van, static_cast<std::size_t>(aantal));
+        u += aantal;
+    };
     if (e >= 15 || e <= -5) {
-        std::string uit = teken + cijfers.substr(0, 1);
-        if (cijfers.size() > 1)
-            uit += '.' + cijfers.substr(1);
+        uit[u++] = cijfers[0];
+        if (n > 1) {
+            uit[u++] = '.';
+            voeg(cijfers + 1, n - 1);
+        }
         char exp[16];
-        std::snprintf(exp, sizeof exp, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
-        return uit + exp;
+        voeg(exp, std::snprintf(exp, sizeof exp, "E%c%02d", e < 0 ? '-' : '+', std::abs(e)));
+    } else if (e < 0) {
+        uit[u++] = '.';
+        for (int i = 0; i < -e - 1; ++i)
+            uit[u++] = '0';
+        voeg(cijfers, n);
+    } else if (n <= e + 1) {
+        voeg(cijfers, n);
+        for (int i = n; i < e + 1; ++i)
+            uit[u++] = '0';
+    } else {
+        voeg(cijfers, e + 1);
+        uit[u++] = '.';
+        voeg(cijfers + e + 1, n - e - 1);
     }
-    if (e < 0)
-        return teken + '.' + std::string(static_cast<std::size_t>(-e - 1), '0') + cijfers;
-    const auto geheel = static_cast<std::size_t>(e) + 1;
-    if (cijfers.size() <= geheel)
-        return teken + cijfers + std::string(geheel - cijfers.size(), '0');
-    return teken + cijfers.substr(0, geheel) + '.' + cijfers.substr(geheel);
+    return std::string(uit, static_cast<std::size_t>(u));
 }
 
 double OpgeslagenWaarde(std::string_view tekst)

@@ -22,10 +22,22 @@ inline constexpr Bereik NivBereik{1, 2};     // levels
 inline constexpr Bereik TrimBereik{1, 3};    // terms
 inline constexpr Bereik RapBereik{1, 4};     // reports Rp1..Rp3, RpE
 
+// Raises the out_of_range of an index outside its bounds; kept out of line,
+// so that the check in every access is a few compares and one jump.
+[[noreturn, gnu::cold, gnu::noinline]] inline void BuitenBereik(int i, Bereik b)
+{
+    throw std::out_of_range("index " + std::to_string(i) + " outside " + std::to_string(b.lo) + ".." +
+                            std::to_string(b.hi));
+}
+
 template <class T, Bereik... B>
 class Veld {
 public:
     static constexpr std::size_t grootte = (B.n() * ...);
+    // The distance between the elements of neighbouring first indices (the
+    // others equal): a loop over every pupil checks its bounds once, at
+    // &veld(eerste, ...), and steps by this.
+    static constexpr std::size_t stap = grootte / std::array<Bereik, sizeof...(B)>{B...}[0].n();
 
     template <class... I>
     T& operator()(I... i) { return d_[plaats(static_cast<int>(i)...)]; }
@@ -45,16 +57,25 @@ private:
     static std::size_t plaats(I... i)
     {
         static_assert(sizeof...(I) == sizeof...(B), "wrong number of indices");
+        // One test for all indices: each offset from its lower bound, as an
+        // unsigned number, below its count.
+        bool binnen = true;
+        std::size_t p = 0;
+        ((binnen &= static_cast<unsigned>(i - B.lo) < B.n(), p = p * B.n() + static_cast<std::size_t>(i - B.lo)), ...);
+        if (!binnen) [[unlikely]]
+            Fout(i...);
+        return p;
+    }
+
+    template <class... I>
+    [[noreturn, gnu::cold, gnu::noinline]] static void Fout(I... i)
+    {
         constexpr Bereik b[] = {B...};
         const int idx[] = {i...};
-        std::size_t p = 0;
-        for (std::size_t k = 0; k < sizeof...(B); ++k) {
+        for (std::size_t k = 0; k < sizeof...(B); ++k)
             if (!b[k].bevat(idx[k]))
-                throw std::out_of_range("index " + std::to_string(idx[k]) + " outside " +
-                                        std::to_string(b[k].lo) + ".." + std::to_string(b[k].hi));
-            p = p * b[k].n() + static_cast<std::size_t>(idx[k] - b[k].lo);
-        }
-        return p;
+                BuitenBereik(idx[k], b[k]);
+        BuitenBereik(idx[0], b[0]);  // not reached
     }
 
     std::array<T, grootte> d_{};

@@ -9,8 +9,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <system_error>
-
 QString Makersregel()
 {
     return QString::fromUtf8("Morvaldiek \u2014 cijferadministratie");
@@ -22,9 +20,9 @@ const QColor Achtergrondkleur(0x12, 0x3c, 0x69);
 
 }  // namespace
 
-QImage LogoBeeld()
+QPixmap LogoAfbeelding()
 {
-    QImage beeld(480, 280, QImage::Format_RGB32);
+    QPixmap beeld(480, 280);
     QPainter p(&beeld);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -76,11 +74,8 @@ QImage LogoBeeld()
     p.drawText(QRectF(26, 140, 236, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("cijferadministratie"));
     p.setPen(QPen(QColor(0xf2, 0xc1, 0x4e), 3));
     p.drawLine(QPointF(26, 176), QPointF(200, 176));
-    p.end();
     return beeld;
 }
-
-QPixmap LogoAfbeelding() { return QPixmap::fromImage(LogoBeeld()); }
 
 frmHarvemoLogo::frmHarvemoLogo(QWidget* ouder)
     : QWidget(ouder, Qt::SplashScreen | Qt::FramelessWindowHint)
@@ -101,15 +96,6 @@ frmHarvemoLogo::frmHarvemoLogo(QWidget* ouder)
     wacht.fill(Achtergrondkleur);
     Image1->setPixmap(wacht);
     Image1->setFixedSize(480, 280);
-    try {
-        beeld_ = std::async(std::launch::async, [this] {
-            QImage b = LogoBeeld();
-            QMetaObject::invokeMethod(this, &frmHarvemoLogo::BeeldAfwachten, Qt::QueuedConnection);
-            return b;
-        });
-    } catch (const std::system_error&) {
-        Image1->setPixmap(LogoAfbeelding());  // no thread to be had
-    }
     Image1->installEventFilter(this);
 
     Label1 = new QLabel(QStringLiteral("DOCENTEN-MORVALDIEK"), this);
@@ -132,17 +118,12 @@ frmHarvemoLogo::frmHarvemoLogo(QWidget* ouder)
     setFixedSize(sizeHint());
 }
 
-frmHarvemoLogo::~frmHarvemoLogo()
+void frmHarvemoLogo::BeeldTekenen()
 {
-    // The drawing refers to this window until it has posted its result.
-    if (beeld_.valid())
-        beeld_.wait();
-}
-
-void frmHarvemoLogo::BeeldAfwachten()
-{
-    if (beeld_.valid())
-        Image1->setPixmap(QPixmap::fromImage(beeld_.get()));
+    if (getekend_)
+        return;
+    getekend_ = true;
+    Image1->setPixmap(LogoAfbeelding());
 }
 
 void frmHarvemoLogo::ToonEnWacht(int wachttijdMs)
@@ -155,8 +136,11 @@ void frmHarvemoLogo::ToonEnWacht(int wachttijdMs)
     show();
     raise();
     QCoreApplication::processEvents();
-    if (wachttijdMs > 0 && Wachten)
+    if (wachttijdMs > 0 && Wachten) {
+        // Drawn as soon as the wait lets events run.
+        QTimer::singleShot(0, this, [this] { BeeldTekenen(); });
         Wachten(wachttijdMs);
+    }
 }
 
 void frmHarvemoLogo::keyPressEvent(QKeyEvent*)

@@ -719,7 +719,7 @@ void frmNamen::LogoTonen()
     // The wait blocks the window, as intended: what is typed meanwhile runs
     // afterwards. So the logo's picture must be in place before it.
     if (LogoWachttijd > 0)
-        logo.BeeldAfwachten();
+        logo.BeeldTekenen();
     logo.ToonEnWacht(0);  // shown, and painted once
     if (LogoWachttijd > 0 && Wachten)
         Wachten(LogoWachttijd);

@@ -17,6 +17,12 @@ QGroupBox* Kader(QWidget& ouder, const QString& titel)
     auto* k = new QGroupBox(titel, &ouder);
     auto* indeling = new QVBoxLayout(k);
     indeling->setSpacing(0);
+    // The frames are as low as the window's design gives them: the style's
+    // margins above and below would squeeze the options into each other.
+    QMargins rand = indeling->contentsMargins();
+    rand.setTop(0);
+    rand.setBottom(0);
+    indeling->setContentsMargins(rand);
     return k;
 }
 

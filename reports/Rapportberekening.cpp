@@ -93,6 +93,27 @@ std::string RondAf(double waarde, int afrondcode)
     default:
         break;
     }
+    // A value of at most one decimal from 1 up to 100 (every rounded report)
+    // written at once: when x * 10 lies this close to a whole number k, the
+    // 15-digit form of x is k / 10, and the text its first three characters.
+    if (x >= 1 && x < 100) {
+        const double t = x * 10;
+        const double k = std::floor(t + 0.5);
+        if (std::fabs(t - k) < (x < 10 ? 4e-14 : 4e-13)) {
+            const int n = static_cast<int>(k);
+            char tekst[3];
+            if (n < 100) {
+                tekst[0] = static_cast<char>('0' + n / 10);
+                tekst[1] = n % 10 ? '.' : ' ';
+                tekst[2] = n % 10 ? static_cast<char>('0' + n % 10) : ' ';
+            } else {
+                tekst[0] = static_cast<char>('0' + n / 100);
+                tekst[1] = static_cast<char>('0' + n / 10 % 10);
+                tekst[2] = n % 10 ? '.' : ' ';
+            }
+            return std::string(tekst, 3);
+        }
+    }
     return Pas(PlatteTekst(x), 3);
 }
 

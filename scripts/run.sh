@@ -5,4 +5,4 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 bouw="${BUILD_DIR:-$top/build}"
 BUILD_DIR="$bouw" "$top/scripts/build.sh" >/dev/null
 
-exec "$bouw/morvaldiek" "$@"
+exec "$bouw/app/morvaldiek" "$@"

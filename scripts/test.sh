@@ -7,8 +7,7 @@ bouw="${BUILD_DIR:-$top/build}"
 BUILD_DIR="$bouw" "$top/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$bouw" --output-on-failure -j"$(nproc)" --timeout 120
-for b in "$bouw"/bench_*; do
-  [ -x "$b" ] || continue
+for b in $(find "$bouw/bench" -type f -name 'bench_*' -executable | sort); do
   echo "== $(basename "$b")"
   "$b" --benchmark_min_time=0.01 >/dev/null
 done

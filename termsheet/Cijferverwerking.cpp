@@ -32,7 +32,9 @@ bool NaarGeheel(double x, Geheel& n)
 {
     if (!(std::fabs(x) < 1e15))  // also NaN
         return false;
-    const double r = std::round(x);
+    // The whole number nearest to x wherever x lies within Speling of one
+    // (elsewhere x is refused whichever neighbour this gives).
+    const double r = static_cast<double>(static_cast<Geheel>(x + (x < 0 ? -0.5 : 0.5)));
     if (std::fabs(x - r) > Speling)
         return false;
     n = static_cast<Geheel>(r);
@@ -112,19 +114,21 @@ void KolomsomSchrijven(AdmMain& a, int c, int l, const Kolomsom& k)
 // as mean and spread 0 exactly: summed, they need not divide back to it.
 void MiddelEnSpreiding(const std::array<double, AantalLeerlingen>& v, int n, double& m, double& s)
 {
-    const auto begin = v.begin(), eind = v.begin() + n;
-    if (std::all_of(begin, eind, [&](double x) { return x == v[0]; })) {
+    bool gelijk = true;
+    double som = 0;
+    for (int i = 0; i < n; ++i) {
+        gelijk = gelijk && v[static_cast<std::size_t>(i)] == v[0];
+        som += v[static_cast<std::size_t>(i)];
+    }
+    if (gelijk) {
         m = v[0];
         s = 0;
         return;
     }
-    double som = 0;
-    for (auto i = begin; i != eind; ++i)
-        som += *i;
     m = som / n;
     double kw = 0;
-    for (auto i = begin; i != eind; ++i)
-        kw += (*i - m) * (*i - m);
+    for (int i = 0; i < n; ++i)
+        kw += (v[static_cast<std::size_t>(i)] - m) * (v[static_cast<std::size_t>(i)] - m);
     s = std::sqrt(kw / n);
 }
 
@@ -280,37 +284,103 @@ double GewogenBijwerken(AdmMain& a, double& somGewicht, Tekst<4>& tekst, double 
 // and spread alone cannot carry this without error (two equal averages would
 // get the root of a rounding error as spread), so they are taken over the 36
 // stored averages; no grade is read.
-template <class Gem>
-void Klasstatistiek(Gem gem, int& aantal, double& m, Tekst<4>& mTxt, double& s, Tekst<4>& sTxt)
-{
+// One class statistic: where pupil 1's average is (the others follow at
+// distance stap) and where its count, mean, spread and texts go.
+struct Klasreeks {
+    const double* gem;
+    std::size_t stap;
+    int& aantal;
+    double& m;
+    Tekst<4>& mTxt;
+    double& s;
+    Tekst<4>& sTxt;
+};
+
+// The values of one statistic, their sum in pupil order and whether they
+// are all equal.
+struct Klaswaarden {
     std::array<double, AantalLeerlingen> v;
     int n = 0;
-    for (int p = 1; p <= AantalLeerlingen; ++p) {
-        const double x = gem(p);
-        if (x != GeenWaarde)
-            v[static_cast<std::size_t>(n++)] = x;
+    bool gelijk = true;
+    double som = 0;
+    double m = 0, kw = 0;
+
+    void Neem(double x)
+    {
+        if (x == GeenWaarde)
+            return;
+        v[static_cast<std::size_t>(n++)] = x;
+        gelijk = gelijk && x == v[0];
+        som += x;
     }
-    aantal = n;
-    if (n == 0) {
-        m = s = GeenWaarde;
-        mTxt = sTxt = "";
-        return;
+    void Middel() { m = n > 0 && !gelijk ? som / n : 0; }
+    void Kwadraat(int i) { kw += (v[static_cast<std::size_t>(i)] - m) * (v[static_cast<std::size_t>(i)] - m); }
+    void Schrijf(const Klasreeks& r) const
+    {
+        r.aantal = n;
+        if (n == 0) {
+            r.m = r.s = GeenWaarde;
+            r.mTxt = r.sTxt = "";
+            return;
+        }
+        if (gelijk) {  // see MiddelEnSpreiding
+            r.m = v[0];
+            r.s = 0;
+        } else {
+            r.m = m;
+            r.s = std::sqrt(kw / n);
+        }
+        r.mTxt = GemiddeldeNaarTekst(r.m, true);
+        r.sTxt = GemiddeldeNaarTekst(r.s, true);
     }
-    MiddelEnSpreiding(v, n, m, s);
-    mTxt = GemiddeldeNaarTekst(m, true);
-    sTxt = GemiddeldeNaarTekst(s, true);
+};
+
+void Klasstatistiek(const Klasreeks& r)
+{
+    Klaswaarden w;
+    for (int p = 0; p < AantalLeerlingen; ++p)
+        w.Neem(r.gem[static_cast<std::size_t>(p) * r.stap]);
+    w.Middel();
+    for (int i = 0; i < w.n; ++i)
+        w.Kwadraat(i);
+    w.Schrijf(r);
 }
 
-void KlasTrGemOpnieuw(AdmMain& a, int t, int l)
+// Two statistics side by side: each sums in pupil order exactly as it would
+// alone, but their sums run at once instead of one after the other.
+void Klasstatistiek(const Klasreeks& r1, const Klasreeks& r2)
 {
-    Klasstatistiek([&](int p) { return a.TrGem(p, t, l); }, a.KlTrAantal(t, l), a.KlTrGem(t, l), a.KlTrGemTxt(t, l),
-                   a.KlTrSpr(t, l), a.KlTrSprTxt(t, l));
+    Klaswaarden a, b;
+    for (int p = 0; p < AantalLeerlingen; ++p) {
+        a.Neem(r1.gem[static_cast<std::size_t>(p) * r1.stap]);
+        b.Neem(r2.gem[static_cast<std::size_t>(p) * r2.stap]);
+    }
+    a.Middel();
+    b.Middel();
+    const int samen = std::min(a.n, b.n);
+    int i = 0;
+    for (; i < samen; ++i) {
+        a.Kwadraat(i);
+        b.Kwadraat(i);
+    }
+    for (int j = i; j < a.n; ++j)
+        a.Kwadraat(j);
+    for (int j = i; j < b.n; ++j)
+        b.Kwadraat(j);
+    a.Schrijf(r1);
+    b.Schrijf(r2);
 }
 
-void KlasJrGemOpnieuw(AdmMain& a, int l)
+Klasreeks KlasTrGem(AdmMain& a, int t, int l)
 {
-    Klasstatistiek([&](int p) { return a.JrGem(p, l); }, a.KlJrAantal(l), a.KlJrGem(l), a.KlJrGemTxt(l), a.KlJrSpr(l),
-                   a.KlJrSprTxt(l));
+    return {&a.TrGem(1, t, l), a.TrGem.stap, a.KlTrAantal(t, l), a.KlTrGem(t, l), a.KlTrGemTxt(t, l),
+            a.KlTrSpr(t, l), a.KlTrSprTxt(t, l)};
+}
+
+Klasreeks KlasJrGem(AdmMain& a, int l)
+{
+    return {&a.JrGem(1, l), a.JrGem.stap, a.KlJrAantal(l), a.KlJrGem(l), a.KlJrGemTxt(l), a.KlJrSpr(l),
+            a.KlJrSprTxt(l)};
 }
 
 // Stores a pupil's new term average; the class statistics follow when it
@@ -366,10 +436,12 @@ int LeerlingBijwerken(AdmMain& a, int p, int t, int l, double oud, double wOud, 
 
 void KlasBijwerken(AdmMain& a, int gewijzigd, int t, int l)
 {
-    if (gewijzigd & 1)
-        KlasTrGemOpnieuw(a, t, l);
-    if (gewijzigd & 2)
-        KlasJrGemOpnieuw(a, l);
+    if (gewijzigd == 3)
+        Klasstatistiek(KlasTrGem(a, t, l), KlasJrGem(a, l));
+    else if (gewijzigd & 1)
+        Klasstatistiek(KlasTrGem(a, t, l));
+    else if (gewijzigd & 2)
+        Klasstatistiek(KlasJrGem(a, l));
 }
 
 }  // namespace

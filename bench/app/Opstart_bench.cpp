@@ -160,7 +160,14 @@ void BM_Opstart(benchmark::State& state)
     std::error_code ec;
     fs::remove_all(map, ec);
 }
-BENCHMARK(BM_Opstart)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(11)->ReportAggregatesOnly(true);
+// The least of the repetitions besides their median: on a busy machine it
+// shows what the start costs when nothing else is running.
+BENCHMARK(BM_Opstart)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(11)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
 
 }  // namespace
 

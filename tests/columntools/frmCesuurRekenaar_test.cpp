@@ -23,6 +23,17 @@ protected:
     TestOmgeving omgeving;
 
     static QString Tekst(const frmCesuurvenster& v, int k) { return v.txtWaarde[static_cast<std::size_t>(k)]->text(); }
+    // The focus sink is out of sight: a control stacked above it covers it whole.
+    static bool Bedekt(const QWidget& w)
+    {
+        const QObjectList& naast = w.parent()->children();
+        for (auto i = naast.indexOf(&w) + 1; i < naast.size(); ++i) {
+            const auto* boven = qobject_cast<const QWidget*>(naast[i]);
+            if (boven && boven->isVisible() && boven->geometry().contains(w.geometry()))
+                return true;
+        }
+        return false;
+    }
     static void Klik(frmCesuurvenster& v, int k, int richting)
     {
         Draaiknop* d = v.UpDown[static_cast<std::size_t>(k)];
@@ -112,6 +123,8 @@ TEST_F(Rekenaar, TableOfTheCalculatorsCurve)
         rijen = t.Cijferlijst->count();
         kop = t.Label1->text();
         rij45 = t.Cijferlijst->item(45)->text();
+        EXPECT_EQ(t.focusWidget(), t.txtFocus);
+        EXPECT_TRUE(Bedekt(*t.txtFocus));
         Toets(t, Qt::Key_Escape);
     });
     KlikKnop(v, QStringLiteral("&Tabel"));
@@ -123,6 +136,7 @@ TEST_F(Rekenaar, TableOfTheCalculatorsCurve)
     // Back from the table the calculator is rebuilt from its spinners.
     EXPECT_EQ(Tekst(v, KnopAantalCesuur), QStringLiteral("44.5"));
     EXPECT_EQ(v.focusWidget(), v.txtFocus);
+    EXPECT_TRUE(Bedekt(*v.txtFocus));
 
     // The score window keeps its scale after the table.
     frmCesuurScore s(adm, omgeving);

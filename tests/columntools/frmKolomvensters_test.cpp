@@ -18,9 +18,12 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 using namespace VensterTest;
 
@@ -66,6 +69,26 @@ protected:
 
     static void Kies(QRadioButton* optie) { QTest::mouseClick(optie, Qt::LeftButton); }
 
+    // Every option of the choice stands whole inside its frame: as tall as
+    // its text and its round button, clear of its neighbours.
+    static void OptiesHeel(const Kolomkiezer& k)
+    {
+        std::vector<QRadioButton*> opties(k.Trimester.begin() + 1, k.Trimester.end());
+        opties.insert(opties.end(), k.Niveau.begin() + 1, k.Niveau.end());
+        QRadioButton* vorige = nullptr;
+        for (QRadioButton* o : opties) {
+            SCOPED_TRACE(o->text().toStdString());
+            const int rond = o->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, o);
+            EXPECT_GE(o->height(), std::max(o->fontMetrics().height(), rond));
+            const auto* kader = static_cast<QWidget*>(o->parent());
+            EXPECT_TRUE(kader->contentsRect().contains(o->geometry()));
+            if (vorige && vorige->parent() == o->parent()) {
+                EXPECT_FALSE(vorige->geometry().intersects(o->geometry()));
+            }
+            vorige = o;
+        }
+    }
+
     AdmMain adm;
     TestOmgeving omgeving;
     std::unique_ptr<QDialog> venster;
@@ -80,6 +103,7 @@ TEST_F(KolomvensterTest, EveryWindowOpensOnTheSheetsColumnAndEscClosesIt)
         for (Kolomkiezer* k : keuzes) {
             EXPECT_EQ(k->Keuze(), (Kolomkeuze{2, 2, 5}));
             EXPECT_EQ(k->txtKolom->Tekst(), "5");
+            OptiesHeel(*k);
         }
         Kolomkiezer* eerste = *keuzes.begin();
         EXPECT_EQ(v.ActieveControl(), eerste->Trimester[2]);

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <ostream>
 #include <random>
@@ -194,6 +198,74 @@ TEST(GetalNaarTekst, ReadsBackToTheSameValue)
         std::size_t n = 0;
         EXPECT_NEAR(LeidendGetal(t, &n) / x, 1, 1e-14) << t;
         EXPECT_EQ(n, t.size()) << t;
+    }
+}
+
+// Values of every size, decimal fractions and halves of the last digits with
+// their neighbours on both sides: where a short way to the digits could
+// part from the correctly rounded decimal form.
+std::vector<double> Randgevallen()
+{
+    std::mt19937_64 gen(7);
+    std::vector<double> r;
+    for (int i = 0; i < 200000; ++i) {
+        const double macht = std::pow(10.0, static_cast<double>(gen() % 26) - 10);
+        double x = 0;
+        switch (i % 3) {
+        case 0: x = std::ldexp(1.0 + std::ldexp(static_cast<double>(gen() >> 12), -52), static_cast<int>(gen() % 90) - 35); break;
+        case 1: x = static_cast<double>(gen() % 1000000) * macht; break;
+        default: x = (static_cast<double>(gen() % 1000000) + 0.5) * macht; break;
+        }
+        for (const double y : {x, std::nextafter(x, 0.0), std::nextafter(x, 1e300)})
+            r.push_back(gen() % 2 ? -y : y);
+    }
+    return r;
+}
+
+TEST(GetalNaarTekst, IsTheCorrectlyRoundedFifteenDigitForm)
+{
+    for (const double x : Randgevallen()) {
+        char e14[40];
+        std::snprintf(e14, sizeof e14, "%.14e", x);
+        const std::string t = GetalNaarTekst(x);
+        // Fifteen digits always read back to the double they came from, so
+        // equal values mean equal digits.
+        ASSERT_EQ(std::strtod(t.c_str(), nullptr), std::strtod(e14, nullptr)) << e14 << " gave " << t;
+    }
+}
+
+TEST(Formatteer, RoundsTheFifteenDigitFormHalfAwayFromZero)
+{
+    const char* maskers[] = {"0", "0.0", "0.00", "0.000"};
+    for (const double x : Randgevallen()) {
+        if (!(std::fabs(x) < 1e6))
+            continue;
+        char e14[40];
+        std::snprintf(e14, sizeof e14, "%.14e", std::fabs(x));  // d.dddddddddddddde±XX
+        std::uint64_t cijfers = static_cast<std::uint64_t>(e14[0] - '0');
+        for (int i = 2; i < 16; ++i)
+            cijfers = cijfers * 10 + static_cast<std::uint64_t>(e14[i] - '0');
+        const int exponent = std::atoi(e14 + 17);
+        for (int d = 0; d <= 3; ++d) {
+            const int weg = 14 - exponent - d;  // digits below the last decimal, at least 6 here
+            std::uint64_t n = 0;
+            if (weg < 20) {
+                std::uint64_t deler = 1;
+                for (int i = 0; i < weg; ++i)
+                    deler *= 10;
+                n = cijfers / deler + (cijfers % deler >= deler / 2 ? 1 : 0);
+            }
+            std::uint64_t macht = 1;
+            for (int i = 0; i < d; ++i)
+                macht *= 10;
+            std::string verwacht = x < 0 && n != 0 ? "-" : "";
+            verwacht += std::to_string(n / macht);
+            if (d > 0) {
+                const std::string breuk = std::to_string(n % macht);
+                verwacht += "." + std::string(static_cast<std::size_t>(d) - breuk.size(), '0') + breuk;
+            }
+            ASSERT_EQ(Formatteer(x, maskers[d]), verwacht) << e14;
+        }
     }
 }
 
