@@ -109,6 +109,16 @@ Knopregel Zonder(const char* key);
 // Position 22, between "ZOEK" and "STOP": a separator, or an empty place.
 enum class VoorStop { Scheiding, Ruimte };
 
+// A view's BezigMetTekenen, 1 while the guard lives: a redraw under way
+// takes no keys.
+struct Tekenvlag {
+    int& vlag;
+    explicit Tekenvlag(int& v) : vlag(v) { vlag = 1; }
+    ~Tekenvlag() { vlag = 0; }
+    Tekenvlag(const Tekenvlag&) = delete;
+    Tekenvlag& operator=(const Tekenvlag&) = delete;
+};
+
 class Weergavevenster : public Venster {
     Q_OBJECT
 public:

@@ -39,12 +39,6 @@ constexpr int YKlGem = 6360, YKlSpr = 6720;
 
 const Invoerregels Driecijfers{3, Typegrens::OpBreedte, Loslaten::Opvullen, Overschrijven::BijToetsNeer};
 
-struct Tekenvlag {
-    int& vlag;
-    explicit Tekenvlag(int& v) : vlag(v) { vlag = 1; }
-    ~Tekenvlag() { vlag = 0; }
-};
-
 }  // namespace
 
 frmRapporten::frmRapporten(AdmMain& a, Omgeving& o, QWidget* parent)

@@ -68,12 +68,6 @@ void Begrens(AdmMain& a)
     a.HuidigeKolom = std::clamp(a.HuidigeKolom, a.EersteKolom, a.LaatsteKolom);
 }
 
-struct Tekenvlag {
-    int& vlag;
-    explicit Tekenvlag(int& v) : vlag(v) { vlag = 1; }
-    ~Tekenvlag() { vlag = 0; }
-};
-
 }  // namespace
 
 frmTrimester::frmTrimester(AdmMain& a, Omgeving& o, QWidget* parent)
