@@ -1,15 +1,9 @@
 #include "columntools/AfdrukKolom.h"
 
+#include "core/Tekst.h"
+
 #include <string>
 #include <string_view>
-
-namespace {
-
-std::string Blanco(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
-
-std::string Begin(std::string_view s, std::size_t n) { return std::string(s.substr(0, n)); }
-
-}  // namespace
 
 Paginamodel AfdrukKolom(const AdmMain& adm, const Kolomkeuze& kolom, const Datum& datum, const Papier& papier)
 {
@@ -89,7 +83,7 @@ Paginamodel AfdrukKolom(const AdmMain& adm, const Kolomkeuze& kolom, const Datum
         if (!GedruktLeerling(adm, p))
             continue;
         ++c;
-        if (c > 1 && (c - 1) % 6 == 0) {
+        if (NieuweGroep(c)) {
             Y += ch;
             lijnen(Y, ch);
         }

@@ -7,12 +7,6 @@
 
 namespace {
 
-std::string RechtsGetrimd(const std::string& s)
-{
-    const auto e = s.find_last_not_of(' ');
-    return e == std::string::npos ? std::string() : s.substr(0, e + 1);
-}
-
 // The run-time error descriptions of the evaluation.
 const char* Omschrijving(int code)
 {
@@ -65,8 +59,8 @@ std::optional<Formulefout> FormuleControleren(const std::string& formule)
 void FormuleBewaren(AdmMain& adm, int index, const std::string& formule)
 {
     std::string& opgeslagen = adm.Omrekenformule.at(static_cast<std::size_t>(index));
-    const std::string nieuw = RechtsGetrimd(formule);
-    if (nieuw == RechtsGetrimd(opgeslagen))
+    const std::string nieuw(ZonderStaart(formule));
+    if (nieuw == ZonderStaart(opgeslagen))
         return;
     opgeslagen = nieuw;
     adm.Gewijzigd = 1;

@@ -2,7 +2,6 @@
 
 #include "platform/Cp1252Qt.h"
 #include "platform/Opmaak.h"
-#include "platform/Toetsen.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -57,10 +56,7 @@ void frmCesuurTabel::VulTabel()
 
 void frmCesuurTabel::Form_KeyDown(int& KeyCode, int&)
 {
-    if (KeyCode == Toetscode::Esc) {
-        KeyCode = 0;
-        cmdAnnuleren_Click();
-    }
+    EscAnnuleert(KeyCode, [this] { cmdAnnuleren_Click(); });
 }
 
 void frmCesuurTabel::cmdPrinten_Click()

@@ -238,10 +238,8 @@ void frmCesuurvenster::Form_KeyDown(int& KeyCode, int& Shift)
     if (KeyCode == Toetscode::Enter || KeyCode == Toetscode::Op || KeyCode == Toetscode::Neer) {
         KeyCode = 0;
         Shift = 0;
-    } else if (KeyCode == Toetscode::Esc) {
-        KeyCode = 0;
-        cmdAnnuleren_Click();
     }
+    EscAnnuleert(KeyCode, [this] { cmdAnnuleren_Click(); });
 }
 
 void frmCesuurvenster::Form_KeyPress(int& KeyAscii)

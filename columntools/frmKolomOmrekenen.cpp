@@ -2,6 +2,7 @@
 
 #include "columntools/Omrekenen.h"
 #include "columntools/frmOmrekenTabel.h"
+#include "core/Tekst.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/Etiket.h"
 #include "platform/Opmaak.h"
@@ -29,12 +30,6 @@ QPixmap KleinerOfGelijk()
     p.drawLine(0, 8, 3, 8);
     p.drawLine(0, 10, 3, 10);
     return beeld;
-}
-
-std::string RechtsGetrimd(const std::string& s)
-{
-    const auto e = s.find_last_not_of(' ');
-    return e == std::string::npos ? std::string() : s.substr(0, e + 1);
 }
 
 }  // namespace
@@ -90,7 +85,7 @@ frmKolomOmrekenen::frmKolomOmrekenen(AdmMain& a, Omgeving& o, QWidget* parent)
     // Form_Load: the presets, and the formula within one level.
     for (int i = 1; i <= 2; ++i)
         Keuze[static_cast<std::size_t>(i)]->Voorinstellen(adm);
-    txtOmrekenen->ZetTekst(RechtsGetrimd(adm.Omrekenformule[0]));
+    txtOmrekenen->ZetTekst(ZonderStaart(adm.Omrekenformule[0]));
 }
 
 int frmKolomOmrekenen::FormuleIndexNu() const
@@ -100,7 +95,7 @@ int frmKolomOmrekenen::FormuleIndexNu() const
 
 void frmKolomOmrekenen::ToonFormule()
 {
-    txtOmrekenen->ZetTekst(RechtsGetrimd(adm.Omrekenformule[static_cast<std::size_t>(FormuleIndexNu())]));
+    txtOmrekenen->ZetTekst(ZonderStaart(adm.Omrekenformule[static_cast<std::size_t>(FormuleIndexNu())]));
 }
 
 void frmKolomOmrekenen::vanNiveau_Click() { ToonFormule(); }

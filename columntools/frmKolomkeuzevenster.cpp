@@ -3,7 +3,6 @@
 #include "platform/Draaiknop.h"
 #include "platform/Etiket.h"
 #include "platform/Opmaak.h"
-#include "platform/Toetsen.h"
 #include "platform/VasteBreedteInvoer.h"
 
 #include <QGroupBox>
@@ -121,10 +120,7 @@ void Kolomkeuzevenster::Form_Activate()
 
 void Kolomkeuzevenster::Form_KeyDown(int& KeyCode, int&)
 {
-    if (KeyCode == Toetscode::Esc) {
-        KeyCode = 0;
-        cmdAnnuleren_Click();
-    }
+    EscAnnuleert(KeyCode, [this] { cmdAnnuleren_Click(); });
 }
 
 void Kolomkeuzevenster::cmdAnnuleren_Click() { Unload(); }

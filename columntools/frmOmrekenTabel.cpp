@@ -3,7 +3,6 @@
 #include "platform/Cp1252Qt.h"
 #include "platform/Etiket.h"
 #include "platform/Opmaak.h"
-#include "platform/Toetsen.h"
 #include "platform/VasteBreedteInvoer.h"
 
 #include <QFrame>
@@ -92,10 +91,7 @@ void frmOmrekenTabel::VulTabel()
 
 void frmOmrekenTabel::Form_KeyDown(int& KeyCode, int&)
 {
-    if (KeyCode == Toetscode::Esc) {
-        KeyCode = 0;
-        cmdAnnuleren_Click();
-    }
+    EscAnnuleert(KeyCode, [this] { cmdAnnuleren_Click(); });
 }
 
 void frmOmrekenTabel::cmdPrinten_Click()

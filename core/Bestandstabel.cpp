@@ -19,17 +19,9 @@
 
 namespace {
 
-std::string Kleine(std::string s)
-{
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 bool HeeftExtensie(const std::string& naam, const char* ext)
 {
-    return naam.size() > 4 && Kleine(naam.substr(naam.size() - 4)) == ext;
+    return naam.size() > 4 && KleineLetters(std::string_view(naam).substr(naam.size() - 4)) == ext;
 }
 
 std::string Stam(const std::string& naam) { return naam.substr(0, naam.size() - 4); }

@@ -42,15 +42,6 @@ std::string Naamdeel(std::string_view typeNaam)
     return r;
 }
 
-std::string KleineLetters(std::string_view s)
-{
-    std::string r(s);
-    for (char& c : r)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return r;
-}
-
 std::string XmlTekst(std::string_view s)
 {
     std::string r;

@@ -611,6 +611,16 @@ double OpgeslagenWaarde(std::string_view tekst)
     return TekstNaarGetal(kopie);
 }
 
+bool Onvoldoende(std::string_view tekst, double grens)
+{
+    if (IsLeeg(tekst))
+        return false;
+    const double v = OpgeslagenWaarde(tekst);
+    return v >= 0 && v <= grens;
+}
+
+std::string Tweecijferig(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
 Getalinvoer LeesGetalinvoer(std::string& tekst, double hoogste, std::string_view opgeslagen)
 {
     Getalinvoer r;

@@ -77,3 +77,10 @@ Getalinvoer LeesGetalinvoer(std::string& tekst, double hoogste, std::string_view
 
 // The value of a stored grade, weight or report text, as TekstNaarGetal reads it.
 double OpgeslagenWaarde(std::string_view tekst);
+
+// A mark the screens show in red: a text that is not blank and reads as 0
+// up to `grens` (5.4 for grades and reports).
+bool Onvoldoende(std::string_view tekst, double grens = 5.4);
+
+// A pupil's slot number as the screens and lists show it: "05", "12".
+std::string Tweecijferig(int n);

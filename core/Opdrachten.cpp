@@ -25,6 +25,15 @@ void LeerlingKiezen(AdmMain& adm, int p)
     }
 }
 
+std::string MetExtensie(const std::string& pad)
+{
+    const std::string naam = pad.substr(pad.rfind('/') + 1);
+    const auto punt = naam.rfind('.');
+    if (punt != std::string::npos && punt + 1 < naam.size())
+        return pad;
+    return pad + (pad.ends_with('.') ? "vlk" : ".vlk");
+}
+
 void CijferbestandOpslaanAls(AdmMain& adm, const std::string& pad)
 {
     CijferbestandOpslaan(adm, pad);

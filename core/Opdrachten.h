@@ -14,6 +14,11 @@ void TrimesterKiezen(AdmMain& adm, int trimester);
 // to hold it.
 void LeerlingKiezen(AdmMain& adm, int p);
 
+// The path a save as writes: ".vlk" added when the file name has no
+// extension ("klas" and "klas." become "klas.vlk"), since the open dialog
+// lists only those.
+std::string MetExtensie(const std::string& pad);
+
 // Saves under a new name: Bestandsnaam becomes pad only once the file is
 // written. Raises Bestandsfout with everything as it was (the old file too).
 void CijferbestandOpslaanAls(AdmMain& adm, const std::string& pad);

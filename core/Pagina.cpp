@@ -1,5 +1,6 @@
 #include "core/Pagina.h"
 
+#include "core/Getallen.h"
 #include "core/Tekst.h"
 
 #include <cmath>
@@ -137,10 +138,13 @@ std::string GedruktGetal(long n)
     return (n < 0 ? s : " " + s) + " ";
 }
 
-std::string Leerlingnummer(int p)
+std::string Leerlingnummer(int p) { return Tweecijferig(p) + "  "; }
+
+void TekstOp(Paginamodel& pm, double x, double y, std::string_view t)
 {
-    const std::string s = "0" + std::to_string(p) + "  ";
-    return s.substr(s.size() - 4);
+    pm.CurrentX = x;
+    pm.CurrentY = y;
+    pm.PrintZonderEinde(t);
 }
 
 void Afdrukletter(Paginamodel& pm)

@@ -151,8 +151,16 @@ std::string GedruktGetal(long n);
 // blanks: "05  ", "12  ".
 std::string Leerlingnummer(int p);
 
+// The class lists print their pupils in groups of six, a separator row
+// between two groups: whether the c-th pupil printed (from 1) begins a group
+// after the first.
+inline bool NieuweGroep(int c) { return c > 1 && (c - 1) % 6 == 0; }
+
 // The print font: "Courier New" 10, plain, black.
 void Afdrukletter(Paginamodel& pm);
+
+// Text at (x, y), the position left right behind it.
+void TekstOp(Paginamodel& pm, double x, double y, std::string_view t);
 
 // The page frame the lists share: the print font, `marge` blanks whose end
 // is the left edge L, `regeleinden` line ends (the first ends the line of

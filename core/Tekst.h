@@ -11,11 +11,23 @@
 // A text fitted to width n: padded with blanks or cut after n characters.
 std::string Pas(std::string_view s, std::size_t n);
 
+// At most the first n characters of a text (no padding).
+std::string Begin(std::string_view s, std::size_t n);
+
+// n blanks.
+std::string Blanco(int n);
+
 // True when the text holds nothing but blanks (or nothing at all).
 bool IsLeeg(std::string_view s);
 
 // The text without leading and trailing blanks.
 std::string_view Trim(std::string_view s);
+
+// The text without its trailing blanks.
+std::string_view ZonderStaart(std::string_view s);
+
+// The text with A to Z made a to z; every other byte as it is.
+std::string KleineLetters(std::string_view s);
 
 template <std::size_t N>
 class Tekst {

@@ -12,11 +12,7 @@ constexpr int Enter = 13;
 int Lengte(const Invoertoestand& t) { return static_cast<int>(t.tekst.size()); }
 
 // Trailing blanks are what an empty fixed-width field holds, not typing.
-int LengteZonderStaart(const Invoertoestand& t)
-{
-    const auto e = t.tekst.find_last_not_of(' ');
-    return e == std::string::npos ? 0 : static_cast<int>(e + 1);
-}
+int LengteZonderStaart(const Invoertoestand& t) { return static_cast<int>(ZonderStaart(t.tekst).size()); }
 
 void KiesVolgendTeken(Invoertoestand& t)
 {

@@ -109,6 +109,16 @@ Knopregel Zonder(const char* key);
 // Position 22, between "ZOEK" and "STOP": a separator, or an empty place.
 enum class VoorStop { Scheiding, Ruimte };
 
+// A view's BezigMetTekenen, 1 while the guard lives: a redraw under way
+// takes no keys.
+struct Tekenvlag {
+    int& vlag;
+    explicit Tekenvlag(int& v) : vlag(v) { vlag = 1; }
+    ~Tekenvlag() { vlag = 0; }
+    Tekenvlag(const Tekenvlag&) = delete;
+    Tekenvlag& operator=(const Tekenvlag&) = delete;
+};
+
 class Weergavevenster : public Venster {
     Q_OBJECT
 public:
@@ -122,8 +132,6 @@ public:
     // The pupil windows it opens; none: search, delete and import do nothing.
     const Leerlingvensters* leerlingvensters = nullptr;
 
-    // The family of its view code (1 for the three terms).
-    int Familie() const { return familie_; }
     // Scherm names this window's view: its close box is the user's, not a
     // switch's or a prompted quit's.
     bool EigenWeergave() const;

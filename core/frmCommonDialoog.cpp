@@ -27,14 +27,6 @@ QString VervangVraag(const QString& bestandsnaam)
     return bestandsnaam + QStringLiteral(" bestaat al.\nWilt u het bestand vervangen?");
 }
 
-QString MetExtensie(const QString& pad)
-{
-    // Only what ends in ".vlk" is listed by the open dialog.
-    if (!QFileInfo(pad).suffix().isEmpty())
-        return pad;
-    return pad + (pad.endsWith(QLatin1Char('.')) ? QStringLiteral("vlk") : QStringLiteral(".vlk"));
-}
-
 bool frmCommonDialoog::Form_Load()
 {
     if (adm_.DialoogModus != DialoogOpslaanAls)
@@ -53,7 +45,7 @@ bool frmCommonDialoog::Form_Load()
         const QStringList gekozen = CommonDialog->selectedFiles();
         if (gekozen.isEmpty())
             return false;
-        const QFileInfo info(MetExtensie(gekozen.first()));
+        const QFileInfo info(PadNaarQString(MetExtensie(QStringNaarPad(gekozen.first()))));
         pad = QStringNaarPad(info.absoluteFilePath());
         std::error_code ec;
         if (!std::filesystem::exists(pad, ec))

@@ -38,5 +38,3 @@ private:
 // The question before a file is replaced.
 QString VervangVraag(const QString& bestandsnaam);
 
-// The chosen path, with ".vlk" added when its name has no extension.
-QString MetExtensie(const QString& pad);

@@ -1,5 +1,6 @@
 #include "names/AfdrukNamen.h"
 
+#include "core/Getallen.h"
 #include "core/Tekst.h"
 
 #include <string>
@@ -11,18 +12,6 @@ namespace {
 constexpr int Kolomlijnen[] = {0, 3, 38, 46, 49, 57, 74, 79};
 
 const char* const Kolomtitels = "Achternaam          Roepnaam       Persnr. G Basisgrp     Kenmerk      Mnt";
-
-void TekstOp(Paginamodel& pm, double x, double y, std::string_view t)
-{
-    pm.CurrentX = x;
-    pm.CurrentY = y;
-    pm.PrintZonderEinde(t);
-}
-
-std::string Nummer(int p)
-{
-    return p < 10 ? "0" + std::to_string(p) : std::to_string(p);
-}
 
 }  // namespace
 
@@ -68,12 +57,12 @@ Paginamodel AfdrukNamen(const AdmMain& adm, const Datum& datum, const Papier& pa
         const bool ster = SterLeerling(adm, p);
         const std::string_view naam = adm.Achternaam(p).view();
         ++c;
-        if (c >= 2 && (c - 1) % 6 == 0) {
+        if (NieuweGroep(c)) {
             raster(y, y + h);
             y += h;
         }
         raster(y, y + h);
-        std::string t = Nummer(p);
+        std::string t = Tweecijferig(p);
         if (!ster)
             t += " " + std::string(naam.substr(0, 18)) + "  " + adm.Roepnaam(p).str() + "  " +
                  adm.LeerlingPersNr(p).str() + "  " + adm.Geslacht(p).str() + "  " + adm.Basisgroep(p).str() +

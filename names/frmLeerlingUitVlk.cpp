@@ -175,10 +175,7 @@ void frmLeerlingUitVlk::KolomTonen() { txtKolom->ZetTekst(std::to_string(UpDown-
 
 void frmLeerlingUitVlk::Form_KeyDown(int& KeyCode, int&)
 {
-    if (KeyCode == Toetscode::Esc) {
-        KeyCode = 0;
-        cmdAnnuleren_Click();
-    }
+    EscAnnuleert(KeyCode, [this] { cmdAnnuleren_Click(); });
 }
 
 void frmLeerlingUitVlk::cmdSelectAll_Click() { lstLeerlingenLijst->selectAll(); }

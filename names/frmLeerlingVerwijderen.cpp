@@ -3,7 +3,6 @@
 #include "platform/Cp1252Qt.h"
 #include "platform/Keuzelijst.h"
 #include "platform/Opmaak.h"
-#include "platform/Toetsen.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -47,10 +46,7 @@ void frmLeerlingVerwijderen::Form_Activate()
 
 void frmLeerlingVerwijderen::Form_KeyDown(int& KeyCode, int&)
 {
-    if (KeyCode == Toetscode::Esc) {
-        KeyCode = 0;
-        cmdAnnuleren_Click();
-    }
+    EscAnnuleert(KeyCode, [this] { cmdAnnuleren_Click(); });
 }
 
 void frmLeerlingVerwijderen::cmdVerwijderen_Click()

@@ -95,8 +95,6 @@ bool Zet(std::string& veld, std::string_view tekst)
     return true;
 }
 
-std::string Tweecijferig(int n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
-
 // Everything the names list stores, in one text: equal texts, equal data.
 std::string Namenlijstgegevens(const AdmMain& a)
 {
@@ -618,8 +616,7 @@ void frmNamen::Form_KeyDown(int& KeyCode, int& Shift)
     }
     switch (KeyCode) {
     case Toetscode::Insert:
-        adm.InsertModus = 1 - adm.InsertModus;
-        ToonInsertModus(*lblInsert, adm.InsertModus);
+        WisselInsertModus(adm.InsertModus, *lblInsert);
         break;
     default:
         break;

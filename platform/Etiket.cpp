@@ -1,5 +1,6 @@
 #include "platform/Etiket.h"
 
+#include "core/Getallen.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/Kleuren.h"
 
@@ -56,4 +57,16 @@ void ToonInsertModus(Etiket& lblInsert, int insertModus)
         lblInsert.ZetTekst("Insert");
         lblInsert.ZetAchtergrond(Kleur::Insert);
     }
+}
+
+void WisselInsertModus(int& insertModus, Etiket& lblInsert)
+{
+    insertModus = 1 - insertModus;
+    ToonInsertModus(lblInsert, insertModus);
+}
+
+void Waardetip(QWidget& control, double waarde)
+{
+    control.setToolTip(waarde < 0 ? QStringLiteral(" Niet gedefinieerd! ")
+                                  : QString::fromStdString(GetalNaarTekst(waarde) + " "));
 }

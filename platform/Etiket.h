@@ -37,3 +37,11 @@ private:
 // The insert/type-over indicator of the views: 0 "Type over" on light red,
 // 1 "Insert" on light cyan; any other value leaves the label as it is.
 void ToonInsertModus(Etiket& lblInsert, int insertModus);
+
+// The Insert key of the views: the mode flips between insert and type-over
+// and the indicator shows it.
+void WisselInsertModus(int& insertModus, Etiket& lblInsert);
+
+// The value tooltip of a mark, average or spread: the full value and a
+// blank, or " Niet gedefinieerd! " for none (a value below 0).
+void Waardetip(QWidget& control, double waarde);

@@ -41,8 +41,6 @@ public:
 
     // (x1, y1) the top-left corner of the inside, (x2, y2) its bottom-right.
     void Scale(double x1, double y1, double x2, double y2);
-    double ScaleLeft() const { return x1_; }
-    double ScaleTop() const { return y1_; }
     double ScaleWidth() const { return x2_ - x1_; }
     double ScaleHeight() const { return y2_ - y1_; }
 

@@ -41,7 +41,6 @@ public:
     void ZetSelLength(int n);  // selects from SelStart, as far as the text goes
 
     const Invoerregels& Regels() const { return regels_; }
-    void ZetRegels(const Invoerregels& regels) { regels_ = regels; }
 
     void ZetAchtergrond(std::uint32_t vbKleur);
     void ZetVoorgrond(std::uint32_t vbKleur);

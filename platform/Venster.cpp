@@ -434,7 +434,14 @@ void Dialoog::EnterOfEsc(int& KeyCode, const std::function<void()>& ok, const st
     if (KeyCode == Toetscode::Enter) {
         KeyCode = 0;
         ok();
-    } else if (KeyCode == Toetscode::Esc) {
+    } else {
+        EscAnnuleert(KeyCode, annuleren);
+    }
+}
+
+void Dialoog::EscAnnuleert(int& KeyCode, const std::function<void()>& annuleren)
+{
+    if (KeyCode == Toetscode::Esc) {
         KeyCode = 0;
         annuleren();
     }

@@ -116,9 +116,6 @@ public:
     // Closing the window (close box or Unload); Cancel := 1 keeps it open.
     virtual void Form_Unload(int& Cancel);
 
-protected:
-    QWidget& Zelf() { return zelf_; }
-
 private:
     friend class VensterKern;
     friend class Venster;
@@ -207,6 +204,8 @@ protected:
     // For a Form_KeyDown: Enter runs `ok` and Esc `annuleren`, whichever
     // control has the focus; the key is taken. Other keys pass on.
     static void EnterOfEsc(int& KeyCode, const std::function<void()>& ok, const std::function<void()>& annuleren);
+    // The same for a window whose Enter is the focused control's: Esc alone.
+    static void EscAnnuleert(int& KeyCode, const std::function<void()>& annuleren);
 
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;

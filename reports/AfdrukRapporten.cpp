@@ -16,21 +16,12 @@ void Controleer(int niveau)
         throw std::out_of_range("Subscript out of range: level " + std::to_string(niveau));
 }
 
-void TekstOp(Paginamodel& pm, double x, double y, std::string_view t)
-{
-    pm.CurrentX = x;
-    pm.CurrentY = y;
-    pm.PrintZonderEinde(t);
-}
-
 // A header line at L, ending the line.
 void Kopregel(Paginamodel& pm, double L, std::string_view t)
 {
     pm.CurrentX = L;
     pm.Print(t);
 }
-
-std::string Begin(std::string_view s, std::size_t n) { return std::string(s.substr(0, n)); }
 
 std::string Vakregel(const AdmMain& a, int niveau)
 {
@@ -242,7 +233,7 @@ Paginamodel AfdrukJaarlijst(const AdmMain& adm, int niveau, const Datum& datum, 
         if (!GedruktLeerling(adm, p))
             continue;
         ++aantal;
-        bool tussenrij = aantal > 1 && (aantal - 1) % 6 == 0;
+        bool tussenrij = NieuweGroep(aantal);
         if (ruimte(y + (tussenrij ? 3 : 2) * h + 0.5 * h))
             tussenrij = false;  // the new page separates the groups already
         if (tussenrij) {

@@ -20,7 +20,6 @@ void BerekenRapportcijfer(AdmMain& adm, int p, int k, int l);
 // EindGem and EindGemTxt of pupil p at level l: the term averages weighted
 // by the term weights, terms without a positive weight or average left out.
 void JaarGemiddeldeBerekenen(AdmMain& adm, int p, int l);
-inline void BerekenJaargemiddelden(AdmMain& adm, int p, int l) { JaarGemiddeldeBerekenen(adm, p, l); }
 
 // RpGem, RpSpr and their texts of report k at both levels.
 void Rapportgemiddelde(AdmMain& adm, int k);

@@ -39,26 +39,6 @@ constexpr int YKlGem = 6360, YKlSpr = 6720;
 
 const Invoerregels Driecijfers{3, Typegrens::OpBreedte, Loslaten::Opvullen, Overschrijven::BijToetsNeer};
 
-constexpr const char* Geen = " Niet gedefinieerd! ";
-
-// Insufficient on this screen: a report text that reads as 0 to 5.4 and is not blank.
-bool Onvoldoende(std::string_view tekst)
-{
-    if (IsLeeg(tekst))
-        return false;
-    std::string s(tekst);
-    const double v = TekstNaarGetal(s);
-    return v >= 0 && v <= 5.4;
-}
-
-std::string TweeCijfers(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
-
-struct Tekenvlag {
-    int& vlag;
-    explicit Tekenvlag(int& v) : vlag(v) { vlag = 1; }
-    ~Tekenvlag() { vlag = 0; }
-};
-
 }  // namespace
 
 frmRapporten::frmRapporten(AdmMain& a, Omgeving& o, QWidget* parent)
@@ -344,7 +324,7 @@ void frmRapporten::Afdrukken(int Modus)
         lblNummer[i]->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Licht3D);
         for (Etiket* e : {lblNaam[i], lblVoornaam[i], lblTr1[i], lblTr2[i], lblTr3[i], lblJr[i], lblMentor[i]})
             e->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::LichtGrijs);
-        lblNummer[i]->ZetTekst(TweeCijfers(p));
+        lblNummer[i]->ZetTekst(Tweecijferig(p));
         lblNaam[i]->ZetTekst(adm.Achternaam(p).view());
         lblVoornaam[i]->ZetTekst(adm.Roepnaam(p).view());
         lblTr1[i]->ZetTekst(adm.TrGemTxt(p, 1, n).view());
@@ -382,11 +362,6 @@ void frmRapporten::Rapportkleur(int Index)
     const int k = (Index - 1) % 4 + 1;
     const bool rood = Onvoldoende(txtRp[Index]->Tekst()) && !adm.RapportTxt(p, k, adm.Niveau).leeg();
     txtRp[Index]->ZetVoorgrond(rood ? Kleur::Rood : Kleur::Zwart);
-}
-
-void frmRapporten::Waardetip(QWidget& control, double waarde)
-{
-    control.setToolTip(waarde < 0 ? QString::fromLatin1(Geen) : QString::fromStdString(GetalNaarTekst(waarde) + " "));
 }
 
 // ---- Commits ---------------------------------------------------------------
@@ -491,10 +466,8 @@ void frmRapporten::Form_KeyDown(int& KeyCode, int& Shift)
             StartFocus_KeyDown(code, 0);
         return;
     }
-    if (KeyCode == Toetscode::Insert) {
-        adm.InsertModus = 1 - adm.InsertModus;
-        ToonInsertModus(*lblInsert, adm.InsertModus);
-    }
+    if (KeyCode == Toetscode::Insert)
+        WisselInsertModus(adm.InsertModus, *lblInsert);
     // Type-over, the width and the padding are the boxes' own rules.
 }
 

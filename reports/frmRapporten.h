@@ -126,5 +126,4 @@ private:
     // The class statistics the grade file does not hold.
     void Klassenstatistiek();
     void Rapportkleur(int Index);
-    void Waardetip(QWidget& control, double waarde);
 };

@@ -23,31 +23,13 @@ std::string Kolomnummer(int k)
     return s.substr(s.size() - 3);
 }
 
-std::size_t LengteZonderStaart(std::string_view s)
-{
-    const auto e = s.find_last_not_of(' ');
-    return e == std::string_view::npos ? 0 : e + 1;
-}
-
 // A header text in a three-character cell: longer texts show their first
 // two characters and "*" (the column notes give them whole).
 std::string Kopcel(std::string_view s)
 {
-    if (LengteZonderStaart(s) > 3)
+    if (ZonderStaart(s).size() > 3)
         return std::string(s.substr(0, 2)) + "*";
     return std::string(s.substr(0, 3));
-}
-
-std::string Begin(std::string_view s, std::size_t n)
-{
-    return std::string(s.substr(0, n));
-}
-
-void TekstOp(Paginamodel& pm, double x, double y, std::string_view t)
-{
-    pm.CurrentX = x;
-    pm.CurrentY = y;
-    pm.PrintZonderEinde(t);
 }
 
 // The lines of the term sheet: eight cells between x = 37.5 and 69.5
@@ -171,7 +153,7 @@ Paginamodel AfdrukTrimester(const AdmMain& adm, int trimester, int niveau, int e
         const bool ster = SterLeerling(adm, p);
         const std::string_view naam = adm.Achternaam(p).view();
         ++c;
-        bool tussenregel = c >= 2 && (c - 1) % 6 == 0;
+        bool tussenregel = NieuweGroep(c);
         if (ruimte(tussenregel ? 2 * h : h))
             tussenregel = false;  // the page break separates the groups already
         if (tussenregel) {
@@ -234,7 +216,7 @@ Paginamodel AfdrukToelichting(const AdmMain& adm, int trimester, int niveau, con
             {"Opmerking : ", adm.KolomOpmerking(a, niveau).str()},
         };
         for (const auto& [label, tekst] : teksten)
-            if (LengteZonderStaart(tekst) > 3)
+            if (ZonderStaart(tekst).size() > 3)
                 noten.push_back({k, label, tekst});
     }
 

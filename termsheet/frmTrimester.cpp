@@ -50,21 +50,7 @@ constexpr int YKlGem = 6150, YKlSpr = 6480, HStat = 300;
 constexpr int YBestand = 6900, HBestand = 285;
 constexpr int BKopRust = 495, BKopBreed = 2100;
 
-constexpr const char* Geen = " Niet gedefinieerd! ";
-
-// Insufficient: a value from 0 to 5.4 read from a text that is not blank.
-bool Onvoldoende(std::string_view tekst)
-{
-    if (IsLeeg(tekst))
-        return false;
-    std::string s(tekst);
-    const double v = TekstNaarGetal(s);
-    return v >= 0 && v <= 5.4;
-}
-
 std::uint32_t Tekstkleur(std::string_view tekst) { return Onvoldoende(tekst) ? Kleur::Rood : Kleur::Zwart; }
-
-std::string TweeCijfers(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 // Keeps the display state within the rules the sheet is drawn by: 8 rows
 // within 1..36, 8 columns within the term, the current pupil and column
@@ -81,12 +67,6 @@ void Begrens(AdmMain& a)
     a.LaatsteKolom = a.EersteKolom + 7;
     a.HuidigeKolom = std::clamp(a.HuidigeKolom, a.EersteKolom, a.LaatsteKolom);
 }
-
-struct Tekenvlag {
-    int& vlag;
-    explicit Tekenvlag(int& v) : vlag(v) { vlag = 1; }
-    ~Tekenvlag() { vlag = 0; }
-};
 
 }  // namespace
 
@@ -433,7 +413,7 @@ void frmTrimester::Afdrukken(int mode)
             e->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::LichtGrijs);
         const Tekst<4>& trgem = adm.TrGemTxt(p, t, l);
         lblTrGem[r]->ZetVoorgrond(Tekstkleur(trgem.view()));
-        lblNummer[r]->ZetTekst(TweeCijfers(p));
+        lblNummer[r]->ZetTekst(Tweecijferig(p));
         lblNaam[r]->ZetTekst(adm.Achternaam(p).view());
         lblVoornaam[r]->ZetTekst(adm.Roepnaam(p).view());
         for (int c = adm.EersteKolom; c <= adm.LaatsteKolom; ++c) {
@@ -588,10 +568,8 @@ void frmTrimester::Form_KeyDown(int& KeyCode, int& Shift)
             StartFocus_KeyDown(code, 0);
         return;
     }
-    if (KeyCode == Toetscode::Insert) {
-        adm.InsertModus = 1 - adm.InsertModus;
-        ToonInsertModus(*lblInsert, adm.InsertModus);
-    }
+    if (KeyCode == Toetscode::Insert)
+        WisselInsertModus(adm.InsertModus, *lblInsert);
     // Type-over and the field widths are the boxes' own rules.
 }
 
@@ -1013,10 +991,4 @@ void frmTrimester::lblNummer_Click(int Index)
     vsbScroll->setValue(adm.HuidigeRij);
     if (ActieveNaam() == QLatin1String("txtCijfer"))
         ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.HuidigeKolom)]);
-}
-
-void frmTrimester::Waardetip(Etiket& label, double waarde)
-{
-    label.setToolTip(waarde < 0 ? QString::fromLatin1(Geen)
-                                : QString::fromStdString(GetalNaarTekst(waarde) + " "));
 }

@@ -170,7 +170,6 @@ private:
 
     void TrimesterKiezen(int trimester);
     void Sorteren(int soort);
-    void Waardetip(Etiket& label, double waarde);
     void ZetSchuifwaarde(QScrollBar& balk, int waarde);
 
     int Termijnbegin() const { return (adm.Scherm - 1) * KolommenPerTrimester; }

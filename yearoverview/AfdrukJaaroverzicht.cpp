@@ -1,5 +1,6 @@
 #include "yearoverview/AfdrukJaaroverzicht.h"
 
+#include "core/Tekst.h"
 #include "reports/Jaarkolom.h"
 
 #include <array>
@@ -11,14 +12,6 @@
 #include <utility>
 
 namespace {
-
-std::string_view ZonderStaart(std::string_view s)
-{
-    const auto e = s.find_last_not_of(' ');
-    return e == std::string_view::npos ? std::string_view{} : s.substr(0, e + 1);
-}
-
-std::string Blanco(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
 // The grid of the term blocks and of the summary: K[0] is the end of the
 // label column, K[1]..K[9] the cell edges, in characters from the left edge.

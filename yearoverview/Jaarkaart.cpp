@@ -7,11 +7,9 @@
 
 std::uint32_t Kaartkleur(std::string_view tekst, double grens)
 {
-    std::string s(tekst);
-    const double v = TekstNaarGetal(s);
-    if (v >= 0 && v <= grens)
-        return IsLeeg(tekst) ? KaartZwart : KaartRood;
-    return KaartDonkergroen;
+    if (Onvoldoende(tekst, grens))
+        return KaartRood;
+    return IsLeeg(tekst) ? KaartZwart : KaartDonkergroen;
 }
 
 const std::array<Veldregel, AantalLeerlingvelden> Veldregels{{

@@ -382,8 +382,7 @@ void frmJaaroverzicht::Form_KeyDown(int& KeyCode, int& Shift)
         break;
     }
     case Toetscode::Insert:
-        adm.InsertModus = 1 - adm.InsertModus;
-        ToonInsertModus(*lblInsert, adm.InsertModus);
+        WisselInsertModus(adm.InsertModus, *lblInsert);
         break;
     default:
         break;

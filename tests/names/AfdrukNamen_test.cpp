@@ -1,5 +1,6 @@
 #include "names/AfdrukNamen.h"
 
+#include "Paginahulp.h"
 #include "Voorbeeldklas.h"
 
 #include <gtest/gtest.h>
@@ -20,30 +21,14 @@ const double Rasterlijnen[] = {L, L + 3 * w, L + 38 * w, L + 46 * w, L + 49 * w,
 
 Paginamodel Druk(const AdmMain& adm) { return AfdrukNamen(adm, datum, A4Afdrukvlak); }
 
-std::string ZonderStaart(std::string s)
-{
-    s.erase(s.find_last_not_of(' ') + 1);
-    return s;
-}
+using paginahulp::Verticaal;
+using paginahulp::Zet;
 
 // The text of the line at y from x, without trailing blanks.
-std::string Tekst(const Pagina& p, double y, double x = L) { return ZonderStaart(p.Regel(y, x, w)); }
+std::string Tekst(const Pagina& p, double y, double x = L) { return std::string(ZonderStaart(p.Regel(y, x, w))); }
 
 // The text of the pupil line at y, from half a character right of L.
 std::string Leerlingregel(const Pagina& p, double y) { return Tekst(p, y, L + 0.5 * w); }
-
-// A line as it should read: pieces at character positions.
-std::string Zet(std::initializer_list<std::pair<int, std::string>> stukken)
-{
-    std::string r;
-    for (const auto& [k, t] : stukken) {
-        const auto x = static_cast<std::size_t>(k);
-        if (r.size() < x + t.size())
-            r.resize(x + t.size(), ' ');
-        r.replace(x, t.size(), t);
-    }
-    return r;
-}
 
 // The slot numbers printed on the pupil lines, with the line each stands on.
 std::vector<std::pair<std::string, int>> Nummers(const Pagina& p)
@@ -55,32 +40,8 @@ std::vector<std::pair<std::string, int>> Nummers(const Pagina& p)
     return r;
 }
 
-std::set<double> Regels(const Pagina& p)
-{
-    std::set<double> r;
-    for (const Lijn& l : p.Lijnen)
-        if (l.Y1 == l.Y2 && l.X1 == L && l.X2 == R)
-            r.insert(l.Y1);
-    return r;
-}
-
-// The vertical line segments at x, merged where they touch.
-std::vector<std::pair<double, double>> Verticaal(const Pagina& p, double x)
-{
-    std::vector<std::pair<double, double>> s;
-    for (const Lijn& l : p.Lijnen)
-        if (l.X1 == x && l.X2 == x && l.Y1 != l.Y2)
-            s.emplace_back(std::min(l.Y1, l.Y2), std::max(l.Y1, l.Y2));
-    std::sort(s.begin(), s.end());
-    std::vector<std::pair<double, double>> r;
-    for (const auto& seg : s) {
-        if (!r.empty() && seg.first <= r.back().second + 1e-9)
-            r.back().second = std::max(r.back().second, seg.second);
-        else
-            r.push_back(seg);
-    }
-    return r;
-}
+// The y of every rule across the list.
+std::set<double> Regels(const Pagina& p) { return paginahulp::Regels(p, L, R); }
 
 TEST(AfdrukNamen, FrameHeaderAndColumnTitles)
 {

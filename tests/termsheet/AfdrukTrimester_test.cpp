@@ -2,6 +2,8 @@
 
 #include "termsheet/AfdrukVoorbeeld.h"
 
+#include "Paginahulp.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,17 +21,9 @@ const Datum datum{5, 3, 2024};
 
 double X(double k) { return L + k * w; }
 
-// A line of text as it should read: pieces at character positions from L.
-std::string Zet(std::initializer_list<std::pair<int, std::string>> stukken)
-{
-    std::string r;
-    for (const auto& [k, t] : stukken) {
-        if (r.size() < k + t.size())
-            r.resize(k + t.size(), ' ');
-        r.replace(k, t.size(), t);
-    }
-    return r;
-}
+using paginahulp::Regels;
+using paginahulp::Verticaal;
+using paginahulp::Zet;
 
 std::string Cellen(std::string vooraf, const std::vector<std::string>& cel, int begin = 38)
 {
@@ -39,34 +33,6 @@ std::string Cellen(std::string vooraf, const std::vector<std::string>& cel, int 
         if (r.size() < x + cel[k].size())
             r.resize(x + cel[k].size(), ' ');
         r.replace(x, cel[k].size(), cel[k]);
-    }
-    return r;
-}
-
-// The y of every horizontal line from x1 to x2.
-std::set<double> Regels(const Pagina& p, double x1, double x2)
-{
-    std::set<double> r;
-    for (const Lijn& l : p.Lijnen)
-        if (l.Y1 == l.Y2 && l.X1 == x1 && l.X2 == x2)
-            r.insert(l.Y1);
-    return r;
-}
-
-// The vertical segments at x, merged.
-std::vector<std::pair<double, double>> Verticaal(const Pagina& p, double x)
-{
-    std::vector<std::pair<double, double>> s;
-    for (const Lijn& l : p.Lijnen)
-        if (l.X1 == x && l.X2 == x && l.Y1 != l.Y2)
-            s.emplace_back(std::min(l.Y1, l.Y2), std::max(l.Y1, l.Y2));
-    std::sort(s.begin(), s.end());
-    std::vector<std::pair<double, double>> r;
-    for (const auto& seg : s) {
-        if (!r.empty() && seg.first <= r.back().second + 1e-9)
-            r.back().second = std::max(r.back().second, seg.second);
-        else
-            r.push_back(seg);
     }
     return r;
 }
