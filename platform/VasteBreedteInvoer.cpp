@@ -3,6 +3,7 @@
 #include "platform/Cp1252Qt.h"
 #include "platform/Kleuren.h"
 #include "platform/Omgeving.h"
+#include "platform/Venster.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -287,4 +288,27 @@ Focusvak::Focusvak(Omgeving& omgeving, const int& insertModus, QWidget* parent)
     setFixedSize(0, 0);
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+bool Getalvastlegging(VensterBasis& venster, VasteBreedteInvoer& vak,
+                      const std::function<std::string_view()>& opgeslagen,
+                      const std::function<double()>& waarde,
+                      const std::function<bool(std::string&)>& verwerk)
+{
+    std::string tekst = vak.Tekst();
+    if (tekst != opgeslagen()) {
+        const std::string voor(opgeslagen());
+        const double voorWaarde = waarde ? waarde() : 0;
+        if (verwerk(tekst))
+            venster.Piep();
+        if (opgeslagen() != voor || (waarde && waarde() != voorWaarde))
+            venster.adm.Gewijzigd = 1;
+    }
+    const std::string_view nu = opgeslagen();
+    const bool vervangen = vak.Tekst() != nu;
+    if (vervangen)
+        vak.ZetTekst(nu);
+    if (venster.ActieveControl() == &vak)
+        venster.OudeTekst = vak.Tekst();
+    return vervangen;
 }

@@ -370,49 +370,24 @@ void frmRapporten::RapportVastleggen(int Index)
 {
     if (Index < 1 || Index > 32)
         return;
-    VasteBreedteInvoer* vak = txtRp[Index];
     const int p = adm.EersteRij + (Index - 1) / 4;
     const int k = (Index - 1) % 4 + 1;
     const int l = adm.Niveau;
-    std::string tekst = vak->Tekst();
-    const Tekst<3> voor = adm.RapportTxt(p, k, l);
-    const double voorWaarde = adm.Rapport(p, k, l);
-    // A box that shows the stored report never touches it.
-    if (tekst != voor.view()) {
-        if (VerwerkRapportcijfer(adm, tekst, p, k, l))
-            Piep();
-        if (adm.RapportTxt(p, k, l) != voor || adm.Rapport(p, k, l) != voorWaarde)
-            adm.Gewijzigd = 1;
-    }
-    // The box shows what was stored (a refused report as a blank).
-    const std::string_view nu = adm.RapportTxt(p, k, l).view();
-    if (vak->Tekst() != nu)
-        vak->ZetTekst(nu);
+    Getalvastlegging(
+        *this, *txtRp[Index], [&] { return adm.RapportTxt(p, k, l).view(); }, [&] { return adm.Rapport(p, k, l); },
+        [&](std::string& tekst) { return VerwerkRapportcijfer(adm, tekst, p, k, l); });
     Rapportkleur(Index);
-    if (ActieveControl() == vak)
-        OudeTekst = vak->Tekst();
 }
 
 void frmRapporten::GewichtVastleggen(int Index)
 {
     if (Index < 1 || Index > 3)
         return;
-    VasteBreedteInvoer* vak = txtTrGew[Index];
     const int l = adm.Niveau;
-    std::string tekst = vak->Tekst();
-    const Tekst<3> voor = adm.TrimGewichtTekst(Index, l);
-    const double voorWaarde = adm.TrimesterWeging(Index, l);
-    if (tekst != voor.view()) {
-        if (VerwerkTrimGewicht(adm, tekst, Index, l))
-            Piep();
-        if (adm.TrimGewichtTekst(Index, l) != voor || adm.TrimesterWeging(Index, l) != voorWaarde)
-            adm.Gewijzigd = 1;
-    }
-    const std::string_view nu = adm.TrimGewichtTekst(Index, l).view();
-    if (vak->Tekst() != nu)
-        vak->ZetTekst(nu);
-    if (ActieveControl() == vak)
-        OudeTekst = vak->Tekst();
+    Getalvastlegging(
+        *this, *txtTrGew[Index], [&] { return adm.TrimGewichtTekst(Index, l).view(); },
+        [&] { return adm.TrimesterWeging(Index, l); },
+        [&](std::string& tekst) { return VerwerkTrimGewicht(adm, tekst, Index, l); });
 }
 
 void frmRapporten::InvoerVerwerken()

@@ -455,46 +455,22 @@ void frmTrimester::CelVastleggen(int Index)
     const int p = adm.EersteRij + (Index - 1) / 8;
     const int c = adm.EersteKolom + (Index - 1) % 8;
     const int l = adm.Niveau;
-    std::string tekst = cel->Tekst();
-    const Tekst<3> voor = adm.Cijfer(p, c, l);
-    // A box left as it shows the stored grade never touches it.
-    if (tekst != voor.view()) {
-        if (VerwerkCijfer(adm, tekst, p, c, adm.Scherm, l))
-            Piep();
-        if (adm.Cijfer(p, c, l) != voor)
-            adm.Gewijzigd = 1;
-    }
-    // The cell shows what was stored (a refused grade as a blank).
-    const std::string_view nu = adm.Cijfer(p, c, l).view();
-    if (cel->Tekst() != nu) {
-        cel->ZetTekst(nu);
-        cel->ZetVoorgrond(Tekstkleur(nu));
-    }
-    if (ActieveControl() == cel)
-        OudeTekst = cel->Tekst();
+    if (Getalvastlegging(
+            *this, *cel, [&] { return adm.Cijfer(p, c, l).view(); }, nullptr,
+            [&](std::string& tekst) { return VerwerkCijfer(adm, tekst, p, c, adm.Scherm, l); }))
+        cel->ZetVoorgrond(Tekstkleur(adm.Cijfer(p, c, l).view()));
 }
 
 void frmTrimester::GewichtVastleggen(int Index)
 {
     if (Index < 1 || Index > 8)
         return;
-    VasteBreedteInvoer* vak = txtGewicht[Index];
     const int c = adm.EersteKolom + Index - 1;
     const int l = adm.Niveau;
-    std::string tekst = vak->Tekst();
-    const Tekst<3> voor = adm.KolomGewicht(c, l);
-    const double voorWaarde = adm.GewichtWaarde(c, l);
-    if (tekst != voor.view()) {
-        if (VerwerkGewicht(adm, tekst, c, adm.Scherm, l))
-            Piep();
-        if (adm.KolomGewicht(c, l) != voor || adm.GewichtWaarde(c, l) != voorWaarde)
-            adm.Gewijzigd = 1;
-    }
-    const std::string_view nu = adm.KolomGewicht(c, l).view();
-    if (vak->Tekst() != nu)
-        vak->ZetTekst(nu);
-    if (ActieveControl() == vak)
-        OudeTekst = vak->Tekst();
+    Getalvastlegging(
+        *this, *txtGewicht[Index], [&] { return adm.KolomGewicht(c, l).view(); },
+        [&] { return adm.GewichtWaarde(c, l); },
+        [&](std::string& tekst) { return VerwerkGewicht(adm, tekst, c, adm.Scherm, l); });
 }
 
 void frmTrimester::KopVastleggen(Kop kop, int Index)
