@@ -108,11 +108,14 @@ Paginamodel PrintTabel(const Cesuurtabel& tabel, const Cesuurknoppen& bron, cons
     D += h / 2;
     pm.Line(A, D, B, D);
 
-    // Counts fitted to 5, so that a cut-off count of 100.5 or more prints whole.
+    // Counts fitted to 4; a cut-off score of 100.5 or more gets the fifth
+    // character it needs (error counts never go past 100).
     const bool fouten = tabel.fouten;
     auto regelOnder = [&](const char* kop, int cijfer, int aantal) {
+        const std::string& telling = bron.Tekst[static_cast<std::size_t>(aantal)];
+        const std::size_t breedte = !fouten && ZonderStaart(telling).size() > 4 ? 5 : 4;
         std::string t = kop + Pas(bron.Tekst[static_cast<std::size_t>(cijfer)], 5) +
-                        (fouten ? " bij " : " bij score ") + Pas(bron.Tekst[static_cast<std::size_t>(aantal)], 5);
+                        (fouten ? " bij " : " bij score ") + Pas(telling, breedte);
         if (fouten)
             t += "  fouten";
         D += h;

@@ -60,10 +60,9 @@ void FormuleBewaren(AdmMain& adm, int index, const std::string& formule)
 {
     std::string& opgeslagen = adm.Omrekenformule.at(static_cast<std::size_t>(index));
     const std::string nieuw(ZonderStaart(formule));
-    if (nieuw == ZonderStaart(opgeslagen))
-        return;
+    if (nieuw != ZonderStaart(opgeslagen))
+        adm.Gewijzigd = 1;
     opgeslagen = nieuw;
-    adm.Gewijzigd = 1;
 }
 
 Omrekenuitkomst KolomOmrekenen(AdmMain& adm, const std::string& formule, const Kolomkeuze& van,

@@ -35,9 +35,9 @@ std::optional<Formulefout> FormuleFout(std::string formule, double c, double& re
 // The check of the formula box: the formula evaluated at c = 1.
 std::optional<Formulefout> FormuleControleren(const std::string& formule);
 
-// Stores a checked formula for the pair of levels, right-trimmed. It counts
-// as a change (Gewijzigd := 1) only when it differs from the stored formula
-// other than in trailing blanks, which are then kept as they were.
+// Stores a checked formula for the pair of levels, right-trimmed (also a
+// padded one that was stored before). It counts as a change (Gewijzigd := 1)
+// only when it differs from the stored formula other than in trailing blanks.
 void FormuleBewaren(AdmMain& adm, int index, const std::string& formule);
 
 struct Omrekenuitkomst {

@@ -12,6 +12,7 @@ frmCesuurTabel::frmCesuurTabel(AdmMain& a, Omgeving& o, const Cesuurknoppen& bro
     : Dialoog(a, o, parent), bron_(bron)
 {
     setWindowTitle(QStringLiteral("Cesuurtabel"));
+    Printertitel = QStringLiteral("Cesuurtabel afdrukken");
     setFont(VbLetter("MS Sans Serif", 8));
 
     // Out of sight behind "&Print", created first so that the button covers it.

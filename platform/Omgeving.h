@@ -55,6 +55,10 @@ public:
     // as after every modal window of the program.
     int Modaal(QDialog& dialoog);
 
+    // Shows one of the platform's own dialogs (the printer dialog) modally
+    // and returns its result; the opener is not activated afterwards.
+    int Systeemdialoog(QDialog& dialoog) { return ToonModaal(dialoog); }
+
 protected:
     virtual int ToonBericht(const QString& tekst, int stijl, const QString& titel) = 0;
     virtual int ToonModaal(QDialog& dialoog) = 0;

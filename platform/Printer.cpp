@@ -1,6 +1,7 @@
 #include "platform/Printer.h"
 
 #include "core/Cp1252.h"
+#include "platform/Omgeving.h"
 
 #include <QFile>
 #include <QGlyphRun>
@@ -84,15 +85,17 @@ Afdrukuitkomst Tekenen(QPrinter& printer, const Paginamodel& model)
 
 }  // namespace
 
-Printerkeuze PrinterDialoog(QWidget* ouder)
+Printerkeuze PrinterDialoog(Omgeving& omgeving, QWidget* ouder, const QString& titel)
 {
-    return [ouder](QPrinter& printer) {
+    return [&omgeving, ouder, titel](QPrinter& printer) {
         printer.setCopyCount(1);
         QPrintDialog d(&printer, ouder);
+        if (!titel.isEmpty())
+            d.setWindowTitle(titel);
         // No selection and no page range: a list is printed whole.
         d.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
                      QAbstractPrintDialog::PrintCollateCopies);
-        return d.exec() == QDialog::Accepted;
+        return omgeving.Systeemdialoog(d) == QDialog::Accepted;
     };
 }
 

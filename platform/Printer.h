@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 
+class Omgeving;
 class QImage;
 class QPainter;
 class QPrinter;
@@ -37,8 +38,10 @@ struct Afdrukuitkomst {
 // its settings; false when cancelled. Tests pass their own answer.
 using Printerkeuze = std::function<bool(QPrinter&)>;
 
-// The system's printer dialog: one copy, no selection or page range.
-Printerkeuze PrinterDialoog(QWidget* ouder);
+// The system's printer dialog: one copy, no selection or page range; shown
+// through the environment, with `titel` as its caption (the platform's own
+// when empty).
+Printerkeuze PrinterDialoog(Omgeving& omgeving, QWidget* ouder, const QString& titel = QString());
 
 // Builds the page model of a list for the printable area it is given.
 using Paginabouwer = std::function<Paginamodel(const Papier&)>;

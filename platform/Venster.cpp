@@ -201,7 +201,8 @@ VensterBasis::VensterBasis(QWidget& zelf, AdmMain& a, Omgeving& o)
     Printen = [this](const Paginabouwer& bouw, bool printerdialoog) {
         if (!printer_)
             printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        return ::Afdrukken(*printer_, bouw, printerdialoog ? PrinterDialoog(&zelf_) : Printerkeuze{});
+        return ::Afdrukken(*printer_, bouw,
+                           printerdialoog ? PrinterDialoog(omgeving, &zelf_, Printertitel) : Printerkeuze{});
     };
 }
 

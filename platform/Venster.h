@@ -105,6 +105,8 @@ public:
     // Prints a list on the window's printer, through the printer dialog or
     // at once; tests replace it.
     std::function<Afdrukuitkomst(const Paginabouwer& bouw, bool printerdialoog)> Printen;
+    // The caption of the window's printer dialog; empty: the platform's own.
+    QString Printertitel;
     // Printen, and a print that failed says why.
     void LijstAfdrukken(const Paginabouwer& bouw, bool printerdialoog);
 

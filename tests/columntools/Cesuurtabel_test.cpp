@@ -128,9 +128,9 @@ TEST(Cesuurtabel, PrintedPage)
     EXPECT_EQ(ZonderStaart(p.Regel(eerste + 40 * h, A + 3 * w, w)), "");
 
     const double onder = eerste + 41 * h + h / 2;
-    EXPECT_EQ(p.Regel(onder + h, A + w, w), " Laagste cijfer 1     bij 90     fouten");
-    EXPECT_EQ(p.Regel(onder + 2 * h, A + w, w), " Hoogste cijfer 10    bij 0      fouten");
-    EXPECT_EQ(p.Regel(onder + 3 * h, A + w, w), " Cesuur         5.5   bij 45     fouten");
+    EXPECT_EQ(p.Regel(onder + h, A + w, w), " Laagste cijfer 1     bij 90    fouten");
+    EXPECT_EQ(p.Regel(onder + 2 * h, A + w, w), " Hoogste cijfer 10    bij 0     fouten");
+    EXPECT_EQ(p.Regel(onder + 3 * h, A + w, w), " Cesuur         5.5   bij 45    fouten");
 
     // The box: the rule under the title, the top broken by the heading, both
     // sides down every line, and the bottom.
@@ -153,6 +153,47 @@ TEST(Cesuurtabel, PrintedScoreTableOfTwoHundredPoints)
     EXPECT_EQ(p.Regel(eerste + 39 * h, A + 3 * w, w).substr(52, 10), "199  - 10 ");
     EXPECT_EQ(ZonderStaart(p.Regel(eerste + 40 * h, A + 3 * w, w)), std::string(52, ' ') + "200  - 10");
     const double onder = eerste + 41 * h + h / 2;
-    EXPECT_EQ(p.Regel(onder + h, A + w, w), " Laagste cijfer 1     bij score 0    ");
-    EXPECT_EQ(ZonderStaart(p.Regel(onder + 3 * h, A + w, w)), " Cesuur         5.5   bij score 100.5");
+    EXPECT_EQ(p.Regel(onder + h, A + w, w), " Laagste cijfer 1     bij score 0   ");
+    EXPECT_EQ(p.Regel(onder + 3 * h, A + w, w), " Cesuur         5.5   bij score 100.5");
+}
+
+TEST(Cesuurtabel, TheLinesUnderTheBoxFitTheirCountsToFourCharacters)
+{
+    // Only a score count that needs five characters gets five.
+    Cesuurknoppen fouten = FoutenOntwerp();
+    fouten.Klik(KnopAantalCesuur, -1);
+    Cesuurknoppen scores(Cesuursoort::Scores);
+    scores.Activeren();
+    const Cesuurknoppen breed = Rechte("0", "200", "139.5");
+    const struct {
+        const char* naam;
+        bool fouten;
+        const Cesuurknoppen& bron;
+        const char* regels[3];
+    } gevallen[] = {
+        {"errors, cut-off 44.5",
+         true,
+         fouten,
+         {" Laagste cijfer 1     bij 90    fouten", " Hoogste cijfer 10    bij 0     fouten",
+          " Cesuur         5.5   bij 44.5  fouten"}},
+        {"design scores",
+         false,
+         scores,
+         {" Laagste cijfer 1     bij score 0   ", " Hoogste cijfer 10    bij score 90  ",
+          " Cesuur         5.5   bij score 45  "}},
+        {"200 points, cut-off 139.5",
+         false,
+         breed,
+         {" Laagste cijfer 1     bij score 0   ", " Hoogste cijfer 10    bij score 200 ",
+          " Cesuur         5.5   bij score 139.5"}},
+    };
+    const double onder = 7 * h + 41 * h + h / 2;
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(g.naam);
+        const Paginamodel pm = PrintTabel(MaakCesuurtabel(g.fouten, g.bron), g.bron, A4Afdrukvlak, datum);
+        const Pagina& p = pm.Paginas()[0];
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(p.Regel(onder + (i + 1) * h, A + w, w), g.regels[i]);
+        EXPECT_EQ(p.Regel(onder + 4 * h, A + w, w), "");
+    }
 }

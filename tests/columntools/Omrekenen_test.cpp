@@ -128,15 +128,30 @@ TEST_F(OmrekenenTest, TheBoxCheckAndStoringAFormula)
     EXPECT_FALSE(FormuleControleren("1/(c-1)")->onleesbaar);
     EXPECT_EQ(FormuleControleren("(c-5)^0.5")->code, 5);
 
-    // Trailing blanks are no change: the stored text keeps them.
-    const std::string opgeslagen = adm.Omrekenformule[1];
-    FormuleBewaren(adm, 1, "1+0.9*c  ");
-    EXPECT_EQ(adm.Omrekenformule[1], opgeslagen);
-    EXPECT_EQ(adm.Gewijzigd, 0);
-    FormuleBewaren(adm, 1, "1+0.8*c  ");
-    EXPECT_EQ(adm.Omrekenformule[1], "1+0.8*c");
-    EXPECT_EQ(adm.Gewijzigd, 1);
-    EXPECT_EQ(adm.Omrekenformule[0], Pas("1*c", 25));
+}
+
+TEST_F(OmrekenenTest, AStoredFormulaLosesItsTrailingBlanks)
+{
+    // Trailing blanks, in the box or in the stored text, are no change.
+    const struct {
+        std::string opgeslagen, vak, wordt;
+        int gewijzigd;
+    } gevallen[] = {
+        {Pas("1+0.9*c", 25), "1+0.9*c", "1+0.9*c", 0},
+        {Pas("1+0.9*c", 25), "1+0.9*c   ", "1+0.9*c", 0},
+        {"1+0.9*c", "1+0.9*c  ", "1+0.9*c", 0},
+        {Pas("1+0.9*c", 25), "1+0.8*c  ", "1+0.8*c", 1},
+        {"1+0.9*c", " 1+0.9*c", " 1+0.9*c", 1},
+    };
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(g.vak);
+        adm.Omrekenformule[1] = g.opgeslagen;
+        adm.Gewijzigd = 0;
+        FormuleBewaren(adm, 1, g.vak);
+        EXPECT_EQ(adm.Omrekenformule[1], g.wordt);
+        EXPECT_EQ(adm.Gewijzigd, g.gewijzigd);
+        EXPECT_EQ(adm.Omrekenformule[0], Pas("1*c", 25));
+    }
 }
 
 }  // namespace

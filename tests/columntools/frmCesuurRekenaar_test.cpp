@@ -153,6 +153,30 @@ TEST_F(Rekenaar, TableOfTheCalculatorsCurve)
     EXPECT_EQ(s.LineCesuur_Score->X1, 1245);
 }
 
+TEST_F(Rekenaar, TheTablesPrinterDialogHasItsTitle)
+{
+    frmCesuurFouten v(adm, omgeving);
+    ASSERT_TRUE(Activeer(v));
+    bool printerdialoog = false;
+    omgeving.Beantwoord([&](QDialog& d) {
+        auto& t = dynamic_cast<frmCesuurTabel&>(d);
+        // The window's own printer: the dialog comes up, the teacher cancels.
+        omgeving.Beantwoord([&](QDialog& p) {
+            printerdialoog = p.inherits("QPrintDialog");
+            p.reject();
+        });
+        QTest::keyClick(t.txtFocus, Qt::Key_P, Qt::AltModifier);
+        QTest::qWait(250);  // the button's click follows its shortcut
+        EXPECT_EQ(t.focusWidget(), t.txtFocus);
+        Toets(t, Qt::Key_Escape);
+    });
+    KlikKnop(v, QStringLiteral("&Tabel"));
+    EXPECT_TRUE(printerdialoog);
+    ASSERT_EQ(omgeving.dialogen.size(), 2u);
+    EXPECT_EQ(omgeving.dialogen[1].toStdString(), "Cesuurtabel afdrukken");
+    EXPECT_TRUE(omgeving.meldingen.empty());  // the cancel says nothing
+}
+
 TEST_F(Rekenaar, TablePrintsItsPageAndReportsAFailure)
 {
     frmCesuurFouten v(adm, omgeving);

@@ -21,6 +21,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -269,13 +270,88 @@ TEST_F(OmrekenvensterTest, TheFormulaOfThePairOfLevels)
     EXPECT_EQ(v.txtOmrekenen->Tekst(), "1*c");
     Kies(v.Keuze[2]->Niveau[1]);
     EXPECT_EQ(v.txtOmrekenen->Tekst(), "0.9*c");
-    // Leaving the box unchanged stores nothing and changes nothing.
+    // Leaving the box unchanged stores the formula trimmed and changes nothing.
     v.ZetFocus(v.txtOmrekenen);
     v.ZetFocus(v.cmdAnnuleren);
-    EXPECT_EQ(adm.Omrekenformule[2], Pas("0.9*c", 25));
+    EXPECT_EQ(adm.Omrekenformule[2], "0.9*c");
     EXPECT_EQ(adm.Gewijzigd, 0);
     EXPECT_EQ(v.Label4->text(),
               QStringLiteral("Gebruik in de omrekenformule de letter c voor het om te rekenen cijfer, 0   c   10"));
+}
+
+TEST_F(OmrekenvensterTest, TabbingThroughTheFormulaStoresItWithoutItsBlanks)
+{
+    const std::string padded = Pas("1*c", 25);
+    const struct {
+        const char* naam;
+        std::function<void(frmKolomOmrekenen&)> verlaten;
+    } gevallen[] = {
+        {"Tab", [](frmKolomOmrekenen& v) { Toets(v, Qt::Key_Tab); }},
+        {"Shift+Tab", [](frmKolomOmrekenen& v) { Toets(v, Qt::Key_Backtab, Qt::ShiftModifier); }},
+        {"&Tabel",
+         [this](frmKolomOmrekenen& v) {
+             omgeving.Beantwoord([](QDialog& d) { Toets(d, Qt::Key_Escape); });
+             QTest::mouseClick(v.cmdTabel, Qt::LeftButton);
+             QTest::mouseClick(v.cmdAnnuleren, Qt::LeftButton);
+         }},
+        {"Alt+T",
+         [this](frmKolomOmrekenen& v) {
+             omgeving.Beantwoord([](QDialog& d) { Toets(d, Qt::Key_Escape); });
+             Toets(v, Qt::Key_T, Qt::AltModifier);
+             QTest::qWait(250);  // the button's click follows its shortcut
+         }},
+        {"&Annuleren", [](frmKolomOmrekenen& v) { QTest::mouseClick(v.cmdAnnuleren, Qt::LeftButton); }},
+    };
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(g.naam);
+        adm.Omrekenformule[0] = padded;
+        adm.Gewijzigd = 0;
+        auto& v = Open<frmKolomOmrekenen>();
+        for (int i = 0; i < 20 && v.ActieveControl() != v.txtOmrekenen; ++i)
+            Toets(v, Qt::Key_Tab);
+        ASSERT_EQ(v.ActieveControl(), v.txtOmrekenen);
+        EXPECT_EQ(v.txtOmrekenen->Tekst(), "1*c");
+        g.verlaten(v);
+        EXPECT_EQ(adm.Omrekenformule[0], "1*c");
+        EXPECT_EQ(adm.Gewijzigd, 0);
+        EXPECT_TRUE(omgeving.meldingen.empty());
+    }
+    EXPECT_NE(CijferbestandTekst(adm).find("\r\n1*c\r\n"), std::string::npos);
+
+    // Blanks typed after the formula are no change either; a new formula is.
+    auto& v = Open<frmKolomOmrekenen>();
+    TypFormule(v, QStringLiteral("1*c   "));
+    Toets(v, Qt::Key_Tab);
+    EXPECT_EQ(adm.Omrekenformule[0], "1*c");
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    TypFormule(v, QStringLiteral("c+1  "));
+    Toets(v, Qt::Key_Tab);
+    EXPECT_EQ(adm.Omrekenformule[0], "c+1");
+    EXPECT_EQ(adm.Gewijzigd, 1);
+}
+
+TEST_F(OmrekenvensterTest, AFormulaTheBoxDidNotStoreKeepsItsBytes)
+{
+    // An older file's formula with its blanks, and the window used without
+    // going through the box: the saved file is the file as it was read.
+    adm.Omrekenformule[1] = "1+0.8*c      ";
+    adm.Niveau = 1;
+    const std::string voor = CijferbestandTekst(adm);
+    auto& v = Open<frmKolomOmrekenen>();
+    Kies(v.Keuze[2]->Niveau[2]);
+    EXPECT_EQ(v.txtOmrekenen->Tekst(), "1+0.8*c");
+    QTest::mouseClick(v.cmdAnnuleren, Qt::LeftButton);
+    EXPECT_FALSE(v.isVisible());
+    EXPECT_EQ(CijferbestandTekst(adm), voor);
+
+    // Esc cancels from within the box too: nothing is stored.
+    auto& w = Open<frmKolomOmrekenen>();
+    Kies(w.Keuze[2]->Niveau[2]);
+    w.ZetFocus(w.txtOmrekenen);
+    Toets(w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(CijferbestandTekst(adm), voor);
+    EXPECT_EQ(adm.Gewijzigd, 0);
 }
 
 TEST_F(OmrekenvensterTest, ARefusedFormulaComesBack)

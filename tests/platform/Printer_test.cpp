@@ -1,5 +1,7 @@
 #include "platform/Printer.h"
 
+#include "platform/Omgeving.h"
+
 #include "termsheet/AfdrukTrimester.h"
 #include "termsheet/AfdrukVoorbeeld.h"
 
@@ -166,9 +168,11 @@ TEST_F(PrinterTest, PrinterDialogCanBeCancelled)
     // Answer the dialog as the teacher would: Cancel, once it is up.
     QTimer sluiter;
     bool gezien = false;
+    QString titel;
     QObject::connect(&sluiter, &QTimer::timeout, [&] {
         if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             gezien = true;
+            titel = d->windowTitle();
             d->reject();
         }
     });
@@ -176,9 +180,12 @@ TEST_F(PrinterTest, PrinterDialogCanBeCancelled)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pad("dialoog.pdf"));
-    const Afdrukuitkomst u = Afdrukken(printer, trimester(), PrinterDialoog(nullptr));
+    QtOmgeving omgeving;
+    const Afdrukuitkomst u =
+        Afdrukken(printer, trimester(), PrinterDialoog(omgeving, nullptr, QStringLiteral("Lijst afdrukken")));
     sluiter.stop();
     EXPECT_TRUE(gezien);
+    EXPECT_EQ(titel, QStringLiteral("Lijst afdrukken"));
     EXPECT_EQ(u.status, Afdrukstatus::Geannuleerd);
     EXPECT_EQ(printer.copyCount(), 1);
     EXPECT_FALSE(QFile::exists(pad("dialoog.pdf")));
