@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <new>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -95,6 +96,38 @@ private:
     int fd_;
 };
 
+// The save lock of a folder, held while the object lives (see
+// SchrijfBestandVeilig). Polled rather than waited for in the call, so that
+// the wait has a bound; the pauses stay short, so that a save that ends is
+// soon followed by the waiting one.
+class Mapslot {
+public:
+    Mapslot(Bestandssysteem& systeem, const std::string& map, const std::string& pad)
+        : map_(systeem, systeem.open(map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0))
+    {
+        if (map_.fd() < 0) {
+            if (errno == EACCES)
+                return;  // a folder one may write but not read: no lock to take
+            SysteemFout(errno, pad);
+        }
+        useconds_t gewacht = 0, pauze = 500;
+        while (systeem.flock(map_.fd(), LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EINTR)
+                continue;
+            if (errno != EWOULDBLOCK)
+                return;  // a folder that cannot be locked (NFS gives EBADF, ENOLCK)
+            if (gewacht >= MaxSlotwachttijd)
+                SysteemFout(EWOULDBLOCK, pad);
+            systeem.usleep(pauze);
+            gewacht += pauze;
+            pauze = std::min<useconds_t>(2 * pauze, 5000);
+        }
+    }
+
+private:
+    Descriptor map_;  // closing it gives the lock back
+};
+
 // A save that failed: its temporary file goes, and nothing stays open.
 [[noreturn]] void OpslaanMislukt(int fout, const std::string& pad, Bestandssysteem& systeem, Descriptor& bestand,
                                  const std::string& tijdelijk)
@@ -113,6 +146,8 @@ int Bestandssysteem::fsync(int fd) { return ::fsync(fd); }
 int Bestandssysteem::close(int fd) { return ::close(fd); }
 int Bestandssysteem::rename(const char* van, const char* naar) { return std::rename(van, naar); }
 int Bestandssysteem::unlink(const char* pad) { return ::unlink(pad); }
+int Bestandssysteem::flock(int fd, int bewerking) { return ::flock(fd, bewerking); }
+int Bestandssysteem::usleep(useconds_t microseconden) { return ::usleep(microseconden); }
 
 std::string TijdelijkeNaam(const std::string& naam)
 {
@@ -143,8 +178,11 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
         SysteemFout(errno, pad);
     const mode_t modus = bestaat ? (st.st_mode & 07777) : 0644;
 
-    // One temporary name per target: what a killed save left is removed here.
-    const std::string tijdelijk = In(MapVan(doel), TijdelijkeNaam(NaamVan(doel)));
+    // One temporary name per target. Under the folder's lock a temporary file
+    // found is what a killed save left: it is removed here.
+    const std::string map = MapVan(doel);
+    const Mapslot slot(systeem, map, pad);
+    const std::string tijdelijk = In(map, TijdelijkeNaam(NaamVan(doel)));
     constexpr int vlaggen = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
     int fd = systeem.open(tijdelijk.c_str(), vlaggen, 0600);
     if (fd < 0 && errno == EEXIST && (systeem.unlink(tijdelijk.c_str()) == 0 || errno == ENOENT))

@@ -23,7 +23,13 @@ public:
     virtual int close(int fd);
     virtual int rename(const char* van, const char* naar);
     virtual int unlink(const char* pad);
+    virtual int flock(int fd, int bewerking);
+    virtual int usleep(useconds_t microseconden);
 };
+
+// How long a save waits at most for another instance's save in the same
+// folder, in microseconds.
+inline constexpr useconds_t MaxSlotwachttijd = 10'000'000;
 
 // Writes the bytes into a temporary file in the target's folder and renames
 // it over the target, so a failed write leaves the old file as it was. A
@@ -31,8 +37,22 @@ public:
 // the link stays. A target the user may not write is refused, as a
 // truncating write would refuse it. The temporary file has one short name
 // per target, so a save that was killed leaves at most that one, which the
-// next save of the target replaces. Raises Bestandsfout with the system's
-// description; every file it opened is closed on every path.
+// next save of the target replaces.
+//
+// Two instances may save one file at the same moment (two windows, two
+// logins on a shared folder). Each save holds an exclusive flock on the
+// target's folder from before its temporary file is made until after its
+// rename, so the saves in one folder take turns: no save finds a living
+// save's temporary file, and each one that succeeds put its own whole bytes
+// in place. The folder rather than a lock file next to the target, so that
+// no file stays behind and every user who may save there can lock it; a
+// killed save's lock goes with its process. A save waits for the lock at
+// most MaxSlotwachttijd (another save is short), then fails with
+// EWOULDBLOCK. A folder that cannot be locked (NFS without local locks, a
+// folder one may write but not read) is saved in without the lock.
+//
+// Raises Bestandsfout with the system's description; every file it opened
+// is closed on every path.
 void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud);
 void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bestandssysteem& systeem);
 

@@ -18,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -214,10 +215,11 @@ TEST_F(BestandTest, AKilledSaveLeavesAtMostOneTemporaryFile)
 
 namespace {
 
-// The real calls, with one of them failing; records what was opened and closed.
+// The real calls, with one of them failing; records what was opened and
+// closed, and how long a save waited for the folder's lock (without waiting).
 class Storing : public Bestandssysteem {
 public:
-    enum Oproep { Write, Fsync, Close, Rename };
+    enum Oproep { Geen, Write, Fsync, Close, Rename, Flock };
     Storing(Oproep faalt, int fout) : faalt_(faalt), fout_(fout) {}
 
     int open(const char* pad, int vlaggen, mode_t modus) override
@@ -243,8 +245,19 @@ public:
     {
         return faalt_ == Rename ? Faal() : Bestandssysteem::rename(van, naar);
     }
+    int flock(int fd, int bewerking) override
+    {
+        return faalt_ == Flock ? Faal() : Bestandssysteem::flock(fd, bewerking);
+    }
+    int usleep(useconds_t microseconden) override
+    {
+        gewacht_ += microseconden;
+        return slapen_ ? Bestandssysteem::usleep(microseconden) : 0;
+    }
 
     std::vector<int> open_;
+    useconds_t gewacht_ = 0;
+    bool slapen_ = false;
 
 private:
     int Faal()
@@ -259,13 +272,15 @@ private:
 }  // namespace
 
 // Whichever call fails, the error is the system's, the old file stays, the
-// temporary file is gone and no file is left open.
+// temporary file is gone and no file is left open. A lock that stays taken
+// is given up after the bound.
 TEST_F(BestandTest, AFailingCallClosesAndRemovesEverything)
 {
     const auto pad = map / "klas.vlk";
     SchrijfBestandVeilig(pad.string(), "oud\r\n");
     const std::pair<Storing::Oproep, int> gevallen[] = {
-        {Storing::Write, ENOSPC}, {Storing::Fsync, EIO}, {Storing::Close, EIO}, {Storing::Rename, EXDEV}};
+        {Storing::Write, ENOSPC}, {Storing::Fsync, EIO},  {Storing::Close, EIO},
+        {Storing::Rename, EXDEV}, {Storing::Flock, EWOULDBLOCK}};
     for (const auto& [oproep, fout] : gevallen) {
         SCOPED_TRACE(oproep);
         Storing systeem(oproep, fout);
@@ -281,6 +296,239 @@ TEST_F(BestandTest, AFailingCallClosesAndRemovesEverything)
         EXPECT_EQ(Lees(pad), "oud\r\n");
         EXPECT_TRUE(Overige(map, {"klas.vlk"}).empty());
     }
+}
+
+// A save waits while another instance's save holds the folder's lock, and
+// saves when that ends; a lock that is not given back makes it fail after
+// the bound with the system's error, leaving the old file. A folder that
+// cannot be locked is saved in without the lock.
+TEST_F(BestandTest, ASaveWaitsForTheFoldersLockWithinABound)
+{
+    const auto pad = map / "klas.vlk";
+    SchrijfBestandVeilig(pad.string(), "oud\r\n");
+    const int andere = ::open(map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(::flock(andere, LOCK_EX), 0);
+
+    Storing vast(Storing::Geen, 0);
+    try {
+        SchrijfBestandVeilig(pad.string(), "nieuw\r\n", vast);
+        ADD_FAILURE() << "saved";
+    } catch (const Bestandsfout& f) {
+        EXPECT_EQ(std::string(f.what()), std::string(std::strerror(EWOULDBLOCK)) + ": " + pad.string());
+    }
+    EXPECT_GE(vast.gewacht_, MaxSlotwachttijd);
+    EXPECT_LT(vast.gewacht_, MaxSlotwachttijd + 10000);
+    EXPECT_TRUE(vast.open_.empty());
+    EXPECT_EQ(Lees(pad), "oud\r\n");
+    EXPECT_TRUE(Overige(map, {"klas.vlk"}).empty());
+
+    // Given back part-way through the wait by a save in another process.
+    int p[2];
+    ASSERT_EQ(::pipe(p), 0);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        const int fd = ::open(map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::close(andere);  // so that the parent's close gives its lock back
+        const bool goed = ::flock(fd, LOCK_EX) == 0 && ::write(p[1], "x", 1) == 1;
+        ::usleep(100000);
+        ::_exit(goed ? 0 : 1);
+    }
+    ::close(p[1]);
+    ::close(andere);
+    char x = 0;
+    ASSERT_EQ(::read(p[0], &x, 1), 1);
+    Storing wacht(Storing::Geen, 0);
+    wacht.slapen_ = true;
+    EXPECT_NO_THROW(SchrijfBestandVeilig(pad.string(), "nieuw\r\n", wacht));
+    EXPECT_GT(wacht.gewacht_, 0u);
+    int status = -1;
+    ::waitpid(kind, &status, 0);
+    EXPECT_EQ(status, 0);
+    ::close(p[0]);
+    EXPECT_EQ(Lees(pad), "nieuw\r\n");
+
+    for (const int fout : {ENOLCK, EBADF, EIO}) {
+        SCOPED_TRACE(fout);
+        Storing geen(Storing::Flock, fout);
+        EXPECT_NO_THROW(SchrijfBestandVeilig(pad.string(), std::to_string(fout), geen));
+        EXPECT_EQ(Lees(pad), std::to_string(fout));
+        EXPECT_TRUE(geen.open_.empty());
+        EXPECT_TRUE(Overige(map, {"klas.vlk"}).empty());
+    }
+}
+
+namespace {
+
+// What saver `wie` (0 or 1) writes at its save `n`: many blocks long, and its
+// first and last line say whose and which it is, so that a partial or mixed
+// file shows.
+std::string Versie(int wie, int n)
+{
+    const std::string kop = std::to_string(wie) + " " + std::to_string(n) + "\r\n";
+    return kop + std::string(200000, static_cast<char>('a' + wie)) + kop;
+}
+
+// Whether the bytes are one whole Versie.
+bool Heel(const std::string& inhoud)
+{
+    int wie = -1, n = -1;
+    return std::sscanf(inhoud.c_str(), "%d %d", &wie, &n) == 2 && (wie == 0 || wie == 1) && n >= 0 &&
+           inhoud == Versie(wie, n);
+}
+
+// The real calls, writing slowly in small pieces so that a save takes long
+// enough to meet the other one. Right after its own rename it reads the
+// target: the save that renamed must find its own bytes there. Counts its
+// waits for the lock.
+class Traag : public Bestandssysteem {
+public:
+    ssize_t write(int fd, const void* data, std::size_t n) override
+    {
+        ::usleep(50);  // a slow disk
+        return Bestandssysteem::write(fd, data, std::min<std::size_t>(n, 8192));
+    }
+    int rename(const char* van, const char* naar) override
+    {
+        const int r = Bestandssysteem::rename(van, naar);
+        if (r == 0 && Lees(naar) != *verwacht)
+            ++anderen;
+        return r;
+    }
+    int usleep(useconds_t microseconden) override
+    {
+        gewacht += microseconden;
+        return Bestandssysteem::usleep(microseconden);
+    }
+    const std::string* verwacht = nullptr;
+    int anderen = 0;
+    useconds_t gewacht = 0;
+};
+
+// How many rounds a race test runs: MORVALDIEK_WEDLOOP times the usual few.
+int Rondes(int gewoon)
+{
+    const char* keer = std::getenv("MORVALDIEK_WEDLOOP");
+    return gewoon * std::max(1, keer ? std::atoi(keer) : 1);
+}
+
+struct Saver {
+    pid_t pid;
+    int uit;  // the read end of its pipe
+};
+
+// A child that saves Versie(wie, 0), (wie, 1), ... to `pad`, `aantal` times
+// (or until it is killed), and then writes into its pipe how many saves
+// failed, how many found another's bytes in place and the longest wait (µs).
+Saver StartSaver(int wie, const fs::path& pad, int aantal)
+{
+    int p[2];
+    if (::pipe(p) != 0)
+        std::abort();
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        ::close(p[0]);
+        Traag systeem;
+        int uitkomst[3] = {0, 0, 0};
+        for (int n = 0; n < aantal; ++n) {
+            const std::string inhoud = Versie(wie, n);
+            systeem.verwacht = &inhoud;
+            systeem.gewacht = 0;
+            try {
+                SchrijfBestandVeilig(pad.string(), inhoud, systeem);
+            } catch (const Bestandsfout&) {
+                ++uitkomst[0];
+            }
+            uitkomst[2] = std::max(uitkomst[2], static_cast<int>(systeem.gewacht));
+        }
+        uitkomst[1] = systeem.anderen;
+        const bool goed = ::write(p[1], uitkomst, sizeof uitkomst) == sizeof uitkomst;
+        ::_exit(goed ? 0 : 1);
+    }
+    ::close(p[1]);
+    return {kind, p[0]};
+}
+
+}  // namespace
+
+// Two instances saving one class at the same moments: whoever reads the file
+// finds one whole save, never an empty or partial one; every save succeeds
+// and, at its rename, puts its own bytes in place.
+TEST_F(BestandTest, TwoSavesOfOneTargetNeverShowAnUnfinishedFile)
+{
+    const auto pad = map / "klas.vlk";
+    SchrijfBestandVeilig(pad.string(), Versie(0, 0));
+    const int aantal = Rondes(100);
+    const Saver savers[] = {StartSaver(0, pad, aantal), StartSaver(1, pad, aantal)};
+
+    int lezingen = 0, leeg = 0, half = 0, klaar = 0;
+    while (klaar < 2) {
+        const std::string inhoud = LeesInhoud(pad.string());
+        ++lezingen;
+        if (inhoud.empty())
+            ++leeg;
+        else if (!Heel(inhoud))
+            ++half;
+        klaar = 0;
+        for (const Saver& s : savers)
+            klaar += ::waitpid(s.pid, nullptr, WNOHANG) == s.pid || ::kill(s.pid, 0) != 0;
+    }
+    int mislukt = 0, anderen = 0, langst = 0;
+    for (const Saver& s : savers) {
+        int uitkomst[3] = {-1, -1, -1};
+        EXPECT_EQ(::read(s.uit, uitkomst, sizeof uitkomst), static_cast<ssize_t>(sizeof uitkomst));
+        ::close(s.uit);
+        mislukt += uitkomst[0];
+        anderen += uitkomst[1];
+        langst = std::max(langst, uitkomst[2]);
+    }
+    std::printf("%d saves, %d reads: %d empty, %d partial; %d failed saves, %d saves found another's bytes; "
+                "longest wait %d ms\n",
+                2 * aantal, lezingen, leeg, half, mislukt, anderen, langst / 1000);
+    EXPECT_EQ(leeg, 0);
+    EXPECT_EQ(half, 0);
+    EXPECT_EQ(mislukt, 0);
+    EXPECT_EQ(anderen, 0);
+    EXPECT_TRUE(Heel(Lees(pad)));
+    EXPECT_TRUE(Overige(map, {"klas.vlk"}).empty());
+}
+
+// Two instances saving in a loop, killed at random moments: the file is one
+// whole save after every kill, what they leave is at most one temporary file,
+// and the next save removes it.
+TEST_F(BestandTest, TwoSaversKilledAtRandomMomentsLeaveAWholeFile)
+{
+    const auto pad = map / "klas.vlk";
+    SchrijfBestandVeilig(pad.string(), Versie(0, 0));
+    std::srand(2);
+    const int rondes = Rondes(40);
+    int doden = 0, leeg = 0, half = 0;
+    std::size_t meest = 0;
+    for (int ronde = 0; ronde < rondes; ++ronde) {
+        const Saver savers[] = {StartSaver(0, pad, 1000000), StartSaver(1, pad, 1000000)};
+        ::usleep(static_cast<useconds_t>(std::rand() % 20000));
+        for (const Saver& s : savers)
+            ::kill(s.pid, SIGKILL);
+        for (const Saver& s : savers) {
+            ::waitpid(s.pid, nullptr, 0);
+            ::close(s.uit);
+            ++doden;
+        }
+        const std::string inhoud = LeesInhoud(pad.string());
+        if (inhoud.empty())
+            ++leeg;
+        else if (!Heel(inhoud))
+            ++half;
+        meest = std::max(meest, Overige(map, {"klas.vlk"}).size());
+    }
+    SchrijfBestandVeilig(pad.string(), Versie(1, 0));
+    const auto over = Overige(map, {"klas.vlk"});
+    std::printf("%d kills: %d empty, %d partial; at most %zu temporary files after a kill, %zu after the next save\n",
+                doden, leeg, half, meest, over.size());
+    EXPECT_EQ(leeg, 0);
+    EXPECT_EQ(half, 0);
+    EXPECT_LE(meest, 1u);
+    EXPECT_TRUE(over.empty());
 }
 
 // A file larger than any valid one is refused as of the wrong kind at once,
