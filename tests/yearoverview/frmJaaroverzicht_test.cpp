@@ -198,6 +198,33 @@ TEST_F(Jaarkaart, EnterUpAndDownMoveThroughTheBoxesWithTheCaretAtTheStart)
     EXPECT_EQ(v().ActieveControl(), v().txtMentor);
 }
 
+// Tab selects a box's whole text; the card still shows every box from its
+// first character, on the way in and after it is left ("Dekker" stays in
+// sight, "Lotte" does not lose its L), and nothing is stored.
+TEST_F(Jaarkaart, TabShowsEveryBoxFromItsFirstCharacterComingAndGoing)
+{
+    adm.Achternaam(7) = "Dekker";
+    adm.Roepnaam(7) = "Lotte";
+    adm.Gewijzigd = 0;
+    Open();
+    ASSERT_EQ(v().size(), QSize(800, 600));
+    ASSERT_EQ(v().ActieveControl(), v().StartFocus);
+    for (int i = 0; i < AantalLeerlingvelden; ++i) {
+        VasteBreedteInvoer* vak = v().Vak(static_cast<Leerlingveld>(i));
+        Toets(v(), Qt::Key_Tab);
+        ASSERT_EQ(v().ActieveControl(), vak) << i;
+        EXPECT_EQ(Verschoven(*vak), 0) << Naam(vak).toStdString();
+    }
+    Toets(v(), Qt::Key_Tab);
+    for (int i = 0; i < AantalLeerlingvelden; ++i) {
+        VasteBreedteInvoer* vak = v().Vak(static_cast<Leerlingveld>(i));
+        EXPECT_EQ(Verschoven(*vak), 0) << Naam(vak).toStdString();
+    }
+    EXPECT_EQ(v().txtAchternaam->Tekst(), Pas("Dekker", 30));
+    EXPECT_EQ(adm.Roepnaam(7), Pas("Lotte", 13));
+    EXPECT_EQ(adm.Gewijzigd, 0);
+}
+
 TEST_F(Jaarkaart, AFullWidthSurnameSurvivesEveryBoxAndTheSpinButton)
 {
     const std::string lang = "Abcdefghijklmnopqrstuvwxyzabcd";  // 30, typed in the names list
