@@ -1,9 +1,34 @@
 #include "platform/Draaiknop.h"
 
 #include <QBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QToolButton>
 
 #include <algorithm>
+
+namespace {
+
+// The focus frame: drawn over the arrows, letting every click through.
+class Focuskader : public QWidget {
+public:
+    explicit Focuskader(QWidget* ouder) : QWidget(ouder)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
+}  // namespace
 
 Draaiknop::Draaiknop(Qt::Orientation richting, QWidget* parent) : QWidget(parent)
 {
@@ -44,4 +69,47 @@ void Draaiknop::Stap(int richting)
     const int laag = std::min(min_, max_);
     const int hoog = std::max(min_, max_);
     ZetValue(std::clamp(waarde_ + richting * stap_, laag, hoog));
+}
+
+void Draaiknop::ZetTabstop(bool aan)
+{
+    setFocusPolicy(aan ? Qt::TabFocus : Qt::NoFocus);
+    if (aan && !focuskader_) {
+        focuskader_ = new Focuskader(this);
+        focuskader_->setGeometry(rect());
+    }
+}
+
+void Draaiknop::keyPressEvent(QKeyEvent* e)
+{
+    const bool vrij = !(e->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+    if (hasFocus() && vrij && e->key() == Qt::Key_Up)
+        Omhoog();
+    else if (hasFocus() && vrij && e->key() == Qt::Key_Down)
+        Omlaag();
+    else
+        QWidget::keyPressEvent(e);
+}
+
+void Draaiknop::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    if (focuskader_) {
+        focuskader_->raise();
+        focuskader_->show();
+    }
+}
+
+void Draaiknop::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    if (focuskader_)
+        focuskader_->hide();
+}
+
+void Draaiknop::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (focuskader_)
+        focuskader_->setGeometry(rect());
 }

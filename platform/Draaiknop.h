@@ -5,6 +5,10 @@
 // sets it (so a handler that puts a refused value back runs again, nested);
 // setting the value it already has runs nothing. Changing Min or Max leaves
 // Value as it is. The arrows never take the focus.
+//
+// A spin button made a tab stop (ZetTabstop) is reached by Tab, never by a
+// click; while it has the focus Up and Down step it as its arrows do (not
+// with Alt or Ctrl held), and a frame in the highlight colour shows it.
 
 #include <QWidget>
 
@@ -23,6 +27,7 @@ public:
     void ZetMin(int min) { min_ = min; }
     void ZetMax(int max) { max_ = max; }
     void ZetIncrement(int stap) { stap_ = stap; }
+    void ZetTabstop(bool aan);
 
     // One click on the upper (or right) arrow, or on the other one.
     void Omhoog();
@@ -34,6 +39,12 @@ public:
 signals:
     void Change();
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
     void Stap(int richting);
 
@@ -43,4 +54,5 @@ private:
     int stap_ = 1;
     QToolButton* op_;
     QToolButton* neer_;
+    QWidget* focuskader_ = nullptr;  // over the arrows while the focus is here
 };

@@ -217,11 +217,42 @@ void VasteBreedteInvoer::ToetsOp(int& keyCode, int& shift)
     emit KeyUp(keyCode, shift);
 }
 
+bool VasteBreedteInvoer::HeelZichtbaar() const
+{
+    QStyleOptionFrame optie;
+    initStyleOption(&optie);
+    const QRect vlak =
+        style()->subElementRect(QStyle::SE_LineEditContents, &optie, this).marginsRemoved(textMargins());
+    // The toolkit keeps two pixels free at each side and one for the caret;
+    // the rest is room for the bearings of the outer characters.
+    return fontMetrics().horizontalAdvance(text()) + 8 <= vlak.width();
+}
+
+void VasteBreedteInvoer::VanafBegin(bool gefocust)
+{
+    if (HeelZichtbaar())
+        return;
+    // The toolkit scrolls a text only as far as it must to show the caret,
+    // and keeps it scrolled: the caret at the start shows it from there.
+    if (gefocust) {
+        // Tab selects the whole text with the caret at its end.
+        const int lengte = static_cast<int>(selectedText().size());
+        if (hasSelectedText() && selectionStart() == 0 && cursorPosition() == lengte)
+            setSelection(lengte, -lengte);  // the same characters, the caret at their start
+    } else if (hasSelectedText() || cursorPosition() != 0) {
+        ZetSelStart(0);
+    }
+}
+
 void VasteBreedteInvoer::focusInEvent(QFocusEvent* e)
 {
     QLineEdit::focusInEvent(e);
-    if (TeltAlsFocuswissel(e->reason()))
+    if (TeltAlsFocuswissel(e->reason())) {
         emit GotFocus();
+        // A name in a box narrower than its blanks would look erased.
+        if (hasFocus())
+            VanafBegin(true);
+    }
     // A press that gives the focus arrives after this, in the same turn of
     // the event loop (the window's activation may come first), and leaves
     // the caret and selection as GotFocus set them.
@@ -233,8 +264,20 @@ void VasteBreedteInvoer::focusOutEvent(QFocusEvent* e)
 {
     netGefocust_ = false;
     QLineEdit::focusOutEvent(e);
-    if (TeltAlsFocuswissel(e->reason()))
+    if (TeltAlsFocuswissel(e->reason())) {
         emit LostFocus();
+        // Left, the box shows its text from the first character again.
+        if (!hasFocus())
+            VanafBegin(false);
+    }
+}
+
+void VasteBreedteInvoer::MeldLostFocus()
+{
+    emit LostFocus();
+    // The focus moved while the window was not active: the box was not told.
+    if (window()->focusWidget() != this)
+        VanafBegin(false);
 }
 
 void VasteBreedteInvoer::mousePressEvent(QMouseEvent* e)

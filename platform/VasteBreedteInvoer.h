@@ -8,6 +8,11 @@
 // GotFocus set them; a click in the focused box puts the caret where it
 // lands, but not among the trailing blanks.
 //
+// A box narrower than its text shows it from the first character when it
+// gets or loses the focus: the selection Tab makes has the caret at its
+// start, and a box that is left gets the caret at 0 (a box whose text fits
+// keeps its caret).
+//
 // The window's key preview (platform/Venster.h) runs the box's key steps
 // after its own handlers: for each key the window's KeyDown, then the box's
 // rules and its KeyDown signal, then the same for KeyPress and, when the key
@@ -54,7 +59,7 @@ public:
 
     // Run by the window for a focus change it delivers itself.
     void MeldGotFocus() { emit GotFocus(); }
-    void MeldLostFocus() { emit LostFocus(); }
+    void MeldLostFocus();
 
 signals:
     void GotFocus();
@@ -74,6 +79,12 @@ protected:
 
 private:
     Invoertoestand Toestand() const;
+    // The whole text shows at once: the toolkit never scrolls it.
+    bool HeelZichtbaar() const;
+    // Shows a text wider than the box from its first character: a box that
+    // got the focus with its whole text selected gets the caret at the
+    // start of the selection, a box that lost it the caret at 0.
+    void VanafBegin(bool gefocust);
     void ZetToestand(const Invoertoestand& t);
 
     Omgeving& omgeving_;

@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
@@ -74,6 +75,26 @@ inline void Typ(QWidget& venster, const QString& tekst)
         else
             QTest::sendKeyEvent(QTest::Click, Toetsdoel(venster), Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+// How many pixels of a box's text are scrolled out at its left edge, as the
+// box is drawn once the pending events have run (0: it shows its text from
+// the first character): where it draws its caret, against where a box of
+// the same make with no text draws the caret, plus the caret's place in the
+// text.
+inline int Verschoven(QLineEdit& vak)
+{
+    Verwerk();
+    QLineEdit leeg;
+    leeg.setStyle(vak.style());
+    leeg.setFont(vak.font());
+    leeg.setFrame(vak.hasFrame());
+    leeg.setTextMargins(vak.textMargins());
+    leeg.resize(vak.size());
+    leeg.ensurePolished();
+    const auto caretX = [](const QLineEdit& w) { return w.inputMethodQuery(Qt::ImCursorRectangle).toRect().x(); };
+    const int inTekst = vak.fontMetrics().horizontalAdvance(vak.text().left(vak.cursorPosition()));
+    return caretX(leeg) + inTekst - caretX(vak);
 }
 
 // Opens the menu and closes it again, as a look into it does.

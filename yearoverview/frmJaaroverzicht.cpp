@@ -108,6 +108,7 @@ void frmJaaroverzicht::MaakBesturingen()
     UpDown->ZetMax(AantalLeerlingen);
     UpDown->ZetIncrement(1);
     UpDown->ZetValue(1);
+    UpDown->ZetTabstop(true);
     ZetPlaats(*UpDown, 4290, 1245, 600, 285);
     connect(UpDown, &Draaiknop::Change, this, [this] { UpDown_Change(); });
 
@@ -141,6 +142,8 @@ void frmJaaroverzicht::MaakBesturingen()
     txtWoonplaats = Vak(VeldWoonplaats);
     txtTelefoon = Vak(VeldTelefoon);
     txtMentor = Vak(VeldMentor);
+    // The spin button takes its tab stop after the boxes.
+    setTabOrder(txtMentor, UpDown);
 
     auto frame = [&](const char* titel, int boven) {
         auto* f = new Kader(QString::fromUtf8(titel), &vlak);
@@ -373,6 +376,9 @@ void frmJaaroverzicht::Form_KeyDown(int& KeyCode, int& Shift)
     case Toetscode::Enter:
     case Toetscode::Op:
     case Toetscode::Neer: {
+        // Up and Down are the spin button's own steps while it has the focus.
+        if (ActieveControl() == UpDown && KeyCode != Toetscode::Enter)
+            break;
         const int toets = KeyCode;
         KeyCode = 0;
         Shift = 0;

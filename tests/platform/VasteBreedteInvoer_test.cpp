@@ -209,6 +209,65 @@ TEST(VasteBreedteInvoer, TheClickThatGivesTheFocusKeepsWhatGotFocusSet)
     EXPECT_EQ(vak->SelLength(), 0);
 }
 
+// A box narrower than its text shows it from the first character whenever
+// it gets or loses the focus, by Tab, Shift+Tab or a click: the selection
+// that Tab makes does not scroll the name out of sight, and a box the
+// teacher scrolled does not stay scrolled once left. A box whose text fits
+// keeps its caret where it was.
+TEST(VasteBreedteInvoer, ANarrowBoxShowsItsTextFromTheStartWhenTheFocusComesOrGoes)
+{
+    AdmMain adm;
+    TestOmgeving omgeving;
+    Dialoog venster(adm, omgeving);
+    auto* voor = new VasteBreedteInvoer(omgeving, adm.InsertModus, NamenKlas, &venster);
+    auto* vak = new VasteBreedteInvoer(omgeving, adm.InsertModus, NamenAchternaam, &venster);
+    auto* na = new VasteBreedteInvoer(omgeving, adm.InsertModus, NamenKlas, &venster);
+    voor->setGeometry(10, 10, 120, 24);
+    vak->setGeometry(10, 40, 120, 24);  // some 15 of the 30 characters
+    na->setGeometry(10, 70, 120, 24);
+    ASSERT_TRUE(Activeer(venster));
+    venster.ZetFocus(voor);
+    vak->ZetTekst(Pas("Dekker", 30));
+    na->ZetTekst("000123");
+    ASSERT_EQ(Verschoven(*vak), 0);
+
+    Toets(venster, Qt::Key_Tab);
+    ASSERT_EQ(venster.ActieveControl(), vak);
+    EXPECT_EQ(Verschoven(*vak), 0);
+    EXPECT_EQ(vak->SelStart(), 0);
+    Toets(venster, Qt::Key_Tab);
+    ASSERT_EQ(venster.ActieveControl(), na);
+    EXPECT_EQ(Verschoven(*vak), 0);
+    EXPECT_EQ(vak->Tekst(), Pas("Dekker", 30));
+
+    // Scrolled by the teacher, then left by Shift+Tab; again by clicks.
+    Toets(venster, Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(venster.ActieveControl(), vak);
+    EXPECT_EQ(Verschoven(*vak), 0);
+    Toets(venster, Qt::Key_End);
+    ASSERT_GT(Verschoven(*vak), 0);
+    Toets(venster, Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(venster.ActieveControl(), voor);
+    EXPECT_EQ(Verschoven(*vak), 0);
+
+    QTest::mouseClick(vak, Qt::LeftButton);
+    ASSERT_EQ(venster.ActieveControl(), vak);
+    EXPECT_EQ(Verschoven(*vak), 0);
+    Toets(venster, Qt::Key_End);
+    ASSERT_GT(Verschoven(*vak), 0);
+    QTest::mouseClick(na, Qt::LeftButton);
+    ASSERT_EQ(venster.ActieveControl(), na);
+    EXPECT_EQ(Verschoven(*vak), 0);
+    EXPECT_EQ(vak->Tekst(), Pas("Dekker", 30));
+
+    // A text that fits never scrolls; its caret stays where the teacher left it.
+    Toets(venster, Qt::Key_End);
+    ASSERT_EQ(na->SelStart(), 6);
+    QTest::mouseClick(voor, Qt::LeftButton);
+    EXPECT_EQ(na->SelStart(), 6);
+    EXPECT_EQ(Verschoven(*na), 0);
+}
+
 }  // namespace
 
 // The box draws its panel from a copy; what shows must be what the style

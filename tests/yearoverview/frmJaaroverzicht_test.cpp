@@ -198,6 +198,91 @@ TEST_F(Jaarkaart, EnterUpAndDownMoveThroughTheBoxesWithTheCaretAtTheStart)
     EXPECT_EQ(v().ActieveControl(), v().txtMentor);
 }
 
+// Tab selects a box's whole text; the card still shows every box from its
+// first character, on the way in and after it is left ("Dekker" stays in
+// sight, "Lotte" does not lose its L), and nothing is stored.
+TEST_F(Jaarkaart, TabShowsEveryBoxFromItsFirstCharacterComingAndGoing)
+{
+    adm.Achternaam(7) = "Dekker";
+    adm.Roepnaam(7) = "Lotte";
+    adm.Gewijzigd = 0;
+    Open();
+    ASSERT_EQ(v().size(), QSize(800, 600));
+    ASSERT_EQ(v().ActieveControl(), v().StartFocus);
+    for (int i = 0; i < AantalLeerlingvelden; ++i) {
+        VasteBreedteInvoer* vak = v().Vak(static_cast<Leerlingveld>(i));
+        Toets(v(), Qt::Key_Tab);
+        ASSERT_EQ(v().ActieveControl(), vak) << i;
+        EXPECT_EQ(Verschoven(*vak), 0) << Naam(vak).toStdString();
+    }
+    Toets(v(), Qt::Key_Tab);
+    for (int i = 0; i < AantalLeerlingvelden; ++i) {
+        VasteBreedteInvoer* vak = v().Vak(static_cast<Leerlingveld>(i));
+        EXPECT_EQ(Verschoven(*vak), 0) << Naam(vak).toStdString();
+    }
+    EXPECT_EQ(v().txtAchternaam->Tekst(), Pas("Dekker", 30));
+    EXPECT_EQ(adm.Roepnaam(7), Pas("Lotte", 13));
+    EXPECT_EQ(adm.Gewijzigd, 0);
+}
+
+// The spin button is the last stop of Tab, after the pupil boxes: Up and
+// Down step the pupil there as its arrows do (the box left first stored),
+// and it shows that it has the focus.
+TEST_F(Jaarkaart, TabReachesTheSpinButtonAndUpAndDownStepThePupil)
+{
+    adm.Gewijzigd = 0;
+    Open();
+    const QImage zonderFocus = v().UpDown->grab().toImage();
+    Klik(v().txtAchternaam);
+    for (int i = 1; i < AantalLeerlingvelden; ++i)
+        Toets(v(), Qt::Key_Tab);
+    ASSERT_EQ(v().ActieveControl(), v().txtMentor);
+    v().txtMentor->setText(QStringLiteral("ABC"));  // put in by the mouse: no key release stored it
+    Toets(v(), Qt::Key_Tab);
+    ASSERT_EQ(v().ActieveControl(), v().UpDown);
+    Verwerk();
+    EXPECT_NE(v().UpDown->grab().toImage(), zonderFocus);
+
+    Toets(v(), Qt::Key_Up);
+    EXPECT_EQ(adm.HuidigeRij, 8);
+    EXPECT_EQ(adm.Mentor(7), "ABC");
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    EXPECT_EQ(v().UpDown->Value(), 8);
+    EXPECT_EQ(v().lblNummer->text(), QStringLiteral("8"));
+    EXPECT_EQ(v().txtAchternaam->Tekst(), Pas("Hendriks", 30));
+    EXPECT_EQ(v().txtRoepnaam->Tekst(), Pas("Emma", 13));
+    EXPECT_EQ(v().ActieveControl(), v().UpDown);
+    for (int i = 0; i < 3; ++i)
+        Toets(v(), Qt::Key_Down);
+    EXPECT_EQ(adm.HuidigeRij, 5);
+    EXPECT_EQ(v().txtAchternaam->Tekst(), adm.Achternaam(5).view());
+    EXPECT_EQ(adm.Mentor(7), "ABC");
+    // Enter, a letter and Alt+Up do nothing here.
+    Toets(v(), Qt::Key_Return);
+    Typ(v(), QStringLiteral("x"));
+    Toets(v(), Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(adm.HuidigeRij, 5);
+    EXPECT_EQ(v().ActieveControl(), v().UpDown);
+    EXPECT_EQ(omgeving.piepen, 0);
+    // At the ends the number stays.
+    adm.Gewijzigd = 0;
+    for (int i = 0; i < 5; ++i)
+        Toets(v(), Qt::Key_Down);
+    EXPECT_EQ(adm.HuidigeRij, 1);
+    EXPECT_EQ(adm.Gewijzigd, 0);
+
+    // On from there to the focus holder; Shift+Tab comes back.
+    Toets(v(), Qt::Key_Tab);
+    EXPECT_EQ(v().ActieveControl(), v().StartFocus);
+    Toets(v(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(v().ActieveControl(), v().UpDown);
+    Verwerk();
+    Toets(v(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(v().ActieveControl(), v().txtMentor);
+    Verwerk();
+    EXPECT_EQ(v().UpDown->grab().toImage(), zonderFocus);
+}
+
 TEST_F(Jaarkaart, AFullWidthSurnameSurvivesEveryBoxAndTheSpinButton)
 {
     const std::string lang = "Abcdefghijklmnopqrstuvwxyzabcd";  // 30, typed in the names list
