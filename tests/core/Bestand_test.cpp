@@ -18,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <tuple>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -264,16 +265,19 @@ TEST_F(BestandTest, AFailingCallClosesAndRemovesEverything)
 {
     const auto pad = map / "klas.vlk";
     SchrijfBestandVeilig(pad.string(), "oud\r\n");
-    const std::pair<Storing::Oproep, int> gevallen[] = {
-        {Storing::Write, ENOSPC}, {Storing::Fsync, EIO}, {Storing::Close, EIO}, {Storing::Rename, EXDEV}};
-    for (const auto& [oproep, fout] : gevallen) {
+    const std::tuple<Storing::Oproep, int, const char*> gevallen[] = {
+        {Storing::Write, ENOSPC, "Geen ruimte meer op het apparaat"},
+        {Storing::Fsync, EIO, "Invoer-/uitvoerfout"},
+        {Storing::Close, EIO, "Invoer-/uitvoerfout"},
+        {Storing::Rename, EXDEV, "Ongeldige koppeling tussen apparaten"}};
+    for (const auto& [oproep, fout, omschrijving] : gevallen) {
         SCOPED_TRACE(oproep);
         Storing systeem(oproep, fout);
         try {
             SchrijfBestandVeilig(pad.string(), "nieuw\r\n", systeem);
             ADD_FAILURE() << "no error";
         } catch (const Bestandsfout& f) {
-            EXPECT_EQ(std::string(f.what()), std::string(std::strerror(fout)) + ": " + pad.string());
+            EXPECT_EQ(std::string(f.what()), omschrijving + (": " + pad.string()));
         }
         EXPECT_TRUE(systeem.open_.empty());
         for (int fd : systeem.open_)
