@@ -1,20 +1,22 @@
 #include "columntools/Omrekenen.h"
 
 #include "core/Formule.h"
+#include "core/Fout.h"
 #include "core/Getallen.h"
 #include "core/Tekst.h"
 #include "termsheet/Cijferverwerking.h"
 
 namespace {
 
-// The run-time error descriptions of the evaluation.
+// The run-time error descriptions of the evaluation; a formula that cannot
+// be read keeps the words of its own message.
 const char* Omschrijving(int code)
 {
     switch (code) {
-    case FormuleDelingDoorNul: return "Division by zero";
-    case FormuleOverloop: return "Overflow";
-    case FormuleOngeldigeMacht: return "Invalid procedure call or argument";
-    case FormuleTeLang: return "Subscript out of range";
+    case FormuleDelingDoorNul:
+    case FormuleOverloop:
+    case FormuleOngeldigeMacht: return Fouttekst(code);
+    case FormuleTeLang: return Fouttekst(FoutBuitenBereik);  // the evaluator's tables are full
     default: return "Illegal expression";
     }
 }

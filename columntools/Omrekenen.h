@@ -18,7 +18,7 @@ int FormuleIndex(int vanNiveau, int naarNiveau);
 
 // Why a formula failed: a formula that cannot be read ("Illegal
 // expression"), or a run-time error of the evaluation with its description
-// ("Division by zero", "Overflow" ...).
+// ("Deling door nul", "Overloop" ...).
 struct Formulefout {
     int code;  // the evaluator's error code
     bool onleesbaar;

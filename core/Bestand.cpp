@@ -24,12 +24,12 @@ namespace {
         code = FoutBestandNietGevonden;
     else if (fout == ENOTDIR)
         code = FoutPadNietGevonden;
-    throw Bestandsfout(code, std::string(std::strerror(fout)) + ": " + pad);
+    throw Bestandsfout(code, Systeemfouttekst(fout) + ": " + pad);
 }
 
 [[noreturn]] void VerkeerdBestand(const std::string& pad)
 {
-    throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
+    throw Foutbij(FoutVerkeerdBestand, pad);
 }
 
 std::string MapVan(const std::string& pad)
@@ -254,7 +254,7 @@ std::string LeesInhoud(const std::string& pad)
         inhoud.resize(gelezen);
         return inhoud;
     } catch (const std::bad_alloc&) {
-        throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + pad);
+        throw Foutbij(FoutGeenGeheugen, pad);
     }
 }
 
@@ -296,7 +296,7 @@ void RegelsVan(std::string_view inhoud, std::vector<Regelplaats>& regels, const 
             regels.push_back({static_cast<std::uint32_t>(r.data() - inhoud.data()), static_cast<std::uint32_t>(r.size())});
         });
     } catch (const std::bad_alloc&) {
-        throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + pad);
+        throw Foutbij(FoutGeenGeheugen, pad);
     }
 }
 
@@ -307,7 +307,7 @@ void LeesRegels(const std::string& pad, std::vector<std::string>& regels, std::s
         // A NUL byte is found at its line, so the lines before it are there.
         Splits<true>(inhoud, pad, maxRegel, [&](std::string_view r) { regels.emplace_back(r); });
     } catch (const std::bad_alloc&) {
-        throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + pad);
+        throw Foutbij(FoutGeenGeheugen, pad);
     }
 }
 

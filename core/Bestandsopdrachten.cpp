@@ -1,6 +1,7 @@
 #include "core/Bestandsopdrachten.h"
 
 #include "core/Cijferbestand.h"
+#include "core/Fout.h"
 #include "core/Opdrachten.h"
 #include "core/frmBestandLaden.h"
 #include "core/frmBewaren.h"
@@ -63,7 +64,7 @@ bool BestandOpslaan(Weergavevenster& venster)
         CijferbestandOpslaan(venster.adm, venster.adm.Bestandsnaam);
         return true;
     } catch (const std::exception& fout) {
-        Foutmelding(venster.omgeving, PadNaarQString(fout.what()));
+        Foutmelding(venster.omgeving, PadNaarQString(Uitzonderingstekst(fout)));
         return false;
     }
 }

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -155,7 +154,7 @@ Bestandstabel BestandstabelVullen(const std::string& map, Bestandsoort soort)
     if (!d) {
         const int fout = errno;
         throw Bestandsfout(fout == ENOENT || fout == ENOTDIR ? FoutPadNietGevonden : FoutToegang,
-                           std::string(std::strerror(fout)) + ": " + map);
+                           Systeemfouttekst(fout) + ": " + map);
     }
     // Names and entries are looked up relative to the open folder; the kind
     // the folder listing gives spares a stat of every other file.

@@ -268,7 +268,7 @@ void LeesVersie2(AdmMain& a, Regellezer& r)
 {
     r.getallen = Regellezer::Getallen::Leidend;
     if (!r.kopLengtes(30, 9, 6, 6))
-        r.fout(FoutVerkeerdBestand, "Bad file mode");
+        r.fout(FoutVerkeerdBestand);
     Lezer lezer(a, r);
     Versie2(a, lezer);
 }
@@ -339,6 +339,6 @@ void CijferbestandOpenen(AdmMain& adm, const std::string& pad)
         break;
     default:
         NieuwCijferbestand(adm);
-        throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
+        throw Foutbij(FoutVerkeerdBestand, pad);
     }
 }

@@ -21,7 +21,7 @@ bool Regellezer::kopLengtes(std::size_t a, std::size_t b, std::size_t c, std::si
 std::string_view Regellezer::regel()
 {
     if (einde())
-        fout(FoutVoorbijEinde, "Input past end of file");
+        fout(FoutVoorbijEinde);
     return Regel(i_++);
 }
 
@@ -31,11 +31,11 @@ void Regellezer::overslaan(std::size_t n)
         regel();
 }
 
-void Regellezer::fout(int code, const char* omschrijving) const
+void Regellezer::fout(int code) const
 {
-    std::string t = omschrijving;
+    std::string t = Fouttekst(code);
     if (code != FoutVerkeerdBestand && code != FoutVoorbijEinde)
-        t += " (line " + std::to_string(i_) + ")";
+        t += " (regel " + std::to_string(i_) + ")";
     throw Bestandsfout(code, t + ": " + pad_);
 }
 
@@ -112,7 +112,7 @@ double Regellezer::getalUit(std::string_view tekst) const
     if (BuitenBereik(t))
         return GeenWaarde;
     if (!geheel)
-        fout(FoutTypeOngeldig, "Type mismatch");
+        fout(FoutTypeOngeldig);
     return std::isfinite(x) ? x : GeenWaarde;
 }
 
@@ -120,7 +120,7 @@ int Regellezer::geheelUit(double x) const
 {
     const double r = std::nearbyint(x);
     if (!(r >= -32768 && r <= 32767))
-        fout(FoutOverloop, "Overflow");
+        fout(FoutOverloop);
     return static_cast<int>(r);
 }
 
@@ -153,7 +153,7 @@ std::vector<int> Regellezer::gehelen(std::size_t aantal)
     if (leidend)
         w.resize(aantal, 0);  // an item that is not there reads as 0
     else if (w.size() != aantal)
-        fout(FoutTypeOngeldig, "Type mismatch");
+        fout(FoutTypeOngeldig);
     return w;
 }
 
@@ -172,7 +172,7 @@ void CijferbestandInlezen(AdmMain& adm, const std::string& pad, void (*lees)(Adm
         adm = std::move(nieuw);
     } catch (const std::bad_alloc&) {
         NieuwCijferbestand(adm);
-        throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + pad);
+        throw Foutbij(FoutGeenGeheugen, pad);
     } catch (...) {
         NieuwCijferbestand(adm);
         throw;

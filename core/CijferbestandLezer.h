@@ -49,7 +49,9 @@ public:
     // `aantal` items, a missing one 0; Streng: exactly `aantal`, else error 13.
     std::vector<int> gehelen(std::size_t aantal);
 
-    [[noreturn]] void fout(int code, const char* omschrijving) const;
+    // Raises error `code` for the file, its description from the program's
+    // table; a bad number says on which line it stands.
+    [[noreturn]] void fout(int code) const;
 
 private:
     double getalUit(std::string_view tekst) const;

@@ -1,6 +1,8 @@
 #pragma once
 // The formula evaluator of the conversion formulas (variable c).
 
+#include "core/Fout.h"
+
 #include <string>
 
 enum FormuleFout : int {
@@ -8,9 +10,9 @@ enum FormuleFout : int {
     FormuleGeenEnkeleWaarde = 8,   // does not evaluate to a single value
     FormuleOnleesbaar = 77,        // cannot be read (an empty or all-blank formula too)
     FormuleTeLang = 78,            // more items than the evaluator's tables hold
-    FormuleDelingDoorNul = 11,
-    FormuleOverloop = 6,           // a result, or a number in the formula, beyond the doubles
-    FormuleOngeldigeMacht = 5,     // a negative number to a fractional power, or 0 to a negative one
+    FormuleDelingDoorNul = FoutDelingDoorNul,
+    FormuleOverloop = FoutOverloop,  // a result, or a number in the formula, beyond the doubles
+    FormuleOngeldigeMacht = FoutOngeldigArgument,  // a negative number to a fractional power, or 0 to a negative one
 };
 
 // Evaluates the formula for variable value c. Every "," the scanner meets in

@@ -29,7 +29,7 @@ void LeesNegenRegels(const std::string& map, Opslaan opslaan)
     if (fout)
         std::rethrow_exception(fout);
     if (regels.size() < AantalRegels)
-        throw Bestandsfout(FoutVoorbijEinde, "Input past end of file: " + pad);
+        throw Foutbij(FoutVoorbijEinde, pad);
 }
 
 void MapOpslaan(AdmMain& adm, std::size_t i, const std::string& regel)

@@ -4,7 +4,6 @@
 #include "core/Instellingen.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <cstdio>
 #include <memory>
@@ -75,10 +74,10 @@ Openuitkomst BestandOpenen(AdmMain& adm, const std::string& map, const std::stri
         // Say why when the file cannot even be read, else it is of another kind.
         std::error_code ec;
         if (std::filesystem::is_directory(pad, ec))
-            return fout(std::string(std::strerror(EISDIR)) + ": " + pad);
+            return fout(Systeemfouttekst(EISDIR) + ": " + pad);
         std::FILE* f = std::fopen(pad.c_str(), "rb");
         if (!f)
-            return fout(std::string(std::strerror(errno)) + ": " + pad);
+            return fout(Systeemfouttekst(errno) + ": " + pad);
         std::fclose(f);
         return fout(VerkeerdBestandsformaat);
     }

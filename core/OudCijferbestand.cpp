@@ -21,7 +21,7 @@ std::string Dos(std::string_view t, std::size_t breedte)
 void LeesVersie1(AdmMain& a, Regellezer& r)
 {
     if (!r.kopLengtes(26, 9, 6, 6))
-        r.fout(FoutVerkeerdBestand, "Bad file mode");
+        r.fout(FoutVerkeerdBestand);
 
     a.School = Dos(r.regel(), 30);
     a.Cursus = r.regel();

@@ -13,7 +13,7 @@ namespace {
 void eindig(double v)
 {
     if (!std::isfinite(v))
-        throw std::invalid_argument("print position is not a number");
+        throw std::invalid_argument("De afdrukpositie is geen getal");
 }
 
 }  // namespace
@@ -38,13 +38,13 @@ std::string Pagina::Regel(double y, double links, double w) const
 Paginamodel::Paginamodel(Papier papier) : papier_(papier)
 {
     if (!(papier.Breedte > 0 && papier.Hoogte > 0 && std::isfinite(papier.Breedte) && std::isfinite(papier.Hoogte)))
-        throw std::invalid_argument("the printer reports no printable area");
+        throw std::invalid_argument("De printer geeft geen afdrukgebied op");
 }
 
 Pagina& Paginamodel::huidigePagina()
 {
     if (beeindigd_)
-        throw std::logic_error("printing after the end of the document");
+        throw std::logic_error("Afdrukken na het einde van het document");
     if (paginas_.empty())
         paginas_.emplace_back();
     return paginas_.back();

@@ -3,6 +3,8 @@
 // (pupil 1..36, column 1..48, level 1..2 ...). Every index is checked: a
 // slip becomes an exception, never a write into a neighbouring field.
 
+#include "core/Fout.h"
+
 #include <array>
 #include <cstddef>
 #include <stdexcept>
@@ -26,8 +28,7 @@ inline constexpr Bereik RapBereik{1, 4};     // reports Rp1..Rp3, RpE
 // so that the check in every access is a few compares and one jump.
 [[noreturn, gnu::cold, gnu::noinline]] inline void BuitenBereik(int i, Bereik b)
 {
-    throw std::out_of_range("index " + std::to_string(i) + " outside " + std::to_string(b.lo) + ".." +
-                            std::to_string(b.hi));
+    throw Bereikfout(std::to_string(i) + " niet in " + std::to_string(b.lo) + ".." + std::to_string(b.hi));
 }
 
 template <class T, Bereik... B>

@@ -1,6 +1,7 @@
 #include "core/frmBewaren.h"
 
 #include "core/Cijferbestand.h"
+#include "core/Fout.h"
 #include "platform/Paden.h"
 #include "platform/Toetsen.h"
 
@@ -73,7 +74,7 @@ void frmBewaren::cmdOpslaan_Click()
         CijferbestandOpslaan(adm, adm.Bestandsnaam);
         adm.DialoogAntwoord = AntwoordGereed;
     } catch (const std::exception& fout) {
-        Foutmelding(omgeving, PadNaarQString(fout.what()));
+        Foutmelding(omgeving, PadNaarQString(Uitzonderingstekst(fout)));
         adm.DialoogAntwoord = AntwoordAnnuleren;
     }
     Unload();

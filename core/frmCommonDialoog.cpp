@@ -1,5 +1,6 @@
 #include "core/frmCommonDialoog.h"
 
+#include "core/Fout.h"
 #include "core/Opdrachten.h"
 #include "platform/Omgeving.h"
 #include "platform/Paden.h"
@@ -61,7 +62,7 @@ bool frmCommonDialoog::Form_Load()
     try {
         CijferbestandOpslaanAls(adm_, pad);
     } catch (const std::exception& fout) {
-        Foutmelding(omgeving_, PadNaarQString(fout.what()));
+        Foutmelding(omgeving_, PadNaarQString(Uitzonderingstekst(fout)));
         return false;
     }
     return true;

@@ -29,7 +29,7 @@ std::vector<std::string> Regels(const std::string& pad)
         return LeesRegels(pad);
     } catch (const Bestandsfout& f) {
         if (f.code() == FoutVerkeerdBestand)
-            throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
+            throw Foutbij(FoutVerkeerdBestand, pad);
         throw;
     }
 }
@@ -38,9 +38,9 @@ void CijferbestandLezen(Importbron& bron)
 {
     const auto r = Regels(bron.pad);
     if (!Kop(r))
-        throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + bron.pad);
+        throw Foutbij(FoutVerkeerdBestand, bron.pad);
     if (r.size() < Koplengte + AantalLeerlingen * Bloklengte)
-        throw Bestandsfout(FoutVoorbijEinde, "Input past end of file: " + bron.pad);
+        throw Foutbij(FoutVoorbijEinde, bron.pad);
     bron.klas = r[2];
     bron.vak = r[3];
     bron.docent = r[7];
@@ -195,7 +195,7 @@ Importbron ImportbronLezen(const AdmMain& adm)
         default: throw std::invalid_argument("ImportbronLezen: no import mode");
         }
     } catch (const std::bad_alloc&) {
-        throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + bron.pad);
+        throw Foutbij(FoutGeenGeheugen, bron.pad);
     }
     return bron;
 }

@@ -18,7 +18,7 @@ std::string_view Kolommen(std::string_view regel, std::size_t van, std::size_t t
 
 [[noreturn]] void GeenNamenbestand(const std::string& pad)
 {
-    throw Bestandsfout(FoutVerkeerdBestand, "Bad file mode: " + pad);
+    throw Foutbij(FoutVerkeerdBestand, pad);
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ std::vector<Namenregel> NamenbestandLezen(const std::string& pad)
             r.push_back(NamenregelLezen(regel));
         return r;
     } catch (const std::bad_alloc&) {
-        throw Bestandsfout(FoutGeenGeheugen, "Out of memory: " + pad);
+        throw Foutbij(FoutGeenGeheugen, pad);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "platform/Printer.h"
 
 #include "core/Cp1252.h"
+#include "core/Fout.h"
 #include "platform/Omgeving.h"
 
 #include <QFile>
@@ -55,7 +56,7 @@ Afdrukuitkomst Tekenen(QPrinter& printer, const Paginamodel& model)
     printer.setDocName(QStringLiteral("Morvaldiek"));
     QPainter painter;
     if (!painter.begin(&printer))
-        return {Afdrukstatus::Mislukt, "Printer error: the printer could not start the document", 0};
+        return {Afdrukstatus::Mislukt, "Printerfout: de printer kon het document niet beginnen", 0};
 
     const auto& paginas = model.Paginas();
     std::string fout;
@@ -63,22 +64,22 @@ Afdrukuitkomst Tekenen(QPrinter& printer, const Paginamodel& model)
     try {
         for (std::size_t i = 0; i < paginas.size(); ++i) {
             if (i > 0 && !printer.newPage())
-                throw std::runtime_error("Printer error: page " + std::to_string(i + 1) + " could not be started");
+                throw std::runtime_error("Printerfout: pagina " + std::to_string(i + 1) + " kon niet worden begonnen");
             PaginaTekenen(painter, paginas[i]);
             ++gedrukt;
         }
     } catch (const std::exception& e) {
-        fout = e.what();
+        fout = Uitzonderingstekst(e);
     }
     if (fout.empty() && !painter.end())
-        fout = "Printer error: the document could not be finished";
+        fout = "Printerfout: het document kon niet worden afgesloten";
     if (!fout.empty()) {
         printer.abort();
         if (painter.isActive())
             painter.end();
         if (printer.outputFormat() == QPrinter::PdfFormat)
             QFile::remove(printer.outputFileName());
-        return {Afdrukstatus::Mislukt, fout + "; the print was cancelled", 0};
+        return {Afdrukstatus::Mislukt, fout + "; het afdrukken is afgebroken", 0};
     }
     return {Afdrukstatus::Gedrukt, {}, gedrukt};
 }
@@ -114,12 +115,12 @@ Afdrukuitkomst Afdrukken(QPrinter& printer, const Paginabouwer& bouw, const Prin
     try {
         model.emplace(bouw(Afdrukvlak(printer)));
     } catch (const std::exception& e) {
-        return {Afdrukstatus::Mislukt, e.what(), 0};
+        return {Afdrukstatus::Mislukt, Uitzonderingstekst(e), 0};
     }
     if (model->Paginas().empty())
         return {Afdrukstatus::NietsTeDrukken, {}, 0};
     if (GeenPrinter(printer))
-        return {Afdrukstatus::Mislukt, "No printer is installed", 0};
+        return {Afdrukstatus::Mislukt, "Er is geen printer geïnstalleerd", 0};
     return Tekenen(printer, *model);
 }
 
@@ -149,7 +150,7 @@ Afdrukuitkomst AfdrukkenNaarPdf(const QString& pad, const Paginabouwer& bouw)
     f.close();
     if (!heel) {
         QFile::remove(pad);
-        return {Afdrukstatus::Mislukt, "Printer error: the file " + pad.toStdString() + " could not be written", 0};
+        return {Afdrukstatus::Mislukt, "Printerfout: het bestand " + pad.toStdString() + " kon niet worden geschreven", 0};
     }
     return u;
 }
@@ -193,7 +194,7 @@ void PaginaTekenen(QPainter& painter, const Pagina& pagina)
         if (it == fonts.end()) {
             QRawFont rf = QRawFont::fromFont(PrinterLettertype(t.Font));
             if (!rf.isValid())
-                throw std::runtime_error("Printer error: font " + t.Font.Name + " is not available");
+                throw std::runtime_error("Printerfout: lettertype " + t.Font.Name + " is niet beschikbaar");
             rf.setPixelSize(t.Font.Size * dpiY / 72.0);
             fonts.emplace_back(t.Font, rf);
             it = fonts.end() - 1;

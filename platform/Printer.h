@@ -30,7 +30,7 @@ enum class Afdrukstatus {
 
 struct Afdrukuitkomst {
     Afdrukstatus status = Afdrukstatus::Mislukt;
-    std::string fout;  // the error's description, for "Foutmelding:"
+    std::string fout;  // the error's description, for "Foutmelding:"; UTF-8
     int paginas = 0;   // pages sent
 };
 

@@ -1,5 +1,6 @@
 #include "reports/AfdrukRapporten.h"
 
+#include "core/Fout.h"
 #include "core/Tekst.h"
 #include "reports/Jaarkolom.h"
 
@@ -13,7 +14,7 @@ namespace {
 void Controleer(int niveau)
 {
     if (niveau < 1 || niveau > 2)
-        throw std::out_of_range("Subscript out of range: level " + std::to_string(niveau));
+        throw Bereikfout("niveau " + std::to_string(niveau));
 }
 
 // A header line at L, ending the line.

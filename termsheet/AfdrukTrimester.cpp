@@ -1,5 +1,6 @@
 #include "termsheet/AfdrukTrimester.h"
 
+#include "core/Fout.h"
 #include "core/Tekst.h"
 
 #include <stdexcept>
@@ -12,8 +13,7 @@ namespace {
 void Controleer(int trimester, int niveau)
 {
     if (trimester < 1 || trimester > 3 || niveau < 1 || niveau > 2)
-        throw std::out_of_range("Subscript out of range: term " + std::to_string(trimester) + ", level " +
-                                std::to_string(niveau));
+        throw Bereikfout("trimester " + std::to_string(trimester) + ", niveau " + std::to_string(niveau));
 }
 
 // Column number within the term in a three-character cell: " 5 ", "12 ".
@@ -70,7 +70,7 @@ Paginamodel AfdrukTrimester(const AdmMain& adm, int trimester, int niveau, int e
 {
     Controleer(trimester, niveau);
     if (eersteKolom < 1 || eersteKolom > 9)
-        throw std::out_of_range("Subscript out of range: first column " + std::to_string(eersteKolom));
+        throw Bereikfout("eerste kolom " + std::to_string(eersteKolom));
     const int a0 = AbsoluteKolom(trimester, eersteKolom);
 
     Paginamodel pm(papier);

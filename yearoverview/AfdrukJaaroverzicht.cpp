@@ -1,5 +1,6 @@
 #include "yearoverview/AfdrukJaaroverzicht.h"
 
+#include "core/Fout.h"
 #include "core/Tekst.h"
 #include "reports/Jaarkolom.h"
 
@@ -84,10 +85,10 @@ struct Tekenaar {
 void PrintJaaroverzichtPagina(Paginamodel& pm, const AdmMain& adm, int niveau, const Datum& datum)
 {
     if (niveau < 1 || niveau > 2)
-        throw std::out_of_range("Subscript out of range: level " + std::to_string(niveau));
+        throw Bereikfout("niveau " + std::to_string(niveau));
     const int p = adm.HuidigeRij;
     if (p < 1 || p > AantalLeerlingen)
-        throw std::out_of_range("Subscript out of range: pupil " + std::to_string(p));
+        throw Bereikfout("leerling " + std::to_string(p));
 
     const Paginamaten m = Afdrukkop(pm, 9, 2, 17, datum);
     Tekenaar t{pm, m.L, m.w, m.h};

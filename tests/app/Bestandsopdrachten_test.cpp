@@ -2,6 +2,7 @@
 // from the windows' menus and toolbars with the view manager.
 #include "names/frmNamen.h"
 #include "platform/Etiket.h"
+#include "platform/Paden.h"
 #include "core/Instellingen.h"
 #include "core/Bestandsopdrachten.h"
 #include "platform/Draaiknop.h"
@@ -170,17 +171,31 @@ TEST_F(Familieproef, AFileThatFailsToLoadSaysWhyAndKeepsTheData)
 {
     {
         std::ofstream(map / "kapot.vlk") << "geen cijferbestand\r\n";
+        // A grade file that breaks off after its first pupil block.
+        AdmMain bron;
+        VulProef(bron, "Afgebroken");
+        const std::string tekst = CijferbestandTekst(bron);
+        std::ofstream(map / "half.vlk", std::ios::binary) << tekst.substr(0, tekst.find("\r\n", tekst.size() / 20) + 2);
     }
     auto& v = Start<frmRapporten>(SchermRapporten);
     VulProef(adm);
     adm.Gewijzigd = 0;
     const std::string voor = Inhoud(adm);
-    omgeving.Beantwoord(Open(map / "kapot.vlk", true));  // the dialog stays: cancelled
-    Kies(v.mnuBestandLaden);
-    ASSERT_EQ(omgeving.meldingen.size(), 1u);
-    EXPECT_EQ(omgeving.meldingen[0].tekst, QStringLiteral("\nVerkeerd bestandsformaat   "));
-    EXPECT_EQ(Inhoud(adm), voor);
-    EXPECT_EQ(Enige<frmRapporten>(), &v);
+    const std::pair<std::string, QString> gevallen[] = {
+        {map / "kapot.vlk", QStringLiteral("\nVerkeerd bestandsformaat   ")},
+        {map / "half.vlk", "\nInvoer voorbij het einde van het bestand: " + PadNaarQString(map / "half.vlk") + "   "},
+    };
+    for (const auto& [pad, melding] : gevallen) {
+        SCOPED_TRACE(pad);
+        omgeving.meldingen.clear();
+        omgeving.Beantwoord(Open(pad, true));  // the dialog stays: cancelled
+        Kies(v.mnuBestandLaden);
+        ASSERT_EQ(omgeving.meldingen.size(), 1u);
+        EXPECT_EQ(omgeving.meldingen[0].tekst, melding);
+        EXPECT_EQ(omgeving.meldingen[0].stijl, vbExclamation);
+        EXPECT_EQ(Inhoud(adm), voor);
+        EXPECT_EQ(Enige<frmRapporten>(), &v);
+    }
 }
 
 // ---------------------------------------------------------------- save
@@ -200,7 +215,11 @@ TEST_F(Familieproef, ASaveThatCannotBeWrittenSaysWhyAndChangesNothing)
 {
     const std::string naast = Bewaard("bestand.vlk", SchermNamen);
     const std::string oud = LeesBestand(naast);
-    for (const std::string& pad : {map / "weg/klas.vlk", naast + "/klas.vlk"}) {
+    const std::pair<std::string, QString> gevallen[] = {
+        {map / "weg/klas.vlk", QStringLiteral("Bestand of map bestaat niet")},
+        {naast + "/klas.vlk", QStringLiteral("Is geen map")},
+    };
+    for (const auto& [pad, omschrijving] : gevallen) {
         SCOPED_TRACE(pad);
         auto& v = Start<frmNamen>(SchermNamen);
         VulProef(adm);
@@ -208,7 +227,7 @@ TEST_F(Familieproef, ASaveThatCannotBeWrittenSaysWhyAndChangesNothing)
         omgeving.meldingen.clear();
         Kies(v.mnuBestandOpslaan);
         ASSERT_EQ(omgeving.meldingen.size(), 1u);
-        EXPECT_TRUE(omgeving.meldingen[0].tekst.startsWith(QStringLiteral("Foutmelding:\n\n")));
+        EXPECT_EQ(omgeving.meldingen[0].tekst, "Foutmelding:\n\n" + omschrijving + ": " + PadNaarQString(pad) + "   ");
         EXPECT_EQ(omgeving.meldingen[0].stijl, vbExclamation);
         EXPECT_EQ(adm.Gewijzigd, 1);
         EXPECT_EQ(adm.Bestandsnaam, pad);

@@ -33,7 +33,7 @@ TEST(Omrekentabel, AFormulaThatFailsGivesNoTable)
 {
     const Omrekentabel deling = OmrekentabelMaken("10/c");
     ASSERT_TRUE(deling.fout);
-    EXPECT_EQ(Foutmeldingtekst(*deling.fout), "Foutmelding:\n\nDivision by zero   ");
+    EXPECT_EQ(Foutmeldingtekst(*deling.fout), "Foutmelding:\n\nDeling door nul   ");
     // Not a table of zeros: the formula is said to be wrong.
     const Omrekentabel onleesbaar = OmrekentabelMaken("2*x");
     ASSERT_TRUE(onleesbaar.fout);

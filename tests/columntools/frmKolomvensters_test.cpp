@@ -371,7 +371,7 @@ TEST_F(OmrekenvensterTest, ARefusedFormulaComesBack)
     TypFormule(v, QStringLiteral("1/(c-1)"));
     v.ZetFocus(v.cmdAnnuleren);
     ASSERT_EQ(omgeving.meldingen.size(), 2u);
-    EXPECT_EQ(omgeving.meldingen[1].tekst, QStringLiteral("Foutmelding:\n\nDivision by zero   "));
+    EXPECT_EQ(omgeving.meldingen[1].tekst, QStringLiteral("Foutmelding:\n\nDeling door nul   "));
     EXPECT_EQ(v.txtOmrekenen->Tekst(), "1*c");
     EXPECT_EQ(adm.Omrekenformule[0], Pas("1*c", 25));
     EXPECT_EQ(adm.Gewijzigd, 0);
@@ -422,7 +422,7 @@ TEST_F(OmrekenvensterTest, ConversionWritesOnlyWhenTheFormulaHoldsEverywhere)
     TypFormule(v, QStringLiteral("10/c"));
     QTest::mouseClick(v.cmdUitvoeren, Qt::LeftButton);
     ASSERT_EQ(omgeving.meldingen.size(), 1u);
-    EXPECT_EQ(omgeving.meldingen[0].tekst, QStringLiteral("Foutmelding:\n\nDivision by zero   "));
+    EXPECT_EQ(omgeving.meldingen[0].tekst, QStringLiteral("Foutmelding:\n\nDeling door nul   "));
     EXPECT_TRUE(v.isVisible());
     EXPECT_EQ(adm.Cijfer(1, 21, 2), "5  ");
     EXPECT_EQ(adm.Omrekenformule[0], "10/c");  // it passed the box's check
@@ -463,7 +463,7 @@ TEST_F(OmrekenvensterTest, TheTableOfTheFormulaInTheBox)
     omgeving.Beantwoord([](QDialog& d) { EXPECT_FALSE(d.isVisible()); });
     QTest::mouseClick(v.cmdTabel, Qt::LeftButton);
     ASSERT_EQ(omgeving.meldingen.size(), 1u);
-    EXPECT_EQ(omgeving.meldingen[0].tekst, QStringLiteral("Foutmelding:\n\nDivision by zero   "));
+    EXPECT_EQ(omgeving.meldingen[0].tekst, QStringLiteral("Foutmelding:\n\nDeling door nul   "));
     EXPECT_TRUE(v.isVisible());
 }
 

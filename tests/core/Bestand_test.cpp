@@ -19,6 +19,7 @@
 #include <functional>
 #include <iterator>
 #include <sys/file.h>
+#include <tuple>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -278,17 +279,20 @@ TEST_F(BestandTest, AFailingCallClosesAndRemovesEverything)
 {
     const auto pad = map / "klas.vlk";
     SchrijfBestandVeilig(pad.string(), "oud\r\n");
-    const std::pair<Storing::Oproep, int> gevallen[] = {
-        {Storing::Write, ENOSPC}, {Storing::Fsync, EIO},  {Storing::Close, EIO},
-        {Storing::Rename, EXDEV}, {Storing::Flock, EWOULDBLOCK}};
-    for (const auto& [oproep, fout] : gevallen) {
+    const std::tuple<Storing::Oproep, int, const char*> gevallen[] = {
+        {Storing::Write, ENOSPC, "Geen ruimte meer op het apparaat"},
+        {Storing::Fsync, EIO, "Invoer-/uitvoerfout"},
+        {Storing::Close, EIO, "Invoer-/uitvoerfout"},
+        {Storing::Rename, EXDEV, "Ongeldige koppeling tussen apparaten"},
+        {Storing::Flock, EWOULDBLOCK, "Bron is tijdelijk niet beschikbaar"}};
+    for (const auto& [oproep, fout, omschrijving] : gevallen) {
         SCOPED_TRACE(oproep);
         Storing systeem(oproep, fout);
         try {
             SchrijfBestandVeilig(pad.string(), "nieuw\r\n", systeem);
             ADD_FAILURE() << "no error";
         } catch (const Bestandsfout& f) {
-            EXPECT_EQ(std::string(f.what()), std::string(std::strerror(fout)) + ": " + pad.string());
+            EXPECT_EQ(std::string(f.what()), omschrijving + (": " + pad.string()));
         }
         EXPECT_TRUE(systeem.open_.empty());
         for (int fd : systeem.open_)
@@ -314,7 +318,7 @@ TEST_F(BestandTest, ASaveWaitsForTheFoldersLockWithinABound)
         SchrijfBestandVeilig(pad.string(), "nieuw\r\n", vast);
         ADD_FAILURE() << "saved";
     } catch (const Bestandsfout& f) {
-        EXPECT_EQ(std::string(f.what()), std::string(std::strerror(EWOULDBLOCK)) + ": " + pad.string());
+        EXPECT_EQ(std::string(f.what()), "Bron is tijdelijk niet beschikbaar: " + pad.string());
     }
     EXPECT_GE(vast.gewacht_, MaxSlotwachttijd);
     EXPECT_LT(vast.gewacht_, MaxSlotwachttijd + 10000);

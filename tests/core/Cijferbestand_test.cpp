@@ -514,7 +514,7 @@ TEST_F(CijferbestandTest, AReadOnlyFileIsRefusedAndKept)
             }
             std::_Exit(2);
         },
-        ::testing::ExitedWithCode(0), "Permission denied: " + pad);
+        ::testing::ExitedWithCode(0), "Toegang geweigerd: " + pad);
     EXPECT_EQ(Lees(pad), oud);
     std::size_t bestanden = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(map))

@@ -104,10 +104,17 @@ TEST_F(OpenenTest, ACurrentAndAnOldFileOpen)
 TEST_F(OpenenTest, AFileThatFailsLeavesTheDataSetThatWasOpen)
 {
     adm.DialoogModus = DialoogOpenen;
-    for (const char* naam : {"kapot.vlk", "tekst.vlk", "weg.vlk"}) {
+    const std::pair<const char*, std::string> gevallen[] = {
+        {"kapot.vlk", "Invoer voorbij het einde van het bestand: " + Data("kapot.vlk")},
+        {"tekst.vlk", "Verkeerd bestandsformaat"},
+        {"weg.vlk", "Bestand of map bestaat niet: " + Data("weg.vlk")},
+        {"", "Is een map: " + Data("")},
+    };
+    for (const auto& [naam, omschrijving] : gevallen) {
+        SCOPED_TRACE(naam);
         const auto u = BestandOpenen(adm, (map / "data").string(), Data(naam));
-        EXPECT_EQ(u.stap, Openstap::Fout) << naam;
-        EXPECT_FALSE(u.omschrijving.empty());
+        EXPECT_EQ(u.stap, Openstap::Fout);
+        EXPECT_EQ(u.omschrijving, omschrijving);
         EXPECT_EQ(adm.DialoogAntwoord, AntwoordGeannuleerd);
         EXPECT_EQ(Trim(adm.Achternaam(1)), "Eerder");
         EXPECT_EQ(Trim(adm.School), "Huidige school");

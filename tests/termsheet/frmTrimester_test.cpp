@@ -975,7 +975,23 @@ TEST_F(Trimesterblad, AfdrukNaarPdf)
     KlikWerkbalk(v().Toolbar(), QStringLiteral("Print"));
     EXPECT_EQ(gevraagd, 1);
     ASSERT_EQ(omgeving.meldingen.size(), 1u);
-    EXPECT_TRUE(omgeving.meldingen[0].tekst.startsWith(QStringLiteral("Foutmelding:\n\nPrinter error")));
+    EXPECT_TRUE(omgeving.meldingen[0].tekst.startsWith(QStringLiteral("Foutmelding:\n\nPrinterfout")));
+}
+
+// The toolbar's print with no printer installed: the message in Dutch, its
+// diaeresis intact in the box.
+TEST_F(Trimesterblad, ZonderPrinterEenNederlandseMelding)
+{
+    v().Printen = [this](const Paginabouwer& bouw, bool dialoog) {
+        QPrinter geen(QPrinter::HighResolution);
+        geen.setOutputFormat(QPrinter::PdfFormat);  // and no file to print into
+        return ::Afdrukken(geen, bouw, dialoog ? PrinterDialoog(omgeving, nullptr) : Printerkeuze{});
+    };
+    Grade(1, 1, "7");
+    KlikWerkbalk(v().Toolbar(), QStringLiteral("Print"));
+    ASSERT_EQ(omgeving.meldingen.size(), 1u);
+    EXPECT_EQ(omgeving.meldingen[0].tekst, QStringLiteral("Foutmelding:\n\nEr is geen printer geïnstalleerd   "));
+    EXPECT_EQ(omgeving.meldingen[0].stijl, vbExclamation);
 }
 
 TEST_F(Trimesterblad, NaHetInfovensterBlijftDePositie)
