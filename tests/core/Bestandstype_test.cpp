@@ -101,7 +101,7 @@ Uitkomst Uitvoeren(std::vector<std::string> woorden, const std::vector<std::stri
 
 }  // namespace
 
-// Every test registers under a data folder of its own.
+// Every test registers under data and settings folders of its own.
 class BestandstypeTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -149,7 +149,7 @@ TEST_F(BestandstypeTest, TheGradeFileTypeOpensWithThisProgram)
     EXPECT_TRUE(Bevat(pakket, "<glob pattern=\"*.vlk\" case-sensitive=\"false\"/>")) << pakket;
 
     const auto entry = Inhoud(Entry());
-    EXPECT_TRUE(Bevat(entry, "\nExec=" + programma + " %f\n")) << entry;  // no blank or quote in the build's path
+    EXPECT_TRUE(Bevat(entry, "\nExec=" + OpenOpdracht(programma) + "\n")) << entry;
     EXPECT_TRUE(Bevat(entry, "\nMimeType=application/x-zrm-cijferbestand;\n")) << entry;
     EXPECT_EQ(entry.rfind("[Desktop Entry]\n", 0), 0u);
 
