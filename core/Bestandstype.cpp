@@ -220,11 +220,11 @@ bool VernieuwingNodig(Geschreven bron, const fs::path& bronpad, const fs::path& 
            (d.st_mtim.tv_sec == b.st_mtim.tv_sec && d.st_mtim.tv_nsec < b.st_mtim.tv_nsec);
 }
 
-}  // namespace
-
-std::string GebruikersDataMap()
+// $variabele when that is an absolute path, otherwise `standaard` in the home
+// folder; empty when there is no home.
+std::string XdgMap(const char* variabele, const char* standaard)
 {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* xdg = std::getenv(variabele);
     if (xdg && xdg[0] == '/')
         return xdg;
     std::string thuis;
@@ -234,7 +234,165 @@ std::string GebruikersDataMap()
         thuis = pw->pw_dir;
     if (thuis.empty())
         return {};
-    return PadSamenvoegen(thuis, ".local/share");
+    return PadSamenvoegen(thuis, standaard);
+}
+
+std::string_view ZonderWit(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
+// One line of a key file: its text and the line end after it ("\n", "\r\n",
+// or nothing on a last line without one).
+struct Regel {
+    std::string_view tekst;
+    std::string_view einde;
+};
+
+// The user's list: written when it changes, left alone when it cannot be read
+// or looks broken. A missing list is made.
+Geschreven SchrijfStandaard(const fs::path& pad, std::string_view mimeType, std::string_view entry)
+{
+    std::string lijst;
+    struct stat st {};
+    if (::stat(pad.c_str(), &st) == 0) {
+        // Nothing but a plain file is read: a pipe would keep start-up waiting.
+        if (!S_ISREG(st.st_mode))
+            return Geschreven::Nee;
+        try {
+            lijst = LeesInhoud(pad.string());
+        } catch (...) {
+            return Geschreven::Nee;
+        }
+    } else if (errno != ENOENT) {
+        return Geschreven::Nee;
+    }
+    switch (ZetStandaardToepassing(lijst, mimeType, entry)) {
+    case Standaardregel::Aanwezig: return Geschreven::Ongewijzigd;
+    case Standaardregel::Onbruikbaar: return Geschreven::Nee;
+    case Standaardregel::Aangepast: break;
+    }
+    try {
+        std::error_code ec;
+        fs::create_directories(pad.parent_path(), ec);
+        SchrijfBestandVeilig(pad.string(), lijst);
+        return Geschreven::Ja;
+    } catch (...) {
+        return Geschreven::Nee;
+    }
+}
+
+}  // namespace
+
+Standaardregel ZetStandaardToepassing(std::string& lijst, std::string_view mimeType, std::string_view entry)
+{
+    // What GLib refuses to read as a key file is left as it is; a NUL byte
+    // means it is no text at all.
+    if (lijst.find('\0') != std::string::npos)
+        return Standaardregel::Onbruikbaar;
+    std::vector<Regel> regels;
+    for (std::string_view rest = lijst; !rest.empty();) {
+        const auto i = rest.find('\n');
+        Regel r{rest.substr(0, i), {}};
+        if (i != std::string_view::npos) {
+            if (!r.tekst.empty() && r.tekst.back() == '\r')
+                r.tekst.remove_suffix(1);
+            r.einde = rest.substr(r.tekst.size(), i + 1 - r.tekst.size());
+        }
+        rest.remove_prefix(r.tekst.size() + r.einde.size());
+        regels.push_back(r);
+    }
+
+    const std::string nieuw = std::string(mimeType) + "=" + std::string(entry);
+    const std::string_view eol = regels.empty() || regels.front().einde.empty() ? "\n" : regels.front().einde;
+    // Which lines become the new one; where it goes when none does.
+    std::vector<std::size_t> vervangen;
+    std::size_t kop = regels.size();
+    bool inGroep = false, inStandaard = false, gevonden = false;
+    for (std::size_t n = 0; n < regels.size(); ++n) {
+        const auto t = ZonderWit(regels[n].tekst);
+        if (t.empty() || t.front() == '#')
+            continue;
+        if (t.front() == '[') {
+            if (t.size() < 2 || t.back() != ']')
+                return Standaardregel::Onbruikbaar;
+            const auto naam = t.substr(1, t.size() - 2);
+            if (naam.find_first_of("[]") != std::string_view::npos)
+                return Standaardregel::Onbruikbaar;
+            for (const char c : naam)
+                if (static_cast<unsigned char>(c) < 0x20)
+                    return Standaardregel::Onbruikbaar;
+            inGroep = true;
+            inStandaard = t == "[Default Applications]";
+            if (inStandaard && kop == regels.size())
+                kop = n;
+            continue;
+        }
+        const auto is = t.find('=');
+        if (!inGroep || is == std::string_view::npos || ZonderWit(t.substr(0, is)).empty())
+            return Standaardregel::Onbruikbaar;
+        if (!inStandaard || ZonderWit(t.substr(0, is)) != mimeType)
+            continue;
+        gevonden = true;
+        // Only the plain form counts: xdg-mime reads the line from its start
+        // and the value up to the first ";" as it stands.
+        const auto r = regels[n].tekst;
+        if (!(r.substr(0, nieuw.size()) == nieuw && (r.size() == nieuw.size() || r[nieuw.size()] == ';')))
+            vervangen.push_back(n);
+    }
+    if (gevonden && vervangen.empty())
+        return Standaardregel::Aanwezig;
+
+    std::string r;
+    r.reserve(lijst.size() + 2 * nieuw.size() + 32);
+    const bool slotEinde = regels.empty() || !regels.back().einde.empty();
+    std::size_t v = 0;
+    for (std::size_t n = 0; n < regels.size(); ++n) {
+        const bool dezeVervangen = v < vervangen.size() && vervangen[v] == n;
+        if (dezeVervangen)
+            ++v;
+        r += dezeVervangen ? std::string_view(nieuw) : regels[n].tekst;
+        r += regels[n].einde;
+        if (!gevonden && n == kop) {
+            // Right under the heading; after a last heading without line end,
+            // the new line is the one without.
+            if (regels[n].einde.empty()) {
+                r += eol;
+                r += nieuw;
+            } else {
+                r += nieuw;
+                r += eol;
+            }
+        }
+    }
+    if (!gevonden && kop == regels.size()) {
+        // A group of its own at the end, after a blank line.
+        if (!slotEinde)
+            r += eol;
+        if (!regels.empty() && !ZonderWit(regels.back().tekst).empty())
+            r += eol;
+        r += "[Default Applications]";
+        r += eol;
+        r += nieuw;
+        if (slotEinde)
+            r += eol;
+    }
+    lijst = std::move(r);
+    return Standaardregel::Aangepast;
+}
+
+std::string GebruikersDataMap()
+{
+    return XdgMap("XDG_DATA_HOME", ".local/share");
+}
+
+std::string GebruikersConfigMap()
+{
+    return XdgMap("XDG_CONFIG_HOME", ".config");
 }
 
 std::string ProgrammaPad()
@@ -246,15 +404,17 @@ std::string ProgrammaPad()
 
 std::string OpenOpdracht(const std::string& programma)
 {
-    std::string r = "\"";
+    // The characters for which desktop entries want an argument quoted.
+    const bool quotes = programma.find_first_of(" \t\n\"'\\><~|&;$*?#()`") != std::string::npos;
+    std::string r = quotes ? "\"" : "";
     for (const char c : programma) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\')
+        if (quotes && (c == '"' || c == '`' || c == '$' || c == '\\'))
             r += '\\';
         if (c == '%')
             r += '%';
         r += c;
     }
-    return r + "\" %f";
+    return r + (quotes ? "\" %f" : " %f");
 }
 
 bool RegistreerBestandstype(const std::string& extensie, const std::string& opdracht, const std::string& pictogram,
@@ -298,11 +458,18 @@ bool RegistreerBestandstype(const std::string& extensie, const std::string& opdr
     const fs::path entrypad = toepassingen / (naam + ".desktop");
     const Geschreven entryGeschreven = Schrijf(entrypad, entry);
 
+    // The default for the type, as the user's own choice would be: what a
+    // launcher asks first, and all that gio has where no tool built the
+    // desktop database's cache.
+    Geschreven standaard = Geschreven::Nee;
+    if (const auto config = GebruikersConfigMap(); entryGeschreven != Geschreven::Nee && !config.empty())
+        standaard = SchrijfStandaard(fs::path(config) / "mimeapps.list", mimeType, naam + ".desktop");
+
     if (VernieuwingNodig(pakketGeschreven, pakketpad, mime / "mime.cache"))
         Vernieuw("update-mime-database", mime.string());
     if (VernieuwingNodig(entryGeschreven, entrypad, toepassingen / "mimeinfo.cache"))
         Vernieuw("update-desktop-database", toepassingen.string());
-    return entryGeschreven != Geschreven::Nee;
+    return entryGeschreven != Geschreven::Nee && standaard != Geschreven::Nee;
 }
 
 bool RegistreerCijferbestand()

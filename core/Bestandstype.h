@@ -1,9 +1,12 @@
 #pragma once
 // Registration of a file type with the desktop, so that opening such a file
 // from a file manager starts the program with it: a shared MIME info package
-// and a desktop entry under $XDG_DATA_HOME (default ~/.local/share).
+// and a desktop entry under $XDG_DATA_HOME (default ~/.local/share), and the
+// entry made the user's default for the type in $XDG_CONFIG_HOME/mimeapps.list
+// (default ~/.config).
 
 #include <string>
+#include <string_view>
 
 // Trims blanks from both ends of the extension and the type name. An
 // extension that does not then begin with "." registers nothing and gives
@@ -17,8 +20,11 @@
 // characters than letters and digits made one "-". A file that already holds
 // those bytes is left as it is. A database whose source was written (or that
 // is older than it) is refreshed by its tool when that is installed, without
-// waiting for it. False when the MIME package could not be written, otherwise
-// whether the desktop entry was.
+// waiting for it. Once the entry is in place it is made the default for the
+// type in mimeapps.list under the configuration folder (see
+// ZetStandaardToepassing); that file is written only when it changes, and
+// left alone when it cannot be read or does not look like such a list. True
+// when the package, the entry and the default are all in place.
 bool RegistreerBestandstype(const std::string& extensie, const std::string& opdracht, const std::string& pictogram,
                             const std::string& typeNaam);
 
@@ -27,7 +33,11 @@ bool RegistreerBestandstype(const std::string& extensie, const std::string& opdr
 void VernieuwingenAfwachten();
 
 // The Exec line that opens one file with the program at `programma`: the path
-// quoted as desktop entries require, then " %f".
+// as it stands, or quoted when it holds a character that desktop entries
+// reserve (blank, tab, newline, quotes, backslash, > < ~ | & ; $ * ? # ( ) `),
+// then " %f". Every "%" in it is doubled. Launchers that split the line on
+// blanks without reading quotes (xdg-open outside a known desktop) can start
+// only the unquoted form.
 std::string OpenOpdracht(const std::string& programma);
 
 // The running program's absolute path; empty when it cannot be told.
@@ -36,6 +46,28 @@ std::string ProgrammaPad();
 // The folder the registration writes under: $XDG_DATA_HOME when that is an
 // absolute path, otherwise ~/.local/share; empty when there is no home.
 std::string GebruikersDataMap();
+
+// The folder of the user's desktop settings: $XDG_CONFIG_HOME when that is an
+// absolute path, otherwise ~/.config; empty when there is no home.
+std::string GebruikersConfigMap();
+
+enum class Standaardregel {
+    Aanwezig,    // the entry is already the type's first default: nothing to write
+    Aangepast,   // the text now makes it so
+    Onbruikbaar  // not a key file one can trust; the text is as it was
+};
+
+// Makes `entry` the default for `mimeType` in the text of a mimeapps.list:
+// every line of that type under [Default Applications] that is not
+// "<type>=<entry>", alone or followed by ";" and more, becomes
+// "<type>=<entry>"; with no such line, one goes right under the first
+// [Default Applications], and with no such group, the group goes at the end
+// after a blank line. Every other line keeps its bytes and its line end; a new
+// line ends as the text's first line does (LF when it has none), and a text
+// without a final line end still has none. A text with a NUL byte, a line that
+// is no group, key, comment or blank (a byte-order mark makes one), or a key
+// before the first group is Onbruikbaar: GLib would not read it.
+Standaardregel ZetStandaardToepassing(std::string& lijst, std::string_view mimeType, std::string_view entry);
 
 // Registers ".vlk" as "ZRM Cijferbestand", opened by the running program.
 bool RegistreerCijferbestand();

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build needs, only those that are missing.
+# Installs the Debian 12 packages the build and the program need, and any
+# named as arguments, only those that are missing.
 set -euo pipefail
 
+# shared-mime-info and desktop-file-utils bring the tools that turn the
+# file-type registration into the desktop's databases, as a Debian desktop has.
 pakketten=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-           fonts-liberation2 xkb-data qt6-translations-l10n)
+           fonts-liberation2 xkb-data qt6-translations-l10n shared-mime-info desktop-file-utils "$@")
 
 ontbreekt=()
 for p in "${pakketten[@]}"; do

@@ -3,9 +3,9 @@
 // display, in turns within one run. Besides, the bare window with one line of
 // text: what the toolkit's fonts alone cost the first window that shows text.
 // The benchmark re-runs itself with --opstart=programma, =kaal or =tekst;
-// each child exits as soon as its window has been painted. Both children get a data folder and a working
-// folder of their own, so the file-type registration and the settings file
-// behave as at every start after the first.
+// each child exits as soon as its window has been painted. Both children get a data folder, a settings
+// folder and a working folder of their own, so the file-type registration and
+// the settings file behave as at every start after the first.
 
 #include "app/Start.h"
 #include "names/frmNamen.h"
@@ -126,6 +126,7 @@ void BM_Opstart(benchmark::State& state)
     const fs::path terug = fs::current_path();
     fs::current_path(map);
     ::setenv("XDG_DATA_HOME", (map / "data").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (map / "config").c_str(), 1);
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
@@ -166,6 +167,7 @@ void BM_Opstart(benchmark::State& state)
     }
     fs::current_path(terug);
     ::unsetenv("XDG_DATA_HOME");
+    ::unsetenv("XDG_CONFIG_HOME");
     std::error_code ec;
     fs::remove_all(map, ec);
 }
