@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the program need, and any
-# named as arguments, only those that are missing.
+# Installs the Debian 12 packages that are missing: those the program needs
+# and, unless the first argument is --programma, those of the tests and
+# benchmarks; any further arguments are more packages.
 set -euo pipefail
 
 # shared-mime-info and desktop-file-utils bring the tools that turn the
 # file-type registration into the desktop's databases, as a Debian desktop has.
-pakketten=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-           fonts-liberation2 xkb-data qt6-translations-l10n shared-mime-info desktop-file-utils "$@")
+pakketten=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 xkb-data qt6-translations-l10n
+           shared-mime-info desktop-file-utils)
+if [ "${1:-}" = --programma ]; then
+  shift
+else
+  pakketten+=(libgtest-dev libgmock-dev libbenchmark-dev)
+fi
+pakketten+=("$@")
 
 ontbreekt=()
 for p in "${pakketten[@]}"; do

@@ -3,6 +3,6 @@
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 bouw="${BUILD_DIR:-$top/build}"
-BUILD_DIR="$bouw" "$top/scripts/build.sh" >/dev/null
+BUILD_DIR="$bouw" "$top/scripts/build.sh" --programma >/dev/null
 
 exec "$bouw/app/morvaldiek" "$@"
