@@ -64,6 +64,7 @@ frmCesuurvenster::frmCesuurvenster(Cesuursoort soort, AdmMain& a, Omgeving& o, Q
     cmdAnnuleren = new QPushButton(QStringLiteral("&Sluiten"), this);
     ZetPlaats(*cmdTabel, 4380, 2820, 1215, 285);
     ZetPlaats(*cmdAnnuleren, 5775, 2820, 1215, 285);
+    Standaardknop(nullptr, true);  // the window swallows Enter
     connect(cmdTabel, &QPushButton::clicked, this, [this] { cmdTabel_Click(); });
     connect(cmdAnnuleren, &QPushButton::clicked, this, [this] { cmdAnnuleren_Click(); });
 }

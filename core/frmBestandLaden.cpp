@@ -5,6 +5,7 @@
 #include "platform/Cp1252Qt.h"
 #include "platform/Etiket.h"
 #include "platform/Opmaak.h"
+#include "platform/Toetsen.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -125,6 +126,7 @@ Bestandskeuzelijst::Bestandskeuzelijst(AdmMain& a, Omgeving& o, QWidget* parent,
     ZetPlaats(*kop_, links, 405, breedte, 315);
 
     setFixedSize(Twips(links + breedte + 120), Twips(4860));
+    Standaardknop(cmdOpenen);
 
     connect(lstBestandenLijst, &QListWidget::itemDoubleClicked, this, [this] { cmdOpenen_Click(); });
     connect(lstBestandenLijst->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { KnoppenPlaatsen(); });
@@ -160,6 +162,25 @@ void Bestandskeuzelijst::KnoppenPlaatsen()
         const int breedte = k.van < 0 ? w : k.breedte;
         k.knop->setGeometry(x0 + van * teken, 0, breedte * teken, kop_->height());
     }
+}
+
+void Bestandskeuzelijst::Form_KeyDown(int& KeyCode, int&)
+{
+    // The table marks its first row current, not chosen, when it gets the
+    // focus: Down would step over the first file, and Up take none.
+    if ((KeyCode == Toetscode::Neer || KeyCode == Toetscode::Op) && ActieveControl() == lstBestandenLijst && lstBestandenLijst->count() > 0 &&
+        lstBestandenLijst->selectedItems().isEmpty()) {
+        KeyCode = 0;
+        lstBestandenLijst->setCurrentRow(0);
+        return;
+    }
+    // Enter in the folder list opens that folder, not the chosen file.
+    if (KeyCode == Toetscode::Enter && ActieveControl() == Dir && Dir->currentItem()) {
+        KeyCode = 0;
+        MapKiezen(Dir->currentItem());
+        return;
+    }
+    EscAnnuleert(KeyCode, [this] { cmdAnnuleren_Click(); });
 }
 
 void Bestandskeuzelijst::ZetDrive(const std::string& station)

@@ -60,6 +60,12 @@ protected:
     void MapTonen(const std::string& map);
     // The activation's folder, or the current one when that cannot be read.
     void Beginmap(const std::string& map);
+    // Esc cancels from any control. Down or Up in a table with no file
+    // chosen takes the first; Enter in the folder list opens that folder,
+    // elsewhere it presses "&Openen" (the default button) unless a focused
+    // button takes it.
+    void Form_KeyDown(int& KeyCode, int& Shift) override;
+
     // The chosen row's path, "" without one.
     std::string GekozenPad() const;
     // A failed open: the message, and the drive list back to the drive of the current folder.

@@ -32,6 +32,7 @@ frmBewaren::frmBewaren(AdmMain& a, Omgeving& o, QWidget* parent) : Dialoog(a, o,
     cmdOpslaan = new QPushButton(QStringLiteral("&Ja"), this);
     cmdNietOpslaan = new QPushButton(QStringLiteral("&Nee"), this);
     cmdAnnuleren = new QPushButton(QStringLiteral("&Annuleren"), this);
+    KnoppenOpLetter();
     connect(cmdOpslaan, &QPushButton::clicked, this, [this] { cmdOpslaan_Click(); });
     connect(cmdNietOpslaan, &QPushButton::clicked, this, [this] { cmdNietOpslaan_Click(); });
     connect(cmdAnnuleren, &QPushButton::clicked, this, [this] { cmdAnnuleren_Click(); });

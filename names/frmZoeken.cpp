@@ -38,6 +38,8 @@ frmZoeken::frmZoeken(AdmMain& a, Omgeving& o, QWidget* parent) : Dialoog(a, o, p
     ZetPlaats(*cmdOK, 4560, 1200, 1200, 420);
     ZetPlaats(*cmdAnnuleren, 4560, 1740, 1200, 420);
 
+    Standaardknop(cmdOK, true);  // Enter is "&OK" wherever the focus is
+
     connect(txtZoek, &QLineEdit::textEdited, this, [this] { txtZoek_Change(); });
     connect(lstLeerlingenLijst, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { lstLeerlingenLijst_Click(item); });

@@ -1,13 +1,12 @@
 #include "platform/Omgeving.h"
 
+#include "platform/Berichtvenster.h"
 #include "platform/Venster.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTranslator>
 
 int BerichtKnoppen(int stijl, int (&k)[3])
@@ -60,52 +59,9 @@ void QtOmgeving::Piep() { QApplication::beep(); }
 
 int QtOmgeving::ToonBericht(const QString& tekst, int stijl, const QString& titel)
 {
-    QMessageBox::Icon icoon = QMessageBox::NoIcon;
-    switch (stijl & 0x70) {
-    case vbCritical:
-        icoon = QMessageBox::Critical;
-        break;
-    case vbQuestion:
-        icoon = QMessageBox::Question;
-        break;
-    case vbExclamation:
-        icoon = QMessageBox::Warning;
-        break;
-    case vbInformation:
-        icoon = QMessageBox::Information;
-        break;
-    default:
-        break;
-    }
-    QMessageBox box(icoon, titel, tekst, QMessageBox::NoButton, QApplication::activeWindow());
-    int k[3];
-    const int n = BerichtKnoppen(stijl, k);
-    QPushButton* knop[3] = {};
-    for (int i = 0; i < n; ++i) {
-        switch (k[i]) {
-        case vbOK: knop[i] = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole); break;
-        case vbCancel: knop[i] = box.addButton(QStringLiteral("Annuleren"), QMessageBox::RejectRole); break;
-        case vbAbort: knop[i] = box.addButton(QStringLiteral("&Afbreken"), QMessageBox::RejectRole); break;
-        case vbRetry: knop[i] = box.addButton(QStringLiteral("&Opnieuw"), QMessageBox::AcceptRole); break;
-        case vbIgnore: knop[i] = box.addButton(QStringLiteral("&Negeren"), QMessageBox::AcceptRole); break;
-        case vbYes: knop[i] = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole); break;
-        case vbNo: knop[i] = box.addButton(QStringLiteral("&Nee"), QMessageBox::NoRole); break;
-        }
-        if (k[i] == StandaardAntwoord(stijl))
-            box.setDefaultButton(knop[i]);
-        // Esc answers Cancel where there is one, and OK when it is the only button.
-        if (k[i] == vbCancel || n == 1)
-            box.setEscapeButton(knop[i]);
-    }
+    Berichtvenster box(tekst, stijl, titel, QApplication::activeWindow());
     box.exec();
-    for (int i = 0; i < n; ++i)
-        if (box.clickedButton() == knop[i])
-            return k[i];
-    // Closed without a button: Cancel where there is one, else the default.
-    for (int i = 0; i < n; ++i)
-        if (k[i] == vbCancel)
-            return vbCancel;
-    return StandaardAntwoord(stijl);
+    return box.Antwoord();
 }
 
 int QtOmgeving::ToonModaal(QDialog& dialoog) { return dialoog.exec(); }

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 
 // Sees the keys, focus changes, shortcuts and showing of one window before
 // its controls do (an application event filter that keeps to this window).
@@ -49,6 +50,23 @@ namespace {
 
 bool Ingesloten(const QWidget& w, const QWidget& venster) { return w.window() == &venster; }
 
+// The letter a button's caption marks: the one after "&" ("&&" is an
+// ampersand), else its first letter or digit; upper case.
+QChar Knopletter(const QString& tekst)
+{
+    for (qsizetype i = 0; i + 1 < tekst.size(); ++i) {
+        if (tekst[i] != QLatin1Char('&'))
+            continue;
+        if (tekst[i + 1] != QLatin1Char('&'))
+            return tekst[i + 1].toUpper();
+        ++i;
+    }
+    for (QChar c : tekst)
+        if (c.isLetterOrNumber())
+            return c.toUpper();
+    return {};
+}
+
 }  // namespace
 
 bool VensterKern::event(QEvent* e)
@@ -83,6 +101,8 @@ bool VensterKern::eventFilter(QObject* doel, QEvent* e)
             QCoreApplication::postEvent(this, new QEvent(Activeren));
         return false;
     case QEvent::FocusIn:
+        if (static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason)
+            basis_.FocusGekregen(w);
         if (TeltAlsFocuswissel(static_cast<QFocusEvent*>(e)->reason())) {
             ++focuswissels;
             Onthoud(w);
@@ -110,6 +130,7 @@ void VensterKern::MeldWissel(QWidget* oud, QWidget* nieuw)
 {
     ++focuswissels;
     Onthoud(nieuw);
+    basis_.FocusGekregen(nieuw);
     QPointer<QWidget> bewaar(nieuw);
     if (auto* vak = qobject_cast<VasteBreedteInvoer*>(oud))
         vak->MeldLostFocus();
@@ -125,10 +146,12 @@ bool VensterKern::ToetsNeer(QWidget* doel, QKeyEvent* e)
     int shift = VbShift(e->modifiers());
     const int teken0 = VbTeken(*e);
 
+    basis_.genomenToets_ = nullptr;
     basis_.Form_KeyDown(keyCode, shift);
     auto* vak = qobject_cast<VasteBreedteInvoer*>(ontvanger.data());
     if (keyCode != 0 && vak)
         vak->ToetsNeer(keyCode, shift);
+    const bool genomen = keyCode == 0;
 
     if (teken0 == 0) {
         // A key without a character: the control has it unless it was zeroed.
@@ -158,8 +181,11 @@ bool VensterKern::ToetsNeer(QWidget* doel, QKeyEvent* e)
         vak->ToetsTeken(keyAscii);
     if (keyAscii == 0 || !ontvanger)
         return true;
-    if (keyAscii == teken0)
+    if (keyAscii == teken0) {
+        if (genomen)
+            basis_.genomenToets_ = e;
         return false;
+    }
     // Another character than the key typed.
     const QString tekst(QChar(static_cast<char16_t>(Cp1252NaarUnicode(static_cast<unsigned char>(keyAscii)))));
     const Qt::Key toets = keyAscii == Toetscode::Backspace ? Qt::Key_Backspace
@@ -167,7 +193,11 @@ bool VensterKern::ToetsNeer(QWidget* doel, QKeyEvent* e)
                           : keyAscii == Toetscode::Esc     ? Qt::Key_Escape
                                                        : Qt::Key_unknown;
     QKeyEvent nieuw(QEvent::KeyPress, toets, e->modifiers() & ~(Qt::ControlModifier | Qt::AltModifier), tekst);
-    return StuurDoor(ontvanger, nieuw);
+    if (genomen)
+        basis_.genomenToets_ = &nieuw;
+    StuurDoor(ontvanger, nieuw);
+    basis_.genomenToets_ = nullptr;
+    return true;
 }
 
 bool VensterKern::ToetsOp(QWidget* doel, QKeyEvent* e)
@@ -428,7 +458,95 @@ void Dialoog::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
-void Dialoog::keyPressEvent(QKeyEvent* e) { e->ignore(); }
+void Dialoog::setVisible(bool zichtbaar)
+{
+    if (zichtbaar) {
+        TitelPassen();
+        StandaardTonen(focusWidget());
+    }
+    QDialog::setVisible(zichtbaar);
+}
+
+void Dialoog::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::WindowTitleChange && isVisible())
+        TitelPassen();
+    QDialog::changeEvent(e);
+}
+
+void Dialoog::TitelPassen()
+{
+    const int nodig = Titelruimte(windowTitle());
+    if (layout()) {
+        if (minimumWidth() < nodig)
+            setMinimumWidth(nodig);
+        return;
+    }
+    const int oud = width();
+    if (oud >= nodig)
+        return;
+    const int dx = (nodig - oud) / 2;
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!w->isWindow())
+            w->move(w->x() + dx, w->y());
+    if (minimumWidth() == maximumWidth()) {
+        setFixedWidth(nodig);
+    } else {
+        setMinimumWidth(nodig);
+        resize(nodig, height());
+    }
+}
+
+void Dialoog::Standaardknop(QPushButton* knop, bool enterVanVenster)
+{
+    standaardknop_ = knop;
+    enterVanVenster_ = enterVanVenster;
+    if (isVisible())
+        StandaardTonen(focusWidget());
+}
+
+void Dialoog::FocusGekregen(QWidget* control) { StandaardTonen(control); }
+
+void Dialoog::StandaardTonen(const QWidget* focus)
+{
+    QPushButton* getoond = standaardknop_;
+    if (auto* knop = qobject_cast<QPushButton*>(const_cast<QWidget*>(focus));
+        knop && knop->window() == this && !enterVanVenster_)
+        getoond = knop;
+    for (QPushButton* k : findChildren<QPushButton*>()) {
+        if (k->window() != this)
+            continue;
+        // Qt would make the first button after the focus the default, and
+        // every focused one, whatever Enter does here.
+        k->setAutoDefault(false);
+        if (k != getoond)
+            k->setDefault(false);
+    }
+    if (getoond)
+        getoond->setDefault(true);
+}
+
+void Dialoog::keyPressEvent(QKeyEvent* e)
+{
+    // Only a key that no control took comes here; one the window's
+    // Form_KeyDown took still brings its character, which presses nothing.
+    if (e == genomenToets_) {
+        e->ignore();
+        return;
+    }
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (standaardknop_ && standaardknop_->isVisible() && standaardknop_->isEnabled()) {
+            standaardknop_->click();
+            return;
+        }
+    } else if (knoppenOpLetter_) {
+        if (QAbstractButton* knop = Letterknop(findChildren<QAbstractButton*>(), *e)) {
+            knop->click();
+            return;
+        }
+    }
+    e->ignore();
+}
 
 void Dialoog::EnterOfEsc(int& KeyCode, const std::function<void()>& ok, const std::function<void()>& annuleren)
 {
@@ -446,4 +564,32 @@ void Dialoog::EscAnnuleert(int& KeyCode, const std::function<void()>& annuleren)
         KeyCode = 0;
         annuleren();
     }
+}
+
+QAbstractButton* Letterknop(const QList<QAbstractButton*>& knoppen, const QKeyEvent& e)
+{
+    if (e.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return nullptr;
+    const int toets = e.key();
+    if (toets <= 0 || toets > 0xFFFF)
+        return nullptr;
+    const QChar letter = QChar(toets).toUpper();
+    if (!letter.isLetterOrNumber())
+        return nullptr;
+    for (QAbstractButton* knop : knoppen) {
+        if (!knop->isVisible() || !knop->isEnabled())
+            continue;
+        if (Knopletter(knop->text()) == letter)
+            return knop;
+    }
+    return nullptr;
+}
+
+int Titelruimte(const QString& titel)
+{
+    QFont letter = QApplication::font("QMdiSubWindowTitleBar");
+    letter.setBold(true);
+    const QFontMetrics maat(letter);
+    const int balk = maat.height() + 12;  // the bar: the caption and its margins above and below
+    return maat.horizontalAdvance(titel) + 4 * balk + 2 * 8;
 }

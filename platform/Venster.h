@@ -41,8 +41,11 @@
 #include <string>
 #include <vector>
 
+class QAbstractButton;
 class QAction;
+class QKeyEvent;
 class QMenu;
+class QPushButton;
 class VensterKern;
 class Werkbalk;
 
@@ -123,6 +126,11 @@ private:
     friend class Venster;
     friend class Dialoog;
     void Activeren();
+    // A control of the window got the focus (not for a popup).
+    virtual void FocusGekregen(QWidget*) {}
+    // The key press being delivered whose KeyCode the window's handlers or
+    // the box's KeyDown zeroed (only compared, never read).
+    const QEvent* genomenToets_ = nullptr;
 
     QWidget& zelf_;
     std::unique_ptr<VensterKern> kern_;
@@ -191,8 +199,12 @@ void ModaalTonen(Venster& opener)
 }
 
 // A modal window of the program. Enter and Esc are the window's own keys
-// (Form_KeyDown): Esc does not close it by itself, and Enter clicks nothing
-// but a focused button.
+// (Form_KeyDown): Esc does not close it by itself, and Enter presses a
+// focused button, else the window's default button (Standaardknop) when it
+// has one, else nothing. Only a button Enter would press is drawn as the
+// default. A window narrower than its caption needs is widened to it when
+// shown or retitled, its controls moved together to the middle (or, laid
+// out, given that least width).
 class Dialoog : public QDialog, public VensterBasis {
     Q_OBJECT
 public:
@@ -202,6 +214,10 @@ public:
     // Unloads the window (Form_Unload may cancel); a modal run then ends.
     bool Unload() { return close(); }
 
+    // At every showing: the window as wide as its caption needs, and the
+    // default button drawn.
+    void setVisible(bool zichtbaar) override;
+
 protected:
     // For a Form_KeyDown: Enter runs `ok` and Esc `annuleren`, whichever
     // control has the focus; the key is taken. Other keys pass on.
@@ -209,6 +225,39 @@ protected:
     // The same for a window whose Enter is the focused control's: Esc alone.
     static void EscAnnuleert(int& KeyCode, const std::function<void()>& annuleren);
 
+    // The button Enter presses where no control takes the key, drawn as
+    // the default button; none by default. A focused button takes Enter
+    // itself and is drawn as the default while it has the focus, unless
+    // `enterVanVenster`: the window's Form_KeyDown takes Enter wherever the
+    // focus is (EnterOfEsc, or Enter swallowed), and `knop` alone, or no
+    // button, is drawn as the default.
+    void Standaardknop(QPushButton* knop, bool enterVanVenster = false);
+    // A prompt answered by buttons alone: a letter presses the button it
+    // marks (Letterknop), as in a message box.
+    void KnoppenOpLetter() { knoppenOpLetter_ = true; }
+
+    void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void FocusGekregen(QWidget* control) override;
+    void StandaardTonen(const QWidget* focus);
+    void TitelPassen();
+
+    QPushButton* standaardknop_ = nullptr;
+    bool enterVanVenster_ = false;
+    bool knoppenOpLetter_ = false;
 };
+
+// The button of `knoppen` that a letter key presses: the one whose caption
+// has that letter after "&" (its first letter, without "&"), whatever its
+// case, typed alone, with Shift or with Alt; nullptr for any other key and
+// for a hidden or disabled button.
+QAbstractButton* Letterknop(const QList<QAbstractButton*>& knoppen, const QKeyEvent& e);
+
+// The width a window needs to show its caption whole in the title bar: the
+// caption in the title-bar font, bold as window managers draw it, beside
+// the window's icon and three buttons as wide as the bar is high, and the
+// bar's margins.
+int Titelruimte(const QString& titel);

@@ -36,6 +36,7 @@ frmRapportenAfronden::frmRapportenAfronden(AdmMain& a, Omgeving& o, QWidget* par
     cmdAnnuleren = new QPushButton(QStringLiteral("&Annuleren"), this);
     ZetPlaats(*cmdUitvoeren, 1800, 3300, 975, 315);
     ZetPlaats(*cmdAnnuleren, 3060, 3300, 975, 315);
+    Standaardknop(cmdUitvoeren, true);  // Enter is "&Uitvoeren" wherever the focus is
     connect(cmdUitvoeren, &QPushButton::clicked, this, [this] { cmdUitvoeren_Click(); });
     connect(cmdAnnuleren, &QPushButton::clicked, this, [this] { cmdAnnuleren_Click(); });
     setFixedSize(Twips(4290), Twips(3960));

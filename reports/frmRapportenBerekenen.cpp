@@ -16,6 +16,7 @@ frmRapportenBerekenen::frmRapportenBerekenen(AdmMain& a, Omgeving& o, QWidget* p
     cmdAnnuleren = new QPushButton(QStringLiteral("&Annuleren"), this);
     ZetPlaats(*cmdUitvoeren, 2220, 3420, 975, 315);
     ZetPlaats(*cmdAnnuleren, 3420, 3420, 975, 315);
+    Standaardknop(cmdUitvoeren, true);  // Enter is "&Uitvoeren" wherever the focus is
     connect(cmdUitvoeren, &QPushButton::clicked, this, [this] { cmdUitvoeren_Click(); });
     connect(cmdAnnuleren, &QPushButton::clicked, this, [this] { cmdAnnuleren_Click(); });
 

@@ -378,3 +378,70 @@ TEST_F(frmBestandLadenTest, AnImportTakesACurrentFileAndHandsOverToTheImportWind
     EXPECT_TRUE(omgeving.meldingen[1].tekst.contains(QStringLiteral("kort.vlk")));
     EXPECT_TRUE(omgeving.meldingen[1].tekst.endsWith(QStringLiteral("   ")));
 }
+
+// The keys of the dialog: Down or Up in a table with no file chosen takes
+// the first file, Enter opens the chosen one as "&Openen" does (nothing
+// without one), Enter in the folder list opens that folder.
+TEST_F(frmBestandLadenTest, DownAndEnterInTheTableOpenAFile)
+{
+    int r = Toon(DialoogOpenen, [&](frmBestandLaden& d) {
+        ASSERT_EQ(d.ActieveControl(), d.lstBestandenLijst);
+        Toets(d, Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+        Toets(d, Qt::Key_Up);
+        EXPECT_EQ(d.lstBestandenLijst->currentRow(), 0);
+        EXPECT_TRUE(d.lstBestandenLijst->currentItem()->isSelected());
+        Toets(d, Qt::Key_Down);
+        EXPECT_EQ(d.lstBestandenLijst->currentRow(), 1);
+        Toets(d, Qt::Key_Return);
+    });
+    EXPECT_EQ(r, AntwoordGereed);
+    EXPECT_EQ(adm.Bestandsnaam, Data("beta.vlk"));
+    EXPECT_TRUE(omgeving.meldingen.empty());
+
+    // The import hands the file over to its window.
+    int importvensters = 0;
+    r = Toon(DialoogImportLeerlingen, [&](frmBestandLaden& d) {
+        d.ZetFocus(d.Dir);
+        Toets(d, Qt::Key_Down);
+        Toets(d, Qt::Key_Return);
+        EXPECT_EQ(d.Map(), Data("Klas 3"));
+        Toets(d, Qt::Key_Up);
+        Toets(d, Qt::Key_Return);
+        EXPECT_EQ(d.Map(), Data());
+        omgeving.Beantwoord([&](QDialog& v) {
+            ++importvensters;
+            KlikKnop(v, QStringLiteral("&Importeren"));
+        });
+        d.ZetFocus(d.lstBestandenLijst);
+        Toets(d, Qt::Key_Down);
+        Toets(d, Qt::Key_Down);
+        Toets(d, Qt::Key_Return);
+    });
+    EXPECT_EQ(importvensters, 1);
+    EXPECT_EQ(r, AntwoordGereed);
+    EXPECT_EQ(adm.ImportBestand, Data("beta.vlk"));
+}
+
+// Esc cancels the dialog from each of its controls, as "&Annuleren" does.
+TEST_F(frmBestandLadenTest, EscCancelsFromEveryControl)
+{
+    for (int modus : {DialoogOpenen, DialoogImportLeerlingen}) {
+        for (const char* naam : {"lstBestandenLijst", "Dir", "Drive", "cmdOpenen", "cmdKlas", "cmdAnnuleren"}) {
+            SCOPED_TRACE(std::string(naam) + " " + std::to_string(modus));
+            fs::current_path(map);
+            const int r = Toon(modus, [&](frmBestandLaden& d) {
+                auto* control = d.findChild<QWidget*>(QString::fromUtf8(naam));
+                ASSERT_NE(control, nullptr);
+                d.ZetFocus(control);
+                ASSERT_EQ(d.ActieveControl(), control);
+                Toets(d, Qt::Key_Escape);
+                EXPECT_FALSE(d.isVisible());
+            });
+            EXPECT_EQ(r, AntwoordGeannuleerd);
+            EXPECT_EQ(adm.DialoogAntwoord, AntwoordGeannuleerd);
+            EXPECT_EQ(fs::current_path(), map / "start");
+        }
+    }
+    EXPECT_TRUE(omgeving.meldingen.empty());
+}

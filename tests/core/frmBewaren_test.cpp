@@ -69,6 +69,24 @@ TEST_F(Bewaarproef, TheAnswers)
         {"Annuleren", [](QDialog& d) { KlikKnop(d, QStringLiteral("&Annuleren")); }, AntwoordAnnuleren, false},
         {"Esc", [](QDialog& d) { Toets(d, Qt::Key_Escape); }, AntwoordAnnuleren, false},
         {"close box", [](QDialog& d) { d.close(); }, AntwoordAnnuleren, false},
+        // A letter alone answers, as in a message box, whichever button has the focus.
+        {"j", [](QDialog& d) { Toets(d, Qt::Key_J); }, AntwoordGereed, true},
+        {"N", [](QDialog& d) { Toets(d, Qt::Key_N, Qt::ShiftModifier); }, AntwoordGereed, false},
+        {"a", [](QDialog& d) { Toets(d, Qt::Key_A); }, AntwoordAnnuleren, false},
+        {"Tab, j",
+         [](QDialog& d) {
+             Toets(d, Qt::Key_Tab);
+             Toets(d, Qt::Key_J);
+         },
+         AntwoordGereed, true},
+        {"Ctrl+J, x, Esc",
+         [](QDialog& d) {
+             Toets(d, Qt::Key_J, Qt::ControlModifier);
+             Toets(d, Qt::Key_X);
+             EXPECT_TRUE(d.isVisible());
+             Toets(d, Qt::Key_Escape);
+         },
+         AntwoordAnnuleren, false},
     };
     for (const auto& g : gevallen) {
         SCOPED_TRACE(g.naam);

@@ -179,3 +179,31 @@ TEST_F(frmNamenBestandLadenTest, AWrongFileIsRefusedAndACancelledImportKeepsTheD
     EXPECT_EQ(omgeving.meldingen[0].tekst, QStringLiteral("\nVerkeerd bestandsformaat   "));
     EXPECT_EQ(omgeving.meldingen[0].stijl, vbExclamation);
 }
+
+// The keys of the open dialog hold here too: Down takes the first file,
+// Enter opens the chosen one, Esc cancels.
+TEST_F(frmNamenBestandLadenTest, DownEnterAndEsc)
+{
+    int importvensters = 0;
+    const int r = Toon([&](frmNamenBestandLaden& d) {
+        ASSERT_EQ(d.ActieveControl(), d.lstBestandenLijst);
+        Toets(d, Qt::Key_Down);
+        ASSERT_EQ(d.lstBestandenLijst->currentRow(), 0);
+        Toets(d, Qt::Key_Return);  // "fout": refused
+        EXPECT_EQ(omgeving.meldingen.size(), 1u);
+        omgeving.Beantwoord([&](QDialog& v) {
+            ++importvensters;
+            KlikKnop(v, QStringLiteral("&Annuleren"));
+        });
+        d.ZetFocus(d.lstBestandenLijst);
+        Toets(d, Qt::Key_Down);
+        Toets(d, Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+        d.ZetFocus(d.Dir);
+        Toets(d, Qt::Key_Escape);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(importvensters, 1);
+    EXPECT_EQ(r, AntwoordGeannuleerd);
+    EXPECT_EQ(adm.ImportBestand, (map / "namen" / "klas1.NAM").string());
+}
