@@ -1,8 +1,11 @@
 #include "reports/Rapportberekening.h"
 
 #include "core/Getallen.h"
+#include "core/Statistiek.h"
 
+#include <array>
 #include <cmath>
+#include <span>
 
 namespace {
 
@@ -71,6 +74,17 @@ std::string PlatteTekst(double x)
     if (!t.empty() && t[0] == ' ')
         t.erase(0, 1);
     return t;
+}
+
+// The values above -1 of pupils 1..36, in pupil order.
+template <class Waarde>
+std::span<const double> Gegeven(std::array<double, AantalLeerlingen>& v, Waarde waarde)
+{
+    std::size_t n = 0;
+    for (int p = 1; p <= AantalLeerlingen; ++p)
+        if (const double x = waarde(p); x > -1)
+            v[n++] = x;
+    return {v.data(), n};
 }
 
 }  // namespace
@@ -165,29 +179,20 @@ void JaarGemiddeldeBerekenen(AdmMain& a, int p, int l)
 void Rapportgemiddelde(AdmMain& a, int k)
 {
     for (int l = 1; l <= 2; ++l) {
-        int c = 0;
-        double som = 0;
-        for (int p = 1; p <= AantalLeerlingen; ++p)
-            if (a.Rapport(p, k, l) > -1) {
-                ++c;
-                som += a.Rapport(p, k, l);
-            }
-        if (c == 0) {
+        std::array<double, AantalLeerlingen> buffer;
+        const auto v = Gegeven(buffer, [&](int p) { return a.Rapport(p, k, l); });
+        if (v.empty()) {
             a.RpGemTxt(k, l) = "";
             a.RpSprTxt(k, l) = "";
             a.RpGem(k, l) = GeenWaarde;
             a.RpSpr(k, l) = GeenWaarde;
             continue;
         }
-        double m = som / c;
+        double m = ExacteStatistiek(v).middel;
         a.RpGem(k, l) = m;
         a.RpGemTxt(k, l) = CijferNaarTekst(m);  // m is now rounded to tenths
         // The spread is taken around the mean as its text shows it.
-        double kw = 0;
-        for (int p = 1; p <= AantalLeerlingen; ++p)
-            if (a.Rapport(p, k, l) > -1)
-                kw += (a.Rapport(p, k, l) - m) * (a.Rapport(p, k, l) - m);
-        double s = std::sqrt(kw / c);
+        double s = ExacteSpreidingRond(v, m);
         a.RpSpr(k, l) = s;
         a.RpSprTxt(k, l) = CijferNaarTekst(s);
     }
@@ -195,26 +200,16 @@ void Rapportgemiddelde(AdmMain& a, int k)
 
 void BerekenJaarKlasgemiddelde(AdmMain& a, int l)
 {
-    int c = 0;
-    double som = 0;
-    for (int p = 1; p <= AantalLeerlingen; ++p)
-        if (a.EindGem(p, l) > -1) {
-            ++c;
-            som += a.EindGem(p, l);
-        }
-    if (c == 0) {
+    std::array<double, AantalLeerlingen> buffer;
+    const auto v = Gegeven(buffer, [&](int p) { return a.EindGem(p, l); });
+    if (v.empty()) {
         a.KlEindGemTxt(l) = "";
         a.KlEindSprTxt(l) = "";
         a.KlEindGem(l) = GeenWaarde;
         a.KlEindSpr(l) = GeenWaarde;
         return;
     }
-    const double m = som / c;
-    double kw = 0;
-    for (int p = 1; p <= AantalLeerlingen; ++p)
-        if (a.EindGem(p, l) > -1)
-            kw += (a.EindGem(p, l) - m) * (a.EindGem(p, l) - m);
-    const double s = std::sqrt(kw / c);
+    const auto [m, s] = ExacteStatistiek(v);
     a.KlEindGem(l) = m;
     a.KlEindGemTxt(l) = GemiddeldeNaarTekst(m, true);
     a.KlEindSpr(l) = s;

@@ -1,12 +1,14 @@
 #include "termsheet/Cijferverwerking.h"
 
 #include "core/Getallen.h"
+#include "core/Statistiek.h"
 #include "reports/Rapportberekening.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <stdexcept>
 
 // Every grade and weight the entry points store is a whole number of tenths
@@ -110,28 +112,6 @@ void KolomsomSchrijven(AdmMain& a, int c, int l, const Kolomsom& k)
     a.KlSprTxt(c, l) = GemiddeldeNaarTekst(s, true);
 }
 
-// Mean and population spread of n values. Equal values have their own value
-// as mean and spread 0 exactly: summed, they need not divide back to it.
-void MiddelEnSpreiding(const std::array<double, AantalLeerlingen>& v, int n, double& m, double& s)
-{
-    bool gelijk = true;
-    double som = 0;
-    for (int i = 0; i < n; ++i) {
-        gelijk = gelijk && v[static_cast<std::size_t>(i)] == v[0];
-        som += v[static_cast<std::size_t>(i)];
-    }
-    if (gelijk) {
-        m = v[0];
-        s = 0;
-        return;
-    }
-    m = som / n;
-    double kw = 0;
-    for (int i = 0; i < n; ++i)
-        kw += (v[static_cast<std::size_t>(i)] - m) * (v[static_cast<std::size_t>(i)] - m);
-    s = std::sqrt(kw / n);
-}
-
 // The statistics of a column taken from its grades.
 void KolomOpnieuw(AdmMain& a, int c, int l)
 {
@@ -154,9 +134,8 @@ void KolomOpnieuw(AdmMain& a, int c, int l)
         KolomsomSchrijven(a, c, l, k);
         return;
     }
-    // Values no entry stores (a damaged cell): plainly from the values.
-    double m = 0, s = 0;
-    MiddelEnSpreiding(v, n, m, s);
+    // Values no entry stores (a damaged cell, so n > 0): exactly from the values.
+    const auto [m, s] = ExacteStatistiek(std::span(v.data(), static_cast<std::size_t>(n)));
     a.KlAantal(c, l) = n;
     a.KlGem(c, l) = m;
     a.KlGemTxt(c, l) = GemiddeldeNaarTekst(m, true);
@@ -283,7 +262,8 @@ double GewogenBijwerken(AdmMain& a, double& somGewicht, Tekst<4>& tekst, double 
 // Mean and spread of the pupils' averages that have a value. A stored mean
 // and spread alone cannot carry this without error (two equal averages would
 // get the root of a rounding error as spread), so they are taken over the 36
-// stored averages; no grade is read.
+// stored averages, exactly, so that the pupils' order does not matter; no
+// grade is read.
 // One class statistic: where pupil 1's average is (the others follow at
 // distance stap) and where its count, mean, spread and texts go.
 struct Klasreeks {
@@ -296,79 +276,26 @@ struct Klasreeks {
     Tekst<4>& sTxt;
 };
 
-// The values of one statistic, their sum in pupil order and whether they
-// are all equal.
-struct Klaswaarden {
-    std::array<double, AantalLeerlingen> v;
-    int n = 0;
-    bool gelijk = true;
-    double som = 0;
-    double m = 0, kw = 0;
-
-    void Neem(double x)
-    {
-        if (x == GeenWaarde)
-            return;
-        v[static_cast<std::size_t>(n++)] = x;
-        gelijk = gelijk && x == v[0];
-        som += x;
-    }
-    void Middel() { m = n > 0 && !gelijk ? som / n : 0; }
-    void Kwadraat(int i) { kw += (v[static_cast<std::size_t>(i)] - m) * (v[static_cast<std::size_t>(i)] - m); }
-    void Schrijf(const Klasreeks& r) const
-    {
-        r.aantal = n;
-        if (n == 0) {
-            r.m = r.s = GeenWaarde;
-            r.mTxt = r.sTxt = "";
-            return;
-        }
-        if (gelijk) {  // see MiddelEnSpreiding
-            r.m = v[0];
-            r.s = 0;
-        } else {
-            r.m = m;
-            r.s = std::sqrt(kw / n);
-        }
-        r.mTxt = GemiddeldeNaarTekst(r.m, true);
-        r.sTxt = GemiddeldeNaarTekst(r.s, true);
-    }
-};
-
 void Klasstatistiek(const Klasreeks& r)
 {
-    Klaswaarden w;
-    for (int p = 0; p < AantalLeerlingen; ++p)
-        w.Neem(r.gem[static_cast<std::size_t>(p) * r.stap]);
-    w.Middel();
-    for (int i = 0; i < w.n; ++i)
-        w.Kwadraat(i);
-    w.Schrijf(r);
-}
-
-// Two statistics side by side: each sums in pupil order exactly as it would
-// alone, but their sums run at once instead of one after the other.
-void Klasstatistiek(const Klasreeks& r1, const Klasreeks& r2)
-{
-    Klaswaarden a, b;
-    for (int p = 0; p < AantalLeerlingen; ++p) {
-        a.Neem(r1.gem[static_cast<std::size_t>(p) * r1.stap]);
-        b.Neem(r2.gem[static_cast<std::size_t>(p) * r2.stap]);
+    std::array<double, AantalLeerlingen> v;
+    std::size_t n = 0;
+    for (std::size_t p = 0; p < AantalLeerlingen; ++p) {
+        const double x = r.gem[p * r.stap];
+        if (x != GeenWaarde)
+            v[n++] = x;
     }
-    a.Middel();
-    b.Middel();
-    const int samen = std::min(a.n, b.n);
-    int i = 0;
-    for (; i < samen; ++i) {
-        a.Kwadraat(i);
-        b.Kwadraat(i);
+    r.aantal = static_cast<int>(n);
+    if (n == 0) {
+        r.m = r.s = GeenWaarde;
+        r.mTxt = r.sTxt = "";
+        return;
     }
-    for (int j = i; j < a.n; ++j)
-        a.Kwadraat(j);
-    for (int j = i; j < b.n; ++j)
-        b.Kwadraat(j);
-    a.Schrijf(r1);
-    b.Schrijf(r2);
+    const MiddelEnSpreiding st = ExacteStatistiek(std::span(v.data(), n));
+    r.m = st.middel;
+    r.s = st.spreiding;
+    r.mTxt = GemiddeldeNaarTekst(r.m, true);
+    r.sTxt = GemiddeldeNaarTekst(r.s, true);
 }
 
 Klasreeks KlasTrGem(AdmMain& a, int t, int l)
@@ -436,11 +363,9 @@ int LeerlingBijwerken(AdmMain& a, int p, int t, int l, double oud, double wOud, 
 
 void KlasBijwerken(AdmMain& a, int gewijzigd, int t, int l)
 {
-    if (gewijzigd == 3)
-        Klasstatistiek(KlasTrGem(a, t, l), KlasJrGem(a, l));
-    else if (gewijzigd & 1)
+    if (gewijzigd & 1)
         Klasstatistiek(KlasTrGem(a, t, l));
-    else if (gewijzigd & 2)
+    if (gewijzigd & 2)
         Klasstatistiek(KlasJrGem(a, l));
 }
 

@@ -1,8 +1,13 @@
 #include "reports/Rapportberekening.h"
 
+#include "Exactrekenen.h"
+
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <limits>
+#include <vector>
 
 namespace {
 
@@ -204,6 +209,50 @@ TEST(Rapport, ClassStatisticsOfTheEndAveragesUseTheExactMean)
     BerekenJaarKlasgemiddelde(a, 2);
     EXPECT_EQ(a.KlEindGem(2), GeenWaarde);
     EXPECT_EQ(a.KlEindSprTxt(2), "    ");
+}
+
+TEST(Rapport, ClassStatisticsAreExactAndTheSameInAnyPupilOrder)
+{
+    // Summed in pupil order, these term and year averages give a mean one
+    // unit off, in the one order or in the other. Level 1 holds them in
+    // order, level 2 the other way round.
+    const std::vector<double> rapport = {7, 7.91, 4.92, 4.01, 4.95, 6.28, 3.54};
+    const std::vector<double> eind = {7.1, 871.0 / 120, 640.0 / 120, 471.0 / 120, 643.0 / 120, 656.0 / 120, 520.0 / 120};
+    AdmMain a;
+    for (int i = 0; i < 7; ++i) {
+        a.Rapport(1 + i, 3, 1) = a.Rapport(36 - i, 3, 2) = rapport[static_cast<std::size_t>(i)];
+        a.EindGem(1 + i, 1) = a.EindGem(36 - i, 2) = eind[static_cast<std::size_t>(i)];
+    }
+    Rapportgemiddelde(a, 3);
+    BerekenJaarKlasgemiddelde(a, 1);
+    BerekenJaarKlasgemiddelde(a, 2);
+    const auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
+    for (int l = 1; l <= 2; ++l) {
+        SCOPED_TRACE("level " + std::to_string(l));
+        EXPECT_TRUE(exact::IsExactMiddel(rapport, a.RpGem(3, l)));
+        EXPECT_EQ(a.RpGemTxt(3, l), "5.5");
+        EXPECT_TRUE(exact::IsExacteSpreidingRond(rapport, 5.5, a.RpSpr(3, l)));
+        EXPECT_TRUE(exact::IsExactMiddel(eind, a.KlEindGem(l)));
+        EXPECT_TRUE(exact::IsExacteSpreiding(eind, a.KlEindSpr(l)));
+    }
+    EXPECT_EQ(bits(a.RpGem(3, 1)), bits(a.RpGem(3, 2)));
+    EXPECT_EQ(bits(a.RpSpr(3, 1)), bits(a.RpSpr(3, 2)));
+    EXPECT_EQ(bits(a.KlEindGem(1)), bits(a.KlEindGem(2)));
+    EXPECT_EQ(bits(a.KlEindSpr(1)), bits(a.KlEindSpr(2)));
+}
+
+TEST(Rapport, ClassStatisticsOfHugeValuesFromADamagedFileStayFinite)
+{
+    AdmMain a;
+    const double max = std::numeric_limits<double>::max();
+    a.Rapport(1, 1, 1) = a.Rapport(2, 1, 1) = a.EindGem(1, 1) = a.EindGem(2, 1) = max;
+    a.Rapport(3, 1, 1) = a.EindGem(3, 1) = 7;
+    Rapportgemiddelde(a, 1);
+    BerekenJaarKlasgemiddelde(a, 1);
+    EXPECT_TRUE(exact::IsExactMiddel({max, max, 7}, a.RpGem(1, 1)));
+    EXPECT_TRUE(exact::IsExacteSpreidingRond({max, max, 7}, a.RpGem(1, 1), a.RpSpr(1, 1)));
+    EXPECT_TRUE(exact::IsExactMiddel({max, max, 7}, a.KlEindGem(1)));
+    EXPECT_TRUE(exact::IsExacteSpreiding({max, max, 7}, a.KlEindSpr(1)));
 }
 
 // ---- Typed term weights ------------------------------------------------------

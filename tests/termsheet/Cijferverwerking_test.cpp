@@ -1,10 +1,18 @@
 #include "termsheet/Cijferverwerking.h"
 
+#include "core/Cijferbestand.h"
 #include "core/Getallen.h"
+#include "core/Sorteren.h"
+
+#include "Exactrekenen.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -308,6 +316,116 @@ TEST(Cijfer, EqualAveragesWhoseMeanIsNotExactHaveSpreadZero)
     EXPECT_EQ(a.KlJrSpr(1), 0);
     EXPECT_EQ(a.KlJrSprTxt(1), "0   ");
     EXPECT_EQ(a.KlSprTxt(1, 1), "0   ");
+}
+
+// The pupils' term averages of term t (year averages for t = 0) that have a value.
+std::vector<double> Gemiddelden(const AdmMain& a, int t, int l)
+{
+    std::vector<double> v;
+    for (int p = 1; p <= 36; ++p) {
+        const double x = t == 0 ? a.JrGem(p, l) : a.TrGem(p, t, l);
+        if (x != GeenWaarde)
+            v.push_back(x);
+    }
+    return v;
+}
+
+// Summed one after the other, as a plain loop over the pupils would.
+double OpVolgorde(const std::vector<double>& v)
+{
+    double som = 0;
+    for (double x : v)
+        som += x;
+    return som / static_cast<double>(v.size());
+}
+
+// The lines in which two file texts differ, numbered from 1.
+std::vector<std::string> Verschillen(const std::string& a, const std::string& b)
+{
+    std::vector<std::string> r;
+    std::size_t i = 0, j = 0;
+    for (int regel = 1; i < a.size() || j < b.size(); ++regel) {
+        const std::size_t ei = std::min(a.find('\n', i), a.size()), ej = std::min(b.find('\n', j), b.size());
+        if (a.compare(i, ei - i, b, j, ej - j) != 0)
+            r.push_back(std::to_string(regel) + ": " + a.substr(i, ei - i) + " | " + b.substr(j, ej - j));
+        i = ei + 1;
+        j = ej + 1;
+    }
+    return r;
+}
+
+TEST(Cijfer, ClassStatisticsAreExactAndTheSameInAnyPupilOrder)
+{
+    // Seven pupils whose term and year averages, summed in pupil order, give
+    // a mean one unit off in the last of its fifteen digits.
+    AdmMain a;
+    Gewicht(a, 1, 1, "3");
+    Gewicht(a, 2, 1, "7");
+    Gewicht(a, 17, 1, "2");
+    const char* cijfers[7][3] = {{"7", "7", "7.6"},     {"4.2", "9.5", "4"},   {"4.5", "5.1", "7.4"},
+                                 {"3.8", "4.1", "3.5"}, {"1.8", "6.3", "7.4"}, {"6", "6.4", "1.4"},
+                                 {"6.2", "2.4", "8.3"}};
+    for (int p = 1; p <= 7; ++p) {
+        Cijfer(a, p, 1, 1, cijfers[p - 1][0]);
+        Cijfer(a, p, 2, 1, cijfers[p - 1][1]);
+        Cijfer(a, p, 17, 1, cijfers[p - 1][2]);
+    }
+    const std::vector<double> term = Gemiddelden(a, 1, 1), jaar = Gemiddelden(a, 0, 1);
+    ASSERT_EQ(term.size(), 7u);
+    EXPECT_TRUE(exact::IsExactMiddel(term, a.KlTrGem(1, 1)));
+    EXPECT_TRUE(exact::IsExacteSpreiding(term, a.KlTrSpr(1, 1)));
+    EXPECT_TRUE(exact::IsExactMiddel(jaar, a.KlJrGem(1)));
+    EXPECT_TRUE(exact::IsExacteSpreiding(jaar, a.KlJrSpr(1)));
+    EXPECT_EQ(GetalNaarTekst(a.KlTrGem(1, 1)), " 5.51571428571429");
+    EXPECT_EQ(GetalNaarTekst(a.KlJrGem(1)), " 5.53928571428571");
+    EXPECT_EQ(GetalNaarTekst(OpVolgorde(term)), " 5.51571428571428");  // what the fixture is about
+    EXPECT_EQ(GetalNaarTekst(OpVolgorde(jaar)), " 5.53928571428572");
+
+    // The class turned round, a grade typed and back, and turned round
+    // again: the file holds the same bytes.
+    const std::string voor = CijferbestandTekst(a);
+    Volgorde om(37);
+    for (int i = 1; i <= 36; ++i)
+        om[static_cast<std::size_t>(i)] = 37 - i;
+    LeerlingenHerordenen(a, om);
+    Cijfer(a, 30, 1, 1, "5");  // pupil 7
+    Cijfer(a, 30, 1, 1, "6.2");
+    LeerlingenHerordenen(a, om);
+    EXPECT_EQ(Verschillen(CijferbestandTekst(a), voor), std::vector<std::string>{});
+}
+
+TEST(Cijfer, TheClassSpreadIsTheExactRootRoundedOnce)
+{
+    // Taken around the rounded mean and then rooted, this spread comes out
+    // one unit above the nearest double.
+    AdmMain a;
+    Gewicht(a, 1, 1, "3");
+    Gewicht(a, 2, 1, "7");
+    const char* cijfers[5][2] = {{"7.1", "7.7"}, {"3.1", "6.4"}, {"8.7", "6.7"}, {"7.5", "6.3"}, {"1.4", "7"}};
+    for (int p = 1; p <= 5; ++p) {
+        Cijfer(a, p, 1, 1, cijfers[p - 1][0]);
+        Cijfer(a, p, 2, 1, cijfers[p - 1][1]);
+    }
+    const std::vector<double> term = Gemiddelden(a, 1, 1);
+    EXPECT_EQ(term, (std::vector<double>{7.52, 5.41, 7.3, 6.66, 5.32}));
+    EXPECT_TRUE(exact::IsExacteSpreiding(term, a.KlTrSpr(1, 1)));
+    EXPECT_EQ(GetalNaarTekst(a.KlTrSpr(1, 1)), " .924086576030623");
+    EXPECT_TRUE(exact::IsExacteSpreiding(Gemiddelden(a, 0, 1), a.KlJrSpr(1)));
+}
+
+TEST(Cijfer, ClassStatisticsOfHugeAveragesFromADamagedFileStayFinite)
+{
+    AdmMain a;
+    Gewicht(a, 1, 1, "1");
+    const double max = std::numeric_limits<double>::max();
+    a.TrGem(1, 1, 1) = a.TrGem(2, 1, 1) = a.JrGem(1, 1) = a.JrGem(2, 1) = max;
+    Cijfer(a, 3, 1, 1, "7");
+    for (const std::vector<double>& v : {Gemiddelden(a, 1, 1), Gemiddelden(a, 0, 1)})
+        EXPECT_EQ(v, (std::vector<double>{max, max, 7}));
+    EXPECT_TRUE(exact::IsExactMiddel({max, max, 7}, a.KlTrGem(1, 1)));
+    EXPECT_TRUE(exact::IsExacteSpreiding({max, max, 7}, a.KlTrSpr(1, 1)));
+    EXPECT_TRUE(exact::IsExactMiddel({max, max, 7}, a.KlJrGem(1)));
+    EXPECT_TRUE(exact::IsExacteSpreiding({max, max, 7}, a.KlJrSpr(1)));
 }
 
 // ---- Weights ---------------------------------------------------------------------------

@@ -6,6 +6,8 @@
 #include "core/Getallen.h"
 #include "core/Tekst.h"
 
+#include "Exactrekenen.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -71,6 +73,26 @@ inline void StatVergelijken(const char* wat, const Stat& e, int n, double m, std
     }
     EXPECT_NEAR(m, e.m, Marge);
     EXPECT_NEAR(s, e.s, Marge);
+    EXPECT_EQ(mTxt, Vier(m, true));
+    EXPECT_EQ(sTxt, Vier(s, true));
+}
+
+// A class statistic of the stored averages v: their exact mean and spread,
+// each rounded once to the nearest double.
+inline void KlasVergelijken(const char* wat, const std::vector<double>& v, int n, double m, std::string_view mTxt,
+                            double s, std::string_view sTxt)
+{
+    SCOPED_TRACE(wat);
+    EXPECT_EQ(n, static_cast<int>(v.size()));
+    if (v.empty()) {
+        EXPECT_EQ(m, G);
+        EXPECT_EQ(s, G);
+        EXPECT_EQ(mTxt, "    ");
+        EXPECT_EQ(sTxt, "    ");
+        return;
+    }
+    EXPECT_TRUE(exact::IsExactMiddel(v, m)) << std::hexfloat << m;
+    EXPECT_TRUE(exact::IsExacteSpreiding(v, s)) << std::hexfloat << s;
     EXPECT_EQ(mTxt, Vier(m, true));
     EXPECT_EQ(sTxt, Vier(s, true));
 }
@@ -148,17 +170,20 @@ inline Afgeleid ControleerAfgeleid(const AdmMain& a)
                 EXPECT_EQ(a.EindGemTxt(p, l), Vier(a.EindGem(p, l), false));
             }
         }
+        // The class statistics are taken over the stored averages (which
+        // match the recomputed ones above).
         for (int t = 0; t <= 3; ++t) {
             std::vector<double> v;
-            for (int p = 1; p <= 36; ++p)
-                if (r.gem[l][p][t].gem != G)
-                    v.push_back(r.gem[l][p][t].gem);
-            const Stat e = Statistiek(v);
+            for (int p = 1; p <= 36; ++p) {
+                const double gem = t == 0 ? a.JrGem(p, l) : a.TrGem(p, t, l);
+                if (gem != G)
+                    v.push_back(gem);
+            }
             if (t == 0)
-                StatVergelijken("class year", e, a.KlJrAantal(l), a.KlJrGem(l), a.KlJrGemTxt(l), a.KlJrSpr(l),
+                KlasVergelijken("class year", v, a.KlJrAantal(l), a.KlJrGem(l), a.KlJrGemTxt(l), a.KlJrSpr(l),
                                 a.KlJrSprTxt(l));
             else
-                StatVergelijken(("class term " + std::to_string(t)).c_str(), e, a.KlTrAantal(t, l), a.KlTrGem(t, l),
+                KlasVergelijken(("class term " + std::to_string(t)).c_str(), v, a.KlTrAantal(t, l), a.KlTrGem(t, l),
                                 a.KlTrGemTxt(t, l), a.KlTrSpr(t, l), a.KlTrSprTxt(t, l));
         }
     }
