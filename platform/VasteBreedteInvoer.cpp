@@ -335,18 +335,11 @@ Focusvak::Focusvak(Omgeving& omgeving, const int& insertModus, QWidget* parent)
 
 bool Getalvastlegging(VensterBasis& venster, VasteBreedteInvoer& vak,
                       const std::function<std::string_view()>& opgeslagen,
-                      const std::function<double()>& waarde,
                       const std::function<bool(std::string&)>& verwerk)
 {
     std::string tekst = vak.Tekst();
-    if (tekst != opgeslagen()) {
-        const std::string voor(opgeslagen());
-        const double voorWaarde = waarde ? waarde() : 0;
-        if (verwerk(tekst))
-            venster.Piep();
-        if (opgeslagen() != voor || (waarde && waarde() != voorWaarde))
-            venster.adm.Gewijzigd = 1;
-    }
+    if (tekst != opgeslagen() && verwerk(tekst))
+        venster.Piep();
     const std::string_view nu = opgeslagen();
     const bool vervangen = vak.Tekst() != nu;
     if (vervangen)

@@ -112,11 +112,9 @@ bool TeltAlsFocuswissel(Qt::FocusReason reden);
 
 // The commit of a number box through one of the grade engine's entry points.
 // A box that shows the stored text `opgeslagen()` never touches it; otherwise
-// `verwerk` gets its text and returns true when it refused it (a beep).
-// Gewijzigd follows the stored text and `waarde()` (none: the text alone),
-// compared before and after. The box then shows the stored text, and counts
-// as unedited when it has the focus. True when its text was replaced.
+// `verwerk` gets its text and returns true when it refused it (a beep). The
+// box then shows the stored text, and counts as unedited when it has the
+// focus. True when its text was replaced.
 bool Getalvastlegging(VensterBasis& venster, VasteBreedteInvoer& vak,
                       const std::function<std::string_view()>& opgeslagen,
-                      const std::function<double()>& waarde,
                       const std::function<bool(std::string&)>& verwerk);

@@ -374,8 +374,8 @@ void frmRapporten::RapportVastleggen(int Index)
     const int k = (Index - 1) % 4 + 1;
     const int l = adm.Niveau;
     Getalvastlegging(
-        *this, *txtRp[Index], [&] { return adm.RapportTxt(p, k, l).view(); }, [&] { return adm.Rapport(p, k, l); },
-        [&](std::string& tekst) { return VerwerkRapportcijfer(adm, tekst, p, k, l); });
+        *this, *txtRp[Index], [&] { return adm.RapportTxt(p, k, l).view(); },
+        [&](std::string& tekst) { return Vastgelegd(adm, VerwerkRapportcijfer(adm, tekst, p, k, l)).geweigerd; });
     Rapportkleur(Index);
 }
 
@@ -386,8 +386,7 @@ void frmRapporten::GewichtVastleggen(int Index)
     const int l = adm.Niveau;
     Getalvastlegging(
         *this, *txtTrGew[Index], [&] { return adm.TrimGewichtTekst(Index, l).view(); },
-        [&] { return adm.TrimesterWeging(Index, l); },
-        [&](std::string& tekst) { return VerwerkTrimGewicht(adm, tekst, Index, l); });
+        [&](std::string& tekst) { return Vastgelegd(adm, VerwerkTrimGewicht(adm, tekst, Index, l)).geweigerd; });
 }
 
 void frmRapporten::InvoerVerwerken()

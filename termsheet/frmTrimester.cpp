@@ -456,8 +456,8 @@ void frmTrimester::CelVastleggen(int Index)
     const int c = adm.EersteKolom + (Index - 1) % 8;
     const int l = adm.Niveau;
     if (Getalvastlegging(
-            *this, *cel, [&] { return adm.Cijfer(p, c, l).view(); }, nullptr,
-            [&](std::string& tekst) { return VerwerkCijfer(adm, tekst, p, c, adm.Scherm, l); }))
+            *this, *cel, [&] { return adm.Cijfer(p, c, l).view(); },
+            [&](std::string& tekst) { return Vastgelegd(adm, VerwerkCijfer(adm, tekst, p, c, adm.Scherm, l)).geweigerd; }))
         cel->ZetVoorgrond(Tekstkleur(adm.Cijfer(p, c, l).view()));
 }
 
@@ -469,8 +469,7 @@ void frmTrimester::GewichtVastleggen(int Index)
     const int l = adm.Niveau;
     Getalvastlegging(
         *this, *txtGewicht[Index], [&] { return adm.KolomGewicht(c, l).view(); },
-        [&] { return adm.GewichtWaarde(c, l); },
-        [&](std::string& tekst) { return VerwerkGewicht(adm, tekst, c, adm.Scherm, l); });
+        [&](std::string& tekst) { return Vastgelegd(adm, VerwerkGewicht(adm, tekst, c, adm.Scherm, l)).geweigerd; });
 }
 
 void frmTrimester::KopVastleggen(Kop kop, int Index)
