@@ -3,7 +3,6 @@
 #include "platform/Cp1252Qt.h"
 #include "platform/Kleuren.h"
 #include "platform/Omgeving.h"
-#include "platform/Venster.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -150,6 +149,14 @@ void VasteBreedteInvoer::ZetTekst(std::string_view tekst)
     else if (cursorPosition() == 0 && !hasSelectedText())
         return;
     ZetSelStart(0);
+}
+
+bool VasteBreedteInvoer::ToonVastgelegd(std::string_view opgeslagen)
+{
+    if (Tekst() == opgeslagen)
+        return false;
+    ZetTekst(opgeslagen);
+    return true;
 }
 
 int VasteBreedteInvoer::SelStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
@@ -331,20 +338,4 @@ Focusvak::Focusvak(Omgeving& omgeving, const int& insertModus, QWidget* parent)
     setFixedSize(0, 0);
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::NoContextMenu);
-}
-
-bool Getalvastlegging(VensterBasis& venster, VasteBreedteInvoer& vak,
-                      const std::function<std::string_view()>& opgeslagen,
-                      const std::function<bool(std::string&)>& verwerk)
-{
-    std::string tekst = vak.Tekst();
-    if (tekst != opgeslagen() && verwerk(tekst))
-        venster.Piep();
-    const std::string_view nu = opgeslagen();
-    const bool vervangen = vak.Tekst() != nu;
-    if (vervangen)
-        vak.ZetTekst(nu);
-    if (venster.ActieveControl() == &vak)
-        venster.OudeTekst = vak.Tekst();
-    return vervangen;
 }

@@ -24,12 +24,10 @@
 #include <QLineEdit>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
 class Omgeving;
-class VensterBasis;
 
 class VasteBreedteInvoer : public QLineEdit {
     Q_OBJECT
@@ -40,6 +38,9 @@ public:
 
     std::string Tekst() const;  // Windows-1252
     void ZetTekst(std::string_view tekst);  // the caret goes to the start
+    // After a commit: the stored text, when the box shows another (as
+    // ZetTekst); true when it did.
+    bool ToonVastgelegd(std::string_view opgeslagen);
 
     // Caret (start of the selection) and selection length, in characters.
     int SelStart() const;
@@ -109,12 +110,3 @@ public:
 // Focus changes that are no focus change for the windows: a menu or popup
 // opening and closing, the window losing or regaining activation.
 bool TeltAlsFocuswissel(Qt::FocusReason reden);
-
-// The commit of a number box through one of the grade engine's entry points.
-// A box that shows the stored text `opgeslagen()` never touches it; otherwise
-// `verwerk` gets its text and returns true when it refused it (a beep). The
-// box then shows the stored text, and counts as unedited when it has the
-// focus. True when its text was replaced.
-bool Getalvastlegging(VensterBasis& venster, VasteBreedteInvoer& vak,
-                      const std::function<std::string_view()>& opgeslagen,
-                      const std::function<bool(std::string&)>& verwerk);

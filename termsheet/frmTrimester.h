@@ -161,9 +161,12 @@ private:
     void MaakBesturingen();
 
     std::array<VasteBreedteInvoer*, 9>& Kopvakken(Kop kop);
+    // The focus is in a header box.
+    bool InKopvak() const;
     Veld<Tekst<39>, KolBereik, NivBereik>& Kopveld(Kop kop);
 
-    // The commits of one box, to the pupil and column it shows now.
+    // The commits of one box, to the pupil and column it shows now (run
+    // through the frame's VakVastleggen).
     void CelVastleggen(int Index);
     void GewichtVastleggen(int Index);
     void KopVastleggen(Kop kop, int Index);
