@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QScrollBar>
 
 #include <utility>
 
@@ -197,8 +198,9 @@ void Weergavevenster::VakVastleggen(QWidget* control)
     if (i == register_.end())
         return;
     const Registratie r = i->second;
-    if (!r.plaats.soort->vastleggen)
+    if (!r.vak->Bewerkt() || !r.plaats.soort->vastleggen)
         return;
+    r.vak->Onbewerkt();
     r.plaats.soort->vastleggen(r.plaats.index);
     if (ActieveControl() == r.vak)
         OudeTekst = r.vak->Tekst();
@@ -235,6 +237,15 @@ void Weergavevenster::Venstertoets(int& KeyCode, int& Shift, VasteBreedteInvoer&
     }
     if (KeyCode == Toetscode::Insert)
         WisselInsertModus(adm.InsertModus, insert);
+}
+
+bool Weergavevenster::Leerlingtoets(QScrollBar& balk, int keyCode)
+{
+    const int naar = Leerlingstap(keyCode, adm.HuidigeRij, AantalLeerlingen);
+    if (naar == adm.HuidigeRij)
+        return false;
+    balk.setValue(naar);
+    return true;
 }
 
 // ---- The shared menus --------------------------------------------------------

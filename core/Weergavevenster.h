@@ -59,7 +59,9 @@
 // The view's Form_KeyDown hands the navigation keys to the focused box's
 // handler (Navigeren, or Venstertoets for the whole family's key); its
 // commit before a command, its LostFocus handlers and its scroll bars commit
-// through VakVastleggen. ActiefIn(txtCijfer) says whether the focus is in a
+// through VakVastleggen, which runs the commit only for a box edited since
+// the window filled it or last committed it: one edit, one commit, whichever
+// handlers ask for it. ActiefIn(txtCijfer) says whether the focus is in a
 // grade cell, and in which.
 //
 // A new modal window derives from Dialoog (platform/Venster.h) and is shown
@@ -82,6 +84,7 @@
 #include <vector>
 
 class Etiket;
+class QScrollBar;
 class VasteBreedteInvoer;
 class Weergaven;
 
@@ -208,9 +211,10 @@ public:
 
     // ---- The registered boxes ----
     Vakplaats PlaatsVan(const QWidget* control) const;
-    // Commits a registered box: its kind's commit, and the box then counts
-    // as unedited when it has the focus (OudeTekst). Any other control is
-    // left alone.
+    // Commits a registered box that was edited since the window filled it or
+    // last committed it (VasteBreedteInvoer::Bewerkt): its kind's commit runs
+    // once, and the box then counts as unedited, also as the focused box
+    // (OudeTekst). An unedited box, and any other control, are left alone.
     void VakVastleggen(QWidget* control);
     // Gewijzigd := 1 when the focused control's text differs from OudeTekst;
     // a control without text counts as unchanged.
@@ -246,6 +250,11 @@ protected:
     // focused box's handler; Insert switches the typing mode and goes on to
     // the box. Type-over and the widths are the boxes' own rules.
     void Venstertoets(int& KeyCode, int& Shift, VasteBreedteInvoer& start, Etiket& insert, int bezig);
+    // The pupil Up, Down, PgUp or PgDn moves to from HuidigeRij (Leerlingstap)
+    // set on the view's pupil scroll bar, whose change handler moves the
+    // window. False when the key moves no pupil: at the first or the last
+    // pupil, or another key.
+    bool Leerlingtoets(QScrollBar& balk, int keyCode);
 
     void Menubalk(std::vector<Menu> menus);
     void Werkbalkknoppen(std::vector<Knopregel> eigen, VoorStop voorStop = VoorStop::Scheiding);

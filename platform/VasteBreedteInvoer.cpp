@@ -132,6 +132,7 @@ VasteBreedteInvoer::VasteBreedteInvoer(Omgeving& omgeving, const int& insertModu
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setValidator(new Cp1252Bewaker(this));
     setMouseTracking(true);
+    connect(this, &QLineEdit::textEdited, this, [this] { bewerkt_ = true; });
     if (QStyle* stijl = Vakstijl())
         setStyle(stijl);
 }
@@ -140,6 +141,7 @@ std::string VasteBreedteInvoer::Tekst() const { return QStringNaarCp1252(text())
 
 void VasteBreedteInvoer::ZetTekst(std::string_view tekst)
 {
+    bewerkt_ = false;
     const QString t = Cp1252NaarQString(tekst);
     if (t != text())
         setText(t);
@@ -153,6 +155,7 @@ void VasteBreedteInvoer::ZetTekst(std::string_view tekst)
 
 bool VasteBreedteInvoer::ToonVastgelegd(std::string_view opgeslagen)
 {
+    bewerkt_ = false;
     if (Tekst() == opgeslagen)
         return false;
     ZetTekst(opgeslagen);
@@ -188,8 +191,11 @@ Invoertoestand VasteBreedteInvoer::Toestand() const { return {Tekst(), SelStart(
 void VasteBreedteInvoer::ZetToestand(const Invoertoestand& t)
 {
     const Invoertoestand nu = Toestand();
-    if (t.tekst != nu.tekst)
+    // The box's rules acting on a key: an edit like the key's own.
+    if (t.tekst != nu.tekst) {
         setText(Cp1252NaarQString(t.tekst));
+        bewerkt_ = true;
+    }
     if (t.tekst != nu.tekst || t.selStart != nu.selStart || t.selLengte != nu.selLengte) {
         ZetSelStart(t.selStart);
         ZetSelLength(t.selLengte);

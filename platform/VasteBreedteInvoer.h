@@ -37,10 +37,17 @@ public:
                        QWidget* parent = nullptr);
 
     std::string Tekst() const;  // Windows-1252
-    void ZetTekst(std::string_view tekst);  // the caret goes to the start
+    // A text the window fills in: the caret goes to the start, and the box
+    // counts as unedited.
+    void ZetTekst(std::string_view tekst);
     // After a commit: the stored text, when the box shows another (as
     // ZetTekst); true when it did.
     bool ToonVastgelegd(std::string_view opgeslagen);
+
+    // Edited since the window last filled it or a commit took its text: by
+    // a key, a paste, a cut, a drop (the window's own ZetTekst is no edit).
+    bool Bewerkt() const { return bewerkt_; }
+    void Onbewerkt() { bewerkt_ = false; }
 
     // Caret (start of the selection) and selection length, in characters.
     int SelStart() const;
@@ -96,6 +103,7 @@ private:
     // then until its release.
     bool netGefocust_ = false;
     bool focusPers_ = false;
+    bool bewerkt_ = false;
 };
 
 // The focus box (StartFocus, txtFocus): a text box that holds the focus

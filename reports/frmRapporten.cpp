@@ -380,7 +380,7 @@ void frmRapporten::RapportVastleggen(int Index)
     const int k = (Index - 1) % 4 + 1;
     const int l = adm.Niveau;
     std::string tekst = txtRp[Index]->Tekst();
-    if (tekst != adm.RapportTxt(p, k, l).view() && Vastgelegd(adm, VerwerkRapportcijfer(adm, tekst, p, k, l)).geweigerd)
+    if (Vastgelegd(adm, VerwerkRapportcijfer(adm, tekst, p, k, l)).geweigerd)
         Piep();
     txtRp[Index]->ToonVastgelegd(adm.RapportTxt(p, k, l).view());
     Rapportkleur(Index);
@@ -392,7 +392,7 @@ void frmRapporten::GewichtVastleggen(int Index)
         return;
     const int l = adm.Niveau;
     std::string tekst = txtTrGew[Index]->Tekst();
-    if (tekst != adm.TrimGewichtTekst(Index, l).view() && Vastgelegd(adm, VerwerkTrimGewicht(adm, tekst, Index, l)).geweigerd)
+    if (Vastgelegd(adm, VerwerkTrimGewicht(adm, tekst, Index, l)).geweigerd)
         Piep();
     txtTrGew[Index]->ToonVastgelegd(adm.TrimGewichtTekst(Index, l).view());
 }
@@ -573,34 +573,20 @@ void frmRapporten::txtRp_LostFocus(int Index) { VakVastleggen(txtRp[Index]); }
 
 void frmRapporten::txtRp_KeyDown(int Index, int KeyCode, int)
 {
-    if (KeyCode != Toetscode::Enter && KeyCode != Toetscode::Neer && KeyCode != Toetscode::Op &&
-        KeyCode != Toetscode::PgUp && KeyCode != Toetscode::PgDn)
-        return;
+    // Only the movement keys reach it (Form_KeyDown); each commits first.
     VakVastleggen(txtRp[Index]);
-    const int rij = adm.HuidigeRij;
-    switch (KeyCode) {
-    case Toetscode::Enter:
-    case Toetscode::Neer:
-        if (rij < AantalLeerlingen) {
-            vsbScroll->setValue(rij + 1);
-        } else {
-            txtRp[Index]->ZetSelStart(0);
-            vsbScroll_Change();
-        }
-        break;
-    case Toetscode::Op:
-        if (rij > 1) {
-            vsbScroll->setValue(rij - 1);
-        } else {
-            const int n = CelIndex(adm.HuidigeRij, adm.RapportKolom);
-            if (n >= 1 && n <= 32)
-                ZetFocus(txtRp[n]);
-        }
-        break;
-    case Toetscode::PgUp:
-    case Toetscode::PgDn:
-        vsbScroll->setValue(Leerlingstap(KeyCode, rij, AantalLeerlingen));
-        break;
+    const bool neer = KeyCode == Toetscode::Enter || KeyCode == Toetscode::Neer;
+    if (Leerlingtoets(*vsbScroll, neer ? Toetscode::Neer : KeyCode))
+        return;
+    // Down on the last pupil stays in the box, redrawn; Up on the first goes
+    // to the box of the current report.
+    if (neer) {
+        txtRp[Index]->ZetSelStart(0);
+        vsbScroll_Change();
+    } else if (KeyCode == Toetscode::Op) {
+        const int n = CelIndex(adm.HuidigeRij, adm.RapportKolom);
+        if (n >= 1 && n <= 32)
+            ZetFocus(txtRp[n]);
     }
 }
 
@@ -630,9 +616,7 @@ void frmRapporten::txtTrGew_KeyDown(int Index, int KeyCode, int)
 void frmRapporten::StartFocus_KeyDown(int KeyCode, int)
 {
     // Enter moves nothing here.
-    const int rij = Leerlingstap(KeyCode, adm.HuidigeRij, AantalLeerlingen);
-    if (rij != adm.HuidigeRij)
-        vsbScroll->setValue(rij);
+    Leerlingtoets(*vsbScroll, KeyCode);
 }
 
 // ---- Lines -----------------------------------------------------------------

@@ -466,7 +466,7 @@ void frmTrimester::CelVastleggen(int Index)
     const int c = adm.EersteKolom + (Index - 1) % 8;
     const int l = adm.Niveau;
     std::string tekst = cel->Tekst();
-    if (tekst != adm.Cijfer(p, c, l).view() && Vastgelegd(adm, VerwerkCijfer(adm, tekst, p, c, adm.Scherm, l)).geweigerd)
+    if (Vastgelegd(adm, VerwerkCijfer(adm, tekst, p, c, adm.Scherm, l)).geweigerd)
         Piep();
     // The stored text shows at once, coloured by what it is now.
     if (cel->ToonVastgelegd(adm.Cijfer(p, c, l).view()))
@@ -480,7 +480,7 @@ void frmTrimester::GewichtVastleggen(int Index)
     const int c = adm.EersteKolom + Index - 1;
     const int l = adm.Niveau;
     std::string tekst = txtGewicht[Index]->Tekst();
-    if (tekst != adm.KolomGewicht(c, l).view() && Vastgelegd(adm, VerwerkGewicht(adm, tekst, c, adm.Scherm, l)).geweigerd)
+    if (Vastgelegd(adm, VerwerkGewicht(adm, tekst, c, adm.Scherm, l)).geweigerd)
         Piep();
     txtGewicht[Index]->ToonVastgelegd(adm.KolomGewicht(c, l).view());
 }
@@ -747,44 +747,26 @@ void frmTrimester::txtCijfer_LostFocus(int Index) { VakVastleggen(txtCijfer[Inde
 
 void frmTrimester::txtCijfer_KeyDown(int Index, int KeyCode, int)
 {
+    // Only the movement keys reach it (Form_KeyDown); each commits first.
     if (BezigMetTekenen == 1)
         return;
-    if (KeyCode != Toetscode::Enter && KeyCode != Toetscode::Neer && KeyCode != Toetscode::Op &&
-        KeyCode != Toetscode::PgUp && KeyCode != Toetscode::PgDn)
-        return;
     VakVastleggen(txtCijfer[Index]);
-    const int rij = adm.HuidigeRij;
-    switch (KeyCode) {
-    case Toetscode::Enter:
-    case Toetscode::Neer:
-        if (rij < AantalLeerlingen) {
-            vsbScroll->setValue(rij + 1);
-        } else {
-            txtCijfer[Index]->ZetSelStart(0);
-            vsbScroll_Change();
-        }
-        break;
-    case Toetscode::Op:
-        if (rij >= 2)
-            vsbScroll->setValue(rij - 1);
-        else
-            ZetFocus(txtGewicht[(Index - 1) % 8 + 1]);
-        break;
-    case Toetscode::PgUp:
-        vsbScroll->setValue(rij - 8 > 1 ? rij - 8 : 1);
-        break;
-    case Toetscode::PgDn:
-        vsbScroll->setValue(rij + 8 >= AantalLeerlingen ? AantalLeerlingen : rij + 8);
-        break;
+    const bool neer = KeyCode == Toetscode::Enter || KeyCode == Toetscode::Neer;
+    if (Leerlingtoets(*vsbScroll, neer ? Toetscode::Neer : KeyCode))
+        return;
+    // Down on the last pupil stays in the cell, redrawn; Up on the first goes to the weight.
+    if (neer) {
+        txtCijfer[Index]->ZetSelStart(0);
+        vsbScroll_Change();
+    } else if (KeyCode == Toetscode::Op) {
+        ZetFocus(txtGewicht[(Index - 1) % 8 + 1]);
     }
 }
 
 void frmTrimester::StartFocus_KeyDown(int KeyCode, int)
 {
     // Enter moves nothing here.
-    const int rij = Leerlingstap(KeyCode, adm.HuidigeRij, AantalLeerlingen);
-    if (rij != adm.HuidigeRij)
-        vsbScroll->setValue(rij);
+    Leerlingtoets(*vsbScroll, KeyCode);
 }
 
 // ---- Headers and weights -----------------------------------------------------

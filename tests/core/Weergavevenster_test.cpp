@@ -248,6 +248,48 @@ protected:
     Vakkenweergave v{adm, omgeving};
 };
 
+TEST_F(Vakregister, EachEditIsCommittedOnceWhateverAsksForIt)
+{
+    // Enter: the handler commits, and the box's LostFocus asks again.
+    Klik(v.vak[1]);
+    Typ(v, QStringLiteral("7"));
+    Toets(v, Qt::Key_Return);
+    EXPECT_EQ(v.log, (std::vector<std::string>{"toets 1 13"}));
+    EXPECT_EQ(v.vastgelegd, (std::vector<std::string>{"1 7  "}));
+    EXPECT_EQ(v.ActieveControl(), v.vak[2]);
+    EXPECT_EQ(v.vak[1]->Tekst(), "7  ");  // the key itself never reached the box
+
+    // A menu commits; the LostFocus of the box left afterwards finds nothing to do.
+    v.vastgelegd.clear();
+    Typ(v, QStringLiteral("8"));
+    OpenMenu(*v.eigen);
+    EXPECT_EQ(v.OudeTekst, "8  ");  // the committed box counts as unedited
+    OpenMenu(*v.eigen);
+    Klik(v.vak[1]);
+    EXPECT_EQ(v.vastgelegd, (std::vector<std::string>{"2 8  "}));
+
+    // Boxes entered and left, keys that move, a redraw: no edit, no commit.
+    v.log.clear();
+    v.vastgelegd.clear();
+    Klik(v.vak[2]);
+    Toets(v, Qt::Key_Down);
+    Toets(v, Qt::Key_Home);
+    Typ(v, QStringLiteral("9"));
+    ASSERT_TRUE(v.vak[1]->Bewerkt());
+    v.Hertekenen();  // the window fills the box: what was typed is gone, not stored
+    Klik(v.vak[2]);
+    OpenMenu(*v.eigen);
+    EXPECT_EQ(v.log, (std::vector<std::string>{"toets 2 40"}));
+    EXPECT_TRUE(v.vastgelegd.empty());
+
+    // A paste is an edit.
+    QGuiApplication::clipboard()->setText(QStringLiteral("5"));
+    v.vak[2]->selectAll();
+    v.vak[2]->paste();
+    OpenMenu(*v.eigen);
+    EXPECT_EQ(v.vastgelegd, (std::vector<std::string>{"2 5"}));
+}
+
 TEST_F(Vakregister, NavigationKeysGoToTheFocusedBoxsHandler)
 {
     // The focus box: the key to its handler, its text emptied at every key.
