@@ -9,7 +9,7 @@
 // that as their modal result.
 
 #include "core/Bestandstabel.h"
-#include "core/Leerlingvensters.h"
+#include "frame/Leerlingvensters.h"
 #include "platform/Venster.h"
 
 #include <string>
