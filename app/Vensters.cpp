@@ -6,6 +6,7 @@
 #include "platform/Omgeving.h"
 #include "frame/Weergaven.h"
 #include "reports/frmRapporten.h"
+#include "termsheet/Cijferverwerking.h"
 #include "termsheet/frmTrimester.h"
 #include "yearoverview/frmJaaroverzicht.h"
 
@@ -42,8 +43,10 @@ Weergavevenster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int l
     default:
         return nullptr;
     }
-    // The names list's pupil windows, which the views below it open.
+    // The names list's pupil windows, which the views below it open, and
+    // the grade processing's mending of the files they load.
     venster->leerlingvensters = &Namenvensters;
+    venster->laadherstel = &GeladenHerstellen;
     return venster;
 }
 

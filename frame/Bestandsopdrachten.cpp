@@ -46,6 +46,7 @@ Openuitslag BestandLaden(Weergavevenster& venster)
     adm.DialoogModus = DialoogOpenen;
     frmBestandLaden dialoog(adm, venster.omgeving, &venster);
     dialoog.leerlingvensters = venster.leerlingvensters;
+    dialoog.laadherstel = venster.laadherstel;
     venster.Modaal(dialoog);
 
     Weergaven* weergaven = venster.weergaven;

@@ -52,8 +52,10 @@
 //
 // A new modal window derives from Dialoog (platform/Venster.h) and is shown
 // with Modaal(dialoog) from the window that opens it. A window of another
-// subsystem that a window opens is handed in (frame/Leerlingvensters.h).
+// subsystem that a window opens is handed in (frame/Leerlingvensters.h), and
+// so is the mending of a loaded file (Laadherstel, core/Cijferbestand.h).
 
+#include "core/Cijferbestand.h"
 #include "frame/Leerlingvensters.h"
 #include "platform/Venster.h"
 
@@ -131,6 +133,9 @@ public:
     Weergaven* weergaven = nullptr;
     // The pupil windows it opens; none: search, delete and import do nothing.
     const Leerlingvensters* leerlingvensters = nullptr;
+    // The mending of a file its open command loads (core/Cijferbestand.h);
+    // none: the file as it stands.
+    Laadherstel laadherstel = nullptr;
 
     // Scherm names this window's view: its close box is the user's, not a
     // switch's or a prompted quit's.

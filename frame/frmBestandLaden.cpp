@@ -360,7 +360,7 @@ void frmBestandLaden::Form_Activate()
 
 void frmBestandLaden::cmdOpenen_Click()
 {
-    const Openuitkomst uit = BestandOpenen(adm, Map(), GekozenPad());
+    const Openuitkomst uit = BestandOpenen(adm, Map(), GekozenPad(), laadherstel);
     switch (uit.stap) {
     case Openstap::Niets:
         return;
