@@ -4,7 +4,7 @@
 #include "core/AdmMain.h"
 #include "core/Bestandstype.h"
 #include "core/Opstarten.h"
-#include "core/frmHarvemoLogo.h"
+#include "frame/frmHarvemoLogo.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/Omgeving.h"
 #include "termsheet/Cijferverwerking.h"

@@ -4,7 +4,7 @@
 #include "names/Namenvensters.h"
 #include "names/frmNamen.h"
 #include "platform/Omgeving.h"
-#include "core/Weergaven.h"
+#include "frame/Weergaven.h"
 #include "reports/frmRapporten.h"
 #include "termsheet/Cijferverwerking.h"
 #include "termsheet/frmTrimester.h"

@@ -4,7 +4,7 @@
 #include "platform/Etiket.h"
 #include "platform/Paden.h"
 #include "core/Instellingen.h"
-#include "core/Bestandsopdrachten.h"
+#include "frame/Bestandsopdrachten.h"
 #include "platform/Draaiknop.h"
 #include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"

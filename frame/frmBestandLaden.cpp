@@ -1,4 +1,4 @@
-#include "core/frmBestandLaden.h"
+#include "frame/frmBestandLaden.h"
 
 #include "core/Fout.h"
 #include "core/Openen.h"

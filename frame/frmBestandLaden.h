@@ -10,7 +10,7 @@
 
 #include "core/Bestandstabel.h"
 #include "core/Cijferbestand.h"
-#include "core/Leerlingvensters.h"
+#include "frame/Leerlingvensters.h"
 #include "platform/Venster.h"
 
 #include <string>
