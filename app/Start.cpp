@@ -4,9 +4,10 @@
 #include "core/AdmMain.h"
 #include "core/Bestandstype.h"
 #include "core/Opstarten.h"
-#include "core/frmHarvemoLogo.h"
+#include "frame/frmHarvemoLogo.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/Omgeving.h"
+#include "termsheet/Cijferverwerking.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -45,6 +46,7 @@ int ProgrammaUitvoeren(const std::string& argument, const Logowachttijden& wacht
         vensters.omgeving().Bericht(Cp1252NaarQString(tekst), stijl, Cp1252NaarQString(titel));
     };
     d.ToonEersteVenster = [&] { vensters.EersteVensterLaden(&logo); };
+    d.Herstel = &GeladenHerstellen;
 
     Main(adm, argument, d);
     return QApplication::exec();

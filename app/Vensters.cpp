@@ -4,8 +4,9 @@
 #include "names/Namenvensters.h"
 #include "names/frmNamen.h"
 #include "platform/Omgeving.h"
-#include "core/Weergaven.h"
+#include "frame/Weergaven.h"
 #include "reports/frmRapporten.h"
+#include "termsheet/Cijferverwerking.h"
 #include "termsheet/frmTrimester.h"
 #include "yearoverview/frmJaaroverzicht.h"
 
@@ -42,8 +43,10 @@ Weergavevenster* MaakVenster(AdmMain& adm, Omgeving& omgeving, int scherm, int l
     default:
         return nullptr;
     }
-    // The names list's pupil windows, which the views below it open.
+    // The names list's pupil windows, which the views below it open, and
+    // the grade processing's mending of the files they load.
     venster->leerlingvensters = &Namenvensters;
+    venster->laadherstel = &GeladenHerstellen;
     return venster;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The program's windows: the window of each view code for the view manager
-// (core/Weergaven.h), and the manager with the program's environment.
+// (frame/Weergaven.h), and the manager with the program's environment.
 
 #include "core/AdmMain.h"
 

@@ -1,6 +1,6 @@
 # The building blocks of the folders' CMakeLists.txt. Every folder names its
 # sources in two lists: LOGICA, plain C++ that sees no Qt, and VENSTERS, its
-# windows on the platform layer. A list that is empty makes no library.
+# windows. A list that is empty makes no library.
 
 # Every source below `map` matching `patroon` must be in the lists, so that
 # a file added to the folder and forgotten in its CMakeLists.txt is said at
@@ -14,25 +14,51 @@ function(morvaldiek_alles_genoemd map patroon)
   endforeach()
 endfunction()
 
-# The folder's plain C++ becomes the library <map> (linked with the plain
-# libraries in DEPS only), its windows <map>_ui (on <map>, the view frame
-# core_ui or, for core itself, the platform layer, and VENSTER_DEPS).
+# What a library may include is what it links: each folder's library
+# exports an include root that holds that folder alone (a link to it, under
+# build/zicht/<map>), never the project's top. A source that includes from a
+# folder its library does not link, above it in the stack or beside it,
+# fails to compile ("No such file or directory").
+function(morvaldiek_zicht doel map)
+  set(wortel ${CMAKE_BINARY_DIR}/zicht/${map})
+  if(NOT EXISTS ${wortel}/${map})
+    file(MAKE_DIRECTORY ${wortel})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${map} ${wortel}/${map} SYMBOLIC)
+  endif()
+  target_include_directories(${doel} PUBLIC ${wortel})
+endfunction()
+
+# A folder's sources in two lists. LOGICA, its plain C++, becomes the
+# library <map>, linked with the plain libraries in DEPS only, so it sees no
+# Qt. VENSTERS, its windows, become <map>_ui on <map> and VENSTER_DEPS (the
+# view frame `frame`, the platform layer, the plain libraries they use); a
+# folder of windows only (platform, frame, app) names its library <map>.
+# PROGRAMMA, the source with main, becomes the program on that library.
 function(morvaldiek_map map)
-  cmake_parse_arguments(A "" "" "LOGICA;VENSTERS;DEPS;VENSTER_DEPS" ${ARGN})
-  morvaldiek_alles_genoemd(${map} "*.cpp" ${A_LOGICA} ${A_VENSTERS})
+  cmake_parse_arguments(A "" "PROGRAMMA" "LOGICA;VENSTERS;DEPS;VENSTER_DEPS" ${ARGN})
+  morvaldiek_alles_genoemd(${map} "*.cpp" ${A_LOGICA} ${A_VENSTERS} ${A_PROGRAMMA})
   if(A_LOGICA)
     add_library(${map} STATIC ${A_LOGICA})
-    target_include_directories(${map} PUBLIC ${PROJECT_SOURCE_DIR})
+    morvaldiek_zicht(${map} ${map})
     target_link_libraries(${map} PUBLIC ${A_DEPS})
   endif()
   if(A_VENSTERS)
-    add_library(${map}_ui STATIC ${A_VENSTERS})
-    set_target_properties(${map}_ui PROPERTIES AUTOMOC ON)
-    target_include_directories(${map}_ui PUBLIC ${PROJECT_SOURCE_DIR})
-    if(A_LOGICA)
-      target_link_libraries(${map}_ui PUBLIC ${map})
+    set(ui ${map}_ui)
+    if(NOT A_LOGICA)
+      set(ui ${map})
     endif()
-    target_link_libraries(${map}_ui PUBLIC ${A_DEPS} ${A_VENSTER_DEPS})
+    add_library(${ui} STATIC ${A_VENSTERS})
+    set_target_properties(${ui} PROPERTIES AUTOMOC ON)
+    if(A_LOGICA)
+      target_link_libraries(${ui} PUBLIC ${map})
+    else()
+      morvaldiek_zicht(${ui} ${map})
+    endif()
+    target_link_libraries(${ui} PUBLIC ${A_DEPS} ${A_VENSTER_DEPS})
+  endif()
+  if(A_PROGRAMMA)
+    add_executable(${PROJECT_NAME} ${A_PROGRAMMA})
+    target_link_libraries(${PROJECT_NAME} PRIVATE ${ui})
   endif()
 endfunction()
 

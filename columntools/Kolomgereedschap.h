@@ -1,6 +1,6 @@
 #pragma once
-// The program's column windows for the term sheet (core/Kolomvensters.h).
+// The program's column windows for the term sheet (frame/Kolomvensters.h).
 
-#include "core/Kolomvensters.h"
+#include "frame/Kolomvensters.h"
 
 extern const Kolomvensters Kolomgereedschap;

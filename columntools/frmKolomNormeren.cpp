@@ -4,7 +4,7 @@
 #include "platform/Cp1252Qt.h"
 #include "platform/Draaiknop.h"
 #include "platform/Etiket.h"
-#include "platform/Kolomkiezer.h"
+#include "columntools/Kolomkiezer.h"
 #include "platform/Opmaak.h"
 #include "platform/VasteBreedteInvoer.h"
 

@@ -9,7 +9,7 @@
 // action button; Esc anywhere runs "&Annuleren", which closes the window
 // and writes nothing.
 
-#include "platform/Kolomkiezer.h"
+#include "columntools/Kolomkiezer.h"
 #include "platform/Venster.h"
 
 #include <array>

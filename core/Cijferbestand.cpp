@@ -290,9 +290,9 @@ void CijferbestandOpslaan(AdmMain& adm, const std::string& pad)
     adm.Gewijzigd = 0;
 }
 
-void CijferbestandLaden(AdmMain& adm, const std::string& pad)
+void CijferbestandLaden(AdmMain& adm, const std::string& pad, Laadherstel herstel)
 {
-    CijferbestandInlezen(adm, pad, LeesVersie2);
+    CijferbestandInlezen(adm, pad, LeesVersie2, herstel);
 }
 
 int CijferbestandVersie(const std::string& pad)
@@ -328,14 +328,14 @@ int CijferbestandVersie(const std::string& pad)
     return som == 51 ? 2 : som == 47 ? 1 : 0;
 }
 
-void CijferbestandOpenen(AdmMain& adm, const std::string& pad)
+void CijferbestandOpenen(AdmMain& adm, const std::string& pad, Laadherstel herstel)
 {
     switch (CijferbestandVersie(pad)) {
     case 2:
-        CijferbestandLaden(adm, pad);
+        CijferbestandLaden(adm, pad, herstel);
         break;
     case 1:
-        OudCijferbestandLaden(adm, pad);
+        OudCijferbestandLaden(adm, pad, herstel);
         break;
     default:
         NieuwCijferbestand(adm);

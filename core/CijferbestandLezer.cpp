@@ -159,7 +159,8 @@ std::vector<int> Regellezer::gehelen(std::size_t aantal)
 
 // ---------------------------------------------------------------- loading
 
-void CijferbestandInlezen(AdmMain& adm, const std::string& pad, void (*lees)(AdmMain&, Regellezer&))
+void CijferbestandInlezen(AdmMain& adm, const std::string& pad, void (*lees)(AdmMain&, Regellezer&),
+                          Laadherstel herstel)
 {
     try {
         const std::string inhoud = LeesInhoud(pad);
@@ -169,6 +170,8 @@ void CijferbestandInlezen(AdmMain& adm, const std::string& pad, void (*lees)(Adm
         NieuwCijferbestand(nieuw);
         Regellezer r(inhoud, regels, pad);
         lees(nieuw, r);
+        if (herstel)
+            herstel(nieuw);
         adm = std::move(nieuw);
     } catch (const std::bad_alloc&) {
         NieuwCijferbestand(adm);

@@ -7,6 +7,7 @@
 
 #include "core/AdmMain.h"
 #include "core/Bestand.h"
+#include "core/Cijferbestand.h"
 
 #include <cstddef>
 #include <string>
@@ -69,9 +70,11 @@ inline constexpr std::size_t MaxRegel = 4096;  // longer than any line a grade f
 
 // Reads the whole file and hands its lines to `lees` with a new data set that
 // keeps the caller's settings, folders and dialog state; only when that read
-// all of it does the result replace the caller's data set. On any error the
-// caller's data set becomes a new, empty one and the error is raised.
-void CijferbestandInlezen(AdmMain& adm, const std::string& pad, void (*lees)(AdmMain&, Regellezer&));
+// all of it, and `herstel` (when given) has mended it, does the result
+// replace the caller's data set. On any error the caller's data set becomes
+// a new, empty one and the error is raised.
+void CijferbestandInlezen(AdmMain& adm, const std::string& pad, void (*lees)(AdmMain&, Regellezer&),
+                          Laadherstel herstel);
 
 // Display state read from a file: the view, the row window with its current
 // row, the column window with its current column and the level, each group

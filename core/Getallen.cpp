@@ -621,6 +621,38 @@ bool Onvoldoende(std::string_view tekst, double grens)
 
 std::string Tweecijferig(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
+namespace {
+
+// A text without a number is refused too: read as 0 it would become a
+// grade 0 that pulls every average down.
+bool Genomen(std::size_t gelezen, double waarde, double hoogste)
+{
+    return gelezen > 0 && waarde >= 0 && waarde <= hoogste;
+}
+
+}  // namespace
+
+bool Invoerbaar(std::string_view tekst, double hoogste, double& waarde)
+{
+    waarde = 0;
+    if (IsLeeg(tekst))
+        return true;
+    std::size_t gelezen = 0;
+    if (tekst.find(',') == std::string_view::npos) {
+        waarde = LeidendGetal(tekst, &gelezen);
+    } else {
+        std::string t(tekst);
+        for (char& c : t)
+            if (c == ',')
+                c = '.';
+        waarde = LeidendGetal(t, &gelezen);
+    }
+    if (Genomen(gelezen, waarde, hoogste))
+        return true;
+    waarde = 0;  // refused: as blank
+    return false;
+}
+
 Getalinvoer LeesGetalinvoer(std::string& tekst, double hoogste, std::string_view opgeslagen)
 {
     Getalinvoer r;
@@ -632,9 +664,7 @@ Getalinvoer LeesGetalinvoer(std::string& tekst, double hoogste, std::string_view
     r.leeg = IsLeeg(tekst);
     if (r.leeg)
         return r;
-    // A text without a number is refused too: read as 0 it would become a
-    // grade 0 that pulls every average down.
-    if (gelezen > 0 && r.waarde >= 0 && r.waarde <= hoogste)
+    if (Genomen(gelezen, r.waarde, hoogste))
         return r;
     if (!IsLeeg(opgeslagen)) {
         const std::size_t n = opgeslagen.size();

@@ -75,6 +75,11 @@ struct Getalinvoer {
 // the stored value alone.
 Getalinvoer LeesGetalinvoer(std::string& tekst, double hoogste, std::string_view opgeslagen);
 
+// The same rule on a stored text as it stands: true when an entry box would
+// take it (blank, or a number within 0..hoogste at its start); `waarde` gets
+// its value as OpgeslagenWaarde reads it, 0 for a blank or refused text.
+bool Invoerbaar(std::string_view tekst, double hoogste, double& waarde);
+
 // The value of a stored grade, weight or report text, as TekstNaarGetal reads it.
 double OpgeslagenWaarde(std::string_view tekst);
 

@@ -1,7 +1,7 @@
 #pragma once
 // The choice of one grade column in the column windows (copy, swap, clear,
 // print, convert, norm): a term, a level and a column within the term. The
-// rules of the choice apart from any window; platform/Kolomkiezer.h is the
+// rules of the choice apart from any window; columntools/Kolomkiezer.h is the
 // control that shows them.
 
 #include "core/AdmMain.h"

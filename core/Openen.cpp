@@ -17,13 +17,13 @@ bool IsMap(const std::string& map)
 }
 
 // Loads into a copy so that a failing file leaves the data set as it was.
-void Laden(AdmMain& adm, const std::string& pad, int versie)
+void Laden(AdmMain& adm, const std::string& pad, int versie, Laadherstel herstel)
 {
     auto kopie = std::make_unique<AdmMain>(adm);
     if (versie == 2)
-        CijferbestandLaden(*kopie, pad);
+        CijferbestandLaden(*kopie, pad, herstel);
     else
-        OudCijferbestandLaden(*kopie, pad);
+        OudCijferbestandLaden(*kopie, pad, herstel);
     adm = std::move(*kopie);
 }
 
@@ -57,7 +57,7 @@ std::string BestandLadenActiveren(AdmMain& adm)
     return IsMap(adm.LaatsteMap) ? adm.LaatsteMap : HuidigeMap();
 }
 
-Openuitkomst BestandOpenen(AdmMain& adm, const std::string& map, const std::string& pad)
+Openuitkomst BestandOpenen(AdmMain& adm, const std::string& map, const std::string& pad, Laadherstel herstel)
 {
     adm.LaatsteMap = map;
     if (pad.empty())
@@ -84,7 +84,7 @@ Openuitkomst BestandOpenen(AdmMain& adm, const std::string& map, const std::stri
 
     if (modus == DialoogOpenen) {
         try {
-            Laden(adm, pad, versie);
+            Laden(adm, pad, versie, herstel);
         } catch (const Bestandsfout& f) {
             return fout(Foutomschrijving(f));
         }

@@ -5,6 +5,7 @@
 // was open before.
 
 #include "core/AdmMain.h"
+#include "core/Cijferbestand.h"
 #include "core/Fout.h"
 
 #include <string>
@@ -41,7 +42,7 @@ struct Openuitkomst {
 
 // "&Openen" in folder map on the file pad ("" when no row is chosen).
 // LaatsteMap := map first. Mode 1 loads the file by its version into a copy
-// of the data set and takes it over only when the load succeeded, then sets
-// Bestandsnaam and writes the settings file in StartMap. Modes 3 and 5 accept
-// only a current grade file.
-Openuitkomst BestandOpenen(AdmMain& adm, const std::string& map, const std::string& pad);
+// of the data set, mends that copy with `herstel` and takes it over only when
+// the load succeeded, then sets Bestandsnaam and writes the settings file in
+// StartMap. Modes 3 and 5 accept only a current grade file.
+Openuitkomst BestandOpenen(AdmMain& adm, const std::string& map, const std::string& pad, Laadherstel herstel);

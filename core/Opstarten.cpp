@@ -51,7 +51,7 @@ void Main(AdmMain& adm, const std::string& argument, const Opstartdiensten& d)
         // from before, the new one with the settings' header fields.
         auto voor = std::make_unique<AdmMain>(adm);
         try {
-            CijferbestandOpenen(adm, argument);
+            CijferbestandOpenen(adm, argument, d.Herstel);
             std::error_code ec;
             const auto vol = std::filesystem::absolute(argument, ec);
             adm.Bestandsnaam = ec ? argument : vol.string();

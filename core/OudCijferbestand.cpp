@@ -169,7 +169,7 @@ void LeesVersie1(AdmMain& a, Regellezer& r)
 
 }  // namespace
 
-void OudCijferbestandLaden(AdmMain& adm, const std::string& pad)
+void OudCijferbestandLaden(AdmMain& adm, const std::string& pad, Laadherstel herstel)
 {
-    CijferbestandInlezen(adm, pad, LeesVersie1);
+    CijferbestandInlezen(adm, pad, LeesVersie1, herstel);
 }

@@ -4,6 +4,7 @@
 #include "core/Fout.h"
 #include "core/Getallen.h"
 #include "names/Namenbestand.h"
+#include "reports/Rapportberekening.h"
 #include "termsheet/Cijferverwerking.h"
 
 #include <algorithm>
@@ -129,11 +130,13 @@ void LeerlingOvernemen(AdmMain& adm, const Bronleerling& b, int s)
     for (int c = 1; c <= AantalKolommen; ++c)
         for (int l = 1; l <= 2; ++l)
             Schrijf(adm, b.Cijfer[(c - 1) * 2 + l - 1].str(), s, c, l);
-    // The reports as they stand in the source, over what the grade processing computed.
+    // The reports as they stand in the source, over what the grade
+    // processing computed; one that no entry takes arrives as a refused entry.
     for (int r = 1; r <= 4; ++r)
         for (int l = 1; l <= 2; ++l) {
             adm.RapportTxt(s, r, l) = b.RapportTxt[(r - 1) * 2 + l - 1];
             adm.Rapport(s, r, l) = b.Rapport[(r - 1) * 2 + l - 1];
+            RapportHerstellen(adm, s, r, l);
         }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The program's pupil windows for the windows below the names list
-// (core/Leerlingvensters.h): frmLeerlingUitVlk, frmZoeken,
+// (frame/Leerlingvensters.h): frmLeerlingUitVlk, frmZoeken,
 // frmLeerlingVerwijderen and frmNamenBestandLaden.
 
-#include "core/Leerlingvensters.h"
+#include "frame/Leerlingvensters.h"
 
 extern const Leerlingvensters Namenvensters;

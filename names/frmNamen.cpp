@@ -1,9 +1,9 @@
 #include "names/frmNamen.h"
 
-#include "core/Bestandsopdrachten.h"
+#include "frame/Bestandsopdrachten.h"
 #include "core/Getallen.h"
 #include "core/Opdrachten.h"
-#include "core/frmHarvemoLogo.h"
+#include "frame/frmHarvemoLogo.h"
 #include "names/AfdrukNamen.h"
 #include "names/Namenkolom.h"
 #include "names/Namensortering.h"

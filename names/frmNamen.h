@@ -14,7 +14,7 @@
 // them: txtNaam[i] shows slot EersteRij + i - 1. The opener shows the window.
 
 #include "platform/Printer.h"
-#include "core/Weergavevenster.h"
+#include "frame/Weergavevenster.h"
 
 #include <array>
 #include <functional>

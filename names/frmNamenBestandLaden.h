@@ -4,7 +4,7 @@
 // frmLeerlingUitVlk (DialoogModus 4). Built like the open dialog; its table
 // lists each file's name and modification time only.
 
-#include "core/frmBestandLaden.h"
+#include "frame/frmBestandLaden.h"
 
 class frmNamenBestandLaden : public Bestandskeuzelijst {
     Q_OBJECT

@@ -1,7 +1,7 @@
 #pragma once
 // The base of every window: the main windows (Venster, with menu bar and
 // toolbar; the view windows build on it through the view frame,
-// core/Weergavevenster.h) and the modal windows (Dialoog). What they share
+// frame/Weergavevenster.h) and the modal windows (Dialoog). What they share
 // (VensterBasis):
 //
 // - Key preview: every key reaches the window's Form_KeyDown, Form_KeyPress

@@ -314,6 +314,44 @@ Verwerking VerwerkRapportcijfer(AdmMain& a, std::string& tekst, int p, int k, in
     return {geweigerd, a.RapportTxt(p, k, l) != voor || a.Rapport(p, k, l) != voorWaarde};
 }
 
+void RapportHerstellen(AdmMain& a, int p, int k, int l)
+{
+    auto& tekst = a.RapportTxt(p, k, l);
+    double& waarde = a.Rapport(p, k, l);
+    if (tekst.leeg()) {
+        waarde = GeenWaarde;
+        return;
+    }
+    // Computed: the rounding codes may have changed since (under method 1
+    // nothing is recomputed), and a code outside 1..3 leaves it unrounded.
+    if (waarde >= 0 && waarde <= 200)
+        for (int code = 1; code <= 4; ++code)
+            if (tekst == RondAf(waarde, code))
+                return;
+    double getypt = 0;
+    if (!Invoerbaar(tekst, 10, getypt)) {
+        tekst = "";
+        waarde = GeenWaarde;
+        return;
+    }
+    waarde = getypt;
+}
+
+bool TrimGewichtHerstellen(AdmMain& a, int t, int l)
+{
+    auto& tekst = a.TrimGewichtTekst(t, l);
+    double& weging = a.TrimesterWeging(t, l);
+    double w = 0;
+    if (!Invoerbaar(tekst, 10, w))
+        tekst = "";
+    const double oud = weging;
+    if (w != 0)
+        weging = w;
+    else if (weging != GeenWaarde)
+        weging = 0;  // never typed (-1) or left out (0); anything else was cleared
+    return weging != oud;
+}
+
 void AfrondcodesToepassen(AdmMain& a)
 {
     for (int k = 1; k <= 4; ++k) {

@@ -42,6 +42,21 @@ Verwerking VerwerkTrimGewicht(AdmMain& adm, std::string& tekst, int t, int l);
 // text as above; changed: the stored text or Rapport.
 Verwerking VerwerkRapportcijfer(AdmMain& adm, std::string& tekst, int p, int k, int l);
 
+// A report as a file or another grade file holds it (pupil p, report k,
+// level l), mended to what the entries leave: a blank text has no value
+// (-1); a text that is the rounding of its value within 0..200 (a computed
+// report, by any rounding code) stands; any other text the report entry
+// takes holds its own value, as typed; a text it refuses becomes blank
+// without a value, as a refused entry. A report that fits is left as it is.
+void RapportHerstellen(AdmMain& adm, int p, int k, int l);
+
+// The weight of term t at level l as a file holds it: a text the entry
+// refuses becomes blank, and the value follows the text as a commit leaves
+// it (its value; for a blank text or "0" -1 or 0 as stored, anything else
+// 0, as a cleared weight). True when the value changed: level l's reports
+// and end averages then follow it (NiveauHerberekenen).
+bool TrimGewichtHerstellen(AdmMain& adm, int t, int l);
+
 // Confirmed option dialogs: RapportOptieNieuw's rounding codes (1..4) or its
 // method (5) become RapportOptie, then every report of both levels and the
 // report statistics are recomputed.

@@ -1,6 +1,6 @@
 #include "reports/frmRapporten.h"
 
-#include "core/Bestandsopdrachten.h"
+#include "frame/Bestandsopdrachten.h"
 #include "core/Getallen.h"
 #include "core/Opdrachten.h"
 #include "platform/Etiket.h"

@@ -16,7 +16,7 @@
 // box n = (pupil - EersteRij) * 4 + report, txtTrGew(t) the weight of term
 // t, the line labels by screen line, the statistics by term or report.
 
-#include "core/Weergavevenster.h"
+#include "frame/Weergavevenster.h"
 
 #include <array>
 

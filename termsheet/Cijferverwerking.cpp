@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <span>
 #include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
 
 // Every grade and weight the entry points store is a whole number of tenths
 // (a grade from 0 to 200, a weight from 0.1 to 10). The running statistics
@@ -50,6 +53,29 @@ bool Tienden(double x, Geheel& n)
 }
 
 double CelWaarde(const AdmMain& a, int p, int c, int l) { return OpgeslagenWaarde(a.Cijfer(p, c, l)); }
+
+// A grade as the statistics read it: whether the cell holds one, its value,
+// and its tenths when it is a whole number of them within 0..200.
+struct Celwaarde {
+    bool gevuld = false;
+    bool tienden = false;
+    double x = 0;
+    Geheel x10 = 0;
+};
+
+Celwaarde Cel(double x)
+{
+    Celwaarde w;
+    w.gevuld = true;
+    w.x = x;
+    w.tienden = Tienden(x, w.x10);
+    return w;
+}
+
+Celwaarde LeesCel(const AdmMain& a, int p, int c, int l)
+{
+    return a.Cijfer(p, c, l).leeg() ? Celwaarde{} : Cel(CelWaarde(a, p, c, l));
+}
 
 // The weight with which the grades of a column count in the pupil averages,
 // 0 for none. Only -1 (no weight) and 0.1..10 are ever stored; anything else
@@ -112,23 +138,23 @@ void KolomsomSchrijven(AdmMain& a, int c, int l, const Kolomsom& k)
     a.KlSprTxt(c, l) = GemiddeldeNaarTekst(s, true);
 }
 
-// The statistics of a column taken from its grades.
-void KolomOpnieuw(AdmMain& a, int c, int l)
+// The statistics of a column taken from its grades, each read by cel(p).
+template <class Cellen>
+void KolomOpnieuw(AdmMain& a, int c, int l, const Cellen& cel)
 {
     Kolomsom k;
     bool tienden = true;
     std::array<double, AantalLeerlingen> v;
     int n = 0;
     for (int p = 1; p <= AantalLeerlingen; ++p) {
-        if (a.Cijfer(p, c, l).leeg())
+        const Celwaarde w = cel(p);
+        if (!w.gevuld)
             continue;
-        const double x = CelWaarde(a, p, c, l);
-        Geheel x10 = 0;
-        tienden = tienden && Tienden(x, x10);
+        tienden = tienden && w.tienden;
         k.n += 1;
-        k.s1 += x10;
-        k.s2 += x10 * x10;
-        v[static_cast<std::size_t>(n++)] = x;
+        k.s1 += w.x10;
+        k.s2 += w.x10 * w.x10;
+        v[static_cast<std::size_t>(n++)] = w.x;
     }
     if (tienden) {
         KolomsomSchrijven(a, c, l, k);
@@ -141,6 +167,11 @@ void KolomOpnieuw(AdmMain& a, int c, int l)
     a.KlGemTxt(c, l) = GemiddeldeNaarTekst(m, true);
     a.KlSpr(c, l) = s;
     a.KlSprTxt(c, l) = GemiddeldeNaarTekst(s, true);
+}
+
+void KolomOpnieuw(AdmMain& a, int c, int l)
+{
+    KolomOpnieuw(a, c, l, [&](int p) { return LeesCel(a, p, c, l); });
 }
 
 // A grade old (when `wasGevuld`) becomes x (when `wordtGevuld`) in column c.
@@ -196,23 +227,41 @@ bool GewogenWaarde(const Gewogen& g, double& gem)
     return true;
 }
 
-// Weight sum and average of the columns van..tot of pupil p, from the grades.
-void GewogenOpnieuw(const AdmMain& a, int p, int van, int tot, int l, double& somGewicht, double& gem)
+// A column's weight as the averages read it (0: none), with its tenths.
+struct Kolomgewicht {
+    double w = 0;
+    bool tienden = false;
+    Geheel w10 = 0;
+};
+
+Kolomgewicht Gewicht(const AdmMain& a, int c, int l)
+{
+    Kolomgewicht g;
+    g.w = Weging(a, c, l);
+    g.tienden = Tienden(g.w, g.w10);
+    return g;
+}
+
+// Weight sum and average of the columns van..tot of one pupil, from the
+// weights, each read by gewicht(c), and the grades, by cel(c).
+template <class Gewichten, class Cellen>
+void GewogenOpnieuw(int van, int tot, const Gewichten& gewicht, const Cellen& cel, double& somGewicht, double& gem)
 {
     Gewogen g;
     bool tienden = true;
     double sw = 0, sgw = 0;
     for (int c = van; c <= tot; ++c) {
-        const double w = Weging(a, c, l);
-        if (w == 0 || a.Cijfer(p, c, l).leeg())
+        const Kolomgewicht w = gewicht(c);
+        if (w.w == 0)
             continue;
-        const double x = CelWaarde(a, p, c, l);
-        Geheel w10 = 0, x10 = 0;
-        tienden = tienden && Tienden(w, w10) && Tienden(x, x10);
-        g.w10 += w10;
-        g.p100 += w10 * x10;
-        sw += w;
-        sgw += w * x;
+        const Celwaarde x = cel(c);
+        if (!x.gevuld)
+            continue;
+        tienden = tienden && w.tienden && x.tienden;
+        g.w10 += w.w10;
+        g.p100 += w.w10 * x.x10;
+        sw += w.w;
+        sgw += w.w * x.x;
     }
     if (tienden && GewogenWaarde(g, gem)) {
         somGewicht = static_cast<double>(g.w10) / 10;
@@ -224,6 +273,13 @@ void GewogenOpnieuw(const AdmMain& a, int p, int van, int tot, int l, double& so
         somGewicht = 0;
         gem = GeenWaarde;
     }
+}
+
+void GewogenOpnieuw(const AdmMain& a, int p, int van, int tot, int l, double& somGewicht, double& gem)
+{
+    GewogenOpnieuw(
+        van, tot, [&](int c) { return Gewicht(a, c, l); }, [&](int c) { return LeesCel(a, p, c, l); }, somGewicht,
+        gem);
 }
 
 // One weighted average of a pupil (a term or the year) whose part of grade
@@ -454,4 +510,196 @@ Verwerking VerwerkGewicht(AdmMain& a, std::string& tekst, int c, int t, int l)
     const double voorWaarde = a.GewichtWaarde(c, l);
     const bool geweigerd = GewichtVerwerken(a, tekst, c, t, l);
     return {geweigerd, a.KolomGewicht(c, l) != voor || a.GewichtWaarde(c, l) != voorWaarde};
+}
+
+// ---- A loaded file ---------------------------------------------------------------
+
+namespace {
+
+// A stored value against the one taken afresh: both none, or apart by no
+// more than the last digits in which a file of an earlier version, which
+// kept its statistics by running updates, may differ.
+bool Past(double opgeslagen, double vers)
+{
+    if (opgeslagen == vers)
+        return true;
+    if (opgeslagen == GeenWaarde || vers == GeenWaarde)
+        return false;
+    return std::fabs(opgeslagen - vers) <= 1e-9 * std::max(1.0, std::fabs(vers));
+}
+
+// A spread by its square beside the mean m: a running update leaves the
+// root of a rounding error where the spread is 0.
+bool SpreidingPast(double opgeslagen, double vers, double m)
+{
+    if (opgeslagen == vers)
+        return true;
+    if (opgeslagen == GeenWaarde || vers == GeenWaarde || !(opgeslagen >= 0))
+        return false;
+    return std::fabs(opgeslagen * opgeslagen - vers * vers) <= 1e-10 * std::max(1.0, m * m + vers * vers);
+}
+
+// A stored text fits when it is the text of the value taken afresh, or of
+// its own stored value (blank for none).
+bool TekstPast(const Tekst<4>& tekst, double opgeslagen, const Tekst<4>& versTekst, double vers, bool tweeDecimalen)
+{
+    if (tekst == versTekst)
+        return true;
+    if (opgeslagen == vers)
+        return false;
+    return tekst == Tekst<4>(opgeslagen == GeenWaarde ? std::string() : GemiddeldeNaarTekst(opgeslagen, tweeDecimalen));
+}
+
+// A pupil's average as its text: blank for none.
+Tekst<4> GemiddeldeTekst(double x) { return x == GeenWaarde ? std::string() : GemiddeldeNaarTekst(x, false); }
+
+// The grades of one level, each read once.
+class Niveaucellen {
+public:
+    Celwaarde& operator()(int p, int c) { return w_[Plaats(p, c)]; }
+    const Celwaarde& operator()(int p, int c) const { return w_[Plaats(p, c)]; }
+
+private:
+    static std::size_t Plaats(int p, int c) { return static_cast<std::size_t>((p - 1) * AantalKolommen + c - 1); }
+    std::vector<Celwaarde> w_ = std::vector<Celwaarde>(AantalLeerlingen * AantalKolommen);
+};
+
+void KolomHerstellen(AdmMain& a, int c, int l, const Niveaucellen& cel)
+{
+    const int n = a.KlAantal(c, l);
+    const double m = a.KlGem(c, l), s = a.KlSpr(c, l);
+    const Tekst<4> mTxt = a.KlGemTxt(c, l), sTxt = a.KlSprTxt(c, l);
+    KolomOpnieuw(a, c, l, [&](int p) { return cel(p, c); });
+    if (n == a.KlAantal(c, l) && Past(m, a.KlGem(c, l)) && SpreidingPast(s, a.KlSpr(c, l), a.KlGem(c, l)) &&
+        TekstPast(mTxt, m, a.KlGemTxt(c, l), a.KlGem(c, l), true) &&
+        TekstPast(sTxt, s, a.KlSprTxt(c, l), a.KlSpr(c, l), true)) {
+        a.KlGem(c, l) = m;
+        a.KlSpr(c, l) = s;
+        a.KlGemTxt(c, l) = mTxt;
+        a.KlSprTxt(c, l) = sTxt;
+    }
+}
+
+// One weighted average of pupil p over columns van..tot; true when it was rebuilt.
+bool GemiddeldeHerstellen(int p, int van, int tot, const std::array<Kolomgewicht, AantalKolommen + 1>& gewicht,
+                          const Niveaucellen& cel, double& somGewicht, double& gem, Tekst<4>& tekst)
+{
+    double som = 0, vers = GeenWaarde;
+    GewogenOpnieuw(
+        van, tot, [&](int c) { return gewicht[static_cast<std::size_t>(c)]; }, [&](int c) { return cel(p, c); }, som,
+        vers);
+    const Tekst<4> versTekst = GemiddeldeTekst(vers);
+    if (Past(somGewicht, som) && Past(gem, vers) && TekstPast(tekst, gem, versTekst, vers, false))
+        return false;
+    somGewicht = som;
+    gem = vers;
+    tekst = versTekst;
+    return true;
+}
+
+// A class statistic (its count, mean, spread and texts, the fields r writes)
+// taken afresh by the commits' own routine, and put back when they fit.
+void KlasHerstellen(const Klasreeks& r, int& n, double& m, Tekst<4>& mTxt, double& s, Tekst<4>& sTxt)
+{
+    const int n0 = n;
+    const double m0 = m, s0 = s;
+    const Tekst<4> mTxt0 = mTxt, sTxt0 = sTxt;
+    Klasstatistiek(r);
+    if (n0 == n && Past(m0, m) && SpreidingPast(s0, s, m) && TekstPast(mTxt0, m0, mTxt, m, true) &&
+        TekstPast(sTxt0, s0, sTxt, s, true)) {
+        m = m0;
+        s = s0;
+        mTxt = mTxt0;
+        sTxt = sTxt0;
+    }
+}
+
+void EindHerstellen(AdmMain& a, int p, int l)
+{
+    const double e = a.EindGem(p, l);
+    const Tekst<4> tekst = a.EindGemTxt(p, l);
+    JaarGemiddeldeBerekenen(a, p, l);
+    if (Past(e, a.EindGem(p, l)) && TekstPast(tekst, e, a.EindGemTxt(p, l), a.EindGem(p, l), false)) {
+        a.EindGem(p, l) = e;
+        a.EindGemTxt(p, l) = tekst;
+    }
+}
+
+void NiveauHerstellen(AdmMain& a, int l)
+{
+    // What was typed: a text no entry takes is blank, as typed, and the
+    // value beside a text is the one a commit of that text leaves.
+    Niveaucellen cel;
+    for (int p = 1; p <= AantalLeerlingen; ++p)
+        for (int c = 1; c <= AantalKolommen; ++c) {
+            auto& tekst = a.Cijfer(p, c, l);
+            if (tekst.leeg())
+                continue;
+            double x = 0;
+            if (Invoerbaar(tekst, 200, x))
+                cel(p, c) = Cel(x);
+            else
+                tekst = "";
+        }
+    std::array<Kolomgewicht, AantalKolommen + 1> gewicht;
+    for (int c = 1; c <= AantalKolommen; ++c) {
+        auto& tekst = a.KolomGewicht(c, l);
+        double w = 0;
+        if (!Invoerbaar(tekst, 10, w))
+            tekst = "";
+        a.GewichtWaarde(c, l) = w == 0 ? GeenWaarde : w;
+        gewicht[static_cast<std::size_t>(c)] = Gewicht(a, c, l);
+    }
+    bool trimGewicht = false;
+    for (int t = 1; t <= 3; ++t)
+        trimGewicht |= TrimGewichtHerstellen(a, t, l);
+    for (int p = 1; p <= AantalLeerlingen; ++p)
+        for (int k = 1; k <= 4; ++k)
+            RapportHerstellen(a, p, k, l);
+
+    // What is computed from it, where the stored value does not fit.
+    for (int c = 1; c <= AantalKolommen; ++c)
+        KolomHerstellen(a, c, l, cel);
+    std::array<int, AantalLeerlingen + 1> vanaf{};  // the first term whose average was rebuilt
+    for (int p = 1; p <= AantalLeerlingen; ++p) {
+        for (int t = 1; t <= 3; ++t) {
+            const int van = (t - 1) * KolommenPerTrimester + 1;
+            const bool herbouwd = GemiddeldeHerstellen(p, van, van + KolommenPerTrimester - 1, gewicht, cel,
+                                                       a.SomGewicht(p, t, l), a.TrGem(p, t, l), a.TrGemTxt(p, t, l));
+            auto& eerste = vanaf[static_cast<std::size_t>(p)];
+            if (herbouwd && eerste == 0)
+                eerste = t;
+        }
+        GemiddeldeHerstellen(p, 1, AantalKolommen, gewicht, cel, a.SomGewichtJaar(p, l), a.JrGem(p, l),
+                             a.JrGemTxt(p, l));
+    }
+    for (int t = 1; t <= 3; ++t)
+        KlasHerstellen(KlasTrGem(a, t, l), a.KlTrAantal(t, l), a.KlTrGem(t, l), a.KlTrGemTxt(t, l), a.KlTrSpr(t, l),
+                       a.KlTrSprTxt(t, l));
+    KlasHerstellen(KlasJrGem(a, l), a.KlJrAantal(l), a.KlJrGem(l), a.KlJrGemTxt(l), a.KlJrSpr(l), a.KlJrSprTxt(l));
+
+    // The reports follow a rebuilt term average from its term on, as after
+    // a grade; a term weight that changed, the whole level, as when typed.
+    if (trimGewicht) {
+        NiveauHerberekenen(a, l);
+    } else {
+        for (int p = 1; p <= AantalLeerlingen; ++p) {
+            const int t = vanaf[static_cast<std::size_t>(p)];
+            if (t == 0)
+                continue;
+            for (int r = t; r <= 3; ++r)
+                BerekenRapportcijfer(a, p, r, l);
+            BerekenRapportcijfer(a, p, 4, l);
+        }
+    }
+    for (int p = 1; p <= AantalLeerlingen; ++p)
+        EindHerstellen(a, p, l);
+}
+
+}  // namespace
+
+void GeladenHerstellen(AdmMain& a)
+{
+    for (int l = 1; l <= 2; ++l)
+        NiveauHerstellen(a, l);
 }

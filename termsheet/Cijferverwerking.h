@@ -26,3 +26,11 @@ Verwerking VerwerkCijfer(AdmMain& adm, std::string& tekst, int p, int c, int t, 
 // blanks when refused (an existing weight is then removed). A weight of 0 is
 // shown but counts as no weight. Changed: the stored text or the weight's value.
 Verwerking VerwerkGewicht(AdmMain& adm, std::string& tekst, int c, int t, int l);
+
+// A data set just read from a grade file, before it is taken over (the
+// Laadherstel of every load, core/Cijferbestand.h). A grade, column weight,
+// term weight or report text that its entry point would refuse becomes
+// blank, as a typed one would; then every statistic, average and report
+// whose stored value does not fit the grades is rebuilt by the rules of a
+// commit. A data set that fits is left exactly as it is.
+void GeladenHerstellen(AdmMain& adm);

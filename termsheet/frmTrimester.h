@@ -17,12 +17,12 @@
 // header boxes, weights, column numbers and statistics are indexed by screen
 // column, the row labels by screen row. The opener shows the window.
 
-#include "core/Kolomvensters.h"
+#include "frame/Kolomvensters.h"
 #include "core/Pagina.h"
 #include "core/Tekst.h"
 #include "core/Veld.h"
 #include "platform/Printer.h"
-#include "core/Weergavevenster.h"
+#include "frame/Weergavevenster.h"
 
 #include <array>
 #include <functional>

@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class Tijdelijkemap {
 public:
@@ -59,4 +60,32 @@ inline std::string Testinhoud(std::string_view naam)
     std::ifstream in(pad, std::ios::binary);
     EXPECT_TRUE(in) << "no test file " << pad;
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The lines of a file's text, each ended by CR LF.
+inline std::vector<std::string> Tekstregels(const std::string& tekst)
+{
+    std::vector<std::string> r;
+    for (std::size_t i = 0; i < tekst.size();) {
+        const auto j = tekst.find("\r\n", i);
+        r.push_back(tekst.substr(i, j - i));
+        i = j == std::string::npos ? tekst.size() : j + 2;
+    }
+    return r;
+}
+
+// The first line (from 1) in which two such texts differ, with both lines;
+// empty when the texts are equal.
+inline std::string Regelverschil(const std::string& a, const std::string& b)
+{
+    if (a == b)
+        return "";
+    const auto ra = Tekstregels(a), rb = Tekstregels(b);
+    std::size_t i = 0;
+    while (i < ra.size() && i < rb.size() && ra[i] == rb[i])
+        ++i;
+    const auto regel = [i](const std::vector<std::string>& r) {
+        return i < r.size() ? "\"" + r[i] + "\"" : std::string("the end");
+    };
+    return "line " + std::to_string(i + 1) + ": " + regel(ra) + " against " + regel(rb);
 }

@@ -5,9 +5,9 @@
 // open dialog.
 
 #include "app/Vensters.h"
-#include "core/frmBestandLaden.h"
-#include "core/Weergaven.h"
-#include "core/Weergavevenster.h"
+#include "frame/frmBestandLaden.h"
+#include "frame/Weergaven.h"
+#include "frame/Weergavevenster.h"
 
 #include "VensterTest.h"
 #include "Werkmap.h"

@@ -57,12 +57,18 @@ inline bool Bestaat(const std::string& pad)
     return std::filesystem::exists(pad, ec);
 }
 
-// A small class with a grade, so that a file shows whether it was written.
+// A small class with a grade, so that a file shows whether it was written;
+// with its column's statistics, so that a load keeps it as it stands.
 inline void VulProef(AdmMain& adm, const char* achternaam = "Jansen")
 {
     adm.Achternaam(1) = achternaam;
     adm.Roepnaam(1) = "Piet";
     adm.Cijfer(1, 1, 1) = "7.5";
+    adm.KlAantal(1, 1) = 1;
+    adm.KlGem(1, 1) = 7.5;
+    adm.KlGemTxt(1, 1) = "7.5";
+    adm.KlSpr(1, 1) = 0;
+    adm.KlSprTxt(1, 1) = "0";
     adm.Klas = "3A    ";
     adm.Gewijzigd = 1;
 }

@@ -4,7 +4,7 @@
 #include "core/Tekst.h"
 #include "reports/Jaarkolom.h"
 #include "yearoverview/AfdrukJaaroverzicht.h"
-#include "core/Bestandsopdrachten.h"
+#include "frame/Bestandsopdrachten.h"
 #include "platform/Draaiknop.h"
 #include "platform/Etiket.h"
 #include "platform/Kader.h"

@@ -13,7 +13,7 @@
 // command. A box the teacher did not change is never cut or stored, and a
 // store that changes what is stored sets Gewijzigd.
 
-#include "core/Weergavevenster.h"
+#include "frame/Weergavevenster.h"
 #include "yearoverview/Jaarkaart.h"
 
 #include <array>

@@ -1,5 +1,6 @@
 // Commits on a full class: 36 pupils graded in every weighted column of
-// level 1, term weights typed, reports computed by method 3.
+// level 1, term weights typed, reports computed by method 3; and the mending
+// of such a class when it is loaded.
 
 #include "reports/Rapportberekening.h"
 #include "termsheet/Cijferverwerking.h"
@@ -113,6 +114,37 @@ void BM_TrimGewichtWijzigen(benchmark::State& st)
     }
 }
 
+// The mending of a loaded file: a full class that fits, as every file the
+// program wrote; and one whose every column mean and term average does not,
+// so that all of them, the class statistics and the reports are rebuilt.
+void BM_GeladenHerstellen(benchmark::State& st)
+{
+    const auto klas = VolleKlas();
+    AdmMain& a = *klas;
+    for (auto _ : st) {
+        GeladenHerstellen(a);
+        benchmark::DoNotOptimize(a.KlGem(48, 1));
+    }
+}
+
+void BM_GeladenHerstellenAlles(benchmark::State& st)
+{
+    const auto klas = VolleKlas();
+    for (int c = 1; c <= 48; ++c)
+        klas->KlGem(c, 1) += 0.5;
+    for (int p = 1; p <= 36; ++p)
+        for (int t = 1; t <= 3; ++t)
+            klas->TrGem(p, t, 1) += 0.5;
+    const auto a = std::make_unique<AdmMain>();
+    for (auto _ : st) {
+        st.PauseTiming();
+        *a = *klas;
+        st.ResumeTiming();
+        GeladenHerstellen(*a);
+        benchmark::DoNotOptimize(a->KlGem(48, 1));
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_CijferToevoegen)->Repetitions(9)->ReportAggregatesOnly(true);
@@ -120,3 +152,5 @@ BENCHMARK(BM_CijferWijzigen)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CijferVerwijderen)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_GewichtWijzigen)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_TrimGewichtWijzigen)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_GeladenHerstellen)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_GeladenHerstellenAlles)->Repetitions(9)->ReportAggregatesOnly(true);

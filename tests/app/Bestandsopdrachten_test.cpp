@@ -4,7 +4,7 @@
 #include "platform/Etiket.h"
 #include "platform/Paden.h"
 #include "core/Instellingen.h"
-#include "core/Bestandsopdrachten.h"
+#include "frame/Bestandsopdrachten.h"
 #include "platform/Draaiknop.h"
 #include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
@@ -196,6 +196,21 @@ TEST_F(Familieproef, AFileThatFailsToLoadSaysWhyAndKeepsTheData)
         EXPECT_EQ(Inhoud(adm), voor);
         EXPECT_EQ(Enige<frmRapporten>(), &v);
     }
+}
+
+TEST_F(Familieproef, AnOpenedFileIsMendedBeforeItIsShown)
+{
+    // tests/data/fout-statistiek.vlk: "k50" as the class mean of column 1
+    // among other values that do not fit the grades; it opens in term 1.
+    std::ofstream(map / "fout-statistiek.vlk", std::ios::binary) << Testinhoud("fout-statistiek.vlk");
+    auto& v = Start<frmNamen>(SchermNamen);
+    omgeving.Beantwoord(Open(map / "fout-statistiek.vlk"));
+    Kies(v.mnuBestandLaden);
+    EXPECT_EQ(Regelverschil(Inhoud(adm), Testinhoud("passend.vlk")), "");
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    auto* blad = Enige<frmTrimester>();
+    ASSERT_NE(blad, nullptr);
+    EXPECT_EQ(blad->lblKlGem[static_cast<std::size_t>(blad->SchermKolom(1))]->Tekst(), "6.83");
 }
 
 // ---------------------------------------------------------------- save

@@ -1,4 +1,4 @@
-#include "core/frmHarvemoLogo.h"
+#include "frame/frmHarvemoLogo.h"
 
 #include <QElapsedTimer>
 #include <QTest>

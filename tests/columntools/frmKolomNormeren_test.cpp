@@ -5,7 +5,7 @@
 #include "columntools/frmKolomNormFouten.h"
 #include "columntools/frmKolomNormScores.h"
 #include "platform/Draaiknop.h"
-#include "platform/Kolomkiezer.h"
+#include "columntools/Kolomkiezer.h"
 #include "platform/VasteBreedteInvoer.h"
 #include "termsheet/Cijferverwerking.h"
 

@@ -70,6 +70,25 @@ TEST(LeidendGetal, CountsTheCharactersOfTheNumberWithTheBlanksAfterIt)
     }
 }
 
+// A stored text is taken exactly when an entry box would take it typed.
+TEST(Invoerbaar, IsTheEntryRuleOnAStoredText)
+{
+    for (const char* t : {"", "   ", "7", "7.5", "7,5", ".5 ", "0  ", "10 ", "200", "201", "-1 ", "999", "abc", "1e3",
+                          "1e1", "7ab", "- 5", ".", "1E400", "10.04"})
+        for (double hoogste : {10.0, 200.0}) {
+            std::string typed = t;
+            const Getalinvoer in = LeesGetalinvoer(typed, hoogste, "");
+            double x = -5;
+            EXPECT_EQ(Invoerbaar(t, hoogste, x), !in.geweigerd) << '"' << t << "\" " << hoogste;
+            EXPECT_EQ(x, in.geweigerd || in.leeg ? 0 : in.waarde) << '"' << t << "\" " << hoogste;
+        }
+    double x = 0;
+    EXPECT_TRUE(Invoerbaar("7,5", 10, x));
+    EXPECT_EQ(x, 7.5);
+    EXPECT_FALSE(Invoerbaar("999", 200, x));
+    EXPECT_EQ(x, 0);
+}
+
 struct CijferGeval {
     double x;
     std::string tekst;

@@ -1,4 +1,5 @@
 #include "core/Cijferbestand.h"
+#include "core/Fout.h"
 #include "core/Instellingen.h"
 #include "core/Openen.h"
 #include "core/Tekst.h"
@@ -9,6 +10,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -39,6 +42,23 @@ std::string OudBestand(const std::string& achternaam)
     r.push_back("vwo");
     return Regels(r);
 }
+
+// Mending steps handed to the load: one that marks the data set it is
+// given and notes what it and the caller's data set held then, one that fails.
+struct {
+    const AdmMain* buiten = nullptr;
+    std::string bestand, ervoor;
+} gezien;
+
+void Merk(AdmMain& a)
+{
+    const int p = a.Achternaam(1).leeg() ? 2 : 1;
+    gezien.bestand = Trim(a.Achternaam(p));
+    gezien.ervoor = Trim(gezien.buiten->Achternaam(1));
+    a.Kenmerk(1) = "hersteld";
+}
+
+void Mislukt(AdmMain&) { throw Bestandsfout(FoutVerkeerdBestand, "mislukt"); }
 
 }  // namespace
 
@@ -78,7 +98,7 @@ protected:
 TEST_F(OpenenTest, ACurrentAndAnOldFileOpen)
 {
     adm.DialoogModus = DialoogOpenen;
-    auto u = BestandOpenen(adm, (map / "data").string(), Data("Huidig.VLK"));
+    auto u = BestandOpenen(adm, (map / "data").string(), Data("Huidig.VLK"), nullptr);
     EXPECT_EQ(u.stap, Openstap::Klaar);
     EXPECT_EQ(adm.DialoogAntwoord, AntwoordGereed);
     EXPECT_EQ(adm.Bestandsnaam, Data("Huidig.VLK"));
@@ -92,13 +112,41 @@ TEST_F(OpenenTest, ACurrentAndAnOldFileOpen)
     adm.LaatsteMap = "";
     EXPECT_EQ(BestandLadenActiveren(adm), (map / "data").string());
 
-    u = BestandOpenen(adm, (map / "data").string(), Data("oud.vlk"));
+    u = BestandOpenen(adm, (map / "data").string(), Data("oud.vlk"), nullptr);
     EXPECT_EQ(u.stap, Openstap::Klaar);
     EXPECT_EQ(adm.Bestandsnaam, Data("oud.vlk"));
     EXPECT_EQ(Trim(adm.Achternaam(1)), "Oudeleerling");
     EXPECT_EQ(Trim(adm.Achternaam(2)), "");
     EXPECT_EQ(Trim(adm.NiveauNaam(2)), "vwo");
     EXPECT_EQ(adm.Scherm, 2);
+}
+
+TEST_F(OpenenTest, TheLoadedFileIsMendedBeforeItIsTakenOver)
+{
+    adm.DialoogModus = DialoogOpenen;
+    gezien.buiten = &adm;
+    for (const auto& [naam, leerling] : {std::pair{"Huidig.VLK", "Nieuw"}, std::pair{"oud.vlk", "Oudeleerling"}}) {
+        SCOPED_TRACE(naam);
+        adm.Achternaam(1) = "Eerder";
+        adm.Gewijzigd = 1;
+        const auto u = BestandOpenen(adm, (map / "data").string(), Data(naam), Merk);
+        EXPECT_EQ(u.stap, Openstap::Klaar);
+        EXPECT_EQ(gezien.bestand, leerling);
+        EXPECT_EQ(gezien.ervoor, "Eerder");
+        EXPECT_EQ(adm.Kenmerk(1), Tekst<15>("hersteld"));
+        EXPECT_EQ(adm.Bestandsnaam, Data(naam));
+        EXPECT_EQ(adm.Gewijzigd, 0);
+    }
+
+    // A step that fails fails the load: the data set that was open stays.
+    adm.Achternaam(1) = "Eerder";
+    adm.Bestandsnaam = "/ergens/eerder.vlk";
+    adm.Gewijzigd = 1;
+    const auto u = BestandOpenen(adm, (map / "data").string(), Data("Huidig.VLK"), Mislukt);
+    EXPECT_EQ(u.stap, Openstap::Fout);
+    EXPECT_EQ(Trim(adm.Achternaam(1)), "Eerder");
+    EXPECT_EQ(adm.Bestandsnaam, "/ergens/eerder.vlk");
+    EXPECT_EQ(adm.Gewijzigd, 1);
 }
 
 TEST_F(OpenenTest, AFileThatFailsLeavesTheDataSetThatWasOpen)
@@ -112,7 +160,7 @@ TEST_F(OpenenTest, AFileThatFailsLeavesTheDataSetThatWasOpen)
     };
     for (const auto& [naam, omschrijving] : gevallen) {
         SCOPED_TRACE(naam);
-        const auto u = BestandOpenen(adm, (map / "data").string(), Data(naam));
+        const auto u = BestandOpenen(adm, (map / "data").string(), Data(naam), nullptr);
         EXPECT_EQ(u.stap, Openstap::Fout);
         EXPECT_EQ(u.omschrijving, omschrijving);
         EXPECT_EQ(adm.DialoogAntwoord, AntwoordGeannuleerd);
@@ -121,12 +169,12 @@ TEST_F(OpenenTest, AFileThatFailsLeavesTheDataSetThatWasOpen)
         EXPECT_EQ(adm.Bestandsnaam, "/ergens/eerder.vlk");
         EXPECT_EQ(adm.Gewijzigd, 1);
     }
-    EXPECT_EQ(BestandOpenen(adm, map.string(), Data("tekst.vlk")).omschrijving, "Verkeerd bestandsformaat");
+    EXPECT_EQ(BestandOpenen(adm, map.string(), Data("tekst.vlk"), nullptr).omschrijving, "Verkeerd bestandsformaat");
     EXPECT_EQ(Dialoogmelding("Verkeerd bestandsformaat"), "\nVerkeerd bestandsformaat   ");
     EXPECT_FALSE(fs::exists(map / "start" / Instellingenbestand));
 
     // No row chosen: only the folder is kept.
-    EXPECT_EQ(BestandOpenen(adm, "/elders", "").stap, Openstap::Niets);
+    EXPECT_EQ(BestandOpenen(adm, "/elders", "", nullptr).stap, Openstap::Niets);
     EXPECT_EQ(adm.LaatsteMap, "/elders");
 }
 
@@ -135,11 +183,11 @@ TEST_F(OpenenTest, ImportsTakeOnlyACurrentFile)
     for (int modus : {DialoogImportLeerlingen, DialoogImportRapporten}) {
         adm.DialoogModus = modus;
         adm.ImportBestand = "";
-        auto u = BestandOpenen(adm, (map / "data").string(), Data("oud.vlk"));
+        auto u = BestandOpenen(adm, (map / "data").string(), Data("oud.vlk"), nullptr);
         EXPECT_EQ(u.stap, Openstap::Fout);
         EXPECT_EQ(u.omschrijving, "Verkeerd bestandsformaat");
         EXPECT_EQ(adm.ImportBestand, "");
-        u = BestandOpenen(adm, (map / "data").string(), Data("Huidig.VLK"));
+        u = BestandOpenen(adm, (map / "data").string(), Data("Huidig.VLK"), nullptr);
         EXPECT_EQ(u.stap, Openstap::Importeren);
         EXPECT_EQ(adm.ImportBestand, Data("Huidig.VLK"));
         EXPECT_EQ(Trim(adm.Achternaam(1)), "Eerder");  // nothing loaded

@@ -2,6 +2,7 @@
 
 #include "core/Bestand.h"
 #include "core/Cijferbestand.h"
+#include "core/Fout.h"
 #include "core/Instellingen.h"
 
 #include "Tijdelijkemap.h"
@@ -137,6 +138,36 @@ TEST_F(OpstartenTest, AGradeFileOnTheCommandLineIsLoadedAndNamed)
     EXPECT_EQ(adm.Gewijzigd, 0);
     EXPECT_EQ(adm.DocentCode, "ABC");  // a setting, not part of the file
     EXPECT_EQ(Inhoud(map / "KWELTA.DAT").substr(0, 32), std::string(30, ' ') + "\r\n");
+    EXPECT_EQ(stappen.back(), "venster");
+}
+
+namespace {
+
+// Mending steps handed to the start-up: one that marks the data set, one that fails.
+void Merk(AdmMain& a) { a.Kenmerk(1) = "hersteld"; }
+void Mislukt(AdmMain&) { throw Bestandsfout(FoutVerkeerdBestand, "mislukt"); }
+
+}  // namespace
+
+TEST_F(OpstartenTest, TheFileOnTheCommandLineIsMendedBeforeItIsTakenOver)
+{
+    AdmMain bron;
+    bron.Achternaam(1) = "Uit het bestand";
+    CijferbestandOpslaan(bron, (map / "3a.vlk").string());
+
+    AdmMain adm;
+    diensten.Herstel = Merk;
+    Main(adm, "3a.vlk", diensten);
+    EXPECT_EQ(adm.Achternaam(1), Tekst<30>("Uit het bestand"));
+    EXPECT_EQ(adm.Kenmerk(1), Tekst<15>("hersteld"));
+    EXPECT_EQ(adm.Gewijzigd, 0);
+
+    // A step that fails fails the load, silently: the new data set stays.
+    AdmMain ander;
+    diensten.Herstel = Mislukt;
+    Main(ander, "3a.vlk", diensten);
+    EXPECT_TRUE(ander.Achternaam(1).leeg());
+    EXPECT_EQ(Bestandsdeel(ander.Bestandsnaam), "NAAMLOOS.VLK");
     EXPECT_EQ(stappen.back(), "venster");
 }
 

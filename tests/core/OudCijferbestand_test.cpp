@@ -203,17 +203,7 @@ OudBestand MaakOudBestand()
 
 // The lines of the test file tests/data/oud.vlk: those MaakOudBestand lays
 // out, written once as bytes.
-std::vector<std::string> OudeRegels()
-{
-    const std::string tekst = Testinhoud("oud.vlk");
-    std::vector<std::string> r;
-    for (std::size_t i = 0; i < tekst.size();) {
-        const auto j = tekst.find("\r\n", i);
-        r.push_back(tekst.substr(i, j - i));
-        i = j == std::string::npos ? tekst.size() : j + 2;
-    }
-    return r;
-}
+std::vector<std::string> OudeRegels() { return Tekstregels(Testinhoud("oud.vlk")); }
 
 std::string Samen(const std::vector<std::string>& regels)
 {

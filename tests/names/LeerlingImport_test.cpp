@@ -1,3 +1,4 @@
+#include "core/Cijferbestand.h"
 #include "core/Fout.h"
 #include "core/Kolomkeuze.h"
 #include "names/LeerlingImport.h"
@@ -10,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -99,6 +102,45 @@ TEST_F(LeerlingImportTest, PupilsOfAGradeFileGoWholeIntoTheFirstFreeSlots)
     EXPECT_EQ(adm.KlAantal(2, 1), 0);
     EXPECT_EQ(adm.KlAantal(20, 2), 1);
     EXPECT_TRUE(LeegLeerling(adm, 5));
+}
+
+TEST_F(LeerlingImportTest, GradesAndReportsNoEntryTakesArriveBlankAsTyped)
+{
+    // tests/data/fout-bron.vlk: Visser Vera in slot 2 with the grades "999",
+    // "abc", "8" (columns 1 to 3) and "201" (column 1, level 2), and at level 1
+    // the reports "abc" (7), "7.5" (7.5), "12" (7), at level 2 a blank RpE
+    // with the number 5.
+    Schrijf(map / "fout-bron.vlk", Testinhoud("fout-bron.vlk"));
+    AdmMain a;
+    a.DialoogModus = DialoogImportLeerlingen;
+    a.ImportBestand = (map / "fout-bron.vlk").string();
+    const auto bron = ImportbronLezen(a);
+    ASSERT_EQ(bron.leerlingen.size(), 1u);
+    LeerlingenImporteren(a, bron, {0});
+    a.Gewijzigd = 0;
+
+    // What a new data set saves, but for the slot taken and the column
+    // whose grade arrived: its count 1, mean 8, spread 0.
+    auto verwacht = Tekstregels(Testinhoud("nieuw.vlk"));
+    const auto blok = [&](std::size_t regel) -> std::string& { return verwacht[11 + regel - 1]; };
+    const char* velden[] = {"Visser", "Vera", "Havenstraat 5", "1237 CC", "Elburg", "0525-123456", "100005", "V",
+                            "4C", "nieuw", "GHI"};
+    const std::size_t breedte[] = {30, 13, 36, 7, 15, 13, 6, 1, 6, 15, 3};
+    for (std::size_t k = 0; k < 11; ++k)
+        blok(k + 1) = Pas(velden[k], breedte[k]);
+    blok(15 + 2 * 2) = "8  ";  // column 3, level 1
+    blok(111 + 4) = "7.5";     // report 2, level 1: its text, then its number
+    blok(111 + 6) = " 7.5";
+    const std::size_t kolom3 = 11 + 36 * 126 + 1 + 2 * 10;  // column 3's first line at level 1
+    verwacht[kolom3 + 5] = "8   ";
+    verwacht[kolom3 + 6] = " 8";
+    verwacht[kolom3 + 7] = " 1";
+    verwacht[kolom3 + 8] = "0   ";
+    verwacht[kolom3 + 9] = " 0";
+    std::string tekst;
+    for (const auto& r : verwacht)
+        tekst += r + "\r\n";
+    EXPECT_EQ(Regelverschil(CijferbestandTekst(a), tekst), "");
 }
 
 TEST_F(LeerlingImportTest, MorePupilsThanFreeSlotsStopsAtTheFirstThatDoesNotFit)

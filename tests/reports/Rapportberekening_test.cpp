@@ -432,4 +432,82 @@ TEST(Rapport, ConfirmedOptionsRecomputeBothLevels)
     EXPECT_EQ(a.Rapport(1, 1, 1), 6.74);
 }
 
+// ---- As a file holds them ------------------------------------------------------
+
+struct HerstelGeval {
+    const char* naam;
+    const char* tekst;
+    double waarde;
+    const char* wordt;
+    double wordtWaarde;
+};
+
+void PrintTo(const HerstelGeval& g, std::ostream* os) { *os << g.naam; }
+
+class RapportHerstelTest : public testing::TestWithParam<HerstelGeval> {};
+
+TEST_P(RapportHerstelTest, LeavesWhatTheEntriesLeave)
+{
+    const auto& g = GetParam();
+    AdmMain a;
+    a.RapportTxt(3, 2, 1) = g.tekst;
+    a.Rapport(3, 2, 1) = g.waarde;
+    RapportHerstellen(a, 3, 2, 1);
+    EXPECT_EQ(a.RapportTxt(3, 2, 1), g.wordt);
+    EXPECT_EQ(a.Rapport(3, 2, 1), g.wordtWaarde);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rapport, RapportHerstelTest,
+    testing::Values(HerstelGeval{"none", "   ", -1, "   ", -1}, HerstelGeval{"blank has no value", "   ", 6, "   ", -1},
+                    HerstelGeval{"typed", "7.5", 7.5, "7.5", 7.5},
+                    HerstelGeval{"typed, another number", "7.5", 3, "7.5", 7.5},
+                    HerstelGeval{"typed with a comma, kept as it stands", "7,5", 1e300, "7,5", 7.5},
+                    HerstelGeval{"computed to tenths", "7.3", 7.25, "7.3", 7.25},
+                    HerstelGeval{"computed to halves", "7.5", 7.25, "7.5", 7.25},
+                    HerstelGeval{"computed to whole numbers", "7  ", 7.25, "7  ", 7.25},
+                    HerstelGeval{"computed unrounded", "7.2", 7.25, "7.2", 7.25},
+                    HerstelGeval{"computed above 10", "153", 153.27, "153", 153.27},
+                    HerstelGeval{"above 10, no rounding of its value", "99 ", 7, "   ", -1},
+                    HerstelGeval{"the rounding of a value above 200", "250", 250, "   ", -1},
+                    HerstelGeval{"no number", "abc", 7, "   ", -1}, HerstelGeval{"negative", "-1 ", -1, "   ", -1}));
+
+struct TrimHerstelGeval {
+    const char* naam;
+    const char* tekst;
+    double weging;
+    const char* wordt;
+    double wordtWeging;
+};
+
+void PrintTo(const TrimHerstelGeval& g, std::ostream* os) { *os << g.naam; }
+
+class TrimGewichtHerstelTest : public testing::TestWithParam<TrimHerstelGeval> {};
+
+TEST_P(TrimGewichtHerstelTest, LeavesWhatTheEntryLeaves)
+{
+    const auto& g = GetParam();
+    AdmMain a;
+    a.TrimGewichtTekst(2, 2) = g.tekst;
+    a.TrimesterWeging(2, 2) = g.weging;
+    EXPECT_EQ(TrimGewichtHerstellen(a, 2, 2), g.weging != g.wordtWeging);
+    EXPECT_EQ(a.TrimGewichtTekst(2, 2), g.wordt);
+    EXPECT_EQ(a.TrimesterWeging(2, 2), g.wordtWeging);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rapport, TrimGewichtHerstelTest,
+    testing::Values(TrimHerstelGeval{"never typed", "   ", -1, "   ", -1},
+                    TrimHerstelGeval{"cleared", "   ", 0, "   ", 0},
+                    TrimHerstelGeval{"blank with a weight", "   ", 5, "   ", 0},
+                    TrimHerstelGeval{"typed", "2  ", 2, "2  ", 2},
+                    TrimHerstelGeval{"typed, another number", "2  ", 3, "2  ", 2},
+                    TrimHerstelGeval{"0 typed into an empty box", "0  ", -1, "0  ", -1},
+                    TrimHerstelGeval{"0 typed over a weight", "0  ", 0, "0  ", 0},
+                    TrimHerstelGeval{"0 with a weight", "0  ", 4, "0  ", 0},
+                    TrimHerstelGeval{"a number kept as it stands", "1e1", 10, "1e1", 10},
+                    TrimHerstelGeval{"no number, never typed", "abc", -1, "   ", -1},
+                    TrimHerstelGeval{"above 10", "12 ", 12, "   ", 0},
+                    TrimHerstelGeval{"negative", "-1 ", 1, "   ", 0}));
+
 }  // namespace

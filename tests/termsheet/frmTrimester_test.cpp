@@ -15,7 +15,7 @@
 #include "columntools/frmKolomNormFouten.h"
 #include "columntools/frmKolomNormScores.h"
 #include "columntools/frmKolomWissen.h"
-#include "platform/Kolomkiezer.h"
+#include "columntools/Kolomkiezer.h"
 #include "columntools/frmKolommenVerwisselen.h"
 #include "platform/Draaiknop.h"
 

@@ -1,4 +1,4 @@
-#include "platform/Kolomkiezer.h"
+#include "columntools/Kolomkiezer.h"
 
 #include "platform/Draaiknop.h"
 #include "platform/Etiket.h"

@@ -1,4 +1,4 @@
-#include "core/frmBestandLaden.h"
+#include "frame/frmBestandLaden.h"
 
 #include "core/Fout.h"
 #include "core/Openen.h"
@@ -360,7 +360,7 @@ void frmBestandLaden::Form_Activate()
 
 void frmBestandLaden::cmdOpenen_Click()
 {
-    const Openuitkomst uit = BestandOpenen(adm, Map(), GekozenPad());
+    const Openuitkomst uit = BestandOpenen(adm, Map(), GekozenPad(), laadherstel);
     switch (uit.stap) {
     case Openstap::Niets:
         return;

@@ -1,9 +1,9 @@
 // The view frame on a small view of its own: the menus and toolbar built
 // from its tables, the commit before a command, and the toolbar's dispatch
 // by key.
-#include "core/Weergavevenster.h"
+#include "frame/Weergavevenster.h"
 
-#include "core/Weergaven.h"
+#include "frame/Weergaven.h"
 #include "platform/Etiket.h"
 #include "platform/Toetsen.h"
 #include "platform/VasteBreedteInvoer.h"

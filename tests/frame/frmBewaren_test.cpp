@@ -1,6 +1,6 @@
 // The save prompt and the save-as dialog.
-#include "core/frmBewaren.h"
-#include "core/frmCommonDialoog.h"
+#include "frame/frmBewaren.h"
+#include "frame/frmCommonDialoog.h"
 
 #include "VensterTest.h"
 #include "Werkmap.h"

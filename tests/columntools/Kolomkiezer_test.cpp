@@ -1,5 +1,5 @@
 // The column choice control in a window with a source and a target side.
-#include "platform/Kolomkiezer.h"
+#include "columntools/Kolomkiezer.h"
 
 #include "platform/Draaiknop.h"
 #include "platform/Etiket.h"

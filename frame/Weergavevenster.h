@@ -5,7 +5,7 @@
 // looking its key up, and holds the commands the views share: new, open,
 // save, save as, pupil import, quit, the switch to another view or level,
 // search, delete and the about box (the file commands themselves are
-// core/Bestandsopdrachten.h). The platform layer's Venster below it gives
+// frame/Bestandsopdrachten.h). The platform layer's Venster below it gives
 // key preview, focus, the commit before a command (Invoervastlegging) and
 // printing.
 //
@@ -66,9 +66,11 @@
 //
 // A new modal window derives from Dialoog (platform/Venster.h) and is shown
 // with Modaal(dialoog) from the window that opens it. A window of another
-// subsystem that a window opens is handed in (core/Leerlingvensters.h).
+// subsystem that a window opens is handed in (frame/Leerlingvensters.h), and
+// so is the mending of a loaded file (Laadherstel, core/Cijferbestand.h).
 
-#include "core/Leerlingvensters.h"
+#include "core/Cijferbestand.h"
+#include "frame/Leerlingvensters.h"
 #include "platform/Venster.h"
 
 #include <QKeySequence>
@@ -164,11 +166,14 @@ public:
     Weergavevenster(AdmMain& adm, Omgeving& omgeving, int scherm, QWidget* parent = nullptr);
     ~Weergavevenster() override;
 
-    // The view manager that loaded the window (core/Weergaven.h), told when
+    // The view manager that loaded the window (frame/Weergaven.h), told when
     // it has been unloaded; none for a window made on its own.
     Weergaven* weergaven = nullptr;
     // The pupil windows it opens; none: search, delete and import do nothing.
     const Leerlingvensters* leerlingvensters = nullptr;
+    // The mending of a file its open command loads (core/Cijferbestand.h);
+    // none: the file as it stands.
+    Laadherstel laadherstel = nullptr;
 
     // Scherm names this window's view: its close box is the user's, not a
     // switch's or a prompted quit's.

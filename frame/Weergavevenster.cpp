@@ -1,8 +1,8 @@
-#include "core/Weergavevenster.h"
+#include "frame/Weergavevenster.h"
 
-#include "core/Bestandsopdrachten.h"
-#include "core/Weergaven.h"
-#include "core/frmAbout.h"
+#include "frame/Bestandsopdrachten.h"
+#include "frame/Weergaven.h"
+#include "frame/frmAbout.h"
 #include "platform/Etiket.h"
 #include "platform/Klembord.h"
 #include "platform/Toetsen.h"

@@ -2,7 +2,7 @@
 // Save as: the host of the save dialog, shown by no one itself. Loading it
 // with DialoogModus 2 (Form_Load) asks for a file name and saves the data set
 // under it; the views load it and unload it again (BestandOpslaanAls,
-// core/Bestandsopdrachten.h).
+// frame/Bestandsopdrachten.h).
 
 #include "core/AdmMain.h"
 

@@ -1,4 +1,4 @@
-#include "core/frmCommonDialoog.h"
+#include "frame/frmCommonDialoog.h"
 
 #include "core/Fout.h"
 #include "core/Opdrachten.h"

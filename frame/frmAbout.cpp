@@ -1,6 +1,6 @@
-#include "core/frmAbout.h"
+#include "frame/frmAbout.h"
 
-#include "core/frmHarvemoLogo.h"
+#include "frame/frmHarvemoLogo.h"
 
 #include <QVBoxLayout>
 

@@ -1,4 +1,4 @@
-#include "core/frmBewaren.h"
+#include "frame/frmBewaren.h"
 
 #include "core/Cijferbestand.h"
 #include "core/Fout.h"

@@ -1,7 +1,7 @@
 // The open dialog over a folder of grade files: its table and folder list,
 // the sort buttons, opening by version, failures, and the hand-over to the
 // pupil import.
-#include "core/frmBestandLaden.h"
+#include "frame/frmBestandLaden.h"
 
 #include "core/Cijferbestand.h"
 #include "core/Instellingen.h"

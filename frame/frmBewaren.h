@@ -1,6 +1,6 @@
 #pragma once
 // The save prompt before a new file, an open and quitting: shown modally
-// while Gewijzigd is 1 (the protocol is Bewaarvraag, core/Bestandsopdrachten.h).
+// while Gewijzigd is 1 (the protocol is Bewaarvraag, frame/Bestandsopdrachten.h).
 // Answer in DialoogAntwoord: 1 go on ("&Ja" after saving, "&Nee"), 2 cancel
 // ("&Annuleren", Esc, the close box, or a save that failed).
 

@@ -1,14 +1,14 @@
-#include "core/Bestandsopdrachten.h"
+#include "frame/Bestandsopdrachten.h"
 
 #include "core/Cijferbestand.h"
 #include "core/Fout.h"
 #include "core/Opdrachten.h"
-#include "core/frmBestandLaden.h"
-#include "core/frmBewaren.h"
-#include "core/frmCommonDialoog.h"
+#include "frame/frmBestandLaden.h"
+#include "frame/frmBewaren.h"
+#include "frame/frmCommonDialoog.h"
 #include "platform/Paden.h"
-#include "core/Weergavevenster.h"
-#include "core/Weergaven.h"
+#include "frame/Weergavevenster.h"
+#include "frame/Weergaven.h"
 
 #include <QCoreApplication>
 
@@ -46,6 +46,7 @@ Openuitslag BestandLaden(Weergavevenster& venster)
     adm.DialoogModus = DialoogOpenen;
     frmBestandLaden dialoog(adm, venster.omgeving, &venster);
     dialoog.leerlingvensters = venster.leerlingvensters;
+    dialoog.laadherstel = venster.laadherstel;
     venster.Modaal(dialoog);
 
     Weergaven* weergaven = venster.weergaven;

@@ -9,7 +9,8 @@
 // that as their modal result.
 
 #include "core/Bestandstabel.h"
-#include "core/Leerlingvensters.h"
+#include "core/Cijferbestand.h"
+#include "frame/Leerlingvensters.h"
 #include "platform/Venster.h"
 
 #include <string>
@@ -105,6 +106,9 @@ class frmBestandLaden : public Bestandskeuzelijst {
     Q_OBJECT
 public:
     frmBestandLaden(AdmMain& adm, Omgeving& omgeving, QWidget* parent = nullptr);
+
+    // Mends an opened file before it is taken over (handed down from the view).
+    Laadherstel laadherstel = nullptr;
 
     Etiket* lblCijferbestanden;
     QPushButton* cmdCijferbestand;

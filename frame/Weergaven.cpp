@@ -1,6 +1,6 @@
-#include "core/Weergaven.h"
+#include "frame/Weergaven.h"
 
-#include "core/Weergavevenster.h"
+#include "frame/Weergavevenster.h"
 
 #include <algorithm>
 #include <utility>

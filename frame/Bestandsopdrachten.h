@@ -1,6 +1,6 @@
 #pragma once
 // The file commands, the view switch and the quit that every view window
-// shares (the view frame, core/Weergavevenster.h, runs them from its menus
+// shares (the view frame, frame/Weergavevenster.h, runs them from its menus
 // and toolbar). Each takes the window that runs it: the parent of the dialogs
 // it shows, the window a switch or a quit unloads. The window has committed
 // its active box before (Invoervastlegging) and redraws afterwards as the
