@@ -30,12 +30,12 @@ Kolominhoud Lees(const AdmMain& adm, const Kolomkeuze& k)
 
 int SchrijfGewicht(AdmMain& adm, std::string tekst, const Kolomkeuze& naar)
 {
-    return VerwerkGewicht(adm, tekst, naar.Absoluut(), naar.trimester, naar.niveau) ? 1 : 0;
+    return VerwerkGewicht(adm, tekst, naar.Absoluut(), naar.trimester, naar.niveau).geweigerd ? 1 : 0;
 }
 
 int SchrijfCijfer(AdmMain& adm, std::string tekst, int p, const Kolomkeuze& naar)
 {
-    return VerwerkCijfer(adm, tekst, p, naar.Absoluut(), naar.trimester, naar.niveau) ? 1 : 0;
+    return VerwerkCijfer(adm, tekst, p, naar.Absoluut(), naar.trimester, naar.niveau).geweigerd ? 1 : 0;
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ Omrekenuitkomst KolomOmrekenen(AdmMain& adm, const std::string& formule, const K
         adm.Cijfer(p, k1, van.niveau) = tekst;
         FormuleFout(formule, c, r);
         std::string cijfer = CijferNaarTekst(r);
-        if (VerwerkCijfer(adm, cijfer, p, k2, naar.trimester, naar.niveau))
+        if (VerwerkCijfer(adm, cijfer, p, k2, naar.trimester, naar.niveau).geweigerd)
             ++uit.geweigerd;
     }
     adm.Gewijzigd = 1;

@@ -3,12 +3,16 @@
 #include "frame/Bestandsopdrachten.h"
 #include "frame/Weergaven.h"
 #include "frame/frmAbout.h"
+#include "platform/Etiket.h"
 #include "platform/Klembord.h"
+#include "platform/Toetsen.h"
+#include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QScrollBar>
 
 #include <utility>
 
@@ -169,6 +173,79 @@ void Weergavevenster::Toolbar_ButtonClick(const QString& key)
     // A key without a command of this view does nothing after the commit.
     if (const auto i = knoppen_.find(key); i != knoppen_.end() && i->second)
         i->second();
+}
+
+// ---- The registered boxes ------------------------------------------------------
+
+void Weergavevenster::Registreren(const void* rij, int van, const std::vector<VasteBreedteInvoer*>& vakken,
+                                  Vaksoort soort)
+{
+    Vaksoort* s = soorten_.emplace_back(std::make_unique<Vaksoort>(std::move(soort))).get();
+    int index = van;
+    for (VasteBreedteInvoer* vak : vakken)
+        register_[vak] = {vak, {s, rij, index++}};
+}
+
+Vakplaats Weergavevenster::PlaatsVan(const QWidget* control) const
+{
+    const auto i = register_.find(control);
+    return i == register_.end() ? Vakplaats{} : i->second.plaats;
+}
+
+void Weergavevenster::VakVastleggen(QWidget* control)
+{
+    const auto i = register_.find(control);
+    if (i == register_.end())
+        return;
+    const Registratie r = i->second;
+    if (!r.vak->Bewerkt() || !r.plaats.soort->vastleggen)
+        return;
+    r.vak->Onbewerkt();
+    r.plaats.soort->vastleggen(r.plaats.index);
+    if (ActieveControl() == r.vak)
+        OudeTekst = r.vak->Tekst();
+}
+
+void Weergavevenster::ControleerWijziging()
+{
+    const auto tekst = TekstVan(ActieveControl());
+    if (tekst && *tekst != OudeTekst)
+        adm.Gewijzigd = 1;
+}
+
+bool Weergavevenster::Navigeren(int keyCode)
+{
+    const Vakplaats p = PlaatsVan(ActieveControl());
+    if (!p.soort || !p.soort->toets)
+        return false;
+    p.soort->toets(p.index, keyCode);
+    return true;
+}
+
+void Weergavevenster::Venstertoets(int& KeyCode, int& Shift, VasteBreedteInvoer& start, Etiket& insert, int bezig)
+{
+    start.ZetTekst("");
+    if (bezig) {
+        KeyCode = 0;
+        Shift = 0;
+        return;
+    }
+    // Navigation, never a key for the box itself.
+    if (const int code = Navigatietoets(KeyCode, Shift)) {
+        Navigeren(code);
+        return;
+    }
+    if (KeyCode == Toetscode::Insert)
+        WisselInsertModus(adm.InsertModus, insert);
+}
+
+bool Weergavevenster::Leerlingtoets(QScrollBar& balk, int keyCode)
+{
+    const int naar = Leerlingstap(keyCode, adm.HuidigeRij, AantalLeerlingen);
+    if (naar == adm.HuidigeRij)
+        return false;
+    balk.setValue(naar);
+    return true;
 }
 
 // ---- The shared menus --------------------------------------------------------

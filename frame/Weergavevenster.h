@@ -50,6 +50,20 @@
 // (a switch it handles itself). It never builds menus or
 // toolbar buttons by hand and never dispatches on a key itself.
 //
+// Each array of entry boxes is registered once, where the view makes the
+// boxes, with its commit and its key handler:
+//
+//   Vakken(txtCijfer, 1, 64, {[this](int i) { CelVastleggen(i); },
+//                             [this](int i, int toets) { txtCijfer_KeyDown(i, toets, 0); }});
+//
+// The view's Form_KeyDown hands the navigation keys to the focused box's
+// handler (Navigeren, or Venstertoets for the whole family's key); its
+// commit before a command, its LostFocus handlers and its scroll bars commit
+// through VakVastleggen, which runs the commit only for a box edited since
+// the window filled it or last committed it: one edit, one commit, whichever
+// handlers ask for it. ActiefIn(txtCijfer) says whether the focus is in a
+// grade cell, and in which.
+//
 // A new modal window derives from Dialoog (platform/Venster.h) and is shown
 // with Modaal(dialoog) from the window that opens it. A window of another
 // subsystem that a window opens is handed in (frame/Leerlingvensters.h), and
@@ -62,10 +76,18 @@
 #include <QKeySequence>
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
+class Etiket;
+class QScrollBar;
+class VasteBreedteInvoer;
 class Weergaven;
 
 // One line of a menu: an item, a submenu with its items, or a separator.
@@ -110,6 +132,22 @@ Knopregel Zonder(const char* key);
 
 // Position 22, between "ZOEK" and "STOP": a separator, or an empty place.
 enum class VoorStop { Scheiding, Ruimte };
+
+// A kind of entry box of a view, registered once for its whole array: the
+// commit of box i, to the pupil, column or term it shows at that moment, and
+// the handler of the navigation keys in box i.
+struct Vaksoort {
+    std::function<void(int index)> vastleggen;          // none: the view stores the box itself
+    std::function<void(int index, int keyCode)> toets;  // none: the keys do nothing there
+};
+
+// Where a control is registered: its kind, its array and its index there;
+// no kind for any other control.
+struct Vakplaats {
+    Vaksoort* soort = nullptr;
+    const void* rij = nullptr;
+    int index = 0;
+};
 
 // A view's BezigMetTekenen, 1 while the guard lives: a redraw under way
 // takes no keys.
@@ -176,7 +214,53 @@ public:
     void Toolbar_ButtonClick(const QString& key) override;
     void Menu_Click(QMenu* menu) override;
 
+    // ---- The registered boxes ----
+    Vakplaats PlaatsVan(const QWidget* control) const;
+    // Commits a registered box that was edited since the window filled it or
+    // last committed it (VasteBreedteInvoer::Bewerkt): its kind's commit runs
+    // once, and the box then counts as unedited, also as the focused box
+    // (OudeTekst). An unedited box, and any other control, are left alone.
+    void VakVastleggen(QWidget* control);
+    // Gewijzigd := 1 when the focused control's text differs from OudeTekst;
+    // a control without text counts as unchanged.
+    void ControleerWijziging();
+
 protected:
+    // Registers boxes van..tot of an array (indexed as the handlers name them).
+    template <std::size_t N>
+    void Vakken(std::array<VasteBreedteInvoer*, N>& rij, int van, int tot, Vaksoort soort)
+    {
+        std::vector<VasteBreedteInvoer*> vakken;
+        for (int i = van; i <= tot; ++i)
+            vakken.push_back(rij.at(static_cast<std::size_t>(i)));
+        Registreren(&rij, van, vakken, std::move(soort));
+    }
+    // A box of its own (the focus box), index 0.
+    void Vakken(VasteBreedteInvoer& vak, Vaksoort soort) { Registreren(&vak, 0, {&vak}, std::move(soort)); }
+    // The focused box, when it is one of `rij`: its index.
+    template <class Rij>
+    std::optional<int> ActiefIn(const Rij& rij) const
+    {
+        const Vakplaats p = PlaatsVan(ActieveControl());
+        if (p.rij != static_cast<const void*>(&rij))
+            return std::nullopt;
+        return p.index;
+    }
+    // A navigation key (Navigatietoets) to the focused box's handler; false
+    // when the focused control has none.
+    bool Navigeren(int keyCode);
+    // Form_KeyDown of a view with a focus box `start` and an insert label:
+    // `start` emptied at every key; while `bezig` (a redraw under way) every
+    // key is taken; a navigation key is taken from the box and handed to the
+    // focused box's handler; Insert switches the typing mode and goes on to
+    // the box. Type-over and the widths are the boxes' own rules.
+    void Venstertoets(int& KeyCode, int& Shift, VasteBreedteInvoer& start, Etiket& insert, int bezig);
+    // The pupil Up, Down, PgUp or PgDn moves to from HuidigeRij (Leerlingstap)
+    // set on the view's pupil scroll bar, whose change handler moves the
+    // window. False when the key moves no pupil: at the first or the last
+    // pupil, or another key.
+    bool Leerlingtoets(QScrollBar& balk, int keyCode);
+
     void Menubalk(std::vector<Menu> menus);
     void Werkbalkknoppen(std::vector<Knopregel> eigen, VoorStop voorStop = VoorStop::Scheiding);
 
@@ -207,6 +291,14 @@ protected:
 
 private:
     void Vullen(QMenu& menu, const std::vector<Menuregel>& items);
+    void Registreren(const void* rij, int van, const std::vector<VasteBreedteInvoer*>& vakken, Vaksoort soort);
+
+    struct Registratie {
+        VasteBreedteInvoer* vak;
+        Vakplaats plaats;
+    };
+    std::vector<std::unique_ptr<Vaksoort>> soorten_;
+    std::unordered_map<const QWidget*, Registratie> register_;
 
     int familie_;
     std::map<QMenu*, std::function<void()>> bijOpenen_;

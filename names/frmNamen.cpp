@@ -270,6 +270,10 @@ void frmNamen::MaakBesturingen()
     txtDocPersNr = kopvak(10, 5880, r3);
     etiket("Persnr", 5040, r4 + 75, 840);
     txtMntPersNr = kopvak(11, 5880, r4);
+    kopvakken_ = {nullptr,     txtKlas,    txtVak,    txtDeelvak, txtNiveau1,   txtNiveau2,
+                  txtSchool,   txtDocent,  txtKlsMentor, txtCursus, txtDocPersNr, txtMntPersNr};
+    // The boxes store themselves (BewaarVelden); the keys walk the header.
+    Vakken(kopvakken_, 1, 11, {nullptr, [this](int veld, int toets) { VerplaatsFocus(veld, toets); }});
 
     // The grid.
     etiket("Nr", 120, RasterBoven - 300, 420);
@@ -295,6 +299,8 @@ void frmNamen::MaakBesturingen()
             Kolom(k)[ii] = v;
         }
     }
+    for (int k = 1; k <= 7; ++k)
+        Vakken(Kolom(k), 1, 8, {nullptr, [this](int, int toets) { VerplaatsFocus(12, toets); }});
 
     vsbScroll = new QScrollBar(Qt::Vertical, &vlak);
     vsbScroll->setRange(1, AantalLeerlingen);
@@ -309,6 +315,7 @@ void frmNamen::MaakBesturingen()
     StartFocus->move(0, Twips(RasterBoven));
     connect(StartFocus, &VasteBreedteInvoer::GotFocus, this, [this] { OudeTekst = StartFocus->Tekst(); });
     connect(StartFocus, &VasteBreedteInvoer::LostFocus, this, [this] { FocusNaActiveren = 0; });
+    Vakken(*StartFocus, {nullptr, [this](int, int toets) { VerplaatsFocus(12, toets); }});
 
     Label15 = etiket("", 120, RasterBoven + 8 * Regelafstand + 150, 11700);
 }
@@ -328,18 +335,15 @@ std::array<VasteBreedteInvoer*, 9>& frmNamen::Kolom(int kolom)
 
 VasteBreedteInvoer* frmNamen::Kopvak(int veld) const
 {
-    VasteBreedteInvoer* const vakken[12] = {nullptr,     txtKlas,   txtVak,       txtDeelvak,
-                                            txtNiveau1,  txtNiveau2, txtSchool,   txtDocent,
-                                            txtKlsMentor, txtCursus, txtDocPersNr, txtMntPersNr};
-    return veld >= 1 && veld <= 11 ? vakken[veld] : nullptr;
+    return veld >= 1 && veld <= 11 ? kopvakken_[static_cast<std::size_t>(veld)] : nullptr;
 }
 
-frmNamen::Plaats frmNamen::Rasterplaats(const QWidget* control) const
+frmNamen::Rastervak frmNamen::Rasterplaats(const QWidget* control)
 {
-    const QString naam = Naam(control);
+    const Vakplaats p = PlaatsVan(control);
     for (int k = 1; k <= 7; ++k)
-        if (naam == QLatin1String(Rasterkolommen[k].naam))
-            return {k, Index(control)};
+        if (p.rij == &Kolom(k))
+            return {k, p.index};
     return {};
 }
 
@@ -560,7 +564,7 @@ void frmNamen::FocusOp(VasteBreedteInvoer* vak)
 
 void frmNamen::FocusOpHuidigeRegel()
 {
-    const Plaats actief = Rasterplaats(ActieveControl());
+    const Rastervak actief = Rasterplaats(ActieveControl());
     const int regel = SchermRij(adm.HuidigeRij);
     if (!actief.kolom || regel < 1 || regel > 8)
         return;
@@ -574,44 +578,13 @@ void frmNamen::FocusOpHuidigeRegel()
 
 // ---- Keys -------------------------------------------------------------------
 
-namespace {
-
-// Field number of a control (0 when it has none) and the width its text is
-// fitted to on a key release (0 for none).
-int Veldnummer(const QString& naam)
-{
-    for (int v = 1; v <= 11; ++v)
-        if (naam == QLatin1String(Kopvelden[v].naam))
-            return v;
-    if (naam == QLatin1String("StartFocus"))
-        return 12;
-    for (int k = 1; k <= 7; ++k)
-        if (naam == QLatin1String(Rasterkolommen[k].naam))
-            return 12;
-    return 0;
-}
-
-int Opvulbreedte(const QString& naam)
-{
-    for (int v = 1; v <= 11; ++v)
-        if (naam == QLatin1String(Kopvelden[v].naam))
-            return Kopvelden[v].breedte;
-    for (int k = 1; k <= 7; ++k)
-        if (naam == QLatin1String(Rasterkolommen[k].naam))
-            return Rasterkolommen[k].breedte;
-    return 0;
-}
-
-}  // namespace
-
 void frmNamen::Form_KeyDown(int& KeyCode, int& Shift)
 {
     StartFocus->ZetTekst("");
     if (AltVastBijNeer(KeyCode, Shift))
         return;
     if (const int toets = Navigatietoets(KeyCode, Shift)) {
-        if (const int veld = Veldnummer(ActieveNaam()))
-            VerplaatsFocus(veld, toets);
+        Navigeren(toets);
         return;
     }
     switch (KeyCode) {
@@ -637,9 +610,10 @@ void frmNamen::Form_KeyUp(int& KeyCode, int& Shift)
     AltLosBijOp(KeyCode, Shift);
     if (adm.AltIngedrukt == 1)
         return;
+    // A box's text is fitted to its width on a key release (the focus box has none).
     auto* vak = qobject_cast<VasteBreedteInvoer*>(ActieveControl());
-    const int breedte = Opvulbreedte(ActieveNaam());
-    if (vak && breedte > 0) {
+    const int breedte = vak ? vak->Regels().breedte : 0;
+    if (breedte > 0) {
         const std::string t = vak->Tekst();
         if (!Bewerkt(vak)) {
             // A box as the program filled it keeps its text (a teacher's name

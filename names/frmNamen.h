@@ -125,11 +125,11 @@ private:
     // The grid boxes of one column, 1 Naam .. 7 Mentor.
     std::array<VasteBreedteInvoer*, 9>& Kolom(int kolom);
     // What a grid box is: its column (1..7) and line, or column 0.
-    struct Plaats {
+    struct Rastervak {
         int kolom = 0;
         int regel = 0;
     };
-    Plaats Rasterplaats(const QWidget* control) const;
+    Rastervak Rasterplaats(const QWidget* control);
 
     // The header box of a field number (1..11).
     VasteBreedteInvoer* Kopvak(int veld) const;
@@ -163,6 +163,7 @@ private:
     void LogoTonen();
     void LogoSluiten();
 
+    std::array<VasteBreedteInvoer*, 12> kopvakken_{};  // by field number 1..11
     std::unique_ptr<frmHarvemoLogo> logo_;
     std::array<int, 9> getoond_{};  // the slot each screen line shows
     std::unordered_map<const VasteBreedteInvoer*, std::string> gezet_;

@@ -3,7 +3,6 @@
 #include "platform/Cp1252Qt.h"
 #include "platform/Kleuren.h"
 #include "platform/Omgeving.h"
-#include "platform/Venster.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -133,6 +132,7 @@ VasteBreedteInvoer::VasteBreedteInvoer(Omgeving& omgeving, const int& insertModu
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setValidator(new Cp1252Bewaker(this));
     setMouseTracking(true);
+    connect(this, &QLineEdit::textEdited, this, [this] { bewerkt_ = true; });
     if (QStyle* stijl = Vakstijl())
         setStyle(stijl);
 }
@@ -141,6 +141,7 @@ std::string VasteBreedteInvoer::Tekst() const { return QStringNaarCp1252(text())
 
 void VasteBreedteInvoer::ZetTekst(std::string_view tekst)
 {
+    bewerkt_ = false;
     const QString t = Cp1252NaarQString(tekst);
     if (t != text())
         setText(t);
@@ -150,6 +151,15 @@ void VasteBreedteInvoer::ZetTekst(std::string_view tekst)
     else if (cursorPosition() == 0 && !hasSelectedText())
         return;
     ZetSelStart(0);
+}
+
+bool VasteBreedteInvoer::ToonVastgelegd(std::string_view opgeslagen)
+{
+    bewerkt_ = false;
+    if (Tekst() == opgeslagen)
+        return false;
+    ZetTekst(opgeslagen);
+    return true;
 }
 
 int VasteBreedteInvoer::SelStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
@@ -181,8 +191,11 @@ Invoertoestand VasteBreedteInvoer::Toestand() const { return {Tekst(), SelStart(
 void VasteBreedteInvoer::ZetToestand(const Invoertoestand& t)
 {
     const Invoertoestand nu = Toestand();
-    if (t.tekst != nu.tekst)
+    // The box's rules acting on a key: an edit like the key's own.
+    if (t.tekst != nu.tekst) {
         setText(Cp1252NaarQString(t.tekst));
+        bewerkt_ = true;
+    }
     if (t.tekst != nu.tekst || t.selStart != nu.selStart || t.selLengte != nu.selLengte) {
         ZetSelStart(t.selStart);
         ZetSelLength(t.selLengte);
@@ -331,27 +344,4 @@ Focusvak::Focusvak(Omgeving& omgeving, const int& insertModus, QWidget* parent)
     setFixedSize(0, 0);
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::NoContextMenu);
-}
-
-bool Getalvastlegging(VensterBasis& venster, VasteBreedteInvoer& vak,
-                      const std::function<std::string_view()>& opgeslagen,
-                      const std::function<double()>& waarde,
-                      const std::function<bool(std::string&)>& verwerk)
-{
-    std::string tekst = vak.Tekst();
-    if (tekst != opgeslagen()) {
-        const std::string voor(opgeslagen());
-        const double voorWaarde = waarde ? waarde() : 0;
-        if (verwerk(tekst))
-            venster.Piep();
-        if (opgeslagen() != voor || (waarde && waarde() != voorWaarde))
-            venster.adm.Gewijzigd = 1;
-    }
-    const std::string_view nu = opgeslagen();
-    const bool vervangen = vak.Tekst() != nu;
-    if (vervangen)
-        vak.ZetTekst(nu);
-    if (venster.ActieveControl() == &vak)
-        venster.OudeTekst = vak.Tekst();
-    return vervangen;
 }

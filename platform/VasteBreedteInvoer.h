@@ -24,12 +24,10 @@
 #include <QLineEdit>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
 class Omgeving;
-class VensterBasis;
 
 class VasteBreedteInvoer : public QLineEdit {
     Q_OBJECT
@@ -39,7 +37,17 @@ public:
                        QWidget* parent = nullptr);
 
     std::string Tekst() const;  // Windows-1252
-    void ZetTekst(std::string_view tekst);  // the caret goes to the start
+    // A text the window fills in: the caret goes to the start, and the box
+    // counts as unedited.
+    void ZetTekst(std::string_view tekst);
+    // After a commit: the stored text, when the box shows another (as
+    // ZetTekst); true when it did.
+    bool ToonVastgelegd(std::string_view opgeslagen);
+
+    // Edited since the window last filled it or a commit took its text: by
+    // a key, a paste, a cut, a drop (the window's own ZetTekst is no edit).
+    bool Bewerkt() const { return bewerkt_; }
+    void Onbewerkt() { bewerkt_ = false; }
 
     // Caret (start of the selection) and selection length, in characters.
     int SelStart() const;
@@ -95,6 +103,7 @@ private:
     // then until its release.
     bool netGefocust_ = false;
     bool focusPers_ = false;
+    bool bewerkt_ = false;
 };
 
 // The focus box (StartFocus, txtFocus): a text box that holds the focus
@@ -109,14 +118,3 @@ public:
 // Focus changes that are no focus change for the windows: a menu or popup
 // opening and closing, the window losing or regaining activation.
 bool TeltAlsFocuswissel(Qt::FocusReason reden);
-
-// The commit of a number box through one of the grade engine's entry points.
-// A box that shows the stored text `opgeslagen()` never touches it; otherwise
-// `verwerk` gets its text and returns true when it refused it (a beep).
-// Gewijzigd follows the stored text and `waarde()` (none: the text alone),
-// compared before and after. The box then shows the stored text, and counts
-// as unedited when it has the focus. True when its text was replaced.
-bool Getalvastlegging(VensterBasis& venster, VasteBreedteInvoer& vak,
-                      const std::function<std::string_view()>& opgeslagen,
-                      const std::function<double()>& waarde,
-                      const std::function<bool(std::string&)>& verwerk);

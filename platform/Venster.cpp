@@ -254,10 +254,6 @@ void VensterBasis::BijSneltoets(QAction*) {}
 
 QWidget* VensterBasis::ActieveControl() const { return zelf_.focusWidget(); }
 
-QString VensterBasis::ActieveNaam() const { return Naam(ActieveControl()); }
-
-int VensterBasis::ActieveIndex() const { return Index(ActieveControl()); }
-
 void VensterBasis::ZetFocus(QWidget* control)
 {
     if (!control || !Ingesloten(*control, zelf_))
@@ -282,13 +278,6 @@ std::optional<std::string> VensterBasis::TekstVan(const QWidget* control)
     if (auto* regel = qobject_cast<const QLineEdit*>(control))
         return QStringNaarCp1252(regel->text());
     return std::nullopt;
-}
-
-void VensterBasis::ControleerWijziging()
-{
-    const auto tekst = TekstVan(ActieveControl());
-    if (tekst && *tekst != OudeTekst)
-        adm.Gewijzigd = 1;
 }
 
 bool VensterBasis::AltVastBijNeer(int KeyCode, int Shift)

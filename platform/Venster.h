@@ -19,7 +19,7 @@
 //   opened through Omgeving::Modaal has closed, not when the user comes back
 //   from another program. After Form_Activate the focused box's GotFocus
 //   runs, unless Form_Activate moved the focus itself.
-// - The entry state OudeTekst and FocusNaActiveren, and ControleerWijziging.
+// - The entry state OudeTekst and FocusNaActiveren.
 // - Printing a list through the window's printer (Printen, LijstAfdrukken).
 //
 // Windows receive the data set and the environment in their constructor:
@@ -67,18 +67,11 @@ public:
     // The window's focused control (also while a menu is open or the window
     // is not active); nullptr when none.
     QWidget* ActieveControl() const;
-    // The name and control-array index given with ZetNaam ("" and 0 without).
-    QString ActieveNaam() const;
-    int ActieveIndex() const;
 
     // Moves the focus; the old box's LostFocus and the new one's GotFocus have
     // run when this returns (also when the window is not the active one).
     // Focusing the focused control runs nothing.
     void ZetFocus(QWidget* control);
-
-    // Gewijzigd := 1 when the focused control's text differs from OudeTekst;
-    // a control without text counts as unchanged.
-    void ControleerWijziging();
 
     // Alt held (AltIngedrukt), for the window's key handlers. At key down:
     // Alt starts the hold; true while it is held (Alt itself included), so
@@ -137,7 +130,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
 };
 
-// Gives a control the name and control-array index the handlers dispatch on.
+// Gives a control the name and control-array index it is known by.
 void ZetNaam(QWidget& control, const char* naam, int index = 0);
 QString Naam(const QWidget* control);
 int Index(const QWidget* control);
@@ -168,8 +161,8 @@ public:
     // Closes the window as its close box does (Form_Unload may cancel).
     bool Unload() { return close(); }
 
-    // Commit before a command: the changed-check and the commit of the active
-    // box (ControleerWijziging, then the window's InvoerVerwerken or its kin).
+    // Commit before a command: the window's commit of the active box (its
+    // InvoerVerwerken or its kin).
     virtual void Invoervastlegging(Opdrachtbron bron);
     // The top-level menu's own Click (Bewerken_Click ...), after the commit.
     virtual void Menu_Click(QMenu* menu);

@@ -228,7 +228,9 @@ void NiveauHerberekenen(AdmMain& a, int l)
     BerekenJaarKlasgemiddelde(a, l);
 }
 
-bool VerwerkTrimGewicht(AdmMain& a, std::string& tekst, int t, int l)
+namespace {
+
+bool TrimGewichtVerwerken(AdmMain& a, std::string& tekst, int t, int l)
 {
     auto& opgeslagen = a.TrimGewichtTekst(t, l);
     const Getalinvoer in = LeesGetalinvoer(tekst, 10, opgeslagen);
@@ -267,7 +269,7 @@ bool VerwerkTrimGewicht(AdmMain& a, std::string& tekst, int t, int l)
     return false;
 }
 
-bool VerwerkRapportcijfer(AdmMain& a, std::string& tekst, int p, int k, int l)
+bool RapportcijferVerwerken(AdmMain& a, std::string& tekst, int p, int k, int l)
 {
     auto& opgeslagen = a.RapportTxt(p, k, l);
     const Getalinvoer in = LeesGetalinvoer(tekst, 10, opgeslagen);
@@ -292,6 +294,24 @@ bool VerwerkRapportcijfer(AdmMain& a, std::string& tekst, int p, int k, int l)
     a.Rapport(p, k, l) = g;
     Rapportgemiddelde(a, k);
     return false;
+}
+
+}  // namespace
+
+Verwerking VerwerkTrimGewicht(AdmMain& a, std::string& tekst, int t, int l)
+{
+    const auto voor = a.TrimGewichtTekst(t, l);
+    const double voorWaarde = a.TrimesterWeging(t, l);
+    const bool geweigerd = TrimGewichtVerwerken(a, tekst, t, l);
+    return {geweigerd, a.TrimGewichtTekst(t, l) != voor || a.TrimesterWeging(t, l) != voorWaarde};
+}
+
+Verwerking VerwerkRapportcijfer(AdmMain& a, std::string& tekst, int p, int k, int l)
+{
+    const auto voor = a.RapportTxt(p, k, l);
+    const double voorWaarde = a.Rapport(p, k, l);
+    const bool geweigerd = RapportcijferVerwerken(a, tekst, p, k, l);
+    return {geweigerd, a.RapportTxt(p, k, l) != voor || a.Rapport(p, k, l) != voorWaarde};
 }
 
 void RapportHerstellen(AdmMain& a, int p, int k, int l)

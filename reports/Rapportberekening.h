@@ -6,6 +6,7 @@
 // them redraws or sets Gewijzigd (the callers do).
 
 #include "core/AdmMain.h"
+#include "core/Verwerking.h"
 
 #include <string>
 
@@ -33,13 +34,13 @@ void NiveauHerberekenen(AdmMain& adm, int l);
 
 // Commits a typed term weight of term t at level l (0..10). The text is
 // normalised in place (commas to points, the grade text of the value, three
-// blanks when refused). Returns true when the text was refused: the caller
-// beeps.
-bool VerwerkTrimGewicht(AdmMain& adm, std::string& tekst, int t, int l);
+// blanks when refused). Refused: the caller beeps. Changed: the stored text
+// or TrimesterWeging.
+Verwerking VerwerkTrimGewicht(AdmMain& adm, std::string& tekst, int t, int l);
 
 // Commits a typed report grade (0..10) of pupil p, report k, level l; the
-// text as above. Returns true when refused.
-bool VerwerkRapportcijfer(AdmMain& adm, std::string& tekst, int p, int k, int l);
+// text as above; changed: the stored text or Rapport.
+Verwerking VerwerkRapportcijfer(AdmMain& adm, std::string& tekst, int p, int k, int l);
 
 // A report as a file or another grade file holds it (pupil p, report k,
 // level l), mended to what the entries leave: a blank text has no value

@@ -166,6 +166,7 @@ void frmRapporten::MaakBesturingen()
     ZetNaam(*StartFocus, "StartFocus");
     StartFocus->move(Twips(5940), Twips(120));
     connect(StartFocus, &VasteBreedteInvoer::LostFocus, this, [this] { FocusNaActiveren = 0; });
+    Vakken(*StartFocus, {nullptr, [this](int, int toets) { StartFocus_KeyDown(toets, 0); }});
 
     // Header block.
     TrimLabel = etiket(240, 780, 1935, 315, VbLetter("Arial", 12, true), Qt::AlignLeft);
@@ -192,6 +193,8 @@ void frmRapporten::MaakBesturingen()
         connect(v, &VasteBreedteInvoer::GotFocus, this, [this, t] { txtTrGew_GotFocus(t); });
         connect(v, &VasteBreedteInvoer::LostFocus, this, [this, t] { txtTrGew_LostFocus(t); });
     }
+    Vakken(txtTrGew, 1, 3,
+           {[this](int i) { GewichtVastleggen(i); }, [this](int i, int toets) { txtTrGew_KeyDown(i, toets, 0); }});
     Label11 = etiket(8280, 1560, 2175, 1035, gewoon, Qt::AlignHCenter, true);
     Label11->setWordWrap(true);
     Label11->ZetAchtergrond(Kleur::Insert);
@@ -242,6 +245,9 @@ void frmRapporten::MaakBesturingen()
                 Waardetip(*lblJr[r], j->waarde);
         });
     }
+
+    Vakken(txtRp, 1, 32,
+           {[this](int i) { RapportVastleggen(i); }, [this](int i, int toets) { txtRp_KeyDown(i, toets, 0); }});
 
     vsbScroll = new QScrollBar(Qt::Vertical, vlak);
     vsbScroll->setRange(1, AantalLeerlingen);
@@ -373,9 +379,10 @@ void frmRapporten::RapportVastleggen(int Index)
     const int p = adm.EersteRij + (Index - 1) / 4;
     const int k = (Index - 1) % 4 + 1;
     const int l = adm.Niveau;
-    Getalvastlegging(
-        *this, *txtRp[Index], [&] { return adm.RapportTxt(p, k, l).view(); }, [&] { return adm.Rapport(p, k, l); },
-        [&](std::string& tekst) { return VerwerkRapportcijfer(adm, tekst, p, k, l); });
+    std::string tekst = txtRp[Index]->Tekst();
+    if (Vastgelegd(adm, VerwerkRapportcijfer(adm, tekst, p, k, l)).geweigerd)
+        Piep();
+    txtRp[Index]->ToonVastgelegd(adm.RapportTxt(p, k, l).view());
     Rapportkleur(Index);
 }
 
@@ -384,19 +391,15 @@ void frmRapporten::GewichtVastleggen(int Index)
     if (Index < 1 || Index > 3)
         return;
     const int l = adm.Niveau;
-    Getalvastlegging(
-        *this, *txtTrGew[Index], [&] { return adm.TrimGewichtTekst(Index, l).view(); },
-        [&] { return adm.TrimesterWeging(Index, l); },
-        [&](std::string& tekst) { return VerwerkTrimGewicht(adm, tekst, Index, l); });
+    std::string tekst = txtTrGew[Index]->Tekst();
+    if (Vastgelegd(adm, VerwerkTrimGewicht(adm, tekst, Index, l)).geweigerd)
+        Piep();
+    txtTrGew[Index]->ToonVastgelegd(adm.TrimGewichtTekst(Index, l).view());
 }
 
 void frmRapporten::InvoerVerwerken()
 {
-    const QString naam = ActieveNaam();
-    if (naam == QLatin1String("txtTrGew"))
-        GewichtVastleggen(ActieveIndex());
-    else if (naam == QLatin1String("txtRp"))
-        RapportVastleggen(ActieveIndex());
+    VakVastleggen(ActieveControl());
     Afdrukken(1);
 }
 
@@ -423,27 +426,7 @@ void frmRapporten::Form_Activate()
 
 void frmRapporten::Form_KeyDown(int& KeyCode, int& Shift)
 {
-    StartFocus->ZetTekst("");
-    if (BezigMetTekenen == 1) {
-        KeyCode = 0;
-        Shift = 0;
-        return;
-    }
-    // Navigation, never a key for the box itself.
-    if (const int code = Navigatietoets(KeyCode, Shift)) {
-        const QString naam = ActieveNaam();
-        const int i = ActieveIndex();
-        if (naam == QLatin1String("txtTrGew"))
-            txtTrGew_KeyDown(i, code, 0);
-        else if (naam == QLatin1String("txtRp"))
-            txtRp_KeyDown(i, code, 0);
-        else if (naam == QLatin1String("StartFocus"))
-            StartFocus_KeyDown(code, 0);
-        return;
-    }
-    if (KeyCode == Toetscode::Insert)
-        WisselInsertModus(adm.InsertModus, *lblInsert);
-    // Type-over, the width and the padding are the boxes' own rules.
+    Venstertoets(KeyCode, Shift, *StartFocus, *lblInsert, BezigMetTekenen);
 }
 
 void frmRapporten::Form_KeyPress(int& KeyAscii)
@@ -558,16 +541,12 @@ void frmRapporten::mnuJaarNiv_Click(int niveau)
 void frmRapporten::vsbScroll_Change()
 {
     // The focused box is committed to its own pupil before the window moves.
-    const QString naam = ActieveNaam();
-    if (naam == QLatin1String("txtTrGew"))
-        GewichtVastleggen(ActieveIndex());
-    else if (naam == QLatin1String("txtRp"))
-        RapportVastleggen(ActieveIndex());
+    VakVastleggen(ActieveControl());
     const int v = vsbScroll->value();
     if (v >= 1 && v <= AantalLeerlingen)
         LeerlingKiezen(adm, v);
     Afdrukken(1);
-    if (naam == QLatin1String("txtRp")) {
+    if (ActiefIn(txtRp)) {
         const int n = CelIndex(adm.HuidigeRij, adm.RapportKolom);
         if (n >= 1 && n <= 32)
             ZetFocus(txtRp[n]);
@@ -590,38 +569,24 @@ void frmRapporten::txtRp_GotFocus(int Index)
     OudeTekst = txtRp[Index]->Tekst();
 }
 
-void frmRapporten::txtRp_LostFocus(int Index) { RapportVastleggen(Index); }
+void frmRapporten::txtRp_LostFocus(int Index) { VakVastleggen(txtRp[Index]); }
 
 void frmRapporten::txtRp_KeyDown(int Index, int KeyCode, int)
 {
-    if (KeyCode != Toetscode::Enter && KeyCode != Toetscode::Neer && KeyCode != Toetscode::Op &&
-        KeyCode != Toetscode::PgUp && KeyCode != Toetscode::PgDn)
+    // Only the movement keys reach it (Form_KeyDown); each commits first.
+    VakVastleggen(txtRp[Index]);
+    const bool neer = KeyCode == Toetscode::Enter || KeyCode == Toetscode::Neer;
+    if (Leerlingtoets(*vsbScroll, neer ? Toetscode::Neer : KeyCode))
         return;
-    RapportVastleggen(Index);
-    const int rij = adm.HuidigeRij;
-    switch (KeyCode) {
-    case Toetscode::Enter:
-    case Toetscode::Neer:
-        if (rij < AantalLeerlingen) {
-            vsbScroll->setValue(rij + 1);
-        } else {
-            txtRp[Index]->ZetSelStart(0);
-            vsbScroll_Change();
-        }
-        break;
-    case Toetscode::Op:
-        if (rij > 1) {
-            vsbScroll->setValue(rij - 1);
-        } else {
-            const int n = CelIndex(adm.HuidigeRij, adm.RapportKolom);
-            if (n >= 1 && n <= 32)
-                ZetFocus(txtRp[n]);
-        }
-        break;
-    case Toetscode::PgUp:
-    case Toetscode::PgDn:
-        vsbScroll->setValue(Leerlingstap(KeyCode, rij, AantalLeerlingen));
-        break;
+    // Down on the last pupil stays in the box, redrawn; Up on the first goes
+    // to the box of the current report.
+    if (neer) {
+        txtRp[Index]->ZetSelStart(0);
+        vsbScroll_Change();
+    } else if (KeyCode == Toetscode::Op) {
+        const int n = CelIndex(adm.HuidigeRij, adm.RapportKolom);
+        if (n >= 1 && n <= 32)
+            ZetFocus(txtRp[n]);
     }
 }
 
@@ -639,7 +604,7 @@ void frmRapporten::txtTrGew_GotFocus(int Index)
 void frmRapporten::txtTrGew_LostFocus(int Index)
 {
     txtTrGew[Index]->ZetAchtergrond(Kleur::Wit);
-    GewichtVastleggen(Index);
+    VakVastleggen(txtTrGew[Index]);
 }
 
 void frmRapporten::txtTrGew_KeyDown(int Index, int KeyCode, int)
@@ -651,9 +616,7 @@ void frmRapporten::txtTrGew_KeyDown(int Index, int KeyCode, int)
 void frmRapporten::StartFocus_KeyDown(int KeyCode, int)
 {
     // Enter moves nothing here.
-    const int rij = Leerlingstap(KeyCode, adm.HuidigeRij, AantalLeerlingen);
-    if (rij != adm.HuidigeRij)
-        vsbScroll->setValue(rij);
+    Leerlingtoets(*vsbScroll, KeyCode);
 }
 
 // ---- Lines -----------------------------------------------------------------
@@ -664,7 +627,7 @@ void frmRapporten::lblNummer_Click(int Index)
     adm.HuidigeRij = adm.EersteRij + Index - 1;
     vsbScroll->setValue(adm.HuidigeRij);
     Afdrukken(1);
-    if (ActieveNaam() == QLatin1String("txtRp")) {
+    if (ActiefIn(txtRp)) {
         const int n = CelIndex(adm.HuidigeRij, adm.RapportKolom);
         if (n >= 1 && n <= 32)
             ZetFocus(txtRp[n]);

@@ -8,9 +8,9 @@
 // Every edit is committed to the pupil and report (or term) of the box it
 // was typed in, before anything moves the window, through the one engine
 // (VerwerkRapportcijfer, VerwerkTrimGewicht), so every report, end average
-// and class statistic of the level follows at once. A box that shows the
-// stored text is not committed again; a commit that changes what is stored
-// sets Gewijzigd.
+// and class statistic of the level follows at once. A box the teacher has
+// not edited since the list filled it or committed it is not committed
+// again; a commit that changes what is stored sets Gewijzigd.
 //
 // Controls are arrays indexed from 1 as the handlers name them: txtRp(n) is
 // box n = (pupil - EersteRij) * 4 + report, txtTrGew(t) the weight of term

@@ -425,9 +425,7 @@ void KlasBijwerken(AdmMain& a, int gewijzigd, int t, int l)
         Klasstatistiek(KlasJrGem(a, l));
 }
 
-}  // namespace
-
-bool VerwerkCijfer(AdmMain& a, std::string& tekst, int p, int c, int t, int l)
+bool CijferVerwerken(AdmMain& a, std::string& tekst, int p, int c, int t, int l)
 {
     TermijnControleren(c, t);
     auto& cel = a.Cijfer(p, c, l);
@@ -459,7 +457,7 @@ bool VerwerkCijfer(AdmMain& a, std::string& tekst, int p, int c, int t, int l)
     return in.geweigerd;
 }
 
-bool VerwerkGewicht(AdmMain& a, std::string& tekst, int c, int t, int l)
+bool GewichtVerwerken(AdmMain& a, std::string& tekst, int c, int t, int l)
 {
     TermijnControleren(c, t);
     auto& gewicht = a.KolomGewicht(c, l);
@@ -495,6 +493,23 @@ bool VerwerkGewicht(AdmMain& a, std::string& tekst, int c, int t, int l)
     }
     KlasBijwerken(a, klas, t, l);
     return in.geweigerd;
+}
+
+}  // namespace
+
+Verwerking VerwerkCijfer(AdmMain& a, std::string& tekst, int p, int c, int t, int l)
+{
+    const auto voor = a.Cijfer(p, c, l);
+    const bool geweigerd = CijferVerwerken(a, tekst, p, c, t, l);
+    return {geweigerd, a.Cijfer(p, c, l) != voor};
+}
+
+Verwerking VerwerkGewicht(AdmMain& a, std::string& tekst, int c, int t, int l)
+{
+    const auto voor = a.KolomGewicht(c, l);
+    const double voorWaarde = a.GewichtWaarde(c, l);
+    const bool geweigerd = GewichtVerwerken(a, tekst, c, t, l);
+    return {geweigerd, a.KolomGewicht(c, l) != voor || a.GewichtWaarde(c, l) != voorWaarde};
 }
 
 // ---- A loaded file ---------------------------------------------------------------

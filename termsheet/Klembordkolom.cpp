@@ -27,7 +27,7 @@ int CijferkolomPlakken(AdmMain& adm, std::string_view tekst, int vanaf, int kolo
     SplitsInRegels(vanaf, laatste, tekst, regels);
     int geweigerd = 0;
     for (int r = vanaf; r <= laatste; ++r)
-        if (VerwerkCijfer(adm, regels(r), r, kolom, trimester, niveau))
+        if (VerwerkCijfer(adm, regels(r), r, kolom, trimester, niveau).geweigerd)
             ++geweigerd;
     return geweigerd;
 }

@@ -232,6 +232,7 @@ void frmTrimester::MaakBesturingen()
     ZetNaam(*StartFocus, "StartFocus");
     plaats(*StartFocus, 0, 0, 0, 0);
     connect(StartFocus, &VasteBreedteInvoer::LostFocus, this, [this] { FocusNaActiveren = 0; });
+    Vakken(*StartFocus, {nullptr, [this](int, int toets) { StartFocus_KeyDown(toets, 0); }});
 
     TrimLabel = etiket(XNummer, YTitel, 2250, HTitel, VbLetter("MS Sans Serif", 12, true), Qt::AlignLeft, false);
     NivoLabel = etiket(2430, YTitel, 1200, HTitel, VbLetter("MS Sans Serif", 10, true), Qt::AlignLeft, false);
@@ -265,6 +266,10 @@ void frmTrimester::MaakBesturingen()
             connect(v, &VasteBreedteInvoer::LostFocus, this, [this, kk, k] { Kop_LostFocus(kk, k); });
             connect(v, &VasteBreedteInvoer::Click, this, [v] { v->ZetSelLength(0); });
         }
+        const Kop kk = kop;
+        Vakken(Kopvakken(kk), 1, 8,
+               {[this, kk](int i) { KopVastleggen(kk, i); },
+                [this, kk](int i, int toets) { Kop_KeyDown(kk, i, toets); }});
     }
     for (int k = 1; k <= 8; ++k) {
         auto* v = vak(Cijferregels, "txtGewicht", k, XCel + (k - 1) * Kolomstap, YKop + 3 * Kopstap, BCel, HKop);
@@ -272,6 +277,8 @@ void frmTrimester::MaakBesturingen()
         connect(v, &VasteBreedteInvoer::GotFocus, this, [this, k] { txtGewicht_GotFocus(k); });
         connect(v, &VasteBreedteInvoer::LostFocus, this, [this, k] { txtGewicht_LostFocus(k); });
     }
+    Vakken(txtGewicht, 1, 8,
+           {[this](int i) { GewichtVastleggen(i); }, [this](int i, int toets) { txtGewicht_KeyDown(i, toets, 0); }});
 
     opschrift("Nr", XNummer, YKopjes, BNummer, HKopjes);
     opschrift("Achternaam", XNaam, YKopjes, BNaam, HKopjes);
@@ -301,6 +308,9 @@ void frmTrimester::MaakBesturingen()
             Waardetip(*lblTrGem[r], adm.TrGem(adm.EersteRij + r - 1, adm.Scherm, adm.Niveau));
         });
     }
+
+    Vakken(txtCijfer, 1, 64,
+           {[this](int i) { CelVastleggen(i); }, [this](int i, int toets) { txtCijfer_KeyDown(i, toets, 0); }});
 
     vsbScroll = new QScrollBar(Qt::Vertical, vlak);
     vsbScroll->setRange(1, AantalLeerlingen);
@@ -455,9 +465,11 @@ void frmTrimester::CelVastleggen(int Index)
     const int p = adm.EersteRij + (Index - 1) / 8;
     const int c = adm.EersteKolom + (Index - 1) % 8;
     const int l = adm.Niveau;
-    if (Getalvastlegging(
-            *this, *cel, [&] { return adm.Cijfer(p, c, l).view(); }, nullptr,
-            [&](std::string& tekst) { return VerwerkCijfer(adm, tekst, p, c, adm.Scherm, l); }))
+    std::string tekst = cel->Tekst();
+    if (Vastgelegd(adm, VerwerkCijfer(adm, tekst, p, c, adm.Scherm, l)).geweigerd)
+        Piep();
+    // The stored text shows at once, coloured by what it is now.
+    if (cel->ToonVastgelegd(adm.Cijfer(p, c, l).view()))
         cel->ZetVoorgrond(Tekstkleur(adm.Cijfer(p, c, l).view()));
 }
 
@@ -467,10 +479,10 @@ void frmTrimester::GewichtVastleggen(int Index)
         return;
     const int c = adm.EersteKolom + Index - 1;
     const int l = adm.Niveau;
-    Getalvastlegging(
-        *this, *txtGewicht[Index], [&] { return adm.KolomGewicht(c, l).view(); },
-        [&] { return adm.GewichtWaarde(c, l); },
-        [&](std::string& tekst) { return VerwerkGewicht(adm, tekst, c, adm.Scherm, l); });
+    std::string tekst = txtGewicht[Index]->Tekst();
+    if (Vastgelegd(adm, VerwerkGewicht(adm, tekst, c, adm.Scherm, l)).geweigerd)
+        Piep();
+    txtGewicht[Index]->ToonVastgelegd(adm.KolomGewicht(c, l).view());
 }
 
 void frmTrimester::KopVastleggen(Kop kop, int Index)
@@ -484,27 +496,18 @@ void frmTrimester::KopVastleggen(Kop kop, int Index)
         veld = nieuw;
         adm.Gewijzigd = 1;
     }
-    if (ActieveControl() == vak)
-        OudeTekst = vak->Tekst();
+}
+
+bool frmTrimester::InKopvak() const
+{
+    return ActiefIn(txtSoort) || ActiefIn(txtDatum) || ActiefIn(txtOpmerking);
 }
 
 void frmTrimester::InvoerVerwerken(int mode)
 {
-    const QString naam = ActieveNaam();
-    const int i = ActieveIndex();
-    if (naam == QLatin1String("txtCijfer")) {
-        txtCijfer_LostFocus(i);
-    } else if (naam == QLatin1String("txtGewicht")) {
-        GewichtVastleggen(i);
-    } else if (naam == QLatin1String("txtSoort") || naam == QLatin1String("txtDatum") ||
-               naam == QLatin1String("txtOpmerking")) {
-        // Stored as it is being edited; the box stays as it is.
-        KopVastleggen(naam == QLatin1String("txtSoort") ? KopSoort : naam == QLatin1String("txtDatum") ? KopDatum
-                                                                                                       : KopOpmerking,
-                      i);
-        return;
-    }
-    if (mode == 1)
+    VakVastleggen(ActieveControl());
+    // A header box is stored as it is being edited; the box stays as it is.
+    if (mode == 1 && !InKopvak())
         Afdrukken(2);
 }
 
@@ -520,33 +523,7 @@ void frmTrimester::Form_Activate()
 
 void frmTrimester::Form_KeyDown(int& KeyCode, int& Shift)
 {
-    StartFocus->ZetTekst("");
-    if (BezigMetTekenen == 1) {
-        KeyCode = 0;
-        Shift = 0;
-        return;
-    }
-    // Navigation, never a key for the box itself.
-    if (const int code = Navigatietoets(KeyCode, Shift)) {
-        const QString naam = ActieveNaam();
-        const int i = ActieveIndex();
-        if (naam == QLatin1String("txtSoort"))
-            Kop_KeyDown(KopSoort, i, code);
-        else if (naam == QLatin1String("txtDatum"))
-            Kop_KeyDown(KopDatum, i, code);
-        else if (naam == QLatin1String("txtOpmerking"))
-            Kop_KeyDown(KopOpmerking, i, code);
-        else if (naam == QLatin1String("txtGewicht"))
-            txtGewicht_KeyDown(i, code, 0);
-        else if (naam == QLatin1String("txtCijfer"))
-            txtCijfer_KeyDown(i, code, 0);
-        else if (naam == QLatin1String("StartFocus"))
-            StartFocus_KeyDown(code, 0);
-        return;
-    }
-    if (KeyCode == Toetscode::Insert)
-        WisselInsertModus(adm.InsertModus, *lblInsert);
-    // Type-over and the field widths are the boxes' own rules.
+    Venstertoets(KeyCode, Shift, *StartFocus, *lblInsert, BezigMetTekenen);
 }
 
 void frmTrimester::Form_KeyPress(int& KeyAscii)
@@ -714,10 +691,9 @@ void frmTrimester::vsbScroll_Change()
     const int v = vsbScroll->value();
     if (v >= 1 && v <= AantalLeerlingen)
         LeerlingKiezen(adm, v);
-    const QString naam = ActieveNaam();
-    if (naam == QLatin1String("txtGewicht")) {
+    if (ActiefIn(txtGewicht)) {
         Afdrukken(2);
-    } else if (naam == QLatin1String("txtCijfer")) {
+    } else if (ActiefIn(txtCijfer)) {
         Afdrukken(0);
         ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.HuidigeKolom)]);
     } else {
@@ -741,8 +717,7 @@ void frmTrimester::hsbScroll_Change()
         adm.EersteKolom = adm.LaatsteKolom - 7;
         adm.HuidigeKolom = adm.LaatsteKolom;
     }
-    const QString naam = ActieveNaam();
-    if (naam == QLatin1String("txtCijfer")) {
+    if (ActiefIn(txtCijfer)) {
         Afdrukken(0);
         ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.HuidigeKolom)]);
     } else {
@@ -768,48 +743,30 @@ void frmTrimester::txtCijfer_GotFocus(int Index)
         hsbScroll->setValue(adm.HuidigeKolom - Termijnbegin());
 }
 
-void frmTrimester::txtCijfer_LostFocus(int Index) { CelVastleggen(Index); }
+void frmTrimester::txtCijfer_LostFocus(int Index) { VakVastleggen(txtCijfer[Index]); }
 
 void frmTrimester::txtCijfer_KeyDown(int Index, int KeyCode, int)
 {
+    // Only the movement keys reach it (Form_KeyDown); each commits first.
     if (BezigMetTekenen == 1)
         return;
-    if (KeyCode != Toetscode::Enter && KeyCode != Toetscode::Neer && KeyCode != Toetscode::Op &&
-        KeyCode != Toetscode::PgUp && KeyCode != Toetscode::PgDn)
+    VakVastleggen(txtCijfer[Index]);
+    const bool neer = KeyCode == Toetscode::Enter || KeyCode == Toetscode::Neer;
+    if (Leerlingtoets(*vsbScroll, neer ? Toetscode::Neer : KeyCode))
         return;
-    CelVastleggen(Index);
-    const int rij = adm.HuidigeRij;
-    switch (KeyCode) {
-    case Toetscode::Enter:
-    case Toetscode::Neer:
-        if (rij < AantalLeerlingen) {
-            vsbScroll->setValue(rij + 1);
-        } else {
-            txtCijfer[Index]->ZetSelStart(0);
-            vsbScroll_Change();
-        }
-        break;
-    case Toetscode::Op:
-        if (rij >= 2)
-            vsbScroll->setValue(rij - 1);
-        else
-            ZetFocus(txtGewicht[(Index - 1) % 8 + 1]);
-        break;
-    case Toetscode::PgUp:
-        vsbScroll->setValue(rij - 8 > 1 ? rij - 8 : 1);
-        break;
-    case Toetscode::PgDn:
-        vsbScroll->setValue(rij + 8 >= AantalLeerlingen ? AantalLeerlingen : rij + 8);
-        break;
+    // Down on the last pupil stays in the cell, redrawn; Up on the first goes to the weight.
+    if (neer) {
+        txtCijfer[Index]->ZetSelStart(0);
+        vsbScroll_Change();
+    } else if (KeyCode == Toetscode::Op) {
+        ZetFocus(txtGewicht[(Index - 1) % 8 + 1]);
     }
 }
 
 void frmTrimester::StartFocus_KeyDown(int KeyCode, int)
 {
     // Enter moves nothing here.
-    const int rij = Leerlingstap(KeyCode, adm.HuidigeRij, AantalLeerlingen);
-    if (rij != adm.HuidigeRij)
-        vsbScroll->setValue(rij);
+    Leerlingtoets(*vsbScroll, KeyCode);
 }
 
 // ---- Headers and weights -----------------------------------------------------
@@ -862,10 +819,10 @@ void frmTrimester::Kop_GotFocus(Kop kop, int Index)
 
 void frmTrimester::Kop_LostFocus(Kop kop, int Index)
 {
-    KopVastleggen(kop, Index);
+    VasteBreedteInvoer* vak = Kopvakken(kop)[Index];
+    VakVastleggen(vak);
     KopVeldBreedte(Index, 0);
     // Narrow again, the box shows its text from the first character.
-    VasteBreedteInvoer* vak = Kopvakken(kop)[Index];
     vak->ZetTekst("");
     vak->ZetTekst(Kopveld(kop)(adm.EersteKolom + Index - 1, adm.Niveau).view());
 }
@@ -908,7 +865,7 @@ void frmTrimester::txtGewicht_GotFocus(int Index)
 void frmTrimester::txtGewicht_LostFocus(int Index)
 {
     txtGewicht[Index]->ZetAchtergrond(Kleur::Wit);
-    GewichtVastleggen(Index);
+    VakVastleggen(txtGewicht[Index]);
 }
 
 void frmTrimester::txtGewicht_KeyDown(int Index, int KeyCode, int)
@@ -916,7 +873,7 @@ void frmTrimester::txtGewicht_KeyDown(int Index, int KeyCode, int)
     if (Index < 1 || Index > 8)
         return;
     if (KeyCode == Toetscode::Enter || KeyCode == Toetscode::Neer) {
-        GewichtVastleggen(Index);
+        VakVastleggen(txtGewicht[Index]);
         // Down from the weights starts at the first pupil.
         adm.EersteRij = 1;
         adm.LaatsteRij = 8;
@@ -928,7 +885,7 @@ void frmTrimester::txtGewicht_KeyDown(int Index, int KeyCode, int)
         ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.EersteKolom + Index - 1)]);
         Afdrukken(2);
     } else if (KeyCode == Toetscode::Op) {
-        GewichtVastleggen(Index);
+        VakVastleggen(txtGewicht[Index]);
         ZetFocus(txtOpmerking[Index]);
         Afdrukken(2);
     }
@@ -939,19 +896,21 @@ void frmTrimester::txtGewicht_KeyDown(int Index, int KeyCode, int)
 void frmTrimester::lblKolom_Click(int Index)
 {
     InvoerVerwerken(0);
-    const QString naam = ActieveNaam();
     const int kolom = adm.EersteKolom + Index - 1;
-    if (naam == QLatin1String("txtSoort") || naam == QLatin1String("txtDatum") ||
-        naam == QLatin1String("txtOpmerking") || naam == QLatin1String("txtGewicht")) {
-        ZetFocus(naam == QLatin1String("txtSoort")    ? txtSoort[Index]
-                 : naam == QLatin1String("txtDatum")  ? txtDatum[Index]
-                 : naam == QLatin1String("txtGewicht") ? txtGewicht[Index]
-                                                      : txtOpmerking[Index]);
+    // From a header or weight box to the same kind of box of that column.
+    const auto kolomvak = [this]() -> std::array<VasteBreedteInvoer*, 9>* {
+        for (auto* rij : {&txtSoort, &txtDatum, &txtOpmerking, &txtGewicht})
+            if (ActiefIn(*rij))
+                return rij;
+        return nullptr;
+    };
+    if (auto* rij = kolomvak()) {
+        ZetFocus((*rij)[Index]);
         adm.HuidigeKolom = kolom;
-    } else if (naam == QLatin1String("txtCijfer")) {
+    } else if (ActiefIn(txtCijfer)) {
         adm.HuidigeKolom = kolom;
         ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.HuidigeKolom)]);
-    } else if (naam == QLatin1String("StartFocus")) {
+    } else if (ActieveControl() == StartFocus) {
         adm.HuidigeKolom = kolom;
     }
     const int waarde = adm.HuidigeKolom - Termijnbegin();
@@ -965,6 +924,6 @@ void frmTrimester::lblNummer_Click(int Index)
 {
     adm.HuidigeRij = adm.EersteRij + Index - 1;
     vsbScroll->setValue(adm.HuidigeRij);
-    if (ActieveNaam() == QLatin1String("txtCijfer"))
+    if (ActiefIn(txtCijfer))
         ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.HuidigeKolom)]);
 }

@@ -8,7 +8,9 @@
 // Every edit is committed to the pupil and column of the box it was typed
 // in, before anything moves the window: a grade through VerwerkCijfer, a
 // weight through VerwerkGewicht, a header text cut or padded to 39
-// characters. A commit that changes what is stored sets Gewijzigd.
+// characters, each once: a box the teacher has not edited since the sheet
+// filled it or committed it is not committed again. A commit that changes
+// what is stored sets Gewijzigd.
 //
 // Controls are arrays indexed from 1 as the handlers name them: txtCijfer(i)
 // is cell i = (pupil - EersteRij) * 8 + (column - EersteKolom) + 1, the
@@ -161,9 +163,12 @@ private:
     void MaakBesturingen();
 
     std::array<VasteBreedteInvoer*, 9>& Kopvakken(Kop kop);
+    // The focus is in a header box.
+    bool InKopvak() const;
     Veld<Tekst<39>, KolBereik, NivBereik>& Kopveld(Kop kop);
 
-    // The commits of one box, to the pupil and column it shows now.
+    // The commits of one box, to the pupil and column it shows now (run
+    // through the frame's VakVastleggen).
     void CelVastleggen(int Index);
     void GewichtVastleggen(int Index);
     void KopVastleggen(Kop kop, int Index);

@@ -142,6 +142,9 @@ void frmJaaroverzicht::MaakBesturingen()
     txtWoonplaats = Vak(VeldWoonplaats);
     txtTelefoon = Vak(VeldTelefoon);
     txtMentor = Vak(VeldMentor);
+    // The boxes store themselves (BewaarLeerlingGegevens, Vak_KeyUp).
+    Vakken(vakken_, 0, AantalLeerlingvelden - 1,
+           {nullptr, [this](int i, int toets) { Vak_KeyDown(static_cast<Leerlingveld>(i), toets, 0); }});
     // The spin button takes its tab stop after the boxes.
     setTabOrder(txtMentor, UpDown);
 
@@ -357,14 +360,11 @@ void frmJaaroverzicht::UpDown_Change()
 
 const Veldregel* frmJaaroverzicht::ActiefVeld(Leerlingveld& v) const
 {
-    const QWidget* actief = ActieveControl();
-    for (int i = 0; i < AantalLeerlingvelden; ++i) {
-        if (vakken_[static_cast<std::size_t>(i)] == actief) {
-            v = static_cast<Leerlingveld>(i);
-            return &Veldregels[static_cast<std::size_t>(i)];
-        }
-    }
-    return nullptr;
+    const auto i = ActiefIn(vakken_);
+    if (!i)
+        return nullptr;
+    v = static_cast<Leerlingveld>(*i);
+    return &Veldregels[static_cast<std::size_t>(*i)];
 }
 
 void frmJaaroverzicht::Form_KeyDown(int& KeyCode, int& Shift)
@@ -382,9 +382,7 @@ void frmJaaroverzicht::Form_KeyDown(int& KeyCode, int& Shift)
         const int toets = KeyCode;
         KeyCode = 0;
         Shift = 0;
-        Leerlingveld v;
-        if (ActiefVeld(v))
-            Vak_KeyDown(v, toets, 0);
+        Navigeren(toets);
         break;
     }
     case Toetscode::Insert:

@@ -4,14 +4,20 @@
 #include "frame/Weergavevenster.h"
 
 #include "frame/Weergaven.h"
+#include "platform/Etiket.h"
+#include "platform/Toetsen.h"
+#include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
 
 #include "VensterTest.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QToolButton>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -172,6 +178,155 @@ TEST_F(Frame, SearchDeleteAndImportWithoutPupilWindowsRedrawOnly)
     EXPECT_EQ(adm.Gewijzigd, 1);
     EXPECT_EQ(v().log, (std::vector<std::string>{"hertekenen", "hertekenen"}));
     EXPECT_TRUE(omgeving.dialogen.empty());
+}
+
+// A view with a focus box and two boxes of one kind, registered with a
+// commit that stores the box's text as a number and a key handler that
+// moves on as the views' handlers do; both log what they do.
+class Vakkenweergave : public Weergavevenster {
+public:
+    Vakkenweergave(AdmMain& a, Omgeving& o) : Weergavevenster(a, o, SchermRapporten)
+    {
+        Menubalk({{"&Eigen", &eigen, Opening::Vastleggen, {Item("&Een", &een, [] {})}}});
+        start = new Focusvak(o, a.InsertModus, &Vlak());
+        start->move(0, 40);
+        insert = new Etiket(&Vlak());
+        insert->setGeometry(100, 40, 80, 20);
+        for (int i = 1; i <= 2; ++i) {
+            vak[i] = new VasteBreedteInvoer(o, a.InsertModus, {3}, &Vlak());
+            vak[i]->setGeometry(10, 40 + 30 * i, 60, 24);
+            connect(vak[i], &VasteBreedteInvoer::LostFocus, this, [this, i] { VakVastleggen(vak[i]); });
+        }
+        Vakken(vak, 1, 2,
+               {[this](int i) {
+                    vastgelegd.push_back(std::to_string(i) + " " + vak[i]->Tekst());
+                    opgeslagen[i] = vak[i]->Tekst();
+                },
+                [this](int i, int toets) {
+                    log.push_back("toets " + std::to_string(i) + " " + std::to_string(toets));
+                    // As a cell's handler: commit, then the next box.
+                    VakVastleggen(vak[i]);
+                    ZetFocus(vak[i % 2 + 1]);
+                }});
+        Vakken(*start, {nullptr, [this](int, int toets) { log.push_back("start " + std::to_string(toets)); }});
+        opgeslagen.fill("   ");
+        Hertekenen();
+        resize(300, 200);
+    }
+
+    void Form_KeyDown(int& KeyCode, int& Shift) override { Venstertoets(KeyCode, Shift, *start, *insert, bezig); }
+    void Invoervastlegging(Opdrachtbron) override { VakVastleggen(ActieveControl()); }
+    void Hertekenen() override
+    {
+        for (int i = 1; i <= 2; ++i)
+            vak[i]->ZetTekst(opgeslagen[i]);
+    }
+    void BestandsnaamTonen() override {}
+    using Weergavevenster::ActiefIn;
+
+    QMenu* eigen = nullptr;
+    QAction* een = nullptr;
+    Focusvak* start;
+    Etiket* insert;
+    std::array<VasteBreedteInvoer*, 3> vak{};
+    std::array<std::string, 3> opgeslagen{};
+    int bezig = 0;
+    std::vector<std::string> log, vastgelegd;
+};
+
+class Vakregister : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(Activeer(v));
+        ASSERT_EQ(v.ActieveControl(), v.start);
+    }
+    void Klik(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+
+    AdmMain adm;
+    TestOmgeving omgeving;
+    Vakkenweergave v{adm, omgeving};
+};
+
+TEST_F(Vakregister, EachEditIsCommittedOnceWhateverAsksForIt)
+{
+    // Enter: the handler commits, and the box's LostFocus asks again.
+    Klik(v.vak[1]);
+    Typ(v, QStringLiteral("7"));
+    Toets(v, Qt::Key_Return);
+    EXPECT_EQ(v.log, (std::vector<std::string>{"toets 1 13"}));
+    EXPECT_EQ(v.vastgelegd, (std::vector<std::string>{"1 7  "}));
+    EXPECT_EQ(v.ActieveControl(), v.vak[2]);
+    EXPECT_EQ(v.vak[1]->Tekst(), "7  ");  // the key itself never reached the box
+
+    // A menu commits; the LostFocus of the box left afterwards finds nothing to do.
+    v.vastgelegd.clear();
+    Typ(v, QStringLiteral("8"));
+    OpenMenu(*v.eigen);
+    EXPECT_EQ(v.OudeTekst, "8  ");  // the committed box counts as unedited
+    OpenMenu(*v.eigen);
+    Klik(v.vak[1]);
+    EXPECT_EQ(v.vastgelegd, (std::vector<std::string>{"2 8  "}));
+
+    // Boxes entered and left, keys that move, a redraw: no edit, no commit.
+    v.log.clear();
+    v.vastgelegd.clear();
+    Klik(v.vak[2]);
+    Toets(v, Qt::Key_Down);
+    Toets(v, Qt::Key_Home);
+    Typ(v, QStringLiteral("9"));
+    ASSERT_TRUE(v.vak[1]->Bewerkt());
+    v.Hertekenen();  // the window fills the box: what was typed is gone, not stored
+    Klik(v.vak[2]);
+    OpenMenu(*v.eigen);
+    EXPECT_EQ(v.log, (std::vector<std::string>{"toets 2 40"}));
+    EXPECT_TRUE(v.vastgelegd.empty());
+
+    // A paste is an edit.
+    QGuiApplication::clipboard()->setText(QStringLiteral("5"));
+    v.vak[2]->selectAll();
+    v.vak[2]->paste();
+    OpenMenu(*v.eigen);
+    EXPECT_EQ(v.vastgelegd, (std::vector<std::string>{"2 5"}));
+}
+
+TEST_F(Vakregister, NavigationKeysGoToTheFocusedBoxsHandler)
+{
+    // The focus box: the key to its handler, its text emptied at every key.
+    v.start->ZetTekst("x");
+    Toets(v, Qt::Key_PageDown);
+    EXPECT_EQ(v.start->Tekst(), "");
+    Klik(v.vak[2]);
+    EXPECT_EQ(v.ActiefIn(v.vak), 2);
+    EXPECT_FALSE(v.ActiefIn(*v.start));
+    Toets(v, Qt::Key_Up, Qt::ShiftModifier);  // with Shift as alone
+    EXPECT_EQ(v.log, (std::vector<std::string>{"start 34", "toets 2 38"}));
+    EXPECT_EQ(v.ActieveControl(), v.vak[1]);
+    EXPECT_EQ(v.PlaatsVan(v.vak[1]).rij, &v.vak);
+    EXPECT_EQ(v.PlaatsVan(v.insert).soort, nullptr);
+
+    // Insert switches the typing mode; during a redraw no key does anything.
+    const int modus = adm.InsertModus;
+    Toets(v, Qt::Key_Insert);
+    EXPECT_EQ(adm.InsertModus, 1 - modus);
+    v.bezig = 1;
+    v.log.clear();
+    Toets(v, Qt::Key_Insert);
+    Toets(v, Qt::Key_Return);
+    EXPECT_EQ(adm.InsertModus, 1 - modus);
+    EXPECT_TRUE(v.log.empty());
+}
+
+TEST_F(Vakregister, ControleerWijziging)
+{
+    Klik(v.vak[1]);
+    v.OudeTekst = "7  ";
+    v.vak[1]->ZetTekst("7  ");
+    v.ControleerWijziging();
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    v.vak[1]->ZetTekst("8  ");
+    v.ControleerWijziging();
+    EXPECT_EQ(adm.Gewijzigd, 1);
 }
 
 }  // namespace

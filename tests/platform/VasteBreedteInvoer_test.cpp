@@ -117,6 +117,8 @@ TEST_P(VasteBreedteTabel, Toetsen)
     EXPECT_EQ(vak->SelStart(), g.caretNa);
     EXPECT_EQ(vak->SelLength(), g.selectieNa);
     EXPECT_EQ(omgeving.piepen, g.piepen);
+    // Edited exactly when the keys, or the box's rules acting on them, changed the text.
+    EXPECT_EQ(vak->Bewerkt(), g.verwacht != g.tekst);
 }
 
 INSTANTIATE_TEST_SUITE_P(Voorbeelden, VasteBreedteTabel, ::testing::ValuesIn(gevallen),
@@ -153,6 +155,45 @@ TEST(VasteBreedteInvoer, AlleenWindows1252)
     QGuiApplication::clipboard()->setText(metNul);
     vak->paste();
     EXPECT_EQ(vak->Tekst(), "\xE9\x80");
+}
+
+// A box counts as edited from a change by the teacher (a key, a paste, a
+// drop) until the window fills it or a commit shows what was stored.
+TEST(VasteBreedteInvoer, AnEditCountsUntilTheWindowFillsTheBox)
+{
+    AdmMain adm;
+    TestOmgeving omgeving;
+    adm.InsertModus = Invoegen;
+    Dialoog venster(adm, omgeving);
+    auto* vak = new VasteBreedteInvoer(omgeving, adm.InsertModus, Cijfer, &venster);
+    ASSERT_TRUE(Activeer(venster));
+    venster.ZetFocus(vak);
+    vak->ZetTekst("7  ");
+    EXPECT_FALSE(vak->Bewerkt());
+    Toets(venster, Qt::Key_End);  // moving the caret is no edit
+    EXPECT_FALSE(vak->Bewerkt());
+    EXPECT_EQ(vak->SelStart(), 3);
+
+    vak->ZetTekst("8  ");
+    EXPECT_EQ(vak->SelStart(), 0);  // a text set by the program: caret at the start
+    Typ(venster, QStringLiteral("6"));
+    EXPECT_TRUE(vak->Bewerkt());
+    EXPECT_FALSE(vak->ToonVastgelegd("68 "));  // already shown: left as it is
+    EXPECT_FALSE(vak->Bewerkt());
+    EXPECT_EQ(vak->SelStart(), 1);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("9"));
+    vak->ZetSelStart(0);
+    vak->ZetSelLength(3);
+    vak->paste();
+    EXPECT_TRUE(vak->Bewerkt());
+    EXPECT_TRUE(vak->ToonVastgelegd("   "));
+    EXPECT_EQ(vak->Tekst(), "   ");
+    EXPECT_FALSE(vak->Bewerkt());
+    vak->insert(QStringLiteral("5"));  // as a drop puts it in
+    EXPECT_TRUE(vak->Bewerkt());
+    vak->Onbewerkt();
+    EXPECT_FALSE(vak->Bewerkt());
 }
 
 // The mouse press that gives a box the focus leaves the caret and the

@@ -289,18 +289,6 @@ TEST_F(VensterProef, MenuLegtVastVoordatHetOpengaat)
                             "Menu_Click &Bestand", "zoeken"}));
 }
 
-TEST_F(VensterProef, ControleerWijziging)
-{
-    venster.OudeTekst = "7  ";
-    venster.b1->ZetTekst("7  ");
-    venster.ControleerWijziging();
-    EXPECT_EQ(adm.Gewijzigd, 0);
-    venster.b1->ZetTekst("8  ");
-    venster.ControleerWijziging();
-    EXPECT_EQ(adm.Gewijzigd, 1);
-    EXPECT_EQ(venster.b1->SelStart(), 0);  // a text set by the program: caret at the start
-}
-
 TEST_F(VensterProef, FocusvakNeemtFocusZonderIetsTeTonen)
 {
     venster.ZetFocus(venster.start);

@@ -1,5 +1,7 @@
 #include "reports/Rapportberekening.h"
 
+#include "core/Tekst.h"
+
 #include "Exactrekenen.h"
 
 #include <gtest/gtest.h>
@@ -286,7 +288,10 @@ TEST_P(TrimGewichtTest, StoresAndRecomputes)
     // A marker: every recomputation of the level overwrites it.
     a.Rapport(1, 1, 1) = 99;
     std::string tekst = g.invoer;
-    EXPECT_EQ(VerwerkTrimGewicht(a, tekst, 2, 1), g.geweigerd) << g.naam;
+    const Verwerking v = VerwerkTrimGewicht(a, tekst, 2, 1);
+    EXPECT_EQ(v.geweigerd, g.geweigerd) << g.naam;
+    EXPECT_EQ(v.gewijzigd, Pas(g.tekstNa, 3) != Pas(g.opgeslagenTekst, 3) || g.waardeNa != g.opgeslagenWaarde)
+        << g.naam;
     EXPECT_EQ(tekst, g.terug) << g.naam;
     EXPECT_EQ(a.TrimGewichtTekst(2, 1), g.tekstNa) << g.naam;
     EXPECT_EQ(a.TrimesterWeging(2, 1), g.waardeNa) << g.naam;
@@ -361,7 +366,10 @@ TEST_P(RapportcijferTest, StoresTheTypedGrade)
     a.Rapport(3, 4, 2) = g.opgeslagenWaarde;
     a.RpGem(4, 2) = 42;  // rebuilt only when the report changed
     std::string tekst = g.invoer;
-    EXPECT_EQ(VerwerkRapportcijfer(a, tekst, 3, 4, 2), g.geweigerd) << g.naam;
+    const Verwerking v = VerwerkRapportcijfer(a, tekst, 3, 4, 2);
+    EXPECT_EQ(v.geweigerd, g.geweigerd) << g.naam;
+    EXPECT_EQ(v.gewijzigd, Pas(g.tekstNa, 3) != Pas(g.opgeslagenTekst, 3) || g.waardeNa != g.opgeslagenWaarde)
+        << g.naam;
     EXPECT_EQ(tekst, g.terug) << g.naam;
     EXPECT_EQ(a.RapportTxt(3, 4, 2), g.tekstNa) << g.naam;
     EXPECT_EQ(a.Rapport(3, 4, 2), g.waardeNa) << g.naam;
@@ -389,10 +397,12 @@ TEST(Rapport, NothingOverNothingRecomputesNothing)
     AdmMain a;
     a.RpGem(1, 1) = 42;  // marker
     std::string tekst = "  ";
-    EXPECT_FALSE(VerwerkRapportcijfer(a, tekst, 1, 1, 1));
+    EXPECT_FALSE(VerwerkRapportcijfer(a, tekst, 1, 1, 1).geweigerd);
     EXPECT_EQ(a.RpGem(1, 1), 42);
     std::string fout = "-2";
-    EXPECT_TRUE(VerwerkRapportcijfer(a, fout, 1, 1, 1));
+    const Verwerking v = VerwerkRapportcijfer(a, fout, 1, 1, 1);
+    EXPECT_TRUE(v.geweigerd);
+    EXPECT_FALSE(v.gewijzigd);
     EXPECT_EQ(a.RpGem(1, 1), 42);
 }
 

@@ -30,6 +30,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace VensterTest;
@@ -521,6 +522,92 @@ TEST_F(Rapportenlijst, ARefusedValueAtTheEdgeShowsTheStoredText)
     EXPECT_EQ(Rp(36, 4)->SelStart(), 0);
     EXPECT_EQ(Focus(), Rp(36, 4));
 }
+
+// Whatever leaves a report box or runs a command, an edit reaches the
+// entry point once, for the pupil and report it was typed for; a box only
+// entered reaches it never. The report boxes' registered commit is counted.
+enum class Leave { Enter, Down, Up, PgDn, PgUp, OtherBox, WeightBox, ScrollBar, LineClick, Menu, Toolbar, Level, About, CloseBox };
+enum class Input { Typed, Refused, Nothing };
+
+class OneCommit : public Rapportenlijst, public ::testing::WithParamInterface<std::tuple<Leave, Input>> {};
+
+TEST_P(OneCommit, PerEdit)
+{
+    const auto [leave, input] = GetParam();
+    Open();
+    const std::string before = adm.RapportTxt(3, 2, 1).str();
+    ASSERT_NE(before, "   ");
+    Vaksoort* boxes = v().PlaatsVan(Rp(1, 1)).soort;
+    ASSERT_NE(boxes, nullptr);
+    const auto commit = boxes->vastleggen;
+    int commits = 0;
+    boxes->vastleggen = [&](int i) {
+        ++commits;
+        commit(i);
+    };
+
+    Klik(Rp(3, 2));
+    if (input == Input::Typed)
+        Vervang("7");
+    else if (input == Input::Refused)
+        Vervang("x");
+    switch (leave) {
+    case Leave::Enter: Toets(Qt::Key_Return); break;
+    case Leave::Down: Toets(Qt::Key_Down); break;
+    case Leave::Up: Toets(Qt::Key_Up); break;
+    case Leave::PgDn: Toets(Qt::Key_PageDown); break;
+    case Leave::PgUp: Toets(Qt::Key_PageUp); break;
+    case Leave::OtherBox: Klik(Rp(5, 4)); break;
+    case Leave::WeightBox: Klik(v().txtTrGew[1]); break;
+    case Leave::ScrollBar: v().vsbScroll->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case Leave::LineClick: Klik(v().lblNaam[6]); break;
+    case Leave::Menu: OpenMenu(*v().mnuSorteren); break;
+    case Leave::Toolbar: KlikWerkbalk(v().Toolbar(), QStringLiteral("RAP")); break;
+    case Leave::Level: KlikWerkbalk(v().Toolbar(), QStringLiteral("NIVO2")); break;
+    case Leave::About:
+        omgeving.Beantwoord(QDialog::Accepted);
+        KiesMenu(*v().mnuHelp, *v().mnuInfo);
+        break;
+    case Leave::CloseBox:
+        omgeving.Beantwoord([](QDialog& d) { KlikKnop(d, QStringLiteral("&Annuleren")); });
+        EXPECT_FALSE(v().close());
+        break;
+    }
+    Verwerk();
+
+    EXPECT_EQ(commits, input == Input::Nothing ? 0 : 1);
+    // The save prompt of the close box beeps as it opens.
+    const int prompt = leave == Leave::CloseBox ? 1 : 0;
+    EXPECT_EQ(omgeving.piepen, prompt + (input == Input::Refused ? 1 : 0));
+    EXPECT_EQ(adm.RapportTxt(3, 2, 1), input == Input::Typed ? "7  " : input == Input::Refused ? "   " : before);
+    if (input == Input::Nothing) {
+        EXPECT_EQ(adm.Gewijzigd, 0);
+    }
+}
+
+std::string Case(const ::testing::TestParamInfo<std::tuple<Leave, Input>>& info)
+{
+    static const char* const names[] = {"enter",      "down",       "up",   "pgdn",    "pgup",  "other_box", "weight_box",
+                                        "scroll_bar", "line_click", "menu", "toolbar", "level", "about",     "close_box"};
+    static const char* const inputs[] = {"typed", "refused", "nothing"};
+    return std::string(names[static_cast<int>(std::get<0>(info.param))]) + "_" +
+           inputs[static_cast<int>(std::get<1>(info.param))];
+}
+
+// Every way out; the close box last.
+const Leave leaves[] = {Leave::Enter,    Leave::Down,      Leave::Up,        Leave::PgDn,      Leave::PgUp,
+                        Leave::OtherBox, Leave::WeightBox, Leave::ScrollBar, Leave::LineClick, Leave::Menu,
+                        Leave::Toolbar,  Leave::Level,     Leave::About,     Leave::CloseBox};
+
+INSTANTIATE_TEST_SUITE_P(Edited, OneCommit,
+                         ::testing::Combine(::testing::ValuesIn(leaves),
+                                            ::testing::Values(Input::Typed, Input::Refused)),
+                         Case);
+// Only entered: without a change the close box asks nothing and ends the run.
+INSTANTIATE_TEST_SUITE_P(Unedited, OneCommit,
+                         ::testing::Combine(::testing::ValuesIn(std::begin(leaves), std::end(leaves) - 1),
+                                            ::testing::Values(Input::Nothing)),
+                         Case);
 
 // ---- Moving ----
 

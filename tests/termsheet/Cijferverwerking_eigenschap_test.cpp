@@ -257,6 +257,7 @@ private:
         Gelezen g = Lees(invoer);
         const bool geweigerd = Weigeren(g, 200);
         std::string& cel = m_.cel[p][c][l];
+        const std::string celVoor = cel;
         bool gevolgen = false;
         if (g.leeg) {
             gevolgen = !IsLeeg(cel);
@@ -267,7 +268,9 @@ private:
             gevolgen = true;
         }
         std::string tekst = invoer;
-        EXPECT_EQ(VerwerkCijfer(a_, tekst, p, c, t, l), geweigerd);
+        const Verwerking v = VerwerkCijfer(a_, tekst, p, c, t, l);
+        EXPECT_EQ(v.geweigerd, geweigerd);
+        EXPECT_EQ(v.gewijzigd, cel != celVoor);
         EXPECT_EQ(tekst, g.tekst);
         if (gevolgen)
             m_.Herberekend(p, t, l);
@@ -283,6 +286,7 @@ private:
         Gelezen g = Lees(invoer);
         const bool geweigerd = Weigeren(g, 10);
         const double oud = gw;
+        const std::string kgVoor = kg;
         if (g.leeg) {
             if (!IsLeeg(kg)) {
                 if (Waarde(kg) != 0)
@@ -298,7 +302,9 @@ private:
             }
         }
         std::string tekst = invoer;
-        EXPECT_EQ(VerwerkGewicht(a_, tekst, c, t, l), geweigerd);
+        const Verwerking v = VerwerkGewicht(a_, tekst, c, t, l);
+        EXPECT_EQ(v.geweigerd, geweigerd);
+        EXPECT_EQ(v.gewijzigd, kg != kgVoor || gw != oud);
         EXPECT_EQ(tekst, g.tekst);
         if (gw != oud)
             for (int p = 1; p <= 36; ++p)
@@ -315,6 +321,8 @@ private:
         SCOPED_TRACE("term weight '" + invoer + "' term " + std::to_string(t));
         Gelezen g = Lees(invoer);
         const bool geweigerd = Weigeren(g, 10);
+        const std::string ttVoor = tt;
+        const double twVoor = tw;
         bool herberekend = false;
         if (g.leeg) {
             if (!IsLeeg(tt)) {
@@ -340,7 +348,9 @@ private:
             }
         }
         std::string tekst = invoer;
-        EXPECT_EQ(VerwerkTrimGewicht(a_, tekst, t, l), geweigerd);
+        const Verwerking v = VerwerkTrimGewicht(a_, tekst, t, l);
+        EXPECT_EQ(v.geweigerd, geweigerd);
+        EXPECT_EQ(v.gewijzigd, tt != ttVoor || tw != twVoor);
         EXPECT_EQ(tekst, g.tekst);
         if (herberekend) {
             if (Rekent(m_.optie[5]))
@@ -385,7 +395,9 @@ private:
             vast = IsLeeg(opgeslagen) || waarde != Waarde(opgeslagen);
         }
         std::string tekst = invoer;
-        EXPECT_EQ(VerwerkRapportcijfer(a_, tekst, p, k, l), geweigerd);
+        const Verwerking v = VerwerkRapportcijfer(a_, tekst, p, k, l);
+        EXPECT_EQ(v.geweigerd, geweigerd);
+        EXPECT_EQ(v.gewijzigd, vast);
         EXPECT_EQ(tekst, g.tekst);
         if (vast) {
             m_.vast[p][k][l] = true;

@@ -3,6 +3,7 @@
 #include "core/Cijferbestand.h"
 #include "core/Getallen.h"
 #include "core/Sorteren.h"
+#include "core/Tekst.h"
 
 #include "Exactrekenen.h"
 
@@ -19,19 +20,19 @@ namespace {
 int TermVan(int c) { return (c - 1) / 16 + 1; }
 
 // Commits a grade and hands back the text as the entry point leaves it.
-std::string Cijfer(AdmMain& a, int p, int c, int l, std::string tekst, bool* geweigerd = nullptr)
+std::string Cijfer(AdmMain& a, int p, int c, int l, std::string tekst, Verwerking* uit = nullptr)
 {
-    const bool g = VerwerkCijfer(a, tekst, p, c, TermVan(c), l);
-    if (geweigerd)
-        *geweigerd = g;
+    const Verwerking v = VerwerkCijfer(a, tekst, p, c, TermVan(c), l);
+    if (uit)
+        *uit = v;
     return tekst;
 }
 
-std::string Gewicht(AdmMain& a, int c, int l, std::string tekst, bool* geweigerd = nullptr)
+std::string Gewicht(AdmMain& a, int c, int l, std::string tekst, Verwerking* uit = nullptr)
 {
-    const bool g = VerwerkGewicht(a, tekst, c, TermVan(c), l);
-    if (geweigerd)
-        *geweigerd = g;
+    const Verwerking v = VerwerkGewicht(a, tekst, c, TermVan(c), l);
+    if (uit)
+        *uit = v;
     return tekst;
 }
 
@@ -55,9 +56,10 @@ TEST_P(CijferInvoerTest, NormalisesAndStores)
     const auto& g = GetParam();
     AdmMain a;
     Cijfer(a, 5, 20, 2, g.opgeslagen);
-    bool geweigerd = false;
-    EXPECT_EQ(Cijfer(a, 5, 20, 2, g.invoer, &geweigerd), g.terug);
-    EXPECT_EQ(geweigerd, g.geweigerd);
+    Verwerking v;
+    EXPECT_EQ(Cijfer(a, 5, 20, 2, g.invoer, &v), g.terug);
+    EXPECT_EQ(v.geweigerd, g.geweigerd);
+    EXPECT_EQ(v.gewijzigd, Pas(g.opgeslagen, 3) != g.cel);
     EXPECT_EQ(a.Cijfer(5, 20, 2), g.cel);
     EXPECT_EQ(a.KlAantal(20, 2), IsLeeg(g.cel) ? 0 : 1);
 }
@@ -98,12 +100,14 @@ TEST(Cijfer, AStoredValueOutsideTheRangeStaysWhenCommittedUnchanged)
     a.KlAantal(3, 1) = 1;
     a.KlGem(3, 1) = 999;
     a.KlSpr(3, 1) = 0;
-    bool geweigerd = true;
-    EXPECT_EQ(Cijfer(a, 2, 3, 1, "999", &geweigerd), "999");
-    EXPECT_FALSE(geweigerd);
+    Verwerking v{true, true};
+    EXPECT_EQ(Cijfer(a, 2, 3, 1, "999", &v), "999");
+    EXPECT_FALSE(v.geweigerd);
+    EXPECT_FALSE(v.gewijzigd);
     EXPECT_EQ(a.Cijfer(2, 3, 1), "999");
-    EXPECT_EQ(Cijfer(a, 2, 3, 1, "998", &geweigerd), "   ");
-    EXPECT_TRUE(geweigerd);
+    EXPECT_EQ(Cijfer(a, 2, 3, 1, "998", &v), "   ");
+    EXPECT_TRUE(v.geweigerd);
+    EXPECT_TRUE(v.gewijzigd);
     EXPECT_EQ(a.KlAantal(3, 1), 0);
 }
 
@@ -449,9 +453,12 @@ TEST_P(GewichtInvoerTest, NormalisesAndStores)
     const auto& g = GetParam();
     AdmMain a;
     Gewicht(a, 40, 2, g.opgeslagen);
-    bool geweigerd = false;
-    EXPECT_EQ(Gewicht(a, 40, 2, g.invoer, &geweigerd), g.terug);
-    EXPECT_EQ(geweigerd, g.geweigerd);
+    const std::string tekstVoor = a.KolomGewicht(40, 2).str();
+    const double waardeVoor = a.GewichtWaarde(40, 2);
+    Verwerking v;
+    EXPECT_EQ(Gewicht(a, 40, 2, g.invoer, &v), g.terug);
+    EXPECT_EQ(v.geweigerd, g.geweigerd);
+    EXPECT_EQ(v.gewijzigd, g.tekst != tekstVoor || g.waarde != waardeVoor);
     EXPECT_EQ(a.KolomGewicht(40, 2), g.tekst);
     EXPECT_EQ(a.GewichtWaarde(40, 2), g.waarde);
 }

@@ -34,6 +34,7 @@
 #include <QToolButton>
 
 #include <memory>
+#include <tuple>
 #include <string>
 
 using namespace VensterTest;
@@ -619,6 +620,105 @@ TEST_F(Trimesterblad, GewijzigdVolgtDeOpgeslagenGegevens)
     EXPECT_EQ(adm.Gewijzigd, 1);
     EXPECT_EQ(Focus(), Cel(36, 1));
 }
+
+// ---- One commit per edit ----
+
+// Whatever leaves the cell or runs a command, an edit reaches the entry
+// point once, for the pupil and column it was typed for; a cell only entered
+// reaches it never. The cells' registered commit is counted.
+enum class Verlaat {
+    Enter, Neer, Op, PgDn, PgUp, Tab, AndereCel, Kopvak, Schuifbalk, Kolombalk, Kolomnummer, Leerlingnaam,
+    Menu, Werkbalk, Niveau, Trimester, Info, Sluitknop
+};
+enum class Invoer { Getypt, Geweigerd, Niets };
+
+class EenVastlegging : public Trimesterblad, public ::testing::WithParamInterface<std::tuple<Verlaat, Invoer>> {};
+
+TEST_P(EenVastlegging, PerBewerking)
+{
+    const auto [verlaat, invoer] = GetParam();
+    Grade(3, 2, "6");
+    v().Afdrukken(1);
+    Vaksoort* cellen = v().PlaatsVan(Cel(1, 1)).soort;
+    ASSERT_NE(cellen, nullptr);
+    const auto vastleggen = cellen->vastleggen;
+    int vastleggingen = 0;
+    cellen->vastleggen = [&](int i) {
+        ++vastleggingen;
+        vastleggen(i);
+    };
+
+    Klik(Cel(3, 2));
+    if (invoer == Invoer::Getypt)
+        Vervang("7");
+    else if (invoer == Invoer::Geweigerd)
+        Vervang("x");
+    switch (verlaat) {
+    case Verlaat::Enter: Toets(Qt::Key_Return); break;
+    case Verlaat::Neer: Toets(Qt::Key_Down); break;
+    case Verlaat::Op: Toets(Qt::Key_Up); break;
+    case Verlaat::PgDn: Toets(Qt::Key_PageDown); break;
+    case Verlaat::PgUp: Toets(Qt::Key_PageUp); break;
+    case Verlaat::Tab: Toets(Qt::Key_Tab); break;
+    case Verlaat::AndereCel: Klik(Cel(5, 4)); break;
+    case Verlaat::Kopvak: Klik(v().txtSoort[1]); break;
+    case Verlaat::Schuifbalk: v().vsbScroll->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Verlaat::Kolombalk: v().hsbScroll->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case Verlaat::Kolomnummer: Klik(v().lblKolom[5]); break;
+    case Verlaat::Leerlingnaam: Klik(v().lblNaam[6]); break;
+    case Verlaat::Menu: OpenMenu(*v().mnuSorteren); break;
+    case Verlaat::Werkbalk: KlikWerkbalk(v().Toolbar(), QStringLiteral("Save")); break;
+    case Verlaat::Niveau: KlikWerkbalk(v().Toolbar(), QStringLiteral("NIVO2")); break;
+    case Verlaat::Trimester: KlikWerkbalk(v().Toolbar(), QStringLiteral("Trim2")); break;
+    case Verlaat::Info:
+        omgeving.Beantwoord(QDialog::Accepted);
+        KiesMenu(*v().mnuHelp, *v().mnuInfo);
+        break;
+    case Verlaat::Sluitknop:
+        omgeving.Beantwoord([](QDialog& d) { KlikKnop(d, QStringLiteral("&Annuleren")); });
+        EXPECT_FALSE(v().close());
+        break;
+    }
+    Verwerk();
+
+    EXPECT_EQ(vastleggingen, invoer == Invoer::Niets ? 0 : 1);
+    // The save prompt of the close box beeps as it opens.
+    const int prompt = verlaat == Verlaat::Sluitknop ? 1 : 0;
+    EXPECT_EQ(omgeving.piepen, prompt + (invoer == Invoer::Geweigerd ? 1 : 0));
+    EXPECT_EQ(adm.Cijfer(3, 2, 1), invoer == Invoer::Getypt ? "7  " : invoer == Invoer::Geweigerd ? "   " : "6  ");
+    EXPECT_EQ(adm.Cijfer(3, 2, 2), "   ");
+    if (invoer == Invoer::Niets) {
+        EXPECT_EQ(adm.Gewijzigd, 0);
+    }
+}
+
+std::string Geval(const ::testing::TestParamInfo<std::tuple<Verlaat, Invoer>>& info)
+{
+    static const char* const namen[] = {"enter",       "neer",         "op",         "pgdn",       "pgup",
+                                        "tab",         "andere_cel",   "kopvak",     "schuifbalk", "kolombalk",
+                                        "kolomnummer", "leerlingnaam", "menu",       "werkbalk",   "niveau",
+                                        "trimester",   "info",         "sluitknop"};
+    static const char* const invoeren[] = {"getypt", "geweigerd", "niets"};
+    return std::string(namen[static_cast<int>(std::get<0>(info.param))]) + "_" +
+           invoeren[static_cast<int>(std::get<1>(info.param))];
+}
+
+// Every way out; the close box last.
+const Verlaat verlaten[] = {Verlaat::Enter,      Verlaat::Neer,      Verlaat::Op,          Verlaat::PgDn,
+                            Verlaat::PgUp,       Verlaat::Tab,       Verlaat::AndereCel,   Verlaat::Kopvak,
+                            Verlaat::Schuifbalk, Verlaat::Kolombalk, Verlaat::Kolomnummer, Verlaat::Leerlingnaam,
+                            Verlaat::Menu,       Verlaat::Werkbalk,  Verlaat::Niveau,      Verlaat::Trimester,
+                            Verlaat::Info,       Verlaat::Sluitknop};
+
+INSTANTIATE_TEST_SUITE_P(Bewerkt, EenVastlegging,
+                         ::testing::Combine(::testing::ValuesIn(verlaten),
+                                            ::testing::Values(Invoer::Getypt, Invoer::Geweigerd)),
+                         Geval);
+// Only entered: without a change the close box asks nothing and ends the run.
+INSTANTIATE_TEST_SUITE_P(Onbewerkt, EenVastlegging,
+                         ::testing::Combine(::testing::ValuesIn(std::begin(verlaten), std::end(verlaten) - 1),
+                                            ::testing::Values(Invoer::Niets)),
+                         Geval);
 
 TEST_F(Trimesterblad, FocusItemsVanBewerken)
 {
