@@ -148,9 +148,6 @@ struct AdmMain {
 // and DocentCode (a setting, not part of a grade file) stay as they are.
 void NieuwCijferbestand(AdmMain& adm);
 
-// The display state a start-up and an unreadable display line give.
-void BeginSchermstand(AdmMain& adm);
-
 // Folder and file name joined by "/", without doubling it at the root.
 std::string PadSamenvoegen(const std::string& map, const std::string& naam);
 

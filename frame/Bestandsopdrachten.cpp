@@ -3,6 +3,7 @@
 #include "core/Cijferbestand.h"
 #include "core/Fout.h"
 #include "core/Opdrachten.h"
+#include "core/Schermvenster.h"
 #include "frame/frmBestandLaden.h"
 #include "frame/frmBewaren.h"
 #include "frame/frmCommonDialoog.h"

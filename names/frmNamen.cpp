@@ -2,7 +2,7 @@
 
 #include "frame/Bestandsopdrachten.h"
 #include "core/Getallen.h"
-#include "core/Opdrachten.h"
+#include "core/Schermvenster.h"
 #include "frame/frmHarvemoLogo.h"
 #include "names/AfdrukNamen.h"
 #include "names/Namenkolom.h"

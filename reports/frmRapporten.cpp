@@ -2,7 +2,7 @@
 
 #include "frame/Bestandsopdrachten.h"
 #include "core/Getallen.h"
-#include "core/Opdrachten.h"
+#include "core/Schermvenster.h"
 #include "platform/Etiket.h"
 #include "platform/Kleuren.h"
 #include "platform/Opmaak.h"

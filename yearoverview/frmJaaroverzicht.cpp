@@ -1,6 +1,6 @@
 #include "yearoverview/frmJaaroverzicht.h"
 
-#include "core/Opdrachten.h"
+#include "core/Schermvenster.h"
 #include "core/Tekst.h"
 #include "reports/Jaarkolom.h"
 #include "yearoverview/AfdrukJaaroverzicht.h"

@@ -4,7 +4,7 @@
 #include "termsheet/frmTrimester.h"
 
 #include "names/frmNamen.h"
-#include "core/Opdrachten.h"
+#include "core/Schermvenster.h"
 #include "core/Tekst.h"
 #include "platform/Etiket.h"
 #include "platform/VasteBreedteInvoer.h"
