@@ -22,6 +22,12 @@ void Volgen(int& eerste, int& laatste, int& huidig, int n, int laagste, int hoog
     huidig = n;
 }
 
+// Eight rows within the slots.
+bool GeldigeRijen(const Schermstand& s)
+{
+    return s.EersteRij >= 1 && s.EersteRij <= AantalLeerlingen - 7 && s.LaatsteRij == s.EersteRij + 7;
+}
+
 bool IsTrimester(int scherm) { return scherm >= SchermTrimester1 && scherm <= SchermTrimester3; }
 
 // The column before the first of the term shown.
@@ -29,26 +35,9 @@ int Termijnbegin(int scherm) { return AbsoluteKolom(scherm, 0); }
 
 }  // namespace
 
-Schermstand SchermstandVan(const AdmMain& a)
-{
-    return {a.Scherm, a.EersteRij, a.LaatsteRij, a.EersteKolom, a.LaatsteKolom, a.HuidigeRij, a.HuidigeKolom, a.Niveau};
-}
-
-void SchermstandZetten(AdmMain& a, const Schermstand& s)
-{
-    a.Scherm = s.Scherm;
-    a.EersteRij = s.EersteRij;
-    a.LaatsteRij = s.LaatsteRij;
-    a.EersteKolom = s.EersteKolom;
-    a.LaatsteKolom = s.LaatsteKolom;
-    a.HuidigeRij = s.HuidigeRij;
-    a.HuidigeKolom = s.HuidigeKolom;
-    a.Niveau = s.Niveau;
-}
-
 // ---------------------------------------------------------------- valid states
 
-void BeginSchermstand(AdmMain& a) { SchermstandZetten(a, Schermstand{}); }
+void BeginSchermstand(Schermstand& s) { s = Schermstand{}; }
 
 void SchermstandControleren(Schermstand& s)
 {
@@ -56,9 +45,7 @@ void SchermstandControleren(Schermstand& s)
     if (s.Scherm < SchermTrimester1 || s.Scherm > SchermNamen)
         s.Scherm = begin.Scherm;
 
-    const bool rijen =
-        s.EersteRij >= 1 && s.EersteRij <= AantalLeerlingen - 7 && s.LaatsteRij == s.EersteRij + 7;
-    if (!rijen) {
+    if (!GeldigeRijen(s)) {
         s.EersteRij = begin.EersteRij;
         s.LaatsteRij = begin.LaatsteRij;
     }
@@ -82,79 +69,72 @@ void SchermstandControleren(Schermstand& s)
         s.Niveau = begin.Niveau;
 }
 
-void SchermstandControleren(AdmMain& a)
+Schermstand GeldigeSchermstand(const Schermstand& stand)
 {
-    Schermstand s = SchermstandVan(a);
-    SchermstandControleren(s);
-    SchermstandZetten(a, s);
-}
-
-Schermstand GeldigeSchermstand(const AdmMain& a)
-{
-    Schermstand s = SchermstandVan(a);
+    Schermstand s = stand;
     SchermstandControleren(s);
     return s;
 }
 
-void HuidigeRijInVenster(AdmMain& a)
+void HuidigeRijInVenster(Schermstand& s)
 {
-    if (a.EersteRij >= 1 && a.EersteRij <= AantalLeerlingen - 7 && a.LaatsteRij == a.EersteRij + 7)
-        a.HuidigeRij = std::clamp(a.HuidigeRij, a.EersteRij, a.LaatsteRij);
+    if (GeldigeRijen(s))
+        s.HuidigeRij = std::clamp(s.HuidigeRij, s.EersteRij, s.LaatsteRij);
 }
 
 // ---------------------------------------------------------------- rows
 
-void RijvensterVanaf(AdmMain& a, int eerste) { Venster(a.EersteRij, a.LaatsteRij, eerste, 1, AantalLeerlingen); }
+void RijvensterVanaf(Schermstand& s, int eerste) { Venster(s.EersteRij, s.LaatsteRij, eerste, 1, AantalLeerlingen); }
 
-void LeerlingKiezen(AdmMain& a, int p)
+void LeerlingKiezen(Schermstand& s, int p)
 {
     if (p >= 1 && p <= AantalLeerlingen)
-        Volgen(a.EersteRij, a.LaatsteRij, a.HuidigeRij, p, 1, AantalLeerlingen);
+        Volgen(s.EersteRij, s.LaatsteRij, s.HuidigeRij, p, 1, AantalLeerlingen);
 }
 
-void SchermrijKiezen(AdmMain& a, int r) { a.HuidigeRij = LeerlingOpRij(SchermstandVan(a), r); }
+void SchermrijKiezen(Schermstand& s, int r) { s.HuidigeRij = LeerlingOpRij(s, r); }
 
-void EersteLeerlingKiezen(AdmMain& a)
+void EersteLeerlingKiezen(Schermstand& s)
 {
-    RijvensterVanaf(a, 1);
-    a.HuidigeRij = 1;
+    RijvensterVanaf(s, 1);
+    s.HuidigeRij = 1;
 }
 
 int Leerlingstap(int p, int rijen) { return std::clamp(p + rijen, 1, AantalLeerlingen); }
 
 // ---------------------------------------------------------------- columns
 
-void TrimesterKiezen(AdmMain& a, int t)
+void TrimesterKiezen(Schermstand& s, int t)
 {
-    a.Scherm = t;
-    a.EersteKolom = AbsoluteKolom(t, 1);
-    a.LaatsteKolom = a.EersteKolom + 7;
-    a.HuidigeKolom = a.EersteKolom;
+    s.Scherm = t;
+    s.EersteKolom = AbsoluteKolom(t, 1);
+    s.LaatsteKolom = s.EersteKolom + 7;
+    s.HuidigeKolom = s.EersteKolom;
 }
 
-void SchermKiezen(AdmMain& a, int scherm)
+void SchermKiezen(Schermstand& s, int scherm)
 {
     if (IsTrimester(scherm))
-        TrimesterKiezen(a, scherm);
+        TrimesterKiezen(s, scherm);
     else if (scherm >= SchermRapporten && scherm <= SchermNamen)
-        a.Scherm = scherm;
+        s.Scherm = scherm;
 }
 
-void NiveauKiezen(AdmMain& a, int niveau)
+void NiveauKiezen(Schermstand& s, int niveau)
 {
     if (niveau == 1 || niveau == 2)
-        a.Niveau = niveau;
+        s.Niveau = niveau;
 }
 
-void KolomKiezen(AdmMain& a, int k)
+void KolomKiezen(Schermstand& s, int k)
 {
-    if (k < 1 || k > KolommenPerTrimester || !IsTrimester(a.Scherm))
+    if (k < 1 || k > KolommenPerTrimester || !IsTrimester(s.Scherm))
         return;
-    const int t = Termijnbegin(a.Scherm);
-    Volgen(a.EersteKolom, a.LaatsteKolom, a.HuidigeKolom, t + k, t + 1, t + KolommenPerTrimester);
+    const int t = Termijnbegin(s.Scherm);
+    Volgen(s.EersteKolom, s.LaatsteKolom, s.HuidigeKolom, t + k, t + 1, t + KolommenPerTrimester);
 }
 
-void SchermkolomKiezen(AdmMain& a, int k) { a.HuidigeKolom = KolomOpScherm(SchermstandVan(a), k); }
+void SchermkolomKiezen(Schermstand& s, int k) { s.HuidigeKolom = KolomOpScherm(s, k); }
 
 int Trimesterkolom(const Schermstand& s, int c) { return c - Termijnbegin(s.Scherm); }
 
@@ -178,11 +158,11 @@ Cel CelVan(const Schermstand& s, int index)
     return {s.EersteRij + (index - 1) / Vensterkolommen, s.EersteKolom + (index - 1) % Vensterkolommen};
 }
 
-void CelKiezen(AdmMain& a, int index)
+void CelKiezen(Schermstand& s, int index)
 {
-    const Cel cel = CelVan(SchermstandVan(a), index);
-    a.HuidigeRij = cel.leerling;
-    a.HuidigeKolom = cel.kolom;
+    const Cel cel = CelVan(s, index);
+    s.HuidigeRij = cel.leerling;
+    s.HuidigeKolom = cel.kolom;
 }
 
 int RapportIndex(const Schermstand& s, int p, int rapport) { return (p - s.EersteRij) * RapportenPerRij + rapport; }
@@ -194,7 +174,7 @@ Rapportvak RapportvakVan(const Schermstand& s, int index)
 
 void RapportvakKiezen(AdmMain& a, int index)
 {
-    const Rapportvak vak = RapportvakVan(SchermstandVan(a), index);
+    const Rapportvak vak = RapportvakVan(a, index);
     a.HuidigeRij = vak.leerling;
     a.RapportKolom = vak.rapport;
 }

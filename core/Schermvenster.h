@@ -3,7 +3,8 @@
 // EersteRij..LaatsteRij over the 36 slots with the current pupil HuidigeRij,
 // and in the term sheet eight columns EersteKolom..LaatsteKolom within the
 // term shown with the current column HuidigeKolom; beside them the view
-// (Scherm) and the level (Niveau).
+// (Scherm) and the level (Niveau). They are the data set's Schermstand
+// (core/AdmMain.h), so each rule here takes the data set as well.
 //
 // The commands move it only through the rules here, and each rule leaves a
 // valid state valid, so a redraw just reads it. A redraw that meets a state
@@ -16,26 +17,11 @@ inline constexpr int Vensterrijen = 8;      // pupil rows of the window; a page
 inline constexpr int Vensterkolommen = 8;   // grade columns of the term sheet's window
 inline constexpr int RapportenPerRij = 4;   // report boxes on a line of the report list
 
-// The display fields of the data set as one value: what a redraw draws from.
-struct Schermstand {
-    int Scherm = SchermNamen;
-    int EersteRij = 1, LaatsteRij = 8;
-    int EersteKolom = 1, LaatsteKolom = 8;
-    int HuidigeRij = 1;
-    int HuidigeKolom = 1;
-    int Niveau = 1;
-
-    friend bool operator==(const Schermstand&, const Schermstand&) = default;
-};
-
-Schermstand SchermstandVan(const AdmMain& adm);
-void SchermstandZetten(AdmMain& adm, const Schermstand& stand);
-
 // ---- Valid states
 
 // The state a start-up gives: the names list, rows 1-8, columns 1-8,
 // pupil 1, column 1, level 1.
-void BeginSchermstand(AdmMain& adm);
+void BeginSchermstand(Schermstand& stand);
 
 // Makes the state valid, each group put back to its start-up value when it
 // does not form a valid state: the view 1..6; eight rows within 1..36 and a
@@ -45,31 +31,30 @@ void BeginSchermstand(AdmMain& adm);
 // outside the rows (a file saved from the year overview leaves it so): the
 // views show it without a highlighted line.
 void SchermstandControleren(Schermstand& stand);
-void SchermstandControleren(AdmMain& adm);
 
 // The state as the views draw it: the stored one, made valid on a copy.
-Schermstand GeldigeSchermstand(const AdmMain& adm);
+Schermstand GeldigeSchermstand(const Schermstand& stand);
 
 // The term sheet works from the current pupil (its cells, keys and scroll
 // bar), so when it takes the state over a current pupil outside a valid row
 // window becomes the window's nearest row.
-void HuidigeRijInVenster(AdmMain& adm);
+void HuidigeRijInVenster(Schermstand& stand);
 
 // ---- The eight rows
 
 // The window of eight rows from `eerste`, kept within the slots (1..29).
-void RijvensterVanaf(AdmMain& adm, int eerste);
+void RijvensterVanaf(Schermstand& stand, int eerste);
 
 // Makes pupil p (1..36) current and moves the window just far enough to hold
 // it: a pupil above it becomes the top row, one below it the bottom row. Any
 // other p changes nothing.
-void LeerlingKiezen(AdmMain& adm, int p);
+void LeerlingKiezen(Schermstand& stand, int p);
 
 // The pupil on screen row r (1..8) becomes current.
-void SchermrijKiezen(AdmMain& adm, int r);
+void SchermrijKiezen(Schermstand& stand, int r);
 
 // Down from the weights: the window at rows 1-8 and pupil 1 current.
-void EersteLeerlingKiezen(AdmMain& adm);
+void EersteLeerlingKiezen(Schermstand& stand);
 
 // The pupil `rijen` rows on from p (back when negative), kept within 1..36:
 // one for Up and Down, a page (Vensterrijen) for PgUp and PgDn.
@@ -79,23 +64,23 @@ int Leerlingstap(int p, int rijen);
 
 // The term sheet of term t (1..3): Scherm, the column window 1-8, 17-24 or
 // 33-40 and its first column current.
-void TrimesterKiezen(AdmMain& adm, int t);
+void TrimesterKiezen(Schermstand& stand, int t);
 
 // A view switch to view code `scherm` (1..6): a term as TrimesterKiezen, any
 // other view only Scherm. Any other code changes nothing.
-void SchermKiezen(AdmMain& adm, int scherm);
+void SchermKiezen(Schermstand& stand, int scherm);
 
 // Level 1 or 2; any other value changes nothing.
-void NiveauKiezen(AdmMain& adm, int niveau);
+void NiveauKiezen(Schermstand& stand, int niveau);
 
 // Makes column k of the term shown (1..16, as the horizontal scroll bar
 // counts) current and moves the window just far enough to hold it: a column
 // left of it becomes the left edge, one right of it the right edge. Any
 // other k, or a view that is no term sheet, changes nothing.
-void KolomKiezen(AdmMain& adm, int k);
+void KolomKiezen(Schermstand& stand, int k);
 
 // The column on screen column k (1..8) becomes current.
-void SchermkolomKiezen(AdmMain& adm, int k);
+void SchermkolomKiezen(Schermstand& stand, int k);
 
 // Absolute column c counted within the term shown (1..16 for its columns).
 int Trimesterkolom(const Schermstand& stand, int c);
@@ -118,7 +103,7 @@ struct Cel {
 int CelIndex(const Schermstand& stand, int p, int c);
 Cel CelVan(const Schermstand& stand, int index);
 // The cell `index` becomes the current pupil and column.
-void CelKiezen(AdmMain& adm, int index);
+void CelKiezen(Schermstand& stand, int index);
 
 // The report list's 32 report boxes, four a line: Rp1, Rp2, Rp3, RpE.
 struct Rapportvak {
