@@ -189,11 +189,9 @@ bool HoudtAl(const fs::path& pad, const std::string& inhoud)
 
 enum class Geschreven { Nee, Ongewijzigd, Ja };
 
-// Writes the file unless it already holds these bytes.
-Geschreven Schrijf(const fs::path& pad, const std::string& inhoud)
+// Writes the file, making its folder when it is missing.
+Geschreven Wegschrijven(const fs::path& pad, const std::string& inhoud)
 {
-    if (HoudtAl(pad, inhoud))
-        return Geschreven::Ongewijzigd;
     try {
         std::error_code ec;
         fs::create_directories(pad.parent_path(), ec);
@@ -202,6 +200,12 @@ Geschreven Schrijf(const fs::path& pad, const std::string& inhoud)
     } catch (...) {
         return Geschreven::Nee;
     }
+}
+
+// Writes the file unless it already holds these bytes.
+Geschreven Schrijf(const fs::path& pad, const std::string& inhoud)
+{
+    return HoudtAl(pad, inhoud) ? Geschreven::Ongewijzigd : Wegschrijven(pad, inhoud);
 }
 
 // A database is built anew when the file it is built from was written, or
@@ -276,14 +280,7 @@ Geschreven SchrijfStandaard(const fs::path& pad, std::string_view mimeType, std:
     case Standaardregel::Onbruikbaar: return Geschreven::Nee;
     case Standaardregel::Aangepast: break;
     }
-    try {
-        std::error_code ec;
-        fs::create_directories(pad.parent_path(), ec);
-        SchrijfBestandVeilig(pad.string(), lijst);
-        return Geschreven::Ja;
-    } catch (...) {
-        return Geschreven::Nee;
-    }
+    return Wegschrijven(pad, lijst);
 }
 
 }  // namespace
