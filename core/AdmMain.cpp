@@ -94,18 +94,6 @@ void NieuwCijferbestand(AdmMain& a)
     a.Omrekenformule[2] = Pas("0.9*c", 25);
 }
 
-void BeginSchermstand(AdmMain& a)
-{
-    a.Scherm = SchermNamen;
-    a.EersteRij = 1;
-    a.LaatsteRij = 8;
-    a.EersteKolom = 1;
-    a.LaatsteKolom = 8;
-    a.HuidigeRij = 1;
-    a.HuidigeKolom = 1;
-    a.Niveau = 1;
-}
-
 std::string PadSamenvoegen(const std::string& map, const std::string& naam)
 {
     if (map.empty())

@@ -44,7 +44,24 @@ enum AntwoordCode : int {
 
 inline int AbsoluteKolom(int trimester, int kolom) { return (trimester - 1) * KolommenPerTrimester + kolom; }
 
-struct AdmMain {
+// The display state (the display window, core/Schermvenster.h): the view,
+// the eight rows and columns it shows, the current pupil, column and level.
+// Stored in the grade file's display line; a value of its own, so that a
+// redraw can draw from a valid copy.
+struct Schermstand {
+    int Scherm = SchermNamen;
+    int EersteRij = 1, LaatsteRij = 8;
+    int EersteKolom = 1, LaatsteKolom = 8;
+    int HuidigeRij = 1;
+    int HuidigeKolom = 1;
+    int Niveau = 1;
+
+    friend bool operator==(const Schermstand&, const Schermstand&) = default;
+};
+
+// The display state is a part of the data set (adm.EersteRij ...), so the
+// display window's rules take the data set as they take a copy.
+struct AdmMain : Schermstand {
     // Header.
     Tekst<30> School;
     Tekst<9> Cursus;
@@ -121,14 +138,6 @@ struct AdmMain {
     std::string ReserveMap1;
     std::string ReserveMap2;
 
-    // Display state, stored in the grade file's display line.
-    int Scherm = SchermNamen;
-    int EersteRij = 1, LaatsteRij = 8;
-    int EersteKolom = 1, LaatsteKolom = 8;
-    int HuidigeRij = 1;
-    int HuidigeKolom = 1;
-    int Niveau = 1;
-
     // Dialog and state variables.
     int Gewijzigd = 0;
     int DialoogModus = 0;
@@ -141,15 +150,16 @@ struct AdmMain {
     int CesuurTabelBron = 0;
 
     AdmMain();
+
+    // Two data sets are never compared whole (it would compare their
+    // display states only).
+    friend bool operator==(const AdmMain&, const AdmMain&) = delete;
 };
 
 // Resets the data set to a new, empty grade file named NAAMLOOS.VLK in the
 // current folder. Display state, folders, ImportBestand, the dialog variables
 // and DocentCode (a setting, not part of a grade file) stay as they are.
 void NieuwCijferbestand(AdmMain& adm);
-
-// The display state a start-up and an unreadable display line give.
-void BeginSchermstand(AdmMain& adm);
 
 // Folder and file name joined by "/", without doubling it at the root.
 std::string PadSamenvoegen(const std::string& map, const std::string& naam);

@@ -4,6 +4,7 @@
 #include "core/CijferbestandLezer.h"
 #include "core/Fout.h"
 #include "core/Getallen.h"
+#include "core/Schermvenster.h"
 
 #include <cstdint>
 #include <cstring>

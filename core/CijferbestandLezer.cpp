@@ -184,40 +184,6 @@ void CijferbestandInlezen(AdmMain& adm, const std::string& pad, void (*lees)(Adm
 
 // ---------------------------------------------------------------- range checks
 
-void SchermstandControleren(AdmMain& a)
-{
-    // The start-up state is view 6, rows 1-8, columns 1-8, pupil 1, column 1, level 1.
-    if (a.Scherm < SchermTrimester1 || a.Scherm > SchermNamen)
-        a.Scherm = SchermNamen;
-
-    // The current pupil may lie outside the row window (the year overview
-    // leaves it so); the views show it without a highlighted line.
-    const bool rijen = a.EersteRij >= 1 && a.EersteRij <= AantalLeerlingen - 7 && a.LaatsteRij == a.EersteRij + 7;
-    if (!rijen) {
-        a.EersteRij = 1;
-        a.LaatsteRij = 8;
-    }
-    if (a.HuidigeRij < 1 || a.HuidigeRij > AantalLeerlingen)
-        a.HuidigeRij = a.EersteRij;
-
-    // Eight columns within one term, in the term shown when a term sheet is.
-    const bool termijnScherm = a.Scherm >= SchermTrimester1 && a.Scherm <= SchermTrimester3;
-    const int termijn = a.EersteKolom >= 1 ? (a.EersteKolom - 1) / KolommenPerTrimester + 1 : 0;
-    const int binnen = a.EersteKolom >= 1 ? (a.EersteKolom - 1) % KolommenPerTrimester : -1;
-    const bool kolommen = termijn >= 1 && termijn <= 3 && binnen >= 0 && binnen <= KolommenPerTrimester - 8 &&
-                          a.LaatsteKolom == a.EersteKolom + 7 && a.HuidigeKolom >= a.EersteKolom &&
-                          a.HuidigeKolom <= a.LaatsteKolom && (!termijnScherm || termijn == a.Scherm);
-    if (!kolommen) {
-        // The term's first window, as a switch to that term gives; columns 1-8 otherwise.
-        a.EersteKolom = AbsoluteKolom(termijnScherm ? a.Scherm : 1, 1);
-        a.LaatsteKolom = a.EersteKolom + 7;
-        a.HuidigeKolom = a.EersteKolom;
-    }
-
-    if (a.Niveau < 1 || a.Niveau > 2)
-        a.Niveau = 1;
-}
-
 void RapportOptiesControleren(AdmMain& a)
 {
     constexpr std::array<int, 5> nieuw{0, 1, 1, 1, 3};

@@ -76,11 +76,6 @@ inline constexpr std::size_t MaxRegel = 4096;  // longer than any line a grade f
 void CijferbestandInlezen(AdmMain& adm, const std::string& pad, void (*lees)(AdmMain&, Regellezer&),
                           Laadherstel herstel);
 
-// Display state read from a file: the view, the row window with its current
-// row, the column window with its current column and the level, each group
-// put back to its start-up value when it does not form a valid state.
-void SchermstandControleren(AdmMain& adm);
-
 // Report options and counts read from a file: a rounding code or count out of
 // range takes its new-file value, a calculation method outside 1..4 becomes 1.
 void RapportOptiesControleren(AdmMain& adm);

@@ -5,26 +5,6 @@
 
 #include <filesystem>
 
-void TrimesterKiezen(AdmMain& adm, int trimester)
-{
-    adm.Scherm = trimester;
-    adm.EersteKolom = AbsoluteKolom(trimester, 1);
-    adm.LaatsteKolom = adm.EersteKolom + 7;
-    adm.HuidigeKolom = adm.EersteKolom;
-}
-
-void LeerlingKiezen(AdmMain& adm, int p)
-{
-    adm.HuidigeRij = p;
-    if (p < adm.EersteRij) {
-        adm.EersteRij = p;
-        adm.LaatsteRij = p + 7;
-    } else if (p > adm.LaatsteRij) {
-        adm.LaatsteRij = p;
-        adm.EersteRij = p - 7;
-    }
-}
-
 std::string MetExtensie(const std::string& pad)
 {
     const std::string naam = pad.substr(pad.rfind('/') + 1);

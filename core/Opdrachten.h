@@ -1,18 +1,11 @@
 #pragma once
-// What the file commands, the view switches and the quit of the view
-// windows do to the data set, apart from their windows.
+// What the file commands and the quit of the view windows do to the data
+// set, apart from their windows (the view switches move the display window,
+// core/Schermvenster.h).
 
 #include "core/AdmMain.h"
 
 #include <string>
-
-// The term sheet of a term (1..3): Scherm and the column window 1-8, 17-24
-// or 33-40, the current column being the window's first.
-void TrimesterKiezen(AdmMain& adm, int trimester);
-
-// Makes pupil p (1..36) current and moves the 8-row window just far enough
-// to hold it.
-void LeerlingKiezen(AdmMain& adm, int p);
 
 // The path a save as writes: ".vlk" added when the file name has no
 // extension ("klas" and "klas." become "klas.vlk"), since the open dialog

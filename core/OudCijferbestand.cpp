@@ -3,6 +3,7 @@
 #include "core/CijferbestandLezer.h"
 #include "core/Fout.h"
 #include "core/Getallen.h"
+#include "core/Schermvenster.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "core/Cijferbestand.h"
 #include "core/Fout.h"
 #include "core/Opdrachten.h"
+#include "core/Schermvenster.h"
 #include "frame/frmBestandLaden.h"
 #include "frame/frmBewaren.h"
 #include "frame/frmCommonDialoog.h"
@@ -117,10 +118,6 @@ void Schermwissel(Weergavevenster& venster, int scherm)
     Weergaven* weergaven = venster.weergaven;
     if (!weergaven || scherm < 1 || scherm > 6)
         return;
-    AdmMain& adm = venster.adm;
-    if (scherm <= 3)
-        TrimesterKiezen(adm, scherm);
-    else
-        adm.Scherm = scherm;
+    SchermKiezen(venster.adm, scherm);
     weergaven->Wissel(venster, scherm);
 }

@@ -1,5 +1,6 @@
 #include "frame/Weergavevenster.h"
 
+#include "core/Schermvenster.h"
 #include "frame/Bestandsopdrachten.h"
 #include "frame/Weergaven.h"
 #include "frame/frmAbout.h"
@@ -241,7 +242,15 @@ void Weergavevenster::Venstertoets(int& KeyCode, int& Shift, VasteBreedteInvoer&
 
 bool Weergavevenster::Leerlingtoets(QScrollBar& balk, int keyCode)
 {
-    const int naar = Leerlingstap(keyCode, adm.HuidigeRij, AantalLeerlingen);
+    int rijen = 0;
+    switch (keyCode) {
+    case Toetscode::Neer: rijen = 1; break;
+    case Toetscode::Op: rijen = -1; break;
+    case Toetscode::PgDn: rijen = Vensterrijen; break;
+    case Toetscode::PgUp: rijen = -Vensterrijen; break;
+    default: return false;
+    }
+    const int naar = Leerlingstap(adm.HuidigeRij, rijen);
     if (naar == adm.HuidigeRij)
         return false;
     balk.setValue(naar);
@@ -417,7 +426,7 @@ void Weergavevenster::Schermkeuze(int scherm)
 
 void Weergavevenster::NiveauKiezen(int niveau)
 {
-    adm.Niveau = niveau;
+    ::NiveauKiezen(adm, niveau);
     Hertekenen();
 }
 

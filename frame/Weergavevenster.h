@@ -255,10 +255,10 @@ protected:
     // focused box's handler; Insert switches the typing mode and goes on to
     // the box. Type-over and the widths are the boxes' own rules.
     void Venstertoets(int& KeyCode, int& Shift, VasteBreedteInvoer& start, Etiket& insert, int bezig);
-    // The pupil Up, Down, PgUp or PgDn moves to from HuidigeRij (Leerlingstap)
-    // set on the view's pupil scroll bar, whose change handler moves the
-    // window. False when the key moves no pupil: at the first or the last
-    // pupil, or another key.
+    // The pupil Up, Down, PgUp or PgDn moves to from HuidigeRij (a row or a
+    // page, Leerlingstap) set on the view's pupil scroll bar, whose change
+    // handler moves the window. False when the key moves no pupil: at the
+    // first or the last pupil, or another key.
     bool Leerlingtoets(QScrollBar& balk, int keyCode);
 
     void Menubalk(std::vector<Menu> menus);

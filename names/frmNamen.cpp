@@ -2,7 +2,7 @@
 
 #include "frame/Bestandsopdrachten.h"
 #include "core/Getallen.h"
-#include "core/Opdrachten.h"
+#include "core/Schermvenster.h"
 #include "frame/frmHarvemoLogo.h"
 #include "names/AfdrukNamen.h"
 #include "names/Namenkolom.h"
@@ -376,11 +376,13 @@ void frmNamen::Afdrukken(int mode)
         Toon(txtNiveau1, adm.NiveauNaam(1).view());
         Toon(txtNiveau2, adm.NiveauNaam(2).view());
     }
+    // Drawn from a valid copy of the display state: the fill writes nothing.
+    const Schermstand s = GeldigeSchermstand(adm);
     for (int i = 1; i <= 8; ++i) {
-        const int r = adm.EersteRij + i - 1;
+        const int r = LeerlingOpRij(s, i);
         const auto ii = static_cast<std::size_t>(i);
         getoond_[ii] = r;
-        const bool huidig = r == adm.HuidigeRij;
+        const bool huidig = r == s.HuidigeRij;
         lblNummer[ii]->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Licht3D);
         for (int k = 1; k <= 7; ++k)
             Kolom(k)[ii]->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Wit);
@@ -535,7 +537,7 @@ void frmNamen::Rastervak_GotFocus(int kolom, int regel)
             return;
         }
     }
-    adm.HuidigeRij = adm.EersteRij + regel - 1;
+    SchermrijKiezen(adm, regel);
     vak->ZetSelStart(0);
     if (vsbScroll->value() != adm.HuidigeRij)
         vsbScroll->setValue(adm.HuidigeRij);
@@ -643,29 +645,16 @@ void frmNamen::VerplaatsFocus(int veld, int toets)
             FocusOp(Kopvak(doel));
         return;
     }
-    if (veld != 12)
-        return;
-    const int h = adm.HuidigeRij;
-    if (verder) {
-        if (h < AantalLeerlingen)
-            vsbScroll->setValue(h + 1);
-    } else if (toets == Toetscode::Op) {
-        if (h >= 2)
-            vsbScroll->setValue(h - 1);
-    } else if (toets == Toetscode::PgUp) {
-        vsbScroll->setValue(h - 8 < 2 ? 1 : h - 8);
-    } else if (toets == Toetscode::PgDn) {
-        vsbScroll->setValue(h + 8 >= AantalLeerlingen ? AantalLeerlingen : h + 8);
-    }
+    // In the grid Enter moves down as Down does.
+    if (veld == 12)
+        Leerlingtoets(*vsbScroll, verder ? Toetscode::Neer : toets);
 }
 
 void frmNamen::vsbScroll_Change()
 {
     // What the boxes hold goes to the slots they show before the window moves.
     BewaarVelden(0);
-    const int v = vsbScroll->value();
-    if (v >= 1 && v <= AantalLeerlingen)
-        LeerlingKiezen(adm, v);
+    LeerlingKiezen(adm, vsbScroll->value());
     // Redrawn before the focus follows, so that the box that gets it
     // remembers the text of the pupil it now shows.
     Afdrukken(0);
@@ -675,7 +664,7 @@ void frmNamen::vsbScroll_Change()
 void frmNamen::lblNummer_Click(int Index)
 {
     BewaarVelden(0);
-    adm.HuidigeRij = adm.EersteRij + Index - 1;
+    SchermrijKiezen(adm, Index);
     if (vsbScroll->value() != adm.HuidigeRij)
         vsbScroll->setValue(adm.HuidigeRij);
     Afdrukken(1);

@@ -14,6 +14,7 @@
 // them: txtNaam[i] shows slot EersteRij + i - 1. The opener shows the window.
 
 #include "platform/Printer.h"
+#include "core/Schermvenster.h"
 #include "frame/Weergavevenster.h"
 
 #include <array>
@@ -73,8 +74,8 @@ public:
     QAction* mnuNamenlijstAfdrukken;
 
     // ---- Screen ----
-    // Screen line of a slot.
-    int SchermRij(int leerling) const { return leerling - adm.EersteRij + 1; }
+    // Screen line of a slot (core/Schermvenster.h), on the state as it is drawn.
+    int SchermRij(int leerling) const { return ::SchermRij(GeldigeSchermstand(adm), leerling); }
 
     // The screen fill: 1 also the header boxes, any other value the grid and
     // the file name only.

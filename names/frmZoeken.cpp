@@ -1,6 +1,6 @@
 #include "names/frmZoeken.h"
 
-#include "core/Opdrachten.h"
+#include "core/Schermvenster.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/Keuzelijst.h"
 #include "platform/Opmaak.h"

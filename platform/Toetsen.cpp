@@ -144,14 +144,3 @@ int Navigatietoets(int& KeyCode, int& Shift)
         return 0;
     }
 }
-
-int Leerlingstap(int KeyCode, int rij, int aantal)
-{
-    switch (KeyCode) {
-    case Toetscode::Neer: return rij < aantal ? rij + 1 : rij;
-    case Toetscode::Op: return rij > 1 ? rij - 1 : rij;
-    case Toetscode::PgUp: return rij - 8 > 1 ? rij - 8 : 1;
-    case Toetscode::PgDn: return rij + 8 < aantal ? rij + 8 : aantal;
-    default: return rij;
-    }
-}

@@ -53,7 +53,3 @@ int VbTeken(const QKeyEvent& e);
 // and PgDn. For such a key KeyCode and Shift become 0 (the box sees nothing)
 // and its code is returned; any other key is left as it is and gives 0.
 int Navigatietoets(int& KeyCode, int& Shift);
-
-// The pupil Up, Down, PgUp (8 back) and PgDn (8 on) move to from rij, kept
-// within 1..aantal; rij itself for any other key.
-int Leerlingstap(int KeyCode, int rij, int aantal);

@@ -2,7 +2,7 @@
 
 #include "frame/Bestandsopdrachten.h"
 #include "core/Getallen.h"
-#include "core/Opdrachten.h"
+#include "core/Schermvenster.h"
 #include "platform/Etiket.h"
 #include "platform/Kleuren.h"
 #include "platform/Opmaak.h"
@@ -20,7 +20,6 @@
 #include <QMenu>
 #include <QScrollBar>
 
-#include <algorithm>
 #include <string>
 
 namespace {
@@ -228,8 +227,8 @@ void frmRapporten::MaakBesturingen()
             connect(v, &VasteBreedteInvoer::GotFocus, this, [this, n] { txtRp_GotFocus(n); });
             connect(v, &VasteBreedteInvoer::LostFocus, this, [this, n] { txtRp_LostFocus(n); });
             connect(v, &VasteBreedteInvoer::MouseMove, this, [this, n] {
-                const int p = adm.EersteRij + (n - 1) / 4;
-                Waardetip(*txtRp[n], adm.Rapport(p, (n - 1) % 4 + 1, adm.Niveau));
+                const Rapportvak vak = RapportvakVan(Stand(), n);
+                Waardetip(*txtRp[n], adm.Rapport(vak.leerling, vak.rapport, adm.Niveau));
             });
         }
         lblMentor[r] = etiket(XMentor, y, BMentor, HRij, vast, Qt::AlignLeft);
@@ -238,10 +237,10 @@ void frmRapporten::MaakBesturingen()
         Etiket* trim[4] = {nullptr, lblTr1[r], lblTr2[r], lblTr3[r]};
         for (int t = 1; t <= 3; ++t)
             connect(trim[t], &Etiket::MouseMove, this, [this, r, t, e = trim[t]] {
-                Waardetip(*e, adm.TrGem(adm.EersteRij + r - 1, t, adm.Niveau));
+                Waardetip(*e, adm.TrGem(LeerlingOpRij(Stand(), r), t, adm.Niveau));
             });
         connect(lblJr[r], &Etiket::MouseMove, this, [this, r] {
-            if (const auto j = JaarwaardeLeerling(adm, adm.EersteRij + r - 1, adm.Niveau))
+            if (const auto j = JaarwaardeLeerling(adm, LeerlingOpRij(Stand(), r), adm.Niveau))
                 Waardetip(*lblJr[r], j->waarde);
         });
     }
@@ -293,21 +292,26 @@ void frmRapporten::MaakBesturingen()
 
 // ---- Index rules -----------------------------------------------------------
 
-int frmRapporten::SchermRij(int leerling) const { return leerling - adm.EersteRij + 1; }
+Schermstand frmRapporten::Stand() const { return GeldigeSchermstand(adm); }
 
-int frmRapporten::CelIndex(int leerling, int rapport) const { return (leerling - adm.EersteRij) * 4 + rapport; }
+int frmRapporten::SchermRij(int leerling) const { return ::SchermRij(Stand(), leerling); }
+
+int frmRapporten::CelIndex(int leerling, int rapport) const { return RapportIndex(Stand(), leerling, rapport); }
+
+VasteBreedteInvoer* frmRapporten::RpVak(int leerling, int rapport) const
+{
+    const int n = CelIndex(leerling, rapport);
+    return n >= 1 && n <= 32 ? txtRp[static_cast<std::size_t>(n)] : nullptr;
+}
 
 // ---- Redraw ----------------------------------------------------------------
 
 void frmRapporten::Afdrukken(int Modus)
 {
-    // The display state within the rules the list is drawn by.
-    if (adm.Niveau != 1 && adm.Niveau != 2)
-        adm.Niveau = 1;
-    adm.EersteRij = std::clamp(adm.EersteRij, 1, AantalLeerlingen - 7);
-    adm.LaatsteRij = adm.EersteRij + 7;
+    // Drawn from a valid copy of the display state: the redraw writes nothing.
+    const Schermstand s = GeldigeSchermstand(adm);
     Tekenvlag bezig(BezigMetTekenen);
-    const int n = adm.Niveau;
+    const int n = s.Niveau;
 
     mnuRapportenlijst->setEnabled(false);
     TrimLabel->ZetTekst("Rapportenlijst");
@@ -324,9 +328,9 @@ void frmRapporten::Afdrukken(int Modus)
     for (int t = 1; t <= 3; ++t)
         txtTrGew[t]->ZetTekst(adm.TrimGewichtTekst(t, n).view());
 
-    for (int p = adm.EersteRij; p <= adm.LaatsteRij; ++p) {
-        const int i = SchermRij(p);
-        const bool huidig = p == adm.HuidigeRij * Modus;
+    for (int p = s.EersteRij; p <= s.LaatsteRij; ++p) {
+        const int i = ::SchermRij(s, p);
+        const bool huidig = p == s.HuidigeRij * Modus;
         lblNummer[i]->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Licht3D);
         for (Etiket* e : {lblNaam[i], lblVoornaam[i], lblTr1[i], lblTr2[i], lblTr3[i], lblJr[i], lblMentor[i]})
             e->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::LichtGrijs);
@@ -339,7 +343,7 @@ void frmRapporten::Afdrukken(int Modus)
         if (const auto j = JaarwaardeLeerling(adm, p, n))
             lblJr[i]->ZetTekst(j->tekst);
         for (int k = 1; k <= 4; ++k) {
-            const int b = CelIndex(p, k);
+            const int b = RapportIndex(s, p, k);
             txtRp[b]->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Wit);
             txtRp[b]->ZetTekst(adm.RapportTxt(p, k, n).view());
             Rapportkleur(b);
@@ -364,9 +368,9 @@ void frmRapporten::Afdrukken(int Modus)
 
 void frmRapporten::Rapportkleur(int Index)
 {
-    const int p = adm.EersteRij + (Index - 1) / 4;
-    const int k = (Index - 1) % 4 + 1;
-    const bool rood = Onvoldoende(txtRp[Index]->Tekst()) && !adm.RapportTxt(p, k, adm.Niveau).leeg();
+    const Schermstand s = Stand();
+    const auto [p, k] = RapportvakVan(s, Index);
+    const bool rood = Onvoldoende(txtRp[Index]->Tekst()) && !adm.RapportTxt(p, k, s.Niveau).leeg();
     txtRp[Index]->ZetVoorgrond(rood ? Kleur::Rood : Kleur::Zwart);
 }
 
@@ -376,8 +380,7 @@ void frmRapporten::RapportVastleggen(int Index)
 {
     if (Index < 1 || Index > 32)
         return;
-    const int p = adm.EersteRij + (Index - 1) / 4;
-    const int k = (Index - 1) % 4 + 1;
+    const auto [p, k] = RapportvakVan(Stand(), Index);
     const int l = adm.Niveau;
     std::string tekst = txtRp[Index]->Tekst();
     if (Vastgelegd(adm, VerwerkRapportcijfer(adm, tekst, p, k, l)).geweigerd)
@@ -465,9 +468,7 @@ void frmRapporten::mnuTrimGew_Click() { ZetFocus(txtTrGew[1]); }
 
 void frmRapporten::mnuRap_Click(int rapport)
 {
-    const int n = CelIndex(adm.HuidigeRij, rapport);
-    if (n >= 1 && n <= 32)
-        ZetFocus(txtRp[n]);
+    ZetFocus(RpVak(adm.HuidigeRij, rapport));
 }
 
 void frmRapporten::mnuSorteren_Click(int soort)
@@ -542,15 +543,10 @@ void frmRapporten::vsbScroll_Change()
 {
     // The focused box is committed to its own pupil before the window moves.
     VakVastleggen(ActieveControl());
-    const int v = vsbScroll->value();
-    if (v >= 1 && v <= AantalLeerlingen)
-        LeerlingKiezen(adm, v);
+    LeerlingKiezen(adm, vsbScroll->value());
     Afdrukken(1);
-    if (ActiefIn(txtRp)) {
-        const int n = CelIndex(adm.HuidigeRij, adm.RapportKolom);
-        if (n >= 1 && n <= 32)
-            ZetFocus(txtRp[n]);
-    }
+    if (ActiefIn(txtRp))
+        ZetFocus(RpVak(adm.HuidigeRij, adm.RapportKolom));
 }
 
 void frmRapporten::txtRp_GotFocus(int Index)
@@ -561,8 +557,7 @@ void frmRapporten::txtRp_GotFocus(int Index)
         return;
     }
     txtRp[Index]->ZetSelStart(0);
-    adm.HuidigeRij = adm.EersteRij + (Index - 1) / 4;
-    adm.RapportKolom = (Index - 1) % 4 + 1;
+    RapportvakKiezen(adm, Index);
     if (vsbScroll->value() != adm.HuidigeRij)
         vsbScroll->setValue(adm.HuidigeRij);
     Afdrukken(1);
@@ -584,9 +579,7 @@ void frmRapporten::txtRp_KeyDown(int Index, int KeyCode, int)
         txtRp[Index]->ZetSelStart(0);
         vsbScroll_Change();
     } else if (KeyCode == Toetscode::Op) {
-        const int n = CelIndex(adm.HuidigeRij, adm.RapportKolom);
-        if (n >= 1 && n <= 32)
-            ZetFocus(txtRp[n]);
+        ZetFocus(RpVak(adm.HuidigeRij, adm.RapportKolom));
     }
 }
 
@@ -624,12 +617,9 @@ void frmRapporten::StartFocus_KeyDown(int KeyCode, int)
 void frmRapporten::lblNummer_Click(int Index)
 {
     InvoerVerwerken();
-    adm.HuidigeRij = adm.EersteRij + Index - 1;
+    SchermrijKiezen(adm, Index);
     vsbScroll->setValue(adm.HuidigeRij);
     Afdrukken(1);
-    if (ActiefIn(txtRp)) {
-        const int n = CelIndex(adm.HuidigeRij, adm.RapportKolom);
-        if (n >= 1 && n <= 32)
-            ZetFocus(txtRp[n]);
-    }
+    if (ActiefIn(txtRp))
+        ZetFocus(RpVak(adm.HuidigeRij, adm.RapportKolom));
 }

@@ -16,6 +16,7 @@
 // box n = (pupil - EersteRij) * 4 + report, txtTrGew(t) the weight of term
 // t, the line labels by screen line, the statistics by term or report.
 
+#include "core/Schermvenster.h"
 #include "frame/Weergavevenster.h"
 
 #include <array>
@@ -66,9 +67,11 @@ public:
     // 1 while Afdrukken runs; the key handlers do nothing then.
     int BezigMetTekenen = 0;
 
-    // ---- Index rules ----
+    // ---- Index rules (core/Schermvenster.h), on the state as it is drawn ----
     int SchermRij(int leerling) const;
     int CelIndex(int leerling, int rapport) const;
+    // The report box of a pupil and report; none outside the window.
+    VasteBreedteInvoer* RpVak(int leerling, int rapport) const;
 
     // The full redraw from the data set; the line of HuidigeRij * Modus is
     // the highlighted one (every caller passes 1).
@@ -119,6 +122,8 @@ protected:
 private:
     void MaakMenus();
     void MaakBesturingen();
+    // The display state as the list draws it.
+    Schermstand Stand() const;
 
     // The commits of one box, to the pupil and report (or term) it shows now.
     void RapportVastleggen(int Index);

@@ -2,7 +2,7 @@
 
 #include "frame/Bestandsopdrachten.h"
 #include "core/Getallen.h"
-#include "core/Opdrachten.h"
+#include "core/Schermvenster.h"
 #include "platform/Etiket.h"
 #include "platform/Klembord.h"
 #include "platform/Kleuren.h"
@@ -21,7 +21,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -51,22 +50,6 @@ constexpr int YBestand = 6900, HBestand = 285;
 constexpr int BKopRust = 495, BKopBreed = 2100;
 
 std::uint32_t Tekstkleur(std::string_view tekst) { return Onvoldoende(tekst) ? Kleur::Rood : Kleur::Zwart; }
-
-// Keeps the display state within the rules the sheet is drawn by: 8 rows
-// within 1..36, 8 columns within the term, the current pupil and column
-// inside them, level 1 or 2. A valid state is left as it is.
-void Begrens(AdmMain& a)
-{
-    if (a.Niveau != 1 && a.Niveau != 2)
-        a.Niveau = 1;
-    a.EersteRij = std::clamp(a.EersteRij, 1, AantalLeerlingen - 7);
-    a.LaatsteRij = a.EersteRij + 7;
-    a.HuidigeRij = std::clamp(a.HuidigeRij, a.EersteRij, a.LaatsteRij);
-    const int t = (a.Scherm - 1) * KolommenPerTrimester;
-    a.EersteKolom = std::clamp(a.EersteKolom, t + 1, t + KolommenPerTrimester - 7);
-    a.LaatsteKolom = a.EersteKolom + 7;
-    a.HuidigeKolom = std::clamp(a.HuidigeKolom, a.EersteKolom, a.LaatsteKolom);
-}
 
 }  // namespace
 
@@ -116,11 +99,7 @@ void frmTrimester::MaakMenus()
              focus("&Datum", &mnuDatum, kopvak(txtDatum)),
              focus("&Opmerking", &mnuOpmerking, kopvak(txtOpmerking)),
              focus("&Gewicht", &mnuGewicht, kopvak(txtGewicht)),
-             focus("&Cijfers/Scores", &mnuCijfersScores,
-                   [this]() -> QWidget* {
-                       const int i = CelIndex(adm.HuidigeRij, adm.HuidigeKolom);
-                       return i >= 1 && i <= 64 ? txtCijfer[i] : nullptr;
-                   }),
+             focus("&Cijfers/Scores", &mnuCijfersScores, [this] { return CijferCel(adm.HuidigeRij, adm.HuidigeKolom); }),
              Streep(),
              Zoekitem(),
              Streep(),
@@ -185,7 +164,7 @@ void frmTrimester::MaakMenus()
     Werkbalkknoppen({
         Knop("Open", "Cijferbestand openen "),
         Knop("Print", "Trimestercijferlijst afdrukken",
-             [this] { PrintTrimester(adm.Scherm, adm.Niveau, adm.EersteKolom - Termijnbegin(), false); }),
+             [this] { PrintTrimester(adm.Scherm, adm.Niveau, Trimesterkolom(Stand(), adm.EersteKolom), false); }),
         Knop("NIVO1", "Cijferlijst Niveau 1 (Laagste niveau)"),
         Knop("NIVO2", "Cijferlijst Niveau 2 (Hoogste niveau)"),
     });
@@ -305,7 +284,7 @@ void frmTrimester::MaakBesturingen()
         for (Etiket* e : {lblNummer[r], lblNaam[r], lblVoornaam[r], lblTrGem[r], lblMentor[r]})
             connect(e, &Etiket::Click, this, [this, r] { lblNummer_Click(r); });
         connect(lblTrGem[r], &Etiket::MouseMove, this, [this, r] {
-            Waardetip(*lblTrGem[r], adm.TrGem(adm.EersteRij + r - 1, adm.Scherm, adm.Niveau));
+            Waardetip(*lblTrGem[r], adm.TrGem(LeerlingOpRij(Stand(), r), adm.Scherm, adm.Niveau));
         });
     }
 
@@ -332,10 +311,10 @@ void frmTrimester::MaakBesturingen()
         lblKlGem[k] = etiket(x, YKlGem, BCel, HStat, vast, Qt::AlignLeft, true);
         lblKlSpr[k] = etiket(x, YKlSpr, BCel, HStat, vast, Qt::AlignLeft, true);
         connect(lblKlGem[k], &Etiket::MouseMove, this, [this, k] {
-            Waardetip(*lblKlGem[k], adm.KlGem(adm.EersteKolom + k - 1, adm.Niveau));
+            Waardetip(*lblKlGem[k], adm.KlGem(KolomOpScherm(Stand(), k), adm.Niveau));
         });
         connect(lblKlSpr[k], &Etiket::MouseMove, this, [this, k] {
-            Waardetip(*lblKlSpr[k], adm.KlSpr(adm.EersteKolom + k - 1, adm.Niveau));
+            Waardetip(*lblKlSpr[k], adm.KlSpr(KolomOpScherm(Stand(), k), adm.Niveau));
         });
     }
     lblKlTrGem = etiket(XTrGem, YKlGem, BTrGem, HStat, vast, Qt::AlignLeft, true);
@@ -360,14 +339,19 @@ Veld<Tekst<39>, KolBereik, NivBereik>& frmTrimester::Kopveld(Kop kop)
 
 // ---- Index rules -----------------------------------------------------------
 
-int frmTrimester::SchermKolom(int kolom) const { return kolom - adm.EersteKolom + 1; }
+Schermstand frmTrimester::Stand() const { return GeldigeSchermstand(adm); }
 
-int frmTrimester::CelIndex(int leerling, int kolom) const
+int frmTrimester::SchermKolom(int kolom) const { return ::SchermKolom(Stand(), kolom); }
+
+int frmTrimester::CelIndex(int leerling, int kolom) const { return ::CelIndex(Stand(), leerling, kolom); }
+
+int frmTrimester::SchermRij(int leerling) const { return ::SchermRij(Stand(), leerling); }
+
+VasteBreedteInvoer* frmTrimester::CijferCel(int leerling, int kolom) const
 {
-    return (leerling - adm.EersteRij) * 8 + (kolom - adm.EersteKolom) + 1;
+    const int i = CelIndex(leerling, kolom);
+    return i >= 1 && i <= 64 ? txtCijfer[static_cast<std::size_t>(i)] : nullptr;
 }
-
-int frmTrimester::SchermRij(int leerling) const { return leerling - adm.EersteRij + 1; }
 
 // ---- Redraw ----------------------------------------------------------------
 
@@ -376,9 +360,10 @@ void frmTrimester::Afdrukken(int mode)
     const int t = adm.Scherm;
     if (t < 1 || t > 3)
         return;
-    Begrens(adm);
+    // Drawn from a valid copy of the display state: the redraw writes nothing.
+    const Schermstand s = GeldigeSchermstand(adm);
     Tekenvlag bezig(BezigMetTekenen);
-    const int l = adm.Niveau;
+    const int l = s.Niveau;
 
     if (mode == 1) {
         static constexpr std::uint32_t trimkleur[4] = {0, 0x000080, 0x808000, 0xC000C0};
@@ -400,14 +385,14 @@ void frmTrimester::Afdrukken(int mode)
         Toolbar().ZetIngedrukt(QStringLiteral("NIVO2"), l == 2);
         lblNiveau->ZetTekst(adm.NiveauNaam(l).view());
         // The thumb shows the current column (no Change: nothing moves).
-        ZetSchuifwaarde(*hsbScroll, adm.HuidigeKolom - Termijnbegin());
+        ZetSchuifwaarde(*hsbScroll, Trimesterkolom(s, s.HuidigeKolom));
     }
 
     if (mode == 1 || mode == 2) {
-        for (int c = adm.EersteKolom; c <= adm.LaatsteKolom; ++c) {
-            const int k = SchermKolom(c);
-            lblKolom[k]->ZetAchtergrond(c == adm.HuidigeKolom ? Kleur::Cyaan : Kleur::Licht3D);
-            lblKolom[k]->ZetTekst(std::to_string(c - Termijnbegin()));
+        for (int c = s.EersteKolom; c <= s.LaatsteKolom; ++c) {
+            const int k = ::SchermKolom(s, c);
+            lblKolom[k]->ZetAchtergrond(c == s.HuidigeKolom ? Kleur::Cyaan : Kleur::Licht3D);
+            lblKolom[k]->ZetTekst(std::to_string(Trimesterkolom(s, c)));
             txtSoort[k]->ZetTekst(adm.KolomSoort(c, l).view());
             txtDatum[k]->ZetTekst(adm.KolomDatum(c, l).view());
             txtOpmerking[k]->ZetTekst(adm.KolomOpmerking(c, l).view());
@@ -415,9 +400,9 @@ void frmTrimester::Afdrukken(int mode)
         }
     }
 
-    for (int p = adm.EersteRij; p <= adm.LaatsteRij; ++p) {
-        const int r = SchermRij(p);
-        const bool huidig = p == adm.HuidigeRij;
+    for (int p = s.EersteRij; p <= s.LaatsteRij; ++p) {
+        const int r = ::SchermRij(s, p);
+        const bool huidig = p == s.HuidigeRij;
         lblNummer[r]->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Licht3D);
         for (Etiket* e : {lblNaam[r], lblVoornaam[r], lblTrGem[r], lblMentor[r]})
             e->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::LichtGrijs);
@@ -426,8 +411,8 @@ void frmTrimester::Afdrukken(int mode)
         lblNummer[r]->ZetTekst(Tweecijferig(p));
         lblNaam[r]->ZetTekst(adm.Achternaam(p).view());
         lblVoornaam[r]->ZetTekst(adm.Roepnaam(p).view());
-        for (int c = adm.EersteKolom; c <= adm.LaatsteKolom; ++c) {
-            VasteBreedteInvoer* cel = txtCijfer[CelIndex(p, c)];
+        for (int c = s.EersteKolom; c <= s.LaatsteKolom; ++c) {
+            VasteBreedteInvoer* cel = txtCijfer[::CelIndex(s, p, c)];
             cel->ZetAchtergrond(huidig ? Kleur::Cyaan : Kleur::Wit);
             cel->ZetTekst(adm.Cijfer(p, c, l).view());
             cel->ZetVoorgrond(Tekstkleur(cel->Tekst()));
@@ -436,8 +421,8 @@ void frmTrimester::Afdrukken(int mode)
         lblMentor[r]->ZetTekst(adm.Mentor(p).view());
     }
 
-    for (int c = adm.EersteKolom; c <= adm.LaatsteKolom; ++c) {
-        const int k = SchermKolom(c);
+    for (int c = s.EersteKolom; c <= s.LaatsteKolom; ++c) {
+        const int k = ::SchermKolom(s, c);
         const bool leeg = adm.KlGem(c, l) < 0;
         lblKlGem[k]->ZetTekst(leeg ? std::string_view("    ") : adm.KlGemTxt(c, l).view());
         lblKlSpr[k]->ZetTekst(leeg ? std::string_view("    ") : adm.KlSprTxt(c, l).view());
@@ -462,8 +447,7 @@ void frmTrimester::CelVastleggen(int Index)
     if (Index < 1 || Index > 64)
         return;
     VasteBreedteInvoer* cel = txtCijfer[Index];
-    const int p = adm.EersteRij + (Index - 1) / 8;
-    const int c = adm.EersteKolom + (Index - 1) % 8;
+    const auto [p, c] = CelVan(Stand(), Index);
     const int l = adm.Niveau;
     std::string tekst = cel->Tekst();
     if (Vastgelegd(adm, VerwerkCijfer(adm, tekst, p, c, adm.Scherm, l)).geweigerd)
@@ -477,7 +461,7 @@ void frmTrimester::GewichtVastleggen(int Index)
 {
     if (Index < 1 || Index > 8)
         return;
-    const int c = adm.EersteKolom + Index - 1;
+    const int c = KolomOpScherm(Stand(), Index);
     const int l = adm.Niveau;
     std::string tekst = txtGewicht[Index]->Tekst();
     if (Vastgelegd(adm, VerwerkGewicht(adm, tekst, c, adm.Scherm, l)).geweigerd)
@@ -490,7 +474,7 @@ void frmTrimester::KopVastleggen(Kop kop, int Index)
     if (Index < 1 || Index > 8)
         return;
     VasteBreedteInvoer* vak = Kopvakken(kop)[Index];
-    Tekst<39>& veld = Kopveld(kop)(adm.EersteKolom + Index - 1, adm.Niveau);
+    Tekst<39>& veld = Kopveld(kop)(KolomOpScherm(Stand(), Index), adm.Niveau);
     const Tekst<39> nieuw(vak->Tekst());
     if (veld != nieuw) {
         veld = nieuw;
@@ -516,6 +500,8 @@ void frmTrimester::InvoerVerwerken(int mode)
 void frmTrimester::Form_Activate()
 {
     FocusNaActiveren = 1;
+    // The sheet works from the current pupil: it takes it into the rows.
+    HuidigeRijInVenster(adm);
     ToonInsertModus(*lblInsert, adm.InsertModus);
     Afdrukken(1);
     vsbScroll->setValue(adm.HuidigeRij);
@@ -688,14 +674,12 @@ void frmTrimester::PrintToelichting(int trimester, int niveau)
 void frmTrimester::vsbScroll_Change()
 {
     InvoerVerwerken(0);
-    const int v = vsbScroll->value();
-    if (v >= 1 && v <= AantalLeerlingen)
-        LeerlingKiezen(adm, v);
+    LeerlingKiezen(adm, vsbScroll->value());
     if (ActiefIn(txtGewicht)) {
         Afdrukken(2);
     } else if (ActiefIn(txtCijfer)) {
         Afdrukken(0);
-        ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.HuidigeKolom)]);
+        ZetFocus(CijferCel(adm.HuidigeRij, adm.HuidigeKolom));
     } else {
         Afdrukken(0);
     }
@@ -704,22 +688,10 @@ void frmTrimester::vsbScroll_Change()
 void frmTrimester::hsbScroll_Change()
 {
     InvoerVerwerken(0);
-    const int v = hsbScroll->value();
-    const int t = Termijnbegin();
-    if (v >= adm.EersteKolom - t && v <= adm.LaatsteKolom - t) {
-        adm.HuidigeKolom = t + v;
-    } else if (v >= 1 && v <= adm.EersteKolom - 1 - t) {
-        adm.EersteKolom = t + v;
-        adm.LaatsteKolom = adm.EersteKolom + 7;
-        adm.HuidigeKolom = adm.EersteKolom;
-    } else if (v >= adm.LaatsteKolom + 1 - t && v <= KolommenPerTrimester) {
-        adm.LaatsteKolom = t + v;
-        adm.EersteKolom = adm.LaatsteKolom - 7;
-        adm.HuidigeKolom = adm.LaatsteKolom;
-    }
+    KolomKiezen(adm, hsbScroll->value());
     if (ActiefIn(txtCijfer)) {
         Afdrukken(0);
-        ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.HuidigeKolom)]);
+        ZetFocus(CijferCel(adm.HuidigeRij, adm.HuidigeKolom));
     } else {
         Afdrukken(2);
     }
@@ -735,12 +707,12 @@ void frmTrimester::txtCijfer_GotFocus(int Index)
     }
     txtCijfer[Index]->ZetSelStart(0);
     OudeTekst = txtCijfer[Index]->Tekst();
-    adm.HuidigeKolom = adm.EersteKolom + (Index - 1) % 8;
-    adm.HuidigeRij = adm.EersteRij + (Index - 1) / 8;
+    CelKiezen(adm, Index);
     if (vsbScroll->value() != adm.HuidigeRij)
         vsbScroll->setValue(adm.HuidigeRij);
-    if (hsbScroll->value() != adm.HuidigeKolom - Termijnbegin())
-        hsbScroll->setValue(adm.HuidigeKolom - Termijnbegin());
+    const int kolom = Trimesterkolom(Stand(), adm.HuidigeKolom);
+    if (hsbScroll->value() != kolom)
+        hsbScroll->setValue(kolom);
 }
 
 void frmTrimester::txtCijfer_LostFocus(int Index) { VakVastleggen(txtCijfer[Index]); }
@@ -759,7 +731,7 @@ void frmTrimester::txtCijfer_KeyDown(int Index, int KeyCode, int)
         txtCijfer[Index]->ZetSelStart(0);
         vsbScroll_Change();
     } else if (KeyCode == Toetscode::Op) {
-        ZetFocus(txtGewicht[(Index - 1) % 8 + 1]);
+        ZetFocus(txtGewicht[SchermKolom(CelVan(Stand(), Index).kolom)]);
     }
 }
 
@@ -801,8 +773,8 @@ void frmTrimester::KolomvakGekozen(VasteBreedteInvoer* vak, int Index)
     // The current position is this box's: a later click on a cell takes its own.
     FocusNaActiveren = 0;
     vak->ZetSelStart(0);
-    adm.HuidigeKolom = adm.EersteKolom + (Index - 1) % 8;
-    const int waarde = adm.HuidigeKolom - Termijnbegin();
+    SchermkolomKiezen(adm, Index);
+    const int waarde = Trimesterkolom(Stand(), adm.HuidigeKolom);
     if (hsbScroll->value() == waarde)
         Afdrukken(2);
     else
@@ -824,7 +796,7 @@ void frmTrimester::Kop_LostFocus(Kop kop, int Index)
     KopVeldBreedte(Index, 0);
     // Narrow again, the box shows its text from the first character.
     vak->ZetTekst("");
-    vak->ZetTekst(Kopveld(kop)(adm.EersteKolom + Index - 1, adm.Niveau).view());
+    vak->ZetTekst(Kopveld(kop)(KolomOpScherm(Stand(), Index), adm.Niveau).view());
 }
 
 void frmTrimester::Kop_KeyDown(Kop kop, int Index, int KeyCode)
@@ -874,15 +846,12 @@ void frmTrimester::txtGewicht_KeyDown(int Index, int KeyCode, int)
         return;
     if (KeyCode == Toetscode::Enter || KeyCode == Toetscode::Neer) {
         VakVastleggen(txtGewicht[Index]);
-        // Down from the weights starts at the first pupil.
-        adm.EersteRij = 1;
-        adm.LaatsteRij = 8;
-        adm.HuidigeRij = 1;
-        if (vsbScroll->value() != 1)
-            vsbScroll->setValue(1);
+        EersteLeerlingKiezen(adm);
+        if (vsbScroll->value() != adm.HuidigeRij)
+            vsbScroll->setValue(adm.HuidigeRij);
         else
             Afdrukken(2);
-        ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.EersteKolom + Index - 1)]);
+        ZetFocus(CijferCel(adm.HuidigeRij, KolomOpScherm(Stand(), Index)));
         Afdrukken(2);
     } else if (KeyCode == Toetscode::Op) {
         VakVastleggen(txtGewicht[Index]);
@@ -896,7 +865,6 @@ void frmTrimester::txtGewicht_KeyDown(int Index, int KeyCode, int)
 void frmTrimester::lblKolom_Click(int Index)
 {
     InvoerVerwerken(0);
-    const int kolom = adm.EersteKolom + Index - 1;
     // From a header or weight box to the same kind of box of that column.
     const auto kolomvak = [this]() -> std::array<VasteBreedteInvoer*, 9>* {
         for (auto* rij : {&txtSoort, &txtDatum, &txtOpmerking, &txtGewicht})
@@ -906,14 +874,14 @@ void frmTrimester::lblKolom_Click(int Index)
     };
     if (auto* rij = kolomvak()) {
         ZetFocus((*rij)[Index]);
-        adm.HuidigeKolom = kolom;
+        SchermkolomKiezen(adm, Index);
     } else if (ActiefIn(txtCijfer)) {
-        adm.HuidigeKolom = kolom;
-        ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.HuidigeKolom)]);
+        SchermkolomKiezen(adm, Index);
+        ZetFocus(CijferCel(adm.HuidigeRij, adm.HuidigeKolom));
     } else if (ActieveControl() == StartFocus) {
-        adm.HuidigeKolom = kolom;
+        SchermkolomKiezen(adm, Index);
     }
-    const int waarde = adm.HuidigeKolom - Termijnbegin();
+    const int waarde = Trimesterkolom(Stand(), adm.HuidigeKolom);
     if (hsbScroll->value() == waarde)
         Afdrukken(2);
     else
@@ -922,8 +890,8 @@ void frmTrimester::lblKolom_Click(int Index)
 
 void frmTrimester::lblNummer_Click(int Index)
 {
-    adm.HuidigeRij = adm.EersteRij + Index - 1;
+    SchermrijKiezen(adm, Index);
     vsbScroll->setValue(adm.HuidigeRij);
     if (ActiefIn(txtCijfer))
-        ZetFocus(txtCijfer[CelIndex(adm.HuidigeRij, adm.HuidigeKolom)]);
+        ZetFocus(CijferCel(adm.HuidigeRij, adm.HuidigeKolom));
 }

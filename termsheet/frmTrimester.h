@@ -19,6 +19,7 @@
 
 #include "frame/Kolomvensters.h"
 #include "core/Pagina.h"
+#include "core/Schermvenster.h"
 #include "core/Tekst.h"
 #include "core/Veld.h"
 #include "platform/Printer.h"
@@ -89,10 +90,12 @@ public:
     // The column windows it opens; none: their items open nothing.
     const Kolomvensters* kolomvensters = nullptr;
 
-    // ---- Index rules ----
+    // ---- Index rules (core/Schermvenster.h), on the state as it is drawn ----
     int SchermKolom(int kolom) const;
     int CelIndex(int leerling, int kolom) const;
     int SchermRij(int leerling) const;
+    // The grade cell of a pupil and column; none outside the window.
+    VasteBreedteInvoer* CijferCel(int leerling, int kolom) const;
 
     // The redraw from the data set: 1 everything, 2 the columns, rows and
     // statistics, any other value the rows and statistics only.
@@ -177,6 +180,7 @@ private:
     void Sorteren(int soort);
     void ZetSchuifwaarde(QScrollBar& balk, int waarde);
 
-    int Termijnbegin() const { return (adm.Scherm - 1) * KolommenPerTrimester; }
+    // The display state as the sheet draws it.
+    Schermstand Stand() const;
 
 };

@@ -1,6 +1,6 @@
 #include "yearoverview/frmJaaroverzicht.h"
 
-#include "core/Opdrachten.h"
+#include "core/Schermvenster.h"
 #include "core/Tekst.h"
 #include "reports/Jaarkolom.h"
 #include "yearoverview/AfdrukJaaroverzicht.h"
@@ -278,8 +278,10 @@ void frmJaaroverzicht::PrintJaaroverzicht(int niveau, bool printerdialoog)
 
 void frmJaaroverzicht::Afdrukken()
 {
-    const int p = adm.HuidigeRij;
-    const int n = adm.Niveau;
+    // Drawn from a valid copy of the display state: the redraw writes nothing.
+    const Schermstand s = GeldigeSchermstand(adm);
+    const int p = s.HuidigeRij;
+    const int n = s.Niveau;
 
     TrimLabel->ZetTekst("Jaaroverzicht");
     lblKlas->ZetTekst(adm.Klas);
@@ -344,9 +346,7 @@ void frmJaaroverzicht::VakOpslaan(Leerlingveld v)
 void frmJaaroverzicht::Form_Activate()
 {
     FocusNaActiveren = 1;
-    Afdrukken();
-    UpDown->ZetValue(adm.HuidigeRij);
-    lblNummer->ZetTekst(std::to_string(adm.HuidigeRij));
+    Hertekenen();
 }
 
 void frmJaaroverzicht::UpDown_Change()

@@ -17,6 +17,7 @@
 #include "platform/Werkbalk.h"
 
 #include "Tijdelijkemap.h"
+#include "Alleenlezen.h"
 #include "VensterTest.h"
 #include "Voorbeeldklas.h"
 
@@ -101,6 +102,25 @@ TEST_F(Namenlijst, ShowsTheRowWindowWithTheCurrentPupilInCyan)
     EXPECT_EQ(v().txtSchool->Tekst(), Pas("Scholengemeenschap Het Baken", 30));
     EXPECT_EQ(v().TrimLabel->Tekst(), "Namenlijst");
     EXPECT_EQ(v().windowTitle(), QStringLiteral("Docenten-Morvaldiek Versie 7.762"));
+}
+
+TEST_F(Namenlijst, ARedrawWritesNothingEvenFromAStateNoCommandLeaves)
+{
+    voorbeeld::VulNamen(adm);
+    Open();
+    alleenlezen::Controleer(
+        adm,
+        [this] {
+            v().Afdrukken(1);
+            v().Afdrukken(0);
+        },
+        [this] {
+            const int eerste = std::stoi(Getoond(1));
+            EXPECT_GE(eerste, 1);
+            EXPECT_EQ(std::stoi(Getoond(8)), eerste + 7);
+            EXPECT_LE(eerste + 7, AantalLeerlingen);
+            EXPECT_EQ(Vak(1, 1)->Tekst(), adm.Achternaam(eerste).view());
+        });
 }
 
 TEST_F(Namenlijst, ANewFileShowsBlankBoxesOfTheStoredWidths)

@@ -2,6 +2,7 @@
 #include "reports/frmRapporten.h"
 
 #include "core/Getallen.h"
+#include "core/Schermvenster.h"
 #include "names/Namenvensters.h"
 #include "names/frmLeerlingVerwijderen.h"
 #include "names/frmZoeken.h"
@@ -17,6 +18,7 @@
 #include "reports/frmRapportenBerekenen.h"
 #include "reports/Rapportvoorbeeld.h"
 
+#include "Alleenlezen.h"
 #include "VensterTest.h"
 
 #include <QGroupBox>
@@ -238,6 +240,19 @@ TEST_F(Rapportenlijst, ShowsTheLevelWithItsColoursAndTheCurrentLine)
     ControleerScherm();
 }
 
+TEST_F(Rapportenlijst, ARedrawWritesNothingEvenFromAStateNoCommandLeaves)
+{
+    Open();
+    alleenlezen::Controleer(
+        adm, [this] { v().Afdrukken(1); },
+        [this] {
+            const int eerste = std::stoi(Tekst(v().lblNummer[1]));
+            EXPECT_GE(eerste, 1);
+            EXPECT_EQ(std::stoi(Tekst(v().lblNummer[8])), eerste + 7);
+            EXPECT_LE(eerste + 7, AantalLeerlingen);
+        });
+}
+
 TEST_F(Rapportenlijst, TheYearColumnAndItsTooltipsFollowTheMethod)
 {
     Open();
@@ -261,7 +276,7 @@ TEST_F(Rapportenlijst, TheYearColumnAndItsTooltipsFollowTheMethod)
     EXPECT_EQ(tip(v().lblRpSpr[2]), GetalNaarTekst(adm.RpSpr(2, 1)) + " ");
     EXPECT_EQ(tip(Rp(4, 3)), GetalNaarTekst(adm.Rapport(4, 3, 1)) + " ");
     EXPECT_EQ(tip(v().lblTr1[8]), GetalNaarTekst(adm.TrGem(8, 1, 1)) + " ");
-    adm.EersteRij = 20;
+    RijvensterVanaf(adm, 20);
     v().Afdrukken(1);
     EXPECT_EQ(tip(v().lblTr1[1]), " Niet gedefinieerd! ");  // slot 20 is empty
     EXPECT_EQ(tip(Rp(20, 1)), " Niet gedefinieerd! ");

@@ -4,15 +4,17 @@
 #include "termsheet/frmTrimester.h"
 
 #include "names/frmNamen.h"
-#include "core/Opdrachten.h"
+#include "core/Schermvenster.h"
 #include "core/Tekst.h"
 #include "platform/Etiket.h"
+#include "platform/Kleuren.h"
 #include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
 #include "reports/frmRapporten.h"
 
 #include "VensterFamilie.h"
 
+#include <QScrollBar>
 #include <QTest>
 
 using namespace VensterTest;
@@ -153,6 +155,25 @@ TEST_F(Trimesterbestand, NewAndOpen)
     omgeving.Beantwoord(Open(map / "rapport.vlk"));
     KlikWerkbalk(t.Toolbar(), QStringLiteral("Open"));
     EXPECT_NE(Enige<frmRapporten>(), nullptr);
+}
+
+// A file may hold a current pupil outside its rows (the year overview
+// leaves it so): the sheet, which works from the current pupil, takes it
+// into its rows, and nothing else moves.
+TEST_F(Trimesterbestand, TheSheetTakesAFilesCurrentPupilIntoItsRows)
+{
+    auto& t = Start<frmTrimester>(SchermTrimester1);
+    auto ander = std::make_unique<AdmMain>();
+    TrimesterKiezen(*ander, 1);
+    ander->HuidigeRij = 20;  // rows 1-8
+    CijferbestandOpslaan(*ander, map / "buiten.vlk");
+    omgeving.Beantwoord(Open(map / "buiten.vlk"));
+    Kies(t.mnuBestandLaden);
+    EXPECT_EQ(adm.HuidigeRij, 8);
+    EXPECT_EQ(adm.EersteRij, 1);
+    EXPECT_EQ(adm.LaatsteRij, 8);
+    EXPECT_EQ(t.vsbScroll->value(), 8);
+    EXPECT_EQ(t.lblNummer[8]->palette().color(QPalette::Window), VbKleur(Kleur::Cyaan));
 }
 
 TEST_F(Trimesterbestand, ACancelledImportStillCountsAsAChange)

@@ -19,6 +19,7 @@
 #include "columntools/frmKolommenVerwisselen.h"
 #include "platform/Draaiknop.h"
 
+#include "Alleenlezen.h"
 #include "VensterTest.h"
 #include "termsheet/AfdrukVoorbeeld.h"
 
@@ -1092,6 +1093,30 @@ TEST_F(Trimesterblad, ZonderPrinterEenNederlandseMelding)
     ASSERT_EQ(omgeving.meldingen.size(), 1u);
     EXPECT_EQ(omgeving.meldingen[0].tekst, QStringLiteral("Foutmelding:\n\nEr is geen printer geïnstalleerd   "));
     EXPECT_EQ(omgeving.meldingen[0].stijl, vbExclamation);
+}
+
+// ---- The redraw only reads ----
+
+TEST_F(Trimesterblad, HertekenenSchrijftNietsOokNietVanuitEenOngeldigeStand)
+{
+    Grade(3, 2, "7");
+    alleenlezen::Controleer(
+        adm,
+        [this] {
+            for (int mode : {1, 2, 0})
+                v().Afdrukken(mode);
+        },
+        [this] {
+            // Eight slots that exist, eight columns of the term.
+            const int eerste = std::stoi(Tekst(v().lblNummer[1]));
+            EXPECT_GE(eerste, 1);
+            EXPECT_LE(eerste, AantalLeerlingen - 7);
+            EXPECT_EQ(std::stoi(Tekst(v().lblNummer[8])), eerste + 7);
+            const int kolom = std::stoi(Tekst(v().lblKolom[1]));
+            EXPECT_GE(kolom, 1);
+            EXPECT_EQ(std::stoi(Tekst(v().lblKolom[8])), kolom + 7);
+            EXPECT_LE(kolom + 7, KolommenPerTrimester);
+        });
 }
 
 TEST_F(Trimesterblad, NaHetInfovensterBlijftDePositie)

@@ -16,6 +16,7 @@
 
 #include "Jaarvoorbeeld.h"
 #include "VensterFamilie.h"
+#include "Alleenlezen.h"
 #include "VensterTest.h"
 
 #include <QAction>
@@ -117,6 +118,12 @@ TEST_F(Jaarkaart, AFilledPupilShowsEveryValueWithItsColour)
     EXPECT_EQ(v().lblEind->Tekst(), "6  ");
     EXPECT_EQ(Tekstkleur(v().lblEind), Kleur(KaartDonkergroen));
     EXPECT_EQ(v().lblJgem->Tekst(), "6.33");
+}
+
+TEST_F(Jaarkaart, ARedrawWritesNothingEvenFromAStateNoCommandLeaves)
+{
+    Open();
+    alleenlezen::Controleer(adm, [this] { v().Afdrukken(); }, [] {});
 }
 
 TEST_F(Jaarkaart, TheSpinButtonStepsOverEverySlotAndKeepsTheRowWindow)
