@@ -6,9 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -89,3 +93,75 @@ inline std::string Regelverschil(const std::string& a, const std::string& b)
     };
     return "line " + std::to_string(i + 1) + ": " + regel(ra) + " against " + regel(rb);
 }
+
+// The lines, each ended by CR LF.
+inline std::string Crlfregels(const std::vector<std::string>& r)
+{
+    std::string s;
+    for (const auto& x : r)
+        s += x + "\r\n";
+    return s;
+}
+
+// A version 1 grade file that ends after the level names: header, 36 pupil
+// blocks of 15 lines (the first pupil's surname `achternaam`), display line.
+inline std::string OudBestand(const std::string& achternaam)
+{
+    std::vector<std::string> r = {std::string(26, 'O'), "2003-2004", "4B    ", "gs    ", "dv", "Oude Docent",
+                                  "123456", "Mentor"};
+    for (int p = 1; p <= 36; ++p) {
+        r.push_back(p == 1 ? achternaam : "");
+        for (int i = 0; i < 14; ++i)
+            r.push_back("");
+    }
+    r.push_back("2 1 3 17 1 8 1");
+    r.push_back("havo");
+    r.push_back("vwo");
+    return Crlfregels(r);
+}
+
+// A moment in UTC, for a file's modification time.
+inline std::time_t Utc(int j, int m, int d, int u, int min)
+{
+    std::tm t{};
+    t.tm_year = j - 1900;
+    t.tm_mon = m - 1;
+    t.tm_mday = d;
+    t.tm_hour = u;
+    t.tm_min = min;
+    return ::timegm(&t);
+}
+
+// Writes the file with the given modification time.
+inline void SchrijfMetTijd(const std::filesystem::path& pad, const std::string& inhoud, std::time_t tijd)
+{
+    std::ofstream(pad, std::ios::binary) << inhoud;
+    const timespec t[2] = {{tijd, 0}, {tijd, 0}};
+    ::utimensat(AT_FDCWD, pad.c_str(), t, 0);
+}
+
+// The time zone is UTC while it lives, so that file times read the same on
+// every machine; the one before comes back afterwards.
+class UtcTijdzone {
+public:
+    UtcTijdzone()
+    {
+        if (const char* tz = std::getenv("TZ"))
+            oud_ = tz;
+        ::setenv("TZ", "UTC", 1);
+        ::tzset();
+    }
+    ~UtcTijdzone()
+    {
+        if (oud_)
+            ::setenv("TZ", oud_->c_str(), 1);
+        else
+            ::unsetenv("TZ");
+        ::tzset();
+    }
+    UtcTijdzone(const UtcTijdzone&) = delete;
+    UtcTijdzone& operator=(const UtcTijdzone&) = delete;
+
+private:
+    std::optional<std::string> oud_;
+};

@@ -17,17 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::time_t Utc(int j, int m, int d, int u, int min)
-{
-    std::tm t{};
-    t.tm_year = j - 1900;
-    t.tm_mon = m - 1;
-    t.tm_mday = d;
-    t.tm_hour = u;
-    t.tm_min = min;
-    return ::timegm(&t);
-}
-
 std::vector<std::string> Namen(const std::vector<Bestandsrij>& rijen)
 {
     std::vector<std::string> r;
@@ -40,34 +29,10 @@ std::vector<std::string> Namen(const std::vector<Bestandsrij>& rijen)
 
 class BestandstabelTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const char* tz = std::getenv("TZ");
-        oudeTz = tz ? tz : "";
-        hadTz = tz != nullptr;
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
-    }
-    void TearDown() override
-    {
-        if (hadTz)
-            ::setenv("TZ", oudeTz.c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
-    }
     // A file with the given lines (CR LF) and modification time.
     void Bestand(const std::string& naam, const std::vector<std::string>& regels, std::time_t tijd)
     {
-        const auto pad = map / naam;
-        std::ofstream(pad, std::ios::binary) << [&] {
-            std::string s;
-            for (const auto& r : regels)
-                s += r + "\r\n";
-            return s;
-        }();
-        const timespec t[2] = {{tijd, 0}, {tijd, 0}};
-        ::utimensat(AT_FDCWD, pad.c_str(), t, 0);
+        SchrijfMetTijd(map / naam, Crlfregels(regels), tijd);
     }
     std::vector<std::string> Kop(const std::string& klas, const std::string& vak, const std::string& dvak)
     {
@@ -76,8 +41,7 @@ protected:
 
     Tijdelijkemap tijdelijk;
     const fs::path map = tijdelijk.pad();
-    std::string oudeTz;
-    bool hadTz = false;
+    UtcTijdzone utc;
 };
 
 TEST_F(BestandstabelTest, ListsFoldersAndGradeFilesOfAnyCaseWithTheirFields)

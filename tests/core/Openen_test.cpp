@@ -19,30 +19,6 @@ namespace {
 
 void Schrijf(const fs::path& pad, const std::string& inhoud) { std::ofstream(pad, std::ios::binary) << inhoud; }
 
-std::string Regels(const std::vector<std::string>& r)
-{
-    std::string s;
-    for (const auto& x : r)
-        s += x + "\r\n";
-    return s;
-}
-
-// A version 1 file that ends after the level names.
-std::string OudBestand(const std::string& achternaam)
-{
-    std::vector<std::string> r = {std::string(26, 'O'), "2003-2004", "4B    ", "gs    ", "dv", "Oude Docent",
-                                  "123456", "Mentor"};
-    for (int p = 1; p <= 36; ++p) {
-        r.push_back(p == 1 ? achternaam : "");
-        for (int i = 0; i < 14; ++i)
-            r.push_back("");
-    }
-    r.push_back("2 1 3 17 1 8 1");
-    r.push_back("havo");
-    r.push_back("vwo");
-    return Regels(r);
-}
-
 // Mending steps handed to the load: one that marks the data set it is
 // given and notes what it and the caller's data set held then, one that fails.
 struct {

@@ -29,41 +29,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::time_t Utc(int j, int m, int d, int u, int min)
-{
-    std::tm t{};
-    t.tm_year = j - 1900;
-    t.tm_mon = m - 1;
-    t.tm_mday = d;
-    t.tm_hour = u;
-    t.tm_min = min;
-    return ::timegm(&t);
-}
-
-std::string Regels(const std::vector<std::string>& r)
-{
-    std::string s;
-    for (const auto& x : r)
-        s += x + "\r\n";
-    return s;
-}
-
-// An older-format file: header, 36 pupil blocks of 15 lines, display line, level names.
-std::string OudBestand(const std::string& achternaam)
-{
-    std::vector<std::string> r = {std::string(26, 'O'), "2003-2004", "4B    ", "gs    ", "dv", "Oude Docent",
-                                  "123456", "Mentor"};
-    for (int p = 1; p <= 36; ++p) {
-        r.push_back(p == 1 ? achternaam : "");
-        for (int i = 0; i < 14; ++i)
-            r.push_back("");
-    }
-    r.push_back("2 1 3 17 1 8 1");
-    r.push_back("havo");
-    r.push_back("vwo");
-    return Regels(r);
-}
-
 AdmMain Bron(const std::string& klas, const std::string& vak, const std::string& deelvak)
 {
     AdmMain b;
@@ -122,11 +87,6 @@ class frmBestandLadenTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const char* tz = std::getenv("TZ");
-        hadTz = tz != nullptr;
-        oudeTz = tz ? tz : "";
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
         terug = fs::current_path();
         fs::create_directories(map / "start");
         fs::create_directories(map / "data" / "Klas 3");
@@ -159,19 +119,11 @@ protected:
     void TearDown() override
     {
         fs::current_path(terug);
-        if (hadTz)
-            ::setenv("TZ", oudeTz.c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
     }
 
     void Bestand(const std::string& naam, const std::string& inhoud, std::time_t tijd)
     {
-        const auto pad = map / "data" / naam;
-        std::ofstream(pad, std::ios::binary) << inhoud;
-        const timespec t[2] = {{tijd, 0}, {tijd, 0}};
-        ::utimensat(AT_FDCWD, pad.c_str(), t, 0);
+        SchrijfMetTijd(map / "data" / naam, inhoud, tijd);
     }
     std::string Data(const std::string& naam = "") const
     {
@@ -191,8 +143,7 @@ protected:
     Tijdelijkemap tijdelijk;
     const fs::path map = tijdelijk.pad();
     fs::path terug;
-    bool hadTz = false;
-    std::string oudeTz;
+    UtcTijdzone utc;
     AdmMain adm;
     TestOmgeving omgeving;
 };

@@ -61,11 +61,6 @@ class frmNamenBestandLadenTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const char* tz = std::getenv("TZ");
-        hadTz = tz != nullptr;
-        oudeTz = tz ? tz : "";
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
         terug = fs::current_path();
         fs::create_directories(map / "namen" / "vorig jaar");
         Bestand("klas1.NAM", Namenregel("Mies", "Maria", "444444") + "\r\n" + Namenregel("Wim", "Willem", "555555"),
@@ -79,18 +74,10 @@ protected:
     void TearDown() override
     {
         fs::current_path(terug);
-        if (hadTz)
-            ::setenv("TZ", oudeTz.c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
     }
     void Bestand(const std::string& naam, const std::string& inhoud, std::time_t tijd)
     {
-        const auto pad = map / "namen" / naam;
-        std::ofstream(pad, std::ios::binary) << inhoud;
-        const timespec t[2] = {{tijd, 0}, {tijd, 0}};
-        ::utimensat(AT_FDCWD, pad.c_str(), t, 0);
+        SchrijfMetTijd(map / "namen" / naam, inhoud, tijd);
     }
     int Toon(std::function<void(frmNamenBestandLaden&)> script)
     {
@@ -102,8 +89,7 @@ protected:
     Tijdelijkemap tijdelijk;
     const fs::path map = tijdelijk.pad();
     fs::path terug;
-    bool hadTz = false;
-    std::string oudeTz;
+    UtcTijdzone utc;
     AdmMain adm;
     TestOmgeving omgeving;
 };
