@@ -603,13 +603,24 @@ std::string GetalNaarTekst(double x)
     return std::string(uit, GetalNaarTekst(x, uit));
 }
 
-double OpgeslagenWaarde(std::string_view tekst)
+namespace {
+
+// The number at the start of a stored text as TekstNaarGetal reads it, the
+// text itself left as it is.
+double Leeswaarde(std::string_view tekst, std::size_t* gelezen = nullptr)
 {
     if (tekst.find(',') == std::string_view::npos)
-        return LeidendGetal(tekst);
+        return LeidendGetal(tekst, gelezen);
     std::string kopie(tekst);
-    return TekstNaarGetal(kopie);
+    for (char& c : kopie)
+        if (c == ',')
+            c = '.';
+    return LeidendGetal(kopie, gelezen);
 }
+
+}  // namespace
+
+double OpgeslagenWaarde(std::string_view tekst) { return Leeswaarde(tekst); }
 
 bool Onvoldoende(std::string_view tekst, double grens)
 {
@@ -638,15 +649,7 @@ bool Invoerbaar(std::string_view tekst, double hoogste, double& waarde)
     if (IsLeeg(tekst))
         return true;
     std::size_t gelezen = 0;
-    if (tekst.find(',') == std::string_view::npos) {
-        waarde = LeidendGetal(tekst, &gelezen);
-    } else {
-        std::string t(tekst);
-        for (char& c : t)
-            if (c == ',')
-                c = '.';
-        waarde = LeidendGetal(t, &gelezen);
-    }
+    waarde = Leeswaarde(tekst, &gelezen);
     if (Genomen(gelezen, waarde, hoogste))
         return true;
     waarde = 0;  // refused: as blank

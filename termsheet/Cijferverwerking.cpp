@@ -597,20 +597,20 @@ bool GemiddeldeHerstellen(int p, int van, int tot, const std::array<Kolomgewicht
     return true;
 }
 
-// A class statistic (its count, mean, spread and texts, the fields r writes)
-// taken afresh by the commits' own routine, and put back when they fit.
-void KlasHerstellen(const Klasreeks& r, int& n, double& m, Tekst<4>& mTxt, double& s, Tekst<4>& sTxt)
+// A class statistic taken afresh by the commits' own routine, and the
+// stored one put back when it fits.
+void KlasHerstellen(const Klasreeks& r)
 {
-    const int n0 = n;
-    const double m0 = m, s0 = s;
-    const Tekst<4> mTxt0 = mTxt, sTxt0 = sTxt;
+    const int n0 = r.aantal;
+    const double m0 = r.m, s0 = r.s;
+    const Tekst<4> mTxt0 = r.mTxt, sTxt0 = r.sTxt;
     Klasstatistiek(r);
-    if (n0 == n && Past(m0, m) && SpreidingPast(s0, s, m) && TekstPast(mTxt0, m0, mTxt, m, true) &&
-        TekstPast(sTxt0, s0, sTxt, s, true)) {
-        m = m0;
-        s = s0;
-        mTxt = mTxt0;
-        sTxt = sTxt0;
+    if (n0 == r.aantal && Past(m0, r.m) && SpreidingPast(s0, r.s, r.m) && TekstPast(mTxt0, m0, r.mTxt, r.m, true) &&
+        TekstPast(sTxt0, s0, r.sTxt, r.s, true)) {
+        r.m = m0;
+        r.s = s0;
+        r.mTxt = mTxt0;
+        r.sTxt = sTxt0;
     }
 }
 
@@ -674,9 +674,8 @@ void NiveauHerstellen(AdmMain& a, int l)
                              a.JrGemTxt(p, l));
     }
     for (int t = 1; t <= 3; ++t)
-        KlasHerstellen(KlasTrGem(a, t, l), a.KlTrAantal(t, l), a.KlTrGem(t, l), a.KlTrGemTxt(t, l), a.KlTrSpr(t, l),
-                       a.KlTrSprTxt(t, l));
-    KlasHerstellen(KlasJrGem(a, l), a.KlJrAantal(l), a.KlJrGem(l), a.KlJrGemTxt(l), a.KlJrSpr(l), a.KlJrSprTxt(l));
+        KlasHerstellen(KlasTrGem(a, t, l));
+    KlasHerstellen(KlasJrGem(a, l));
 
     // The reports follow a rebuilt term average from its term on, as after
     // a grade; a term weight that changed, the whole level, as when typed.

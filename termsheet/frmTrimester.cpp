@@ -794,8 +794,8 @@ void frmTrimester::Kop_LostFocus(Kop kop, int Index)
     VasteBreedteInvoer* vak = Kopvakken(kop)[Index];
     VakVastleggen(vak);
     KopVeldBreedte(Index, 0);
-    // Narrow again, the box shows its text from the first character.
-    vak->ZetTekst("");
+    // Narrow again, the box shows the stored text (from its first character,
+    // as every box that is left).
     vak->ZetTekst(Kopveld(kop)(KolomOpScherm(Stand(), Index), adm.Niveau).view());
 }
 
