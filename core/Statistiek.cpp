@@ -277,6 +277,11 @@ Sommen Optellen(std::span<const double> waarden, double ook)
         r.gelijk = r.gelijk && x == waarden[0];
     }
     bereik(ook);
+    if (top < e) {
+        // Every value is 0: nothing to scale, and top - e would overflow.
+        e = 0;
+        top = 0;
+    }
     r.e = e;
     Geheel pos, neg;
     if (top - e <= 64) {

@@ -126,7 +126,8 @@ TEST(Statistiek, SpreadAroundAGivenCentre)
     };
     const Rond gevallen[] = {{{7.24, 7.24}, 7.2},      {{6, 8}, 7},   {{7.24, 7.24, 7.25}, 7.2},
                              {{5.32, 7.52, 6.66}, 6.5}, {{1 + Eps}, -Eps / 2}, {{Max, -Max}, 1},
-                             {{Max}, -Max},            {{0, 0}, 0},   {{-0.3, 200, Klein}, -12.5}};
+                             {{Max}, -Max},            {{0, 0}, 0},   {{-0.3, 200, Klein}, -12.5},
+                             {{0}, 0},                 {{-0.0, 0.0}, -0.0}};
     for (const Rond& g : gevallen) {
         const double s = ExacteSpreidingRond(g.v, g.midden);
         EXPECT_TRUE(std::isfinite(s));
