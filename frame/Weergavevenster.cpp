@@ -207,13 +207,6 @@ void Weergavevenster::VakVastleggen(QWidget* control)
         OudeTekst = r.vak->Tekst();
 }
 
-void Weergavevenster::ControleerWijziging()
-{
-    const auto tekst = TekstVan(ActieveControl());
-    if (tekst && *tekst != OudeTekst)
-        adm.Gewijzigd = 1;
-}
-
 bool Weergavevenster::Navigeren(int keyCode)
 {
     const Vakplaats p = PlaatsVan(ActieveControl());

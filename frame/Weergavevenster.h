@@ -61,8 +61,10 @@
 // commit before a command, its LostFocus handlers and its scroll bars commit
 // through VakVastleggen, which runs the commit only for a box edited since
 // the window filled it or last committed it: one edit, one commit, whichever
-// handlers ask for it. ActiefIn(txtCijfer) says whether the focus is in a
-// grade cell, and in which.
+// handlers ask for it. The commit alone sets Gewijzigd, when it stored
+// something (Vastgelegd, core/Verwerking.h), on every way out alike: the
+// close box, a menu, the toolbar, a switch. ActiefIn(txtCijfer) says whether
+// the focus is in a grade cell, and in which.
 //
 // A new modal window derives from Dialoog (platform/Venster.h) and is shown
 // with Modaal(dialoog) from the window that opens it. A window of another
@@ -221,9 +223,6 @@ public:
     // once, and the box then counts as unedited, also as the focused box
     // (OudeTekst). An unedited box, and any other control, are left alone.
     void VakVastleggen(QWidget* control);
-    // Gewijzigd := 1 when the focused control's text differs from OudeTekst;
-    // a control without text counts as unchanged.
-    void ControleerWijziging();
 
 protected:
     // Registers boxes van..tot of an array (indexed as the handlers name them).

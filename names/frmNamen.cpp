@@ -478,20 +478,11 @@ void frmNamen::BewaarVelden(int mode)
         Afdrukken(1);
 }
 
-void frmNamen::Focusbasis()
-{
-    basis_ = {true, Namenlijstgegevens(adm), adm.Gewijzigd};
-}
+void frmNamen::Focusbasis() { basis_.Nemen(Namenlijstgegevens(adm), adm.Gewijzigd); }
 
 void frmNamen::Gewijzigdvolgen(bool veranderd)
 {
-    if (!veranderd)
-        return;
-    // Typed back to what it held when the box got the focus: as it was then.
-    if (basis_.actief && Namenlijstgegevens(adm) == basis_.gegevens)
-        adm.Gewijzigd = basis_.gewijzigd;
-    else
-        adm.Gewijzigd = 1;
+    basis_.Volgen(adm, veranderd, [this] { return Namenlijstgegevens(adm); });
 }
 
 // ---- Focus ----------------------------------------------------------------
@@ -506,22 +497,12 @@ void frmNamen::Kopvak_GotFocus(VasteBreedteInvoer* vak)
 
 void frmNamen::Kopvak_LostFocus(VasteBreedteInvoer* vak)
 {
-    const std::string tekst = vak->Tekst();
     Gewijzigdvolgen(KopOpslaan(vak));
     if (vak == txtDocPersNr)
         ToonPersNr(vak, adm.DocentPersNr);
     else if (vak == txtMntPersNr)
         ToonPersNr(vak, adm.MentorPersNr.view());
-    Verlaten(tekst);
-}
-
-void frmNamen::Verlaten(const std::string& tekst)
-{
-    // Since the box got the focus Gewijzigd has followed the stored data;
-    // otherwise (a command ran meanwhile) a changed text counts.
-    if (!basis_.actief && tekst != OudeTekst)
-        adm.Gewijzigd = 1;
-    basis_.actief = false;
+    basis_.Vervallen();
 }
 
 void frmNamen::Rastervak_GotFocus(int kolom, int regel)
@@ -548,11 +529,10 @@ void frmNamen::Rastervak_GotFocus(int kolom, int regel)
 void frmNamen::Rastervak_LostFocus(int kolom, int regel)
 {
     VasteBreedteInvoer* vak = Kolom(kolom)[static_cast<std::size_t>(regel)];
-    const std::string tekst = vak->Tekst();
     Gewijzigdvolgen(VakOpslaan(kolom, regel));
     if (kolom == 3)
         ToonPersNr(vak, adm.LeerlingPersNr(getoond_[static_cast<std::size_t>(regel)]).view());
-    Verlaten(tekst);
+    basis_.Vervallen();
 }
 
 void frmNamen::FocusOp(VasteBreedteInvoer* vak)
@@ -723,7 +703,6 @@ void frmNamen::Form_Unload(int& Cancel)
     LogoSluiten();
     if (!EigenWeergave())
         return;
-    ControleerWijziging();
     BewaarVelden(0);
     Sluitprocedure(*this, Cancel);
 }
@@ -732,10 +711,9 @@ void frmNamen::Form_Unload(int& Cancel)
 
 void frmNamen::Invoervastlegging(Opdrachtbron bron)
 {
-    ControleerWijziging();
     BewaarVelden(bron == Opdrachtbron::Menu ? 1 : 0);
-    // The command may change the data set too: from here an edit counts.
-    basis_.actief = false;
+    // The command may change the data set or the flag: from here an edit counts.
+    basis_.Vervallen();
 }
 
 void frmNamen::NaOpenen()

@@ -8,13 +8,15 @@
 // Every edit is stored for the slot its box shows: at each key release the
 // box being edited goes into the data set, and moving the row window first
 // stores what the boxes hold. A store that changes what is stored sets
-// Gewijzigd.
+// Gewijzigd; one that brings it back to what it was when the box got the
+// focus gives the flag back. A text that stored nothing never sets it.
 //
 // Control arrays are indexed from 1 by screen line, as the handlers name
 // them: txtNaam[i] shows slot EersteRij + i - 1. The opener shows the window.
 
 #include "platform/Printer.h"
 #include "core/Schermvenster.h"
+#include "core/Verwerking.h"
 #include "frame/Weergavevenster.h"
 
 #include <array>
@@ -149,12 +151,11 @@ private:
     void Rastervak_LostFocus(int kolom, int regel);
     void Kopvak_GotFocus(VasteBreedteInvoer* vak);
     void Kopvak_LostFocus(VasteBreedteInvoer* vak);
-    // Gewijzigd while a box has the focus: the data and the flag when it got
-    // it (Focusbasis), the flag after a store that changed something
-    // (Gewijzigdvolgen), and leaving the box with its text (Verlaten).
+    // Gewijzigd while a box has the focus (core/Verwerking.h): the data and
+    // the flag when it got it (Focusbasis), the flag after a store
+    // (Gewijzigdvolgen); leaving the box or a command ends the basis.
     void Focusbasis();
     void Gewijzigdvolgen(bool veranderd);
-    void Verlaten(const std::string& tekst);
     // The grid box of the active column on the current pupil's line gets the
     // focus, when the active control is a grid box.
     void FocusOpHuidigeRegel();
@@ -168,9 +169,5 @@ private:
     std::unique_ptr<frmHarvemoLogo> logo_;
     std::array<int, 9> getoond_{};  // the slot each screen line shows
     std::unordered_map<const VasteBreedteInvoer*, std::string> gezet_;
-    struct {
-        bool actief = false;
-        std::string gegevens;
-        int gewijzigd = 0;
-    } basis_;
+    Wijzigingsbasis basis_;
 };

@@ -530,7 +530,8 @@ void frmTrimester::Form_Unload(int& Cancel)
     // A switch or a prompted quit has set another view code first.
     if (!EigenWeergave())
         return;
-    ControleerWijziging();
+    // The commit sets Gewijzigd when it stored something, as before any
+    // command: a refused text asks nothing.
     InvoerVerwerken(0);
     Sluitprocedure(*this, Cancel);
 }

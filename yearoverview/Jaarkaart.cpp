@@ -60,6 +60,17 @@ bool ZetVeldtekst(AdmMain& adm, Leerlingveld v, int p, std::string_view tekst)
     return anders;
 }
 
+std::string Kaartgegevens(const AdmMain& adm)
+{
+    std::string t;
+    for (int p = 1; p <= AantalLeerlingen; ++p)
+        for (int i = 0; i < AantalLeerlingvelden; ++i) {
+            t += Veldtekst(adm, static_cast<Leerlingveld>(i), p);
+            t += '\n';
+        }
+    return t;
+}
+
 std::optional<std::string> NaToetsLos(std::string_view tekst, std::string_view opgeslagen, const Veldregel& r)
 {
     if (tekst.size() <= r.opslag && Pas(tekst, r.opslag) == opgeslagen)

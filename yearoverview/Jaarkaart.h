@@ -52,6 +52,9 @@ std::string_view Veldtekst(const AdmMain& adm, Leerlingveld v, int p);
 // width; true (and Gewijzigd := 1) when the stored field really changed.
 bool ZetVeldtekst(AdmMain& adm, Leerlingveld v, int p, std::string_view tekst);
 
+// The seven fields of every pupil in one text: equal texts, equal fields.
+std::string Kaartgegevens(const AdmMain& adm);
+
 // What a key release leaves in a box: when the text still stands for what
 // the field holds (trailing blanks aside), nothing (no cut, nothing stored),
 // so a value entered at full width elsewhere survives moving through the

@@ -336,9 +336,11 @@ void frmJaaroverzicht::BewaarLeerlingGegevens()
         VakOpslaan(static_cast<Leerlingveld>(i));
 }
 
-void frmJaaroverzicht::VakOpslaan(Leerlingveld v)
+void frmJaaroverzicht::VakOpslaan(Leerlingveld v) { VeldOpslaan(v, Vak(v)->Tekst()); }
+
+void frmJaaroverzicht::VeldOpslaan(Leerlingveld v, std::string_view tekst)
 {
-    ZetVeldtekst(adm, v, getoond_, Vak(v)->Tekst());
+    basis_.Volgen(adm, ZetVeldtekst(adm, v, getoond_, tekst), [this] { return Kaartgegevens(adm); });
 }
 
 // ---------------------------------------------------------------- window
@@ -427,13 +429,26 @@ void frmJaaroverzicht::Form_Unload(int& Cancel)
         adm.Gewijzigd = 0;
 }
 
-void frmJaaroverzicht::Invoervastlegging(Opdrachtbron) { BewaarLeerlingGegevens(); }
+void frmJaaroverzicht::Invoervastlegging(Opdrachtbron)
+{
+    BewaarLeerlingGegevens();
+    // The command may change the data set or the flag: from here an edit counts.
+    basis_.Vervallen();
+}
 
 // ---------------------------------------------------------------- boxes
 
-void frmJaaroverzicht::Vak_GotFocus(Leerlingveld v) { OudeTekst = Vak(v)->Tekst(); }
+void frmJaaroverzicht::Vak_GotFocus(Leerlingveld v)
+{
+    OudeTekst = Vak(v)->Tekst();
+    basis_.Nemen(Kaartgegevens(adm), adm.Gewijzigd);
+}
 
-void frmJaaroverzicht::Vak_LostFocus(Leerlingveld v) { VakOpslaan(v); }
+void frmJaaroverzicht::Vak_LostFocus(Leerlingveld v)
+{
+    VakOpslaan(v);
+    basis_.Vervallen();
+}
 
 void frmJaaroverzicht::FocusOp(Leerlingveld v)
 {
@@ -462,5 +477,5 @@ void frmJaaroverzicht::Vak_KeyUp(Leerlingveld v, int&, int&)
         b.ZetTekst(*nieuw);
         b.ZetSelStart(std::min(caret, static_cast<int>(nieuw->size())));
     }
-    ZetVeldtekst(adm, v, getoond_, *nieuw);
+    VeldOpslaan(v, *nieuw);
 }

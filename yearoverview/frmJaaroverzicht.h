@@ -11,8 +11,11 @@
 // changed a box stores it at once (cut to the box's edit width), and the
 // card stores its boxes before it steps to another pupil and before every
 // command. A box the teacher did not change is never cut or stored, and a
-// store that changes what is stored sets Gewijzigd.
+// store that changes what is stored sets Gewijzigd; one that brings the
+// fields back to what they were when the box got the focus gives the flag
+// back (core/Verwerking.h).
 
+#include "core/Verwerking.h"
 #include "frame/Weergavevenster.h"
 #include "yearoverview/Jaarkaart.h"
 
@@ -102,7 +105,10 @@ private:
     void FocusOp(Leerlingveld v);
     // Stores a box into the pupil the card shows.
     void VakOpslaan(Leerlingveld v);
+    // Stores a text into a field of the pupil the card shows; Gewijzigd follows.
+    void VeldOpslaan(Leerlingveld v, std::string_view tekst);
 
     std::array<VasteBreedteInvoer*, AantalLeerlingvelden> vakken_{};
     int getoond_ = 1;  // the pupil whose fields the boxes hold
+    Wijzigingsbasis basis_;
 };

@@ -317,16 +317,4 @@ TEST_F(Vakregister, NavigationKeysGoToTheFocusedBoxsHandler)
     EXPECT_TRUE(v.log.empty());
 }
 
-TEST_F(Vakregister, ControleerWijziging)
-{
-    Klik(v.vak[1]);
-    v.OudeTekst = "7  ";
-    v.vak[1]->ZetTekst("7  ");
-    v.ControleerWijziging();
-    EXPECT_EQ(adm.Gewijzigd, 0);
-    v.vak[1]->ZetTekst("8  ");
-    v.ControleerWijziging();
-    EXPECT_EQ(adm.Gewijzigd, 1);
-}
-
 }  // namespace

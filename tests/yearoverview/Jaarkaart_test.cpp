@@ -3,6 +3,7 @@
 #include "Jaarvoorbeeld.h"
 
 #include "core/Tekst.h"
+#include "core/Verwerking.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,46 @@ TEST(Jaarkaart, FieldsStoreAtTheirWidthsAndFlagRealChanges)
         adm.Gewijzigd = 0;
     }
     EXPECT_EQ(adm.Achternaam(8), Pas("Hendriks", 30));  // only pupil 7 was written
+}
+
+// Typed back to what the fields held when the box got the focus, the flag is
+// as it was then; once a command has ended the basis, a change counts as one.
+TEST(Jaarkaart, AFieldTypedBackGivesTheFlagBack)
+{
+    AdmMain adm;
+    jaarvoorbeeld::Vul(adm);
+    const std::string adres(Veldtekst(adm, VeldAdres, 7));
+    const std::string ander(Veldtekst(adm, VeldAdres, 8));
+    auto zet = [&](Wijzigingsbasis& basis, int p, std::string_view tekst) {
+        basis.Volgen(adm, ZetVeldtekst(adm, VeldAdres, p, tekst), [&] { return Kaartgegevens(adm); });
+    };
+    for (const int vooraf : {0, 1}) {
+        adm.Gewijzigd = vooraf;
+        Wijzigingsbasis basis;
+        basis.Nemen(Kaartgegevens(adm), adm.Gewijzigd);
+        zet(basis, 7, "x" + adres);
+        EXPECT_EQ(adm.Gewijzigd, 1);
+        zet(basis, 7, adres);
+        EXPECT_EQ(adm.Gewijzigd, vooraf);
+        // With another pupil's field changed as well, only the last of the
+        // two typed back is the way back.
+        zet(basis, 8, "Dorpsstraat 2");
+        zet(basis, 7, "x");
+        zet(basis, 7, adres);
+        EXPECT_EQ(adm.Gewijzigd, 1);
+        zet(basis, 8, ander);
+        EXPECT_EQ(adm.Gewijzigd, vooraf);
+    }
+
+    // A save in between ends the basis: the old text back differs from the file.
+    Wijzigingsbasis basis;
+    adm.Gewijzigd = 0;
+    basis.Nemen(Kaartgegevens(adm), adm.Gewijzigd);
+    zet(basis, 7, "x");
+    basis.Vervallen();
+    adm.Gewijzigd = 0;
+    zet(basis, 7, adres);
+    EXPECT_EQ(adm.Gewijzigd, 1);
 }
 
 TEST(Jaarkaart, OrderWrapsAround)
