@@ -149,16 +149,16 @@ OudBestand MaakOudBestand()
             e.TrimGewichtTekst(t, l) = f.tekst(3);
             e.TrimesterWeging(t, l) = f.getal();
         }
-        e.SomGewicht(0, t, 2) = f.getal();
+        f.getal();  // read and dropped: row 0 is no pupil
     }
     for (int l = 1; l <= 2; ++l) {
-        e.JrGemTxt(0, l) = f.tekst(4);
-        e.JrGem(0, l) = f.getal();
-        e.SomGewichtJaar(0, l) = f.getal();
+        f.tekst(4);
+        f.getal();
+        f.getal();
     }
     for (int l = 1; l <= 2; ++l) {
-        e.EindGemTxt(0, l) = f.tekst(4);
-        e.EindGem(0, l) = f.getal();
+        f.tekst(4);
+        f.getal();
     }
     for (int p = 1; p <= 36; ++p) {
         for (int t = 1; t <= 3; ++t)
