@@ -282,7 +282,40 @@ void Splits(std::string_view inhoud, const std::string& pad, std::size_t maxRege
     }
 }
 
+// 1 for a control byte inside a line: neither the LF of a line end nor the CR
+// just before it, nor a NUL. Branch-free, so that a loop over it runs many
+// bytes at a time.
+inline unsigned char BinnenRegel(unsigned char b, unsigned char volgende)
+{
+    const bool stuur = (b < 0x20) | (b == 0x7F);
+    const bool eind = (b == '\n') | (b == '\0') | ((b == '\r') & (volgende == '\n'));
+    return static_cast<unsigned char>(stuur & !eind);
+}
+
 }  // namespace
+
+void StuurtekensInRegelsBlanco(std::string& inhoud)
+{
+    auto* const t = reinterpret_cast<unsigned char*>(inhoud.data());
+    const std::size_t n = inhoud.size();
+    // Looked for in blocks of a fixed length, which the compiler reads many
+    // bytes at a time: a file that holds none (nearly every one) costs a
+    // fraction of its reading. The byte after a block is there to look at.
+    constexpr std::size_t Blok = 64;
+    std::size_t i = 0;
+    for (; i + Blok < n; i += Blok) {
+        unsigned char gevonden = 0;
+        for (std::size_t k = 0; k < Blok; ++k)
+            gevonden |= BinnenRegel(t[i + k], t[i + k + 1]);
+        if (gevonden)
+            for (std::size_t k = 0; k < Blok; ++k)
+                if (BinnenRegel(t[i + k], t[i + k + 1]))
+                    t[i + k] = ' ';
+    }
+    for (; i < n; ++i)  // a CR at the very end ends the last line
+        if (BinnenRegel(t[i], i + 1 < n ? t[i + 1] : '\n'))
+            t[i] = ' ';
+}
 
 void RegelsVan(std::string_view inhoud, std::vector<Regelplaats>& regels, const std::string& pad,
                std::size_t maxRegel)

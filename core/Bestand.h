@@ -73,6 +73,13 @@ struct Regelplaats {
     std::uint32_t lengte;
 };
 
+// Every control byte (0x01 to 0x1F and 0x7F) inside a line of the text
+// becomes a blank, as a save writes it: what a load reads is what its save
+// writes. The line ends stay as RegelsVan splits at them (an LF, and a CR
+// just before it or at the end of the text), so do NUL bytes, which make no
+// text file; the length never changes.
+void StuurtekensInRegelsBlanco(std::string& inhoud);
+
 // The lines of the text (at most MaxBestandsgrootte bytes); a last line
 // without its line end counts. A NUL byte anywhere or a line longer than
 // maxRegel raises error 54 for `pad`.

@@ -163,7 +163,8 @@ void CijferbestandInlezen(AdmMain& adm, const std::string& pad, void (*lees)(Adm
                           Laadherstel herstel)
 {
     try {
-        const std::string inhoud = LeesInhoud(pad);
+        std::string inhoud = LeesInhoud(pad);
+        StuurtekensInRegelsBlanco(inhoud);
         std::vector<Regelplaats> regels;
         RegelsVan(inhoud, regels, pad, MaxRegel);
         AdmMain nieuw = adm;  // keeps folders, dialog state and DocentCode

@@ -48,7 +48,11 @@ void MapOpslaan(AdmMain& adm, std::size_t i, const std::string& regel)
 
 void InstellingenLezen(AdmMain& adm, const std::string& map)
 {
-    LeesNegenRegels(map, [&adm](std::size_t i, const std::string& regel) {
+    // The texts of the data set hold no control byte; the folders keep the
+    // bytes the system names them by.
+    LeesNegenRegels(map, [&adm](std::size_t i, std::string regel) {
+        if (i < 5)
+            StuurtekensBlanco(regel);
         switch (i) {
         case 0: adm.School = regel; break;
         case 1: adm.Cursus = regel; break;

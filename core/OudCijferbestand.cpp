@@ -114,16 +114,18 @@ void LeesVersie1(AdmMain& a, Regellezer& r)
             a.TrimGewichtTekst(t, l) = r.regel();
             a.TrimesterWeging(t, l) = r.getal();
         }
-        a.SomGewicht(0, t, 2) = r.getal();  // row 0 is no pupil; kept as the file has it
+        r.getal();  // a weight sum of no pupil, of no use
+    }
+    // Ten lines of no pupil, of no use: per level a year average's text,
+    // value and weight sum, then per level an end average's text and value.
+    for (int l = 1; l <= 2; ++l) {
+        r.regel();
+        r.getal();
+        r.getal();
     }
     for (int l = 1; l <= 2; ++l) {
-        a.JrGemTxt(0, l) = r.regel();
-        a.JrGem(0, l) = r.getal();
-        a.SomGewichtJaar(0, l) = r.getal();
-    }
-    for (int l = 1; l <= 2; ++l) {
-        a.EindGemTxt(0, l) = r.regel();
-        a.EindGem(0, l) = r.getal();
+        r.regel();
+        r.getal();
     }
     for (int p = 1; p <= AantalLeerlingen; ++p) {
         for (int t = 1; t <= 3; ++t)

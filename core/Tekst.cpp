@@ -39,3 +39,10 @@ std::string KleineLetters(std::string_view s)
             c = static_cast<char>(c - 'A' + 'a');
     return r;
 }
+
+void StuurtekensBlanco(std::string& s)
+{
+    for (char& c : s)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\0') || c == '\x7F')
+            c = ' ';
+}

@@ -29,6 +29,11 @@ std::string_view ZonderStaart(std::string_view s);
 // The text with A to Z made a to z; every other byte as it is.
 std::string KleineLetters(std::string_view s);
 
+// Every control byte (0x01 to 0x1F and 0x7F) of the text made a blank: a
+// line of a file as a text of the data set takes it, so that no text holds
+// one. NUL bytes stay (a file reader refuses them).
+void StuurtekensBlanco(std::string& s);
+
 template <std::size_t N>
 class Tekst {
 public:

@@ -24,10 +24,15 @@ bool Kop(const std::vector<std::string>& r)
     return r.size() >= 4 && r[0].size() == 30 && r[1].size() == 9 && r[2].size() == 6 && r[3].size() == 6;
 }
 
+// The lines of a grade file as its load reads them: a control byte inside
+// a line is a blank.
 std::vector<std::string> Regels(const std::string& pad)
 {
     try {
-        return LeesRegels(pad);
+        auto regels = LeesRegels(pad);
+        for (auto& r : regels)
+            StuurtekensBlanco(r);
+        return regels;
     } catch (const Bestandsfout& f) {
         if (f.code() == FoutVerkeerdBestand)
             throw Foutbij(FoutVerkeerdBestand, pad);

@@ -28,8 +28,10 @@ bool IsNamenregel(std::string_view r)
     return r.size() >= 52 && r[30] == ',' && r[44] == ',' && r[51] == ',';
 }
 
-Namenregel NamenregelLezen(std::string_view r)
+Namenregel NamenregelLezen(std::string_view regel)
 {
+    std::string r(regel);
+    StuurtekensBlanco(r);
     Namenregel n;
     n.Achternaam = Kolommen(r, 1, 30);
     n.Roepnaam = Kolommen(r, 32, 44);

@@ -10,7 +10,8 @@
 #include <vector>
 
 // One line, each field fitted to its data-set field; columns beyond the end
-// of a short line give blanks. Texts are taken as they stand.
+// of a short line give blanks. A control byte reads as a blank; otherwise
+// texts are taken as they stand.
 struct Namenregel {
     Tekst<30> Achternaam;     // columns 1-30
     Tekst<13> Roepnaam;       // 32-44

@@ -2,6 +2,7 @@
 #include "core/Cijferbestand.h"
 #include "core/Fout.h"
 #include "core/Instellingen.h"
+#include "core/Tekst.h"
 
 #include "Tijdelijkemap.h"
 
@@ -84,6 +85,45 @@ TEST_F(BestandTest, LinePlacesAreTheLinesOfTheText)
             EXPECT_EQ(f.code(), FoutVerkeerdBestand);
         }
     }
+}
+
+// Control bytes inside the lines of a whole text become blanks where they
+// stand, wherever a line end falls (in a block the text is read in, across
+// its edge, at the very end): the lines split as before, each as a line of
+// its own is blanked.
+TEST(Stuurtekens, InsideTheLinesOfATextTheyBecomeBlanks)
+{
+    const std::string pad = "tekst";
+    const char bytes[] = {'\r', '\n', '\t', '\x7F'};
+    for (const std::size_t lengte : {std::size_t{64}, std::size_t{65}, std::size_t{130}}) {
+        for (const std::size_t i : {0, 1, 62, 63, 64, 65, 126, 127, 128, 129})
+            for (const std::size_t j : {0, 1, 62, 63, 64, 65, 126, 127, 128, 129})
+                for (const char a : bytes)
+                    for (const char b : bytes) {
+                        if (i >= lengte || j >= lengte || i == j)
+                            continue;
+                        std::string tekst(lengte, 'x');
+                        tekst[i] = a;
+                        tekst[j] = b;
+                        std::vector<Regelplaats> voor, na;
+                        RegelsVan(tekst, voor, pad);
+                        std::string blank = tekst;
+                        StuurtekensInRegelsBlanco(blank);
+                        RegelsVan(blank, na, pad);
+                        ASSERT_EQ(na.size(), voor.size());
+                        for (std::size_t k = 0; k < voor.size(); ++k) {
+                            std::string regel = tekst.substr(voor[k].begin, voor[k].lengte);
+                            StuurtekensBlanco(regel);
+                            ASSERT_EQ(blank.substr(na[k].begin, na[k].lengte), regel)
+                                << lengte << " " << i << " " << j << " " << int(a) << " " << int(b);
+                        }
+                        ASSERT_EQ(std::count(blank.begin(), blank.end(), '\n'),
+                                  std::count(tekst.begin(), tekst.end(), '\n'));
+                    }
+    }
+    std::string nul("a\0\x01\r", 4);
+    StuurtekensInRegelsBlanco(nul);
+    EXPECT_EQ(nul, std::string("a\0 \r", 4));  // NUL stays for RegelsVan to refuse
 }
 
 TEST_F(BestandTest, AFailedWriteLeavesTheOldFile)

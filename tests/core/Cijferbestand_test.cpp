@@ -2,10 +2,12 @@
 #include "core/Cijferbestand.h"
 #include "core/Fout.h"
 
+#include "Tekstvelden.h"
 #include "Tijdelijkemap.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -332,6 +334,8 @@ TEST_F(CijferbestandTest, DamagedFilesAreRefusedAndLeaveANewDataSet)
         {"option beyond 16 bits", zet(Opties + 1, "-32769"), FoutOverloop},
         {"overlong line", zet(4, std::string(5000, 'a')), FoutVerkeerdBestand},
         {"binary byte", zet(PupilRegel(1, 1), std::string("Jan\0sen", 7) + std::string(23, ' ')), FoutVerkeerdBestand},
+        {"binary byte in a grade", zet(PupilRegel(1, 15), std::string("6\0" "5", 3)), FoutVerkeerdBestand},
+        {"binary byte in a number", zet(KolomRegel(1, 1, 4), std::string(" 2\0", 3)), FoutVerkeerdBestand},
     };
     for (const auto& g : gevallen) {
         SCOPED_TRACE(g.naam);
@@ -356,6 +360,72 @@ TEST_F(CijferbestandTest, DamagedFilesAreRefusedAndLeaveANewDataSet)
     EXPECT_THROW(CijferbestandLaden(b, Pad("ontbreekt.vlk")), Bestandsfout);
     EXPECT_TRUE(IsNieuw(b));
     EXPECT_THROW(CijferbestandLaden(b, map.string()), Bestandsfout);
+}
+
+// A control byte inside a line (not its CR LF) reads as the blank its save
+// writes, in a text, a number, a count, the display line, an option and a
+// formula alike: the file loads as the one with a blank there, and its save
+// loads and saves to the same bytes.
+TEST_F(CijferbestandTest, AControlByteInsideALineReadsAsABlank)
+{
+    const auto regels = Splits(Testinhoud("rijk.vlk"));
+    const struct {
+        const char* naam;
+        int regel;
+        std::string sjabloon;  // '#' where the byte stands
+    } gevallen[] = {
+        {"school", 0, Pas("Sint-Ignatius#Coll\xE9ge", 30)},
+        {"sub-subject", 4, "al#g"},
+        {"surname", PupilRegel(2, 1), Pas("Jans\xEBn#14", 30)},
+        {"grade", PupilRegel(1, 15), "6#5"},
+        {"report number", PupilRegel(1, 113), " 7#.5"},
+        {"display line", Schermregel, " 2#12  27  25  32  9  16  2 "},
+        {"weight number", KolomRegel(1, 1, 4), " 2#.5"},
+        {"count", KolomRegel(9, 1, 7), " 1#2"},
+        {"option", Opties + 4, " #4"},
+        {"formula", Opties + 5, "2*#c"},
+    };
+    for (const auto& g : gevallen) {
+        auto r = regels;
+        r[g.regel] = g.sjabloon;
+        std::replace(r[g.regel].begin(), r[g.regel].end(), '#', ' ');
+        Schrijf(Pad("blank.vlk"), Samen(r));
+        AdmMain blank;
+        CijferbestandLaden(blank, Pad("blank.vlk"));
+        for (const char byte : {'\r', '\t', '\x01', '\x1B', '\x1F', '\x7F'}) {
+            SCOPED_TRACE(std::string(g.naam) + ", byte " + std::to_string(static_cast<int>(byte)));
+            r[g.regel] = g.sjabloon;
+            std::replace(r[g.regel].begin(), r[g.regel].end(), '#', byte);
+            Schrijf(Pad("stuur.vlk"), Samen(r));
+            AdmMain a;
+            try {
+                CijferbestandLaden(a, Pad("stuur.vlk"));
+            } catch (const Bestandsfout& f) {
+                ADD_FAILURE() << f.what();
+                continue;
+            }
+            ExpectGelijk(blank, a);
+            EXPECT_EQ(VeldMetStuurteken(a), "");
+            CijferbestandOpslaan(a, Pad("een.vlk"));
+            AdmMain b;
+            CijferbestandLaden(b, Pad("een.vlk"));
+            CijferbestandOpslaan(b, Pad("twee.vlk"));
+            EXPECT_EQ(Lees(Pad("twee.vlk")), Lees(Pad("een.vlk")));
+        }
+    }
+    // Spot checks of what the blank gives.
+    auto r = regels;
+    r[PupilRegel(1, 15)] = "6\r5";
+    r[Schermregel] = " 2\r12  27  25  32  9  16  2 ";
+    r[KolomRegel(9, 1, 7)] = " 1\x7F" "2";
+    r[Opties + 4] = " \x01" "4";
+    Schrijf(Pad("stuur.vlk"), Samen(r));
+    AdmMain a;
+    CijferbestandLaden(a, Pad("stuur.vlk"));
+    EXPECT_EQ(a.Cijfer(1, 1, 1), "6 5");
+    EXPECT_EQ(a.HuidigeRij, 12);
+    EXPECT_EQ(a.KlAantal(9, 1), 12);
+    EXPECT_EQ(a.RapportOptie[5], 4);
 }
 
 TEST_F(CijferbestandTest, ImperfectNumberLinesReadTheirLeadingNumber)

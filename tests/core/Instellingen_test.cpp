@@ -95,6 +95,27 @@ TEST_F(InstellingenTest, WrittenAndReadBackGivesTheSameFields)
     EXPECT_EQ(b.LaatsteMap, "/drie");
 }
 
+// A control byte inside a line of a text of the data set reads as a blank;
+// a folder keeps its bytes, as the system names it.
+TEST_F(InstellingenTest, AControlByteInATextReadsAsABlankAndAFolderStaysAsItIs)
+{
+    for (const char byte : {'\r', '\t', '\x01', '\x1F', '\x7F'}) {
+        SCOPED_TRACE(static_cast<int>(byte));
+        const std::string b(1, byte);
+        Schrijf("Het" + b + "Lyceum\r\n2024" + b + "2025\r\nJ." + b + "de Vries\r\n01" + b + "2345\r\nV" + b +
+                "I\r\n/s\r\n/r" + b + "1\r\n/r2\r\n/laatst" + b + "\r\n");
+        AdmMain a;
+        InstellingenLezen(a, map.string());
+        EXPECT_EQ(a.School, Tekst<30>("Het Lyceum"));
+        EXPECT_EQ(a.Cursus, Tekst<9>("2024 2025"));
+        EXPECT_EQ(a.Docent, "J. de Vries");
+        EXPECT_EQ(a.DocentPersNr, "01 2345");
+        EXPECT_EQ(a.DocentCode, "V I");
+        EXPECT_EQ(a.ReserveMap1, "/r" + b + "1");
+        EXPECT_EQ(a.LaatsteMap, "/laatst" + b);
+    }
+}
+
 TEST_F(InstellingenTest, AMissingFileStoresNothing)
 {
     AdmMain a;

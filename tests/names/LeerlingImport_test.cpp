@@ -4,6 +4,7 @@
 #include "names/LeerlingImport.h"
 #include "termsheet/Cijferverwerking.h"
 
+#include "Tekstvelden.h"
 #include "Tijdelijkemap.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,39 @@ TEST_F(LeerlingImportTest, PupilsOfAGradeFileGoWholeIntoTheFirstFreeSlots)
     EXPECT_EQ(adm.KlAantal(2, 1), 0);
     EXPECT_EQ(adm.KlAantal(20, 2), 1);
     EXPECT_TRUE(LeegLeerling(adm, 5));
+}
+
+// A control byte inside a line of the source reads as a blank, as a load of
+// that file reads it: Bakker's surname, characteristic, a grade "6?5" and
+// her report "7? ".
+TEST_F(LeerlingImportTest, AControlByteInsideALineOfTheSourceReadsAsABlank)
+{
+    const auto regels = Tekstregels(Testinhoud("bron.vlk"));
+    constexpr std::size_t bakker = 11 + 2 * 126;
+    for (const char byte : {'\r', '\t', '\x01', '\x7F'}) {
+        SCOPED_TRACE(static_cast<int>(byte));
+        auto r = regels;
+        r[bakker] = Pas(std::string("Bak") + byte + "ker", 30);
+        r[bakker + 9] = Pas(std::string("dys") + byte + "lexie", 15);
+        r[bakker + 14 + 2] = std::string("6") + byte + "5";  // column 2, level 1
+        r[bakker + 110 + 4] = std::string("7") + byte + " ";  // report 2, level 1
+        std::string tekst;
+        for (const auto& regel : r)
+            tekst += regel + "\r\n";
+        Schrijf(map / "stuur.vlk", tekst);
+        AdmMain a;
+        const auto bron = Bron(DialoogImportLeerlingen, "stuur.vlk");
+        ASSERT_EQ(bron.leerlingen.size(), 4u);
+        EXPECT_EQ(bron.leerlingen[0].lijsttekst, " Bak ker          Els       ");
+        LeerlingenImporteren(a, bron, {0});
+        EXPECT_EQ(VeldMetStuurteken(a), "");
+        EXPECT_EQ(a.Achternaam(1), Pas("Bak ker", 30));
+        EXPECT_EQ(a.Kenmerk(1), Pas("dys lexie", 15));
+        EXPECT_EQ(a.Cijfer(1, 2, 1), "65 ");  // "6 5", as an entry takes it
+        EXPECT_EQ(a.KlGem(2, 1), 65.0);
+        EXPECT_EQ(a.RapportTxt(1, 2, 1), "7  ");
+        EXPECT_EQ(a.Rapport(1, 2, 1), 7.0);
+    }
 }
 
 TEST_F(LeerlingImportTest, GradesAndReportsNoEntryTakesArriveBlankAsTyped)

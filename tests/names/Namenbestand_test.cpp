@@ -2,6 +2,7 @@
 #include "core/Fout.h"
 #include "names/Namenbestand.h"
 
+#include "Tekstvelden.h"
 #include "Tijdelijkemap.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,34 @@ TEST(Namenbestand, FieldsStandInFixedColumns)
     EXPECT_EQ(k.Roepnaam, Tekst<13>("Piet"));
     EXPECT_EQ(k.LeerlingPersNr, "      ");
     EXPECT_TRUE(k.Basisgroep.leeg());
+}
+
+// A control byte inside a line reads as a blank in every field, the
+// columns as they stand; a CR ends a line only before its LF.
+TEST(Namenbestand, AControlByteInsideALineReadsAsABlank)
+{
+    const Tijdelijkemap tijdelijk;
+    const auto pad = (tijdelijk.pad() / "KLAS.NAM").string();
+    for (const char byte : {'\r', '\t', '\x01', '\x1F', '\x7F'}) {
+        SCOPED_TRACE(static_cast<int>(byte));
+        const std::string b(1, byte);
+        const std::string regel = Regel("de" + b + "Vries", "An" + b + "na", "012345");
+        std::string gewijzigd = regel;
+        gewijzigd[52] = byte;  // the sex
+        gewijzigd[129 + 2] = byte;  // in the base group
+        std::ofstream(pad, std::ios::binary) << regel << "\r\n" << gewijzigd << "\r\n";
+        const auto regels = NamenbestandLezen(pad);
+        ASSERT_EQ(regels.size(), 2u);
+        for (const auto& n : regels) {
+            EXPECT_EQ(n.Achternaam, Tekst<30>("de Vries"));
+            EXPECT_EQ(n.Roepnaam, Tekst<13>("An na"));
+            EXPECT_EQ(n.LeerlingPersNr, "012345");
+            EXPECT_EQ(n.Woonplaats, Tekst<15>("Ergens"));
+        }
+        EXPECT_EQ(regels[0].Geslacht, "M");
+        EXPECT_EQ(regels[1].Geslacht, " ");
+        EXPECT_EQ(regels[1].Basisgroep, "4H    ");
+    }
 }
 
 // tests/data/klas.nam: Nieuw Kees 111111, a blank line, Bijgewerkt Piet
