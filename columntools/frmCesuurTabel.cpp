@@ -25,7 +25,6 @@ frmCesuurTabel::frmCesuurTabel(AdmMain& a, Omgeving& o, const Cesuurknoppen& bro
     ZetPlaats(*Label1, 1320, 60, 2400, 255);
     Cijferlijst = new QListWidget(this);
     Cijferlijst->setFont(VbLetter("Courier New", 10));
-    Cijferlijst->setFocusPolicy(Qt::NoFocus);
     ZetPlaats(*Cijferlijst, 210, 330, 3615, 4755);
 
     cmdPrinten = new QPushButton(QStringLiteral("&Print"), this);

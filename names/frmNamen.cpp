@@ -37,10 +37,6 @@ Invoerregels Regels(int breedte)
     return {breedte, Typegrens::OpBreedte, Loslaten::Opvullen, Overschrijven::BijTeken};
 }
 
-// A box of `breedte` characters, in twips: the characters of 10-point
-// fixed-pitch text and the box's margins.
-int Vakbreedte(int breedte) { return breedte * 120 + 240; }
-
 constexpr int Vakhoogte = 405;
 constexpr int Regelafstand = 510;
 constexpr int RasterBoven = 3540;  // top of the first grid line

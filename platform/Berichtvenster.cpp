@@ -3,8 +3,14 @@
 #include "platform/Omgeving.h"
 #include "platform/Venster.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
+
+#include <algorithm>
 
 namespace {
 
@@ -42,6 +48,14 @@ Berichtvenster::Berichtvenster(const QString& tekst, int stijl, const QString& t
         if (antwoorden_[i] == vbCancel || n_ == 1)
             setEscapeButton(knop);
     }
+    // The box sizes itself from its layout whenever it is shown or its texts
+    // change: a row of its own under the texts and buttons, of no height,
+    // keeps the room for the title there.
+    if (auto* rooster = qobject_cast<QGridLayout*>(layout())) {
+        const QMargins rand = rooster->contentsMargins();
+        rooster->addItem(new QSpacerItem(Berichtbreedte(titel) - rand.left() - rand.right(), 0), rooster->rowCount(),
+                         0, 1, rooster->columnCount());
+    }
 }
 
 int Berichtvenster::Antwoord() const
@@ -63,4 +77,13 @@ void Berichtvenster::keyPressEvent(QKeyEvent* e)
         return;
     }
     QMessageBox::keyPressEvent(e);
+}
+
+int Berichtbreedte(const QString& titel)
+{
+    const QFontMetrics maat(QApplication::font("QMdiSubWindowTitleBar"));
+    int breedte = std::max(240, maat.horizontalAdvance(titel) + 150);
+    if (const QScreen* scherm = QApplication::primaryScreen())
+        breedte = std::min(breedte, scherm->availableGeometry().width());
+    return breedte;
 }

@@ -2,7 +2,8 @@
 // The program's message box, as QtOmgeving shows it: the buttons of the
 // style left to right with Dutch captions, the style's default button, Esc
 // for Cancel (or for OK when it stands alone), and a letter for the button
-// it marks (Letterknop, platform/Venster.h), with or without Alt.
+// it marks (Letterknop, platform/Venster.h), with or without Alt. It is
+// never narrower than its title needs (Berichtbreedte).
 
 #include <QMessageBox>
 
@@ -28,3 +29,9 @@ private:
     int antwoorden_[3] = {};
     QPushButton* knoppen_[3] = {};
 };
+
+// The least width of a message box with this title: the title in the
+// title-bar font and 150 pixels beside it for the window manager's icon and
+// buttons (its title font may be larger than the program's), never under
+// 240 pixels, never wider than the screen.
+int Berichtbreedte(const QString& titel);

@@ -30,12 +30,13 @@ protected:
 
 }  // namespace
 
-Draaiknop::Draaiknop(Qt::Orientation richting, QWidget* parent) : QWidget(parent)
+Draaiknop::Draaiknop(Qt::Orientation richting, QWidget* parent)
+    : QWidget(parent), liggend_(richting == Qt::Horizontal)
 {
     setFocusPolicy(Qt::NoFocus);
     op_ = new QToolButton(this);
     neer_ = new QToolButton(this);
-    const bool staand = richting == Qt::Vertical;
+    const bool staand = !liggend_;
     op_->setArrowType(staand ? Qt::UpArrow : Qt::RightArrow);
     neer_->setArrowType(staand ? Qt::DownArrow : Qt::LeftArrow);
     auto* indeling = new QBoxLayout(staand ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, this);
@@ -82,10 +83,11 @@ void Draaiknop::ZetTabstop(bool aan)
 
 void Draaiknop::keyPressEvent(QKeyEvent* e)
 {
-    const bool vrij = !(e->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
-    if (hasFocus() && vrij && e->key() == Qt::Key_Up)
+    const bool vrij = hasFocus() && !(e->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+    const int toets = e->key();
+    if (vrij && (toets == Qt::Key_Up || (liggend_ && toets == Qt::Key_Right)))
         Omhoog();
-    else if (hasFocus() && vrij && e->key() == Qt::Key_Down)
+    else if (vrij && (toets == Qt::Key_Down || (liggend_ && toets == Qt::Key_Left)))
         Omlaag();
     else
         QWidget::keyPressEvent(e);

@@ -7,8 +7,9 @@
 // Value as it is. The arrows never take the focus.
 //
 // A spin button made a tab stop (ZetTabstop) is reached by Tab, never by a
-// click; while it has the focus Up and Down step it as its arrows do (not
-// with Alt or Ctrl held), and a frame in the highlight colour shows it.
+// click; while it has the focus Up and Down step it as its arrows do, and so
+// do Right and Left for one drawn with a right and a left arrow (not with
+// Alt or Ctrl held), and a frame in the highlight colour shows it.
 
 #include <QWidget>
 
@@ -52,6 +53,7 @@ private:
     int min_ = 0;
     int max_ = 10;
     int stap_ = 1;
+    bool liggend_;
     QToolButton* op_;
     QToolButton* neer_;
     QWidget* focuskader_ = nullptr;  // over the arrows while the focus is here

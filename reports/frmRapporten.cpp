@@ -31,9 +31,10 @@ constexpr int XNaam = 780, BNaam = 2475;
 constexpr int XVoornaam = 3360, BVoornaam = 1815;
 constexpr int XTr = 5280, Trstap = 660, BTr = 555;
 constexpr int XJr = 7380;
-constexpr int XRp = 8340, Rpstap = 540, BRp = 435;
+// The report and weight boxes (BRp wide) show their three characters whole.
+constexpr int XRp = 8295, Rpstap = 540, BRp = 510;
 constexpr int XMentor = 10845, BMentor = 465;
-constexpr int XGewicht = 5340, YGewicht = 2340;
+constexpr int XGewicht = 5295, YGewicht = 2340;
 constexpr int YKlGem = 6360, YKlSpr = 6720;
 
 const Invoerregels Driecijfers{3, Typegrens::OpBreedte, Loslaten::Opvullen, Overschrijven::BijToetsNeer};
@@ -184,10 +185,10 @@ void frmRapporten::MaakBesturingen()
     opschrift("Trimester", 4080, 1800, 1035, 255, Qt::AlignRight);
     opschrift("Gewicht", 4080, YGewicht, 1035, 255, Qt::AlignRight);
     for (int t = 1; t <= 3; ++t) {
-        lblKolom[t] = etiket(XGewicht + Trstap * (t - 1), 1800, 435, 270, klein, Qt::AlignHCenter, true);
+        lblKolom[t] = etiket(XGewicht + Trstap * (t - 1), 1800, BRp, 270, klein, Qt::AlignHCenter, true);
         lblKolom[t]->ZetAchtergrond(Kleur::Licht3D);
         lblKolom[t]->ZetTekst("Tr " + std::to_string(t));
-        auto* v = vak("txtTrGew", t, XGewicht + Trstap * (t - 1), YGewicht, 435, 255);
+        auto* v = vak("txtTrGew", t, XGewicht + Trstap * (t - 1), YGewicht, BRp, 255);
         txtTrGew[t] = v;
         connect(v, &VasteBreedteInvoer::GotFocus, this, [this, t] { txtTrGew_GotFocus(t); });
         connect(v, &VasteBreedteInvoer::LostFocus, this, [this, t] { txtTrGew_LostFocus(t); });

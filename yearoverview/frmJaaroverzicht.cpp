@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -38,12 +39,17 @@ struct Plaats {
     int links, boven, breedte, hoogte;
 };
 
-// The boxes, in the order of the pupil fields.
-constexpr Plaats Vakplaatsen[AantalLeerlingvelden] = {
-    {3960, 1620, 3075, 300}, {8640, 1590, 1875, 300}, {3960, 1950, 3075, 300}, {3960, 2310, 1035, 300},
-    {6480, 2310, 1995, 300}, {8640, 1950, 1875, 300}, {10020, 2310, 495, 300},
-};
+// The boxes stand in two columns, the surname, address and postcode, and
+// the first name, telephone and mentor beside them, each 30 twips above its
+// caption.
+constexpr int Links1 = 3960, Links2 = 9720;
+constexpr int Rij1 = 1620, Rij2 = 1980, Rij3 = 2340;  // the captions' tops
 
+// Where each box's left edge and its caption's top are, in the order of the
+// pupil fields.
+constexpr std::pair<int, int> Vakplaatsen[AantalLeerlingvelden] = {
+    {Links1, Rij1}, {Links2, Rij1}, {Links1, Rij2}, {Links1, Rij3}, {6480, Rij3}, {Links2, Rij2}, {Links2, Rij3},
+};
 
 }  // namespace
 
@@ -112,15 +118,19 @@ void frmJaaroverzicht::MaakBesturingen()
     ZetPlaats(*UpDown, 4290, 1245, 600, 285);
     connect(UpDown, &Draaiknop::Change, this, [this] { UpDown_Change(); });
 
-    // The pupil block, the boxes made in their order so that Tab follows Enter.
-    etiket(vlak, "Achternaam....:", {2580, 1620, 1335, 255});
-    etiket(vlak, "Roepnaam :", {7380, 1620, 1215, 255});
-    etiket(vlak, "Adres................:", {2580, 1980, 1335, 255});
-    etiket(vlak, "Telefoon :", {7620, 1980, 975, 255});
-    etiket(vlak, "Postcode.........:", {2580, 2340, 1335, 255});
-    etiket(vlak, "Woonplaats....:", {5100, 2340, 1335, 255});
-    etiket(vlak, "Mentor :", {9180, 2340, 795, 255});
-    const QFont vast = VbLetter("Courier New", 12);
+    // The pupil block, the boxes made in their order so that Tab follows
+    // Enter; the captions of the second column end just before its boxes.
+    auto kop2 = [&](const char* tekst, int rij, int breedte) {
+        etiket(vlak, tekst, {Links2 - 45 - breedte, rij, breedte, 255});
+    };
+    etiket(vlak, "Achternaam....:", {2580, Rij1, 1335, 255});
+    kop2("Roepnaam :", Rij1, 1215);
+    etiket(vlak, "Adres................:", {2580, Rij2, 1335, 255});
+    kop2("Telefoon :", Rij2, 975);
+    etiket(vlak, "Postcode.........:", {2580, Rij3, 1335, 255});
+    etiket(vlak, "Woonplaats....:", {5100, Rij3, 1335, 255});
+    kop2("Mentor :", Rij3, 795);
+    const QFont vast = VbLetter("Courier New", 10);
     for (int i = 0; i < AantalLeerlingvelden; ++i) {
         const auto v = static_cast<Leerlingveld>(i);
         const Veldregel& r = Veldregels[static_cast<std::size_t>(i)];
@@ -128,8 +138,9 @@ void frmJaaroverzicht::MaakBesturingen()
         ZetNaam(*b, r.box);
         b->setFont(vast);
         b->ZetAchtergrond(Kleur::Insert);
-        const Plaats& p = Vakplaatsen[i];
-        ZetPlaats(*b, p.links, p.boven, p.breedte, p.hoogte);
+        // Each box shows its stored field whole, in the names list's font.
+        const auto [links, rij] = Vakplaatsen[i];
+        ZetPlaats(*b, links, rij - 30, Vakbreedte(static_cast<int>(r.opslag)), 300);
         connect(b, &VasteBreedteInvoer::GotFocus, this, [this, v] { Vak_GotFocus(v); });
         connect(b, &VasteBreedteInvoer::LostFocus, this, [this, v] { Vak_LostFocus(v); });
         connect(b, &VasteBreedteInvoer::KeyUp, this, [this, v](int& k, int& s) { Vak_KeyUp(v, k, s); });

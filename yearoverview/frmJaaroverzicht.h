@@ -5,7 +5,7 @@
 // the summary (term weights and averages, the reports, the year column and
 // the end report) are shown as the data set holds them, coloured by the
 // card's rule. A spin button steps through the 36 slots, by its arrows or,
-// reached by Tab after the boxes, by Up and Down.
+// reached by Tab after the boxes, by the arrow keys.
 //
 // Every edit is stored for the pupil the card shows: a key release that
 // changed a box stores it at once (cut to the box's edit width), and the

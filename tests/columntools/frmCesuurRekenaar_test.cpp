@@ -208,3 +208,39 @@ TEST_F(Rekenaar, TablePrintsItsPageAndReportsAFailure)
     EXPECT_EQ(omgeving.meldingen[0].tekst, QStringLiteral("Foutmelding:\n\nGeen printer   "));
     EXPECT_EQ(omgeving.meldingen[0].stijl, vbExclamation);
 }
+
+// After a click on a row of the table's list the teacher moves through it
+// with the keys: a row, a page, to either end. The window takes Esc only.
+TEST_F(Rekenaar, TheTablesListMovesByTheKeysAfterAClickOnARow)
+{
+    frmCesuurFouten v(adm, omgeving);
+    ASSERT_TRUE(Activeer(v));
+    omgeving.Beantwoord([&](QDialog& d) {
+        auto& t = dynamic_cast<frmCesuurTabel&>(d);
+        QListWidget& lijst = *t.Cijferlijst;
+        ASSERT_EQ(lijst.count(), 91);
+        QTest::mouseClick(lijst.viewport(), Qt::LeftButton, Qt::NoModifier, lijst.visualItemRect(lijst.item(5)).center());
+        ASSERT_EQ(lijst.currentRow(), 5);
+        // A page: the rows the list shows whole, less the one it keeps in sight.
+        const int pagina = lijst.viewport()->height() / lijst.visualItemRect(lijst.item(0)).height() - 1;
+        ASSERT_GT(pagina, 1);
+        const struct {
+            Qt::Key toets;
+            int rij;
+        } stappen[] = {
+            {Qt::Key_Down, 6},           {Qt::Key_Down, 7},      {Qt::Key_Up, 6},   {Qt::Key_PageDown, 6 + pagina},
+            {Qt::Key_PageUp, 6},         {Qt::Key_End, 90},      {Qt::Key_Down, 90}, {Qt::Key_PageUp, 90 - pagina},
+            {Qt::Key_Home, 0},           {Qt::Key_Up, 0},        {Qt::Key_PageDown, pagina},
+        };
+        for (const auto& s : stappen) {
+            SCOPED_TRACE(QKeySequence(s.toets).toString().toStdString());
+            Toets(t, s.toets);
+            EXPECT_EQ(lijst.currentRow(), s.rij);
+            EXPECT_TRUE(t.isVisible());
+        }
+        Toets(t, Qt::Key_Escape);
+        EXPECT_FALSE(t.isVisible());
+    });
+    KlikKnop(v, QStringLiteral("&Tabel"));
+    EXPECT_EQ(omgeving.dialogen.back(), QStringLiteral("Cesuurtabel"));
+}

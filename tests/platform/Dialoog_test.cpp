@@ -6,6 +6,7 @@
 
 #include "VensterTest.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -192,6 +193,39 @@ TEST(Berichtvenster, ALetterAnswers)
         EXPECT_EQ(box.isVisible(), g.antwoord == 0);
         if (g.antwoord != 0) {
             EXPECT_EQ(box.Antwoord(), g.antwoord);
+        }
+        box.close();
+    }
+}
+
+// The message box leaves its title whole under a window manager whose title
+// font is larger than the program's: at least 240 pixels wide, and as wide
+// as the title in the title-bar font with 150 pixels beside it for the
+// window manager's icon and buttons. Its text still shows whole.
+TEST(Berichtvenster, TheTitleFitsTheTitleBar)
+{
+    const struct {
+        const char* titel;
+        const char* tekst;
+        int stijl;
+    } gevallen[] = {
+        {"Morvaldiek", "Foutmelding:\n\nDeling door nul   ", vbExclamation},
+        {"Morvaldiek", "Klaar.", vbOKOnly},
+        {"Opslaan als", "Bestaand bestand vervangen?", vbYesNo + vbExclamation + vbDefaultButton2},
+        {"Rapportcijfers importeren uit een cijferbestand van dezelfde klas", "Klaar.", vbInformation},
+    };
+    const QFontMetrics titelmaat(QApplication::font("QMdiSubWindowTitleBar"));
+    for (const auto& g : gevallen) {
+        const QString titel = QString::fromUtf8(g.titel);
+        SCOPED_TRACE(g.titel);
+        Berichtvenster box(QString::fromUtf8(g.tekst), g.stijl, titel);
+        ASSERT_TRUE(Activeer(box));
+        EXPECT_GE(box.width(), 240);
+        EXPECT_GE(box.width(), titelmaat.horizontalAdvance(titel) + 150);
+        for (const QLabel* l : box.findChildren<QLabel*>()) {
+            if (l->isVisible()) {
+                EXPECT_GE(l->width(), l->minimumSizeHint().width()) << l->text().toStdString();
+            }
         }
         box.close();
     }

@@ -290,6 +290,52 @@ TEST_F(Jaarkaart, TabReachesTheSpinButtonAndUpAndDownStepThePupil)
     EXPECT_EQ(v().UpDown->grab().toImage(), zonderFocus);
 }
 
+// The spin button is drawn with a left and a right arrow: while it has the
+// focus, Right steps to the next pupil and Left to the one before, as Up and
+// Down do there (the boxes stored first), not with Alt or Ctrl held, and
+// never past the first or the last slot.
+TEST_F(Jaarkaart, LeftAndRightStepThePupilAsTheSpinButtonsArrowsPoint)
+{
+    adm.HuidigeRij = 2;
+    adm.Gewijzigd = 0;
+    Open();
+    Klik(v().txtMentor);
+    v().txtMentor->setText(QStringLiteral("XYZ"));  // put in by the mouse: no key release stored it
+    Toets(v(), Qt::Key_Tab);
+    ASSERT_EQ(v().ActieveControl(), v().UpDown);
+
+    const struct {
+        Qt::Key toets;
+        Qt::KeyboardModifiers mods;
+        int leerling;
+    } stappen[] = {
+        {Qt::Key_Right, Qt::NoModifier, 3},  {Qt::Key_Right, Qt::NoModifier, 4},
+        {Qt::Key_Left, Qt::NoModifier, 3},   {Qt::Key_Left, Qt::AltModifier, 3},
+        {Qt::Key_Right, Qt::ControlModifier, 3}, {Qt::Key_Left, Qt::NoModifier, 2},
+        {Qt::Key_Left, Qt::NoModifier, 1},   {Qt::Key_Left, Qt::NoModifier, 1},
+        {Qt::Key_Up, Qt::NoModifier, 2},     {Qt::Key_Right, Qt::NoModifier, 3},
+    };
+    for (const auto& s : stappen) {
+        SCOPED_TRACE(QKeySequence(s.toets | s.mods).toString().toStdString());
+        Toets(v(), s.toets, s.mods);
+        EXPECT_EQ(adm.HuidigeRij, s.leerling);
+        EXPECT_EQ(v().UpDown->Value(), s.leerling);
+        EXPECT_EQ(v().lblNummer->text(), QString::number(s.leerling));
+        EXPECT_EQ(v().txtAchternaam->Tekst(), adm.Achternaam(s.leerling).view());
+        EXPECT_EQ(v().ActieveControl(), v().UpDown);
+    }
+    EXPECT_EQ(adm.Mentor(2), "XYZ");
+    EXPECT_EQ(adm.Gewijzigd, 1);
+
+    adm.Gewijzigd = 0;
+    v().UpDown->ZetValue(AantalLeerlingen - 1);
+    Toets(v(), Qt::Key_Right);
+    Toets(v(), Qt::Key_Right);
+    EXPECT_EQ(adm.HuidigeRij, AantalLeerlingen);
+    EXPECT_EQ(omgeving.piepen, 0);
+    EXPECT_EQ(adm.Gewijzigd, 0);
+}
+
 TEST_F(Jaarkaart, AFullWidthSurnameSurvivesEveryBoxAndTheSpinButton)
 {
     const std::string lang = "Abcdefghijklmnopqrstuvwxyzabcd";  // 30, typed in the names list
