@@ -23,15 +23,20 @@
 namespace {
 
 // Keeps out what has no Windows-1252 byte, whichever way it arrives (typed
-// keys are refused before this, with a beep; a paste or a drop lands here).
+// keys are refused before this, with a beep; a paste or a drop lands here),
+// and makes a control character a blank, as the file readers do, so that no
+// text of the data set holds one.
 class Cp1252Bewaker : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& s, int&) const override
     {
-        for (QChar c : s)
+        for (QChar& c : s) {
             if (!InCp1252(c))
                 return Invalid;
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+                c = QLatin1Char(' ');
+        }
         return Acceptable;
     }
 };

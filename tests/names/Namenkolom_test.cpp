@@ -44,6 +44,8 @@ const Geval gevallen[] = {
     {"a first name is cut to 13 characters", Namenkolom::Voornamen, "Maximiliaan-Alexander", 2,
      {{2, "Maximiliaan-A"}}},
     {"an empty text pastes nothing", Namenkolom::Achternamen, "", 1, {}},
+    {"a tab or another control character of a line becomes a blank", Namenkolom::Achternamen,
+     "Jansen\tJan\r\nde\x01Vries\x7F\r\n", 1, {{1, "Jansen Jan"}, {2, "de Vries"}}},
 };
 
 void PrintTo(const Geval& g, std::ostream* os) { *os << g.naam; }

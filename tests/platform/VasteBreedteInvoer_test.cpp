@@ -157,6 +157,25 @@ TEST(VasteBreedteInvoer, AlleenWindows1252)
     EXPECT_EQ(vak->Tekst(), "\xE9\x80");
 }
 
+// No text of the data set holds a control byte: one in a paste or a drop
+// (a tab from a spreadsheet cell) lands as a blank.
+TEST(VasteBreedteInvoer, AControlCharacterInAPasteLandsAsABlank)
+{
+    AdmMain adm;
+    TestOmgeving omgeving;
+    adm.InsertModus = Invoegen;
+    Dialoog venster(adm, omgeving);
+    auto* vak = new VasteBreedteInvoer(omgeving, adm.InsertModus, Kop, &venster);
+    ASSERT_TRUE(Activeer(venster));
+    venster.ZetFocus(vak);
+    QGuiApplication::clipboard()->setText(QStringLiteral("Jan\tsen"));
+    vak->paste();
+    EXPECT_EQ(vak->Tekst(), "Jan sen");
+    vak->insert(QStringLiteral("\x01x\x7F"));  // as a drop puts it in
+    EXPECT_EQ(vak->Tekst(), "Jan sen x ");
+    EXPECT_EQ(omgeving.piepen, 0);
+}
+
 // A box counts as edited from a change by the teacher (a key, a paste, a
 // drop) until the window fills it or a commit shows what was stored.
 TEST(VasteBreedteInvoer, AnEditCountsUntilTheWindowFillsTheBox)
