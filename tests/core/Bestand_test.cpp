@@ -686,15 +686,19 @@ Saver StartSaver(int wie, const fs::path& pad, int aantal, bool zonderSlot)
 // (its owner and another user).
 enum class Slotwijze { MetSlot, ZonderSlot, Gemengd };
 
-std::string Slotwijzenaam(const ::testing::TestParamInfo<Slotwijze>& i)
+const char* Naam(Slotwijze wijze)
 {
-    switch (i.param) {
+    switch (wijze) {
     case Slotwijze::MetSlot: return "MetSlot";
     case Slotwijze::ZonderSlot: return "ZonderSlot";
     case Slotwijze::Gemengd: return "Gemengd";
     }
     return "";
 }
+
+void PrintTo(Slotwijze wijze, std::ostream* uit) { *uit << Naam(wijze); }
+
+std::string Slotwijzenaam(const ::testing::TestParamInfo<Slotwijze>& i) { return Naam(i.param); }
 
 bool ZonderSlot(Slotwijze wijze, int wie)
 {
