@@ -8,10 +8,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <new>
 #include <string_view>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -96,13 +98,38 @@ private:
     int fd_;
 };
 
+// While it lives after Begin, the save waits for its folder's lock: the
+// wait's end is told on every way out, also when the save gives up.
+class Slotwacht {
+public:
+    explicit Slotwacht(Bestandssysteem& systeem) : systeem_(systeem) {}
+    ~Slotwacht()
+    {
+        if (begonnen_)
+            systeem_.slotwacht(false);
+    }
+    Slotwacht(const Slotwacht&) = delete;
+    Slotwacht& operator=(const Slotwacht&) = delete;
+    void Begin()
+    {
+        if (!begonnen_)
+            systeem_.slotwacht(true);
+        begonnen_ = true;
+    }
+
+private:
+    Bestandssysteem& systeem_;
+    bool begonnen_ = false;
+};
+
 // The save lock of a folder, held while the object lives (see
 // SchrijfBestandVeilig). Polled rather than waited for in the call, so that
 // the wait has a bound; the pauses stay short, so that a save that ends is
-// soon followed by the waiting one.
+// soon followed by the waiting one. The folder stays open also when it
+// cannot be locked, so that it can be synced after the rename.
 class Mapslot {
 public:
-    Mapslot(Bestandssysteem& systeem, const std::string& map, const std::string& pad)
+    Mapslot(Bestandssysteem& systeem, const std::string& map, const std::string& pad, useconds_t maxWacht)
         : map_(systeem, systeem.open(map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0))
     {
         if (map_.fd() < 0) {
@@ -110,22 +137,31 @@ public:
                 return;  // a folder one may write but not read: no lock to take
             SysteemFout(errno, pad);
         }
+        Slotwacht wacht(systeem);
         useconds_t gewacht = 0, pauze = 500;
         while (systeem.flock(map_.fd(), LOCK_EX | LOCK_NB) != 0) {
             if (errno == EINTR)
                 continue;
             if (errno != EWOULDBLOCK)
                 return;  // a folder that cannot be locked (NFS gives EBADF, ENOLCK)
-            if (gewacht >= MaxSlotwachttijd)
-                SysteemFout(EWOULDBLOCK, pad);
+            if (gewacht >= maxWacht)
+                throw Foutbij(FoutMapBezet, pad);
+            wacht.Begin();
             systeem.usleep(pauze);
             gewacht += pauze;
             pauze = std::min<useconds_t>(2 * pauze, 5000);
         }
+        vast_ = true;
     }
+
+    // Whether this save holds the folder's lock.
+    bool vast() const { return vast_; }
+    // The open folder; -1 when it could not be opened.
+    int fd() const { return map_.fd(); }
 
 private:
     Descriptor map_;  // closing it gives the lock back
+    bool vast_ = false;
 };
 
 // A save that failed: its temporary file goes, and nothing stays open.
@@ -138,16 +174,73 @@ private:
     SysteemFout(fout, pad);
 }
 
+// Eight bytes no other save will draw too: from the system's random source,
+// or else from the process, the clock and the attempt.
+std::uint64_t Uniek(int poging)
+{
+    std::uint64_t r = 0;
+    if (::getrandom(&r, sizeof r, GRND_NONBLOCK) == static_cast<ssize_t>(sizeof r))
+        return r;
+    timespec t {};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    r = (static_cast<std::uint64_t>(::getpid()) << 32) ^ static_cast<std::uint64_t>(t.tv_sec) * 1000000007u ^
+        static_cast<std::uint64_t>(t.tv_nsec) ^ (static_cast<std::uint64_t>(poging) << 48);
+    r = (r ^ (r >> 30)) * 0xbf58476d1ce4e5b9ull;  // splitmix64's finish
+    r = (r ^ (r >> 27)) * 0x94d049bb133111ebull;
+    return r ^ (r >> 31);
+}
+
+// The temporary file of a save without the folder's lock, for the file
+// called `naam`: TijdelijkeNaam's stem with a part of this save's own, so
+// never a name a save under the lock uses, and as short.
+std::string EigenTijdelijkeNaam(const std::string& naam, int poging)
+{
+    const std::string gedeeld = TijdelijkeNaam(naam);
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(Uniek(poging)));
+    return gedeeld.substr(0, gedeeld.size() - 4) + "-" + hex + ".tmp";
+}
+
+// Makes the temporary file and gives its descriptor, or raises the error.
+int TijdelijkBestand(Bestandssysteem& systeem, const std::string& pad, const std::string& map,
+                     const std::string& naam, bool vast, mode_t modus, std::string& tijdelijk)
+{
+    constexpr int vlaggen = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
+    if (vast) {
+        // Only saves under the lock use this name: one found is what a killed save left.
+        tijdelijk = In(map, TijdelijkeNaam(naam));
+        int fd = systeem.open(tijdelijk.c_str(), vlaggen, modus);
+        if (fd < 0 && errno == EEXIST && (systeem.unlink(tijdelijk.c_str()) == 0 || errno == ENOENT))
+            fd = systeem.open(tijdelijk.c_str(), vlaggen, modus);
+        if (fd < 0)
+            SysteemFout(errno, pad);
+        return fd;
+    }
+    // Without the lock another save may be at work beside this one: a file
+    // of this save's own, and one that exists is another's and left alone.
+    for (int poging = 0; poging < 100; ++poging) {
+        tijdelijk = In(map, EigenTijdelijkeNaam(naam, poging));
+        const int fd = systeem.open(tijdelijk.c_str(), vlaggen, modus);
+        if (fd >= 0)
+            return fd;
+        if (errno != EEXIST)
+            break;
+    }
+    SysteemFout(errno, pad);
+}
+
 }  // namespace
 
 int Bestandssysteem::open(const char* pad, int vlaggen, mode_t modus) { return ::open(pad, vlaggen, modus); }
 ssize_t Bestandssysteem::write(int fd, const void* data, std::size_t n) { return ::write(fd, data, n); }
+int Bestandssysteem::fchmod(int fd, mode_t modus) { return ::fchmod(fd, modus); }
 int Bestandssysteem::fsync(int fd) { return ::fsync(fd); }
 int Bestandssysteem::close(int fd) { return ::close(fd); }
 int Bestandssysteem::rename(const char* van, const char* naar) { return std::rename(van, naar); }
 int Bestandssysteem::unlink(const char* pad) { return ::unlink(pad); }
 int Bestandssysteem::flock(int fd, int bewerking) { return ::flock(fd, bewerking); }
 int Bestandssysteem::usleep(useconds_t microseconden) { return ::usleep(microseconden); }
+void Bestandssysteem::slotwacht(bool) {}
 
 std::string TijdelijkeNaam(const std::string& naam)
 {
@@ -165,30 +258,25 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud)
     SchrijfBestandVeilig(pad, inhoud, systeem);
 }
 
-void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bestandssysteem& systeem)
+void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bestandssysteem& systeem,
+                          useconds_t maxWacht)
 {
     const std::string doel = Doel(pad);
 
     // A file the user may not write is refused as a truncating write would
-    // refuse it; the rename alone would replace it anyway. An existing file
-    // keeps its permissions; a new one gets the usual ones.
+    // refuse it; the rename alone would replace it anyway.
     struct stat st {};
     const bool bestaat = ::stat(doel.c_str(), &st) == 0;
     if (bestaat && !S_ISDIR(st.st_mode) && ::faccessat(AT_FDCWD, doel.c_str(), W_OK, AT_EACCESS) != 0)
         SysteemFout(errno, pad);
-    const mode_t modus = bestaat ? (st.st_mode & 07777) : 0644;
 
-    // One temporary name per target. Under the folder's lock a temporary file
-    // found is what a killed save left: it is removed here.
     const std::string map = MapVan(doel);
-    const Mapslot slot(systeem, map, pad);
-    const std::string tijdelijk = In(map, TijdelijkeNaam(NaamVan(doel)));
-    constexpr int vlaggen = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
-    int fd = systeem.open(tijdelijk.c_str(), vlaggen, 0600);
-    if (fd < 0 && errno == EEXIST && (systeem.unlink(tijdelijk.c_str()) == 0 || errno == ENOENT))
-        fd = systeem.open(tijdelijk.c_str(), vlaggen, 0600);
-    if (fd < 0)
-        SysteemFout(errno, pad);
+    const Mapslot slot(systeem, map, pad, maxWacht);
+    // A new file is made with the usual permissions. An existing file's are
+    // copied to the new one, private until then; a copy that fails fails the
+    // save, so that a shared file never comes back closed to the others.
+    std::string tijdelijk;
+    const int fd = TijdelijkBestand(systeem, pad, map, NaamVan(doel), slot.vast(), bestaat ? 0600 : 0644, tijdelijk);
     Descriptor bestand(systeem, fd);
 
     const char* p = inhoud.data();
@@ -203,13 +291,21 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
         p += n;
         rest -= static_cast<std::size_t>(n);
     }
-    ::fchmod(fd, modus);
+    if (bestaat && systeem.fchmod(fd, st.st_mode & 07777) != 0)
+        OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
     if (systeem.fsync(fd) != 0)
         OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
     if (bestand.sluit() != 0)
         OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
     if (systeem.rename(tijdelijk.c_str(), doel.c_str()) != 0)
         OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
+
+    // The rename is in the folder: only a synced folder keeps it through a
+    // power cut. A file system that syncs no folder (EINVAL) or cannot be
+    // written to there (EROFS, EBADF) has nothing to keep; the bytes are in
+    // place either way, but an I/O error says the save may not last.
+    if (slot.fd() >= 0 && systeem.fsync(slot.fd()) != 0 && errno != EINVAL && errno != EROFS && errno != EBADF)
+        SysteemFout(errno, pad);
 }
 
 std::string LeesInhoud(const std::string& pad)

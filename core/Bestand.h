@@ -19,12 +19,17 @@ public:
     virtual ~Bestandssysteem() = default;
     virtual int open(const char* pad, int vlaggen, mode_t modus);
     virtual ssize_t write(int fd, const void* data, std::size_t n);
+    virtual int fchmod(int fd, mode_t modus);
     virtual int fsync(int fd);
     virtual int close(int fd);
     virtual int rename(const char* van, const char* naar);
     virtual int unlink(const char* pad);
     virtual int flock(int fd, int bewerking);
     virtual int usleep(useconds_t microseconden);
+    // A save found its folder's lock taken and waits for it (begint true),
+    // pausing through usleep; or that wait is over (false), with the lock or
+    // without. A window shows the wait cursor meanwhile; by default nothing.
+    virtual void slotwacht(bool begint);
 };
 
 // How long a save waits at most for another instance's save in the same
@@ -35,9 +40,12 @@ inline constexpr useconds_t MaxSlotwachttijd = 10'000'000;
 // it over the target, so a failed write leaves the old file as it was. A
 // symbolic link is written through: its final target gets the new bytes and
 // the link stays. A target the user may not write is refused, as a
-// truncating write would refuse it. The temporary file has one short name
-// per target, so a save that was killed leaves at most that one, which the
-// next save of the target replaces.
+// truncating write would refuse it. An existing file keeps its permissions
+// (a copy that fails fails the save); a new one is made with the usual ones
+// (0644 less the umask). Once renamed, the folder is synced too, so that a
+// save that returned survives a power cut; a folder that cannot be opened,
+// or a file system that syncs no folder, is saved in all the same, while an
+// I/O error of that sync fails the save with the new bytes in place.
 //
 // Two instances may save one file at the same moment (two windows, two
 // logins on a shared folder). Each save holds an exclusive flock on the
@@ -47,16 +55,25 @@ inline constexpr useconds_t MaxSlotwachttijd = 10'000'000;
 // in place. The folder rather than a lock file next to the target, so that
 // no file stays behind and every user who may save there can lock it; a
 // killed save's lock goes with its process. A save waits for the lock at
-// most MaxSlotwachttijd (another save is short), then fails with
-// EWOULDBLOCK. A folder that cannot be locked (NFS without local locks, a
-// folder one may write but not read) is saved in without the lock.
+// most `maxWacht` (another save is short), then fails with FoutMapBezet.
 //
-// Raises Bestandsfout with the system's description; every file it opened
-// is closed on every path.
+// Under the lock the temporary file has one short name per target
+// (TijdelijkeNaam), which only saves under the lock use: one found is what a
+// killed save left, and it is replaced. A folder that cannot be locked (NFS
+// without local locks, a folder one may write but not read) is saved in
+// without the lock, through a temporary file of the save's own: a short name
+// unique to it, made anew when one of that name exists, so that such a save
+// never touches another's file. What a killed save left there stays.
+//
+// Raises Bestandsfout with the system's description (a lock that stays
+// taken with the program's own); every file it opened is closed on every
+// path.
 void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud);
-void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bestandssysteem& systeem);
+void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bestandssysteem& systeem,
+                          useconds_t maxWacht = MaxSlotwachttijd);
 
-// The name of the temporary file a save of the file called `naam` writes first.
+// The name of the temporary file a save of the file called `naam` writes
+// first under its folder's lock.
 std::string TijdelijkeNaam(const std::string& naam);
 
 // The whole file in one read. A missing or unreadable file raises

@@ -6,11 +6,9 @@
 
 #include <cerrno>
 #include <chrono>
-#include <condition_variable>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <mutex>
 #include <filesystem>
 #include <pwd.h>
 #include <spawn.h>
@@ -91,22 +89,30 @@ std::string ZoekProgramma(const std::string& naam)
     }
 }
 
-// The refresh tools still running. Never destroyed: a reaper may still be
-// at work while the program exits.
-struct Lopend {
-    std::mutex slot;
-    std::condition_variable klaar;
-    int aantal = 0;
-};
+}  // namespace
 
-Lopend& Lopende()
+pid_t Vernieuwer::Start(const std::string& programma, const std::string& map)
 {
-    static Lopend* l = new Lopend;
-    return *l;
+    const auto pad = ZoekProgramma(programma);
+    if (pad.empty())
+        return -1;
+    posix_spawn_file_actions_t acties;
+    if (posix_spawn_file_actions_init(&acties) != 0)
+        return -1;
+    for (const int fd : {0, 1, 2})
+        posix_spawn_file_actions_addopen(&acties, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY, 0);
+    std::vector<std::string> woorden{pad, map};
+    std::vector<char*> argv;
+    for (auto& w : woorden)
+        argv.push_back(w.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const int fout = posix_spawn(&pid, pad.c_str(), &acties, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&acties);
+    return fout == 0 ? pid : -1;
 }
 
-// Waits for one refresh tool, stopping it after ten seconds.
-void Oogst(pid_t pid)
+void Vernieuwer::Oogst(pid_t pid)
 {
     const auto einde = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     int status = 0;
@@ -123,49 +129,20 @@ void Oogst(pid_t pid)
     }
 }
 
-// Starts a refresh tool quietly when it is installed and leaves it running:
-// start-up never waits for it. A thread of its own reaps it.
-void Vernieuw(const std::string& programma, const std::string& map)
+void Vernieuwer::Vernieuw(const std::string& programma, const std::string& map)
 {
-    const auto pad = ZoekProgramma(programma);
-    if (pad.empty())
+    const pid_t pid = Start(programma, map);
+    if (pid < 0)
         return;
-    posix_spawn_file_actions_t acties;
-    if (posix_spawn_file_actions_init(&acties) != 0)
-        return;
-    for (const int fd : {0, 1, 2})
-        posix_spawn_file_actions_addopen(&acties, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY, 0);
-    std::vector<std::string> woorden{pad, map};
-    std::vector<char*> argv;
-    for (auto& w : woorden)
-        argv.push_back(w.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    const int fout = posix_spawn(&pid, pad.c_str(), &acties, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&acties);
-    if (fout != 0)
-        return;
-    Lopend& l = Lopende();
-    {
-        const std::lock_guard slot(l.slot);
-        ++l.aantal;
-    }
-    const auto gedaan = [&l] {
-        const std::lock_guard slot(l.slot);
-        if (--l.aantal == 0)
-            l.klaar.notify_all();
-    };
     try {
-        std::thread([pid, gedaan] {
-            Oogst(pid);
-            gedaan();
-        }).detach();
+        std::thread([pid] { Oogst(pid); }).detach();
     } catch (...) {
         // No thread to be had: reaped here after all.
         Oogst(pid);
-        gedaan();
     }
 }
+
+namespace {
 
 // Whether the file already holds exactly these bytes.
 bool HoudtAl(const fs::path& pad, const std::string& inhoud)
@@ -189,13 +166,15 @@ bool HoudtAl(const fs::path& pad, const std::string& inhoud)
 
 enum class Geschreven { Nee, Ongewijzigd, Ja };
 
-// Writes the file, making its folder when it is missing.
-Geschreven Wegschrijven(const fs::path& pad, const std::string& inhoud)
+// Writes the file, making its folder when it is missing. Start-up does not
+// wait for another program's save in that folder: the file waits for the
+// next start instead.
+Geschreven Wegschrijven(const fs::path& pad, const std::string& inhoud, Bestandssysteem& systeem)
 {
     try {
         std::error_code ec;
         fs::create_directories(pad.parent_path(), ec);
-        SchrijfBestandVeilig(pad.string(), inhoud);
+        SchrijfBestandVeilig(pad.string(), inhoud, systeem, 0);
         return Geschreven::Ja;
     } catch (...) {
         return Geschreven::Nee;
@@ -203,9 +182,9 @@ Geschreven Wegschrijven(const fs::path& pad, const std::string& inhoud)
 }
 
 // Writes the file unless it already holds these bytes.
-Geschreven Schrijf(const fs::path& pad, const std::string& inhoud)
+Geschreven Schrijf(const fs::path& pad, const std::string& inhoud, Bestandssysteem& systeem)
 {
-    return HoudtAl(pad, inhoud) ? Geschreven::Ongewijzigd : Wegschrijven(pad, inhoud);
+    return HoudtAl(pad, inhoud) ? Geschreven::Ongewijzigd : Wegschrijven(pad, inhoud, systeem);
 }
 
 // A database is built anew when the file it is built from was written, or
@@ -259,7 +238,8 @@ struct Regel {
 
 // The user's list: written when it changes, left alone when it cannot be read
 // or looks broken. A missing list is made.
-Geschreven SchrijfStandaard(const fs::path& pad, std::string_view mimeType, std::string_view entry)
+Geschreven SchrijfStandaard(const fs::path& pad, std::string_view mimeType, std::string_view entry,
+                            Bestandssysteem& systeem)
 {
     std::string lijst;
     struct stat st {};
@@ -280,7 +260,7 @@ Geschreven SchrijfStandaard(const fs::path& pad, std::string_view mimeType, std:
     case Standaardregel::Onbruikbaar: return Geschreven::Nee;
     case Standaardregel::Aangepast: break;
     }
-    return Wegschrijven(pad, lijst);
+    return Wegschrijven(pad, lijst, systeem);
 }
 
 }  // namespace
@@ -417,6 +397,14 @@ std::string OpenOpdracht(const std::string& programma)
 bool RegistreerBestandstype(const std::string& extensie, const std::string& opdracht, const std::string& pictogram,
                             const std::string& typeNaam)
 {
+    Vernieuwer vernieuwer;
+    Bestandssysteem systeem;
+    return RegistreerBestandstype(extensie, opdracht, pictogram, typeNaam, vernieuwer, systeem);
+}
+
+bool RegistreerBestandstype(const std::string& extensie, const std::string& opdracht, const std::string& pictogram,
+                            const std::string& typeNaam, Vernieuwer& vernieuwer, Bestandssysteem& systeem)
+{
     const auto ext = Trim(extensie);
     if (ext.empty() || ext.front() != '.')
         return false;
@@ -438,7 +426,7 @@ bool RegistreerBestandstype(const std::string& extensie, const std::string& opdr
               "  </mime-type>\n"
               "</mime-info>\n";
     const fs::path pakketpad = mime / "packages" / (naam + ".xml");
-    const Geschreven pakketGeschreven = Schrijf(pakketpad, pakket);
+    const Geschreven pakketGeschreven = Schrijf(pakketpad, pakket, systeem);
     if (pakketGeschreven == Geschreven::Nee)
         return false;
 
@@ -453,33 +441,34 @@ bool RegistreerBestandstype(const std::string& extensie, const std::string& opdr
              "NoDisplay=true\n"
              "Terminal=false\n";
     const fs::path entrypad = toepassingen / (naam + ".desktop");
-    const Geschreven entryGeschreven = Schrijf(entrypad, entry);
+    const Geschreven entryGeschreven = Schrijf(entrypad, entry, systeem);
 
     // The default for the type, as the user's own choice would be: what a
     // launcher asks first, and all that gio has where no tool built the
     // desktop database's cache.
     Geschreven standaard = Geschreven::Nee;
     if (const auto config = GebruikersConfigMap(); entryGeschreven != Geschreven::Nee && !config.empty())
-        standaard = SchrijfStandaard(fs::path(config) / "mimeapps.list", mimeType, naam + ".desktop");
+        standaard = SchrijfStandaard(fs::path(config) / "mimeapps.list", mimeType, naam + ".desktop", systeem);
 
     if (VernieuwingNodig(pakketGeschreven, pakketpad, mime / "mime.cache"))
-        Vernieuw("update-mime-database", mime.string());
+        vernieuwer.Vernieuw("update-mime-database", mime.string());
     if (VernieuwingNodig(entryGeschreven, entrypad, toepassingen / "mimeinfo.cache"))
-        Vernieuw("update-desktop-database", toepassingen.string());
+        vernieuwer.Vernieuw("update-desktop-database", toepassingen.string());
     return entryGeschreven != Geschreven::Nee && standaard != Geschreven::Nee;
 }
 
-bool RegistreerCijferbestand()
+bool RegistreerCijferbestand(Vernieuwer& vernieuwer, Bestandssysteem& systeem)
 {
     const auto programma = ProgrammaPad();
     if (programma.empty())
         return false;
-    return RegistreerBestandstype(".vlk", OpenOpdracht(programma), "x-office-spreadsheet", "ZRM Cijferbestand");
+    return RegistreerBestandstype(".vlk", OpenOpdracht(programma), "x-office-spreadsheet", "ZRM Cijferbestand",
+                                  vernieuwer, systeem);
 }
 
-void VernieuwingenAfwachten()
+bool RegistreerCijferbestand()
 {
-    Lopend& l = Lopende();
-    std::unique_lock slot(l.slot);
-    l.klaar.wait(slot, [&l] { return l.aantal == 0; });
+    Vernieuwer vernieuwer;
+    Bestandssysteem systeem;
+    return RegistreerCijferbestand(vernieuwer, systeem);
 }

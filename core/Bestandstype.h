@@ -7,6 +7,27 @@
 
 #include <string>
 #include <string_view>
+#include <sys/types.h>
+
+class Bestandssysteem;
+
+// Starts the tool that builds a desktop database anew from the files the
+// registration wrote. The program's own starts it when it is installed and
+// leaves it running (start-up never waits for it): a thread of its own
+// reaps it, stopping it after ten seconds. A test hands in one that waits.
+class Vernieuwer {
+public:
+    virtual ~Vernieuwer() = default;
+    // Runs `programma` (looked up on PATH) on the folder `map`.
+    virtual void Vernieuw(const std::string& programma, const std::string& map);
+
+protected:
+    // Starts it quietly, its input and output /dev/null: its process id, or
+    // -1 when it is not installed or could not be started.
+    static pid_t Start(const std::string& programma, const std::string& map);
+    // Waits until that process has ended, stopping it after ten seconds.
+    static void Oogst(pid_t pid);
+};
 
 // Trims blanks from both ends of the extension and the type name. An
 // extension that does not then begin with "." registers nothing and gives
@@ -19,18 +40,19 @@
 // where <name> is the type name in lower case with every run of other
 // characters than letters and digits made one "-". A file that already holds
 // those bytes is left as it is. A database whose source was written (or that
-// is older than it) is refreshed by its tool when that is installed, without
-// waiting for it. Once the entry is in place it is made the default for the
-// type in mimeapps.list under the configuration folder (see
-// ZetStandaardToepassing); that file is written only when it changes, and
-// left alone when it cannot be read or does not look like such a list. True
-// when the package, the entry and the default are all in place.
+// is older than it) is refreshed through `vernieuwer`. Once the entry is in
+// place it is made the default for the type in mimeapps.list under the
+// configuration folder (see ZetStandaardToepassing); that file is written
+// only when it changes, and left alone when it cannot be read or does not
+// look like such a list. Every file is written through `systeem`, and never
+// waits for a folder's lock: while another program saves in that folder the
+// file is not written this time. True when the package, the entry and the
+// default are all in place.
+bool RegistreerBestandstype(const std::string& extensie, const std::string& opdracht, const std::string& pictogram,
+                            const std::string& typeNaam, Vernieuwer& vernieuwer, Bestandssysteem& systeem);
+// The same through the program's own refresh and the real calls.
 bool RegistreerBestandstype(const std::string& extensie, const std::string& opdracht, const std::string& pictogram,
                             const std::string& typeNaam);
-
-// Waits until every refresh tool started so far has finished (or has been
-// stopped after its ten seconds). Start-up never calls it.
-void VernieuwingenAfwachten();
 
 // The Exec line that opens one file with the program at `programma`: the path
 // as it stands, or quoted when it holds a character that desktop entries
@@ -70,4 +92,5 @@ enum class Standaardregel {
 Standaardregel ZetStandaardToepassing(std::string& lijst, std::string_view mimeType, std::string_view entry);
 
 // Registers ".vlk" as "ZRM Cijferbestand", opened by the running program.
+bool RegistreerCijferbestand(Vernieuwer& vernieuwer, Bestandssysteem& systeem);
 bool RegistreerCijferbestand();

@@ -287,7 +287,13 @@ std::string CijferbestandTekst(const AdmMain& a)
 
 void CijferbestandOpslaan(AdmMain& adm, const std::string& pad)
 {
-    SchrijfBestandVeilig(pad, CijferbestandTekst(adm));
+    Bestandssysteem systeem;
+    CijferbestandOpslaan(adm, pad, systeem);
+}
+
+void CijferbestandOpslaan(AdmMain& adm, const std::string& pad, Bestandssysteem& systeem)
+{
+    SchrijfBestandVeilig(pad, CijferbestandTekst(adm), systeem);
     adm.Gewijzigd = 0;
 }
 

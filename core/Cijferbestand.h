@@ -7,9 +7,13 @@
 
 #include <string>
 
-// Writes the whole data set through a temporary file renamed over the target;
-// Gewijzigd := 0 only once that succeeded.
+class Bestandssysteem;
+
+// Writes the whole data set through a temporary file renamed over the target
+// (SchrijfBestandVeilig, through `systeem` when given); Gewijzigd := 0 only
+// once that succeeded.
 void CijferbestandOpslaan(AdmMain& adm, const std::string& pad);
+void CijferbestandOpslaan(AdmMain& adm, const std::string& pad, Bestandssysteem& systeem);
 
 // What a load does to the data set it read before that replaces the
 // caller's: the grade processing's mending of values that do not fit their

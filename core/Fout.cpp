@@ -16,6 +16,7 @@ const char* Fouttekst(int code)
     case FoutBestandNietGevonden: return "Bestand niet gevonden";
     case FoutVerkeerdBestand: return "Onjuiste bestandsmodus";
     case FoutVoorbijEinde: return "Invoer voorbij het einde van het bestand";
+    case FoutMapBezet: return "Een ander programma slaat op dit moment op in deze map; probeer het zo opnieuw";
     case FoutToegang: return "Fout bij toegang tot pad/bestand";
     case FoutPadNietGevonden: return "Pad niet gevonden";
     default: return "Door de toepassing of een object gedefinieerde fout";

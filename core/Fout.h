@@ -22,6 +22,7 @@ enum Foutcode : int {
     FoutBestandNietGevonden = 53,
     FoutVerkeerdBestand = 54,   // bad file mode: not a file of this kind
     FoutVoorbijEinde = 62,      // input past end of file
+    FoutMapBezet = 70,          // another program's save holds the folder's lock
     FoutToegang = 75,           // path/file access error
     FoutPadNietGevonden = 76,
 };

@@ -71,6 +71,12 @@ void InstellingenMappenLezen(AdmMain& adm, const std::string& map)
 
 void InstellingenBewaren(const AdmMain& adm, const std::string& map)
 {
+    Bestandssysteem systeem;
+    InstellingenBewaren(adm, map, systeem);
+}
+
+void InstellingenBewaren(const AdmMain& adm, const std::string& map, Bestandssysteem& systeem)
+{
     std::string inhoud;
     for (const std::string_view regel :
          {adm.School.view(), adm.Cursus.view(), std::string_view(adm.Docent), std::string_view(adm.DocentPersNr),
@@ -79,5 +85,5 @@ void InstellingenBewaren(const AdmMain& adm, const std::string& map)
         inhoud += regel;
         inhoud += "\r\n";
     }
-    SchrijfBestandVeilig(PadSamenvoegen(map, Instellingenbestand), inhoud);
+    SchrijfBestandVeilig(PadSamenvoegen(map, Instellingenbestand), inhoud, systeem);
 }

@@ -16,5 +16,9 @@ void InstellingenLezen(AdmMain& adm, const std::string& map);
 // Reads only the folder lines (7 to 9), for the open dialog; as above on a failure.
 void InstellingenMappenLezen(AdmMain& adm, const std::string& map);
 
-// Writes the nine lines (temporary file renamed over the old one).
+class Bestandssysteem;
+
+// Writes the nine lines (temporary file renamed over the old one, through
+// `systeem` when given).
 void InstellingenBewaren(const AdmMain& adm, const std::string& map);
+void InstellingenBewaren(const AdmMain& adm, const std::string& map, Bestandssysteem& systeem);

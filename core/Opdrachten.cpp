@@ -14,16 +14,16 @@ std::string MetExtensie(const std::string& pad)
     return pad + (pad.ends_with('.') ? "vlk" : ".vlk");
 }
 
-void CijferbestandOpslaanAls(AdmMain& adm, const std::string& pad)
+void CijferbestandOpslaanAls(AdmMain& adm, const std::string& pad, Bestandssysteem& systeem)
 {
-    CijferbestandOpslaan(adm, pad);
+    CijferbestandOpslaan(adm, pad, systeem);
     adm.Bestandsnaam = pad;
 }
 
-void InstellingenBewarenEnTerug(const AdmMain& adm)
+void InstellingenBewarenEnTerug(const AdmMain& adm, Bestandssysteem& systeem)
 {
     try {
-        InstellingenBewaren(adm, adm.StartMap);
+        InstellingenBewaren(adm, adm.StartMap, systeem);
     } catch (...) {
     }
     std::error_code ec;

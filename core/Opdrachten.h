@@ -12,10 +12,12 @@
 // lists only those.
 std::string MetExtensie(const std::string& pad);
 
+class Bestandssysteem;
+
 // Saves under a new name: Bestandsnaam becomes pad only once the file is
 // written. Raises Bestandsfout with everything as it was (the old file too).
-void CijferbestandOpslaanAls(AdmMain& adm, const std::string& pad);
+void CijferbestandOpslaanAls(AdmMain& adm, const std::string& pad, Bestandssysteem& systeem);
 
 // The end of a quit or close: the settings file into StartMap, then back to
 // the start folder, each failure skipped.
-void InstellingenBewarenEnTerug(const AdmMain& adm);
+void InstellingenBewarenEnTerug(const AdmMain& adm, Bestandssysteem& systeem);

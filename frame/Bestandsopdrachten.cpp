@@ -8,6 +8,7 @@
 #include "frame/frmBewaren.h"
 #include "frame/frmCommonDialoog.h"
 #include "platform/Paden.h"
+#include "platform/Vensterbestandssysteem.h"
 #include "frame/Weergavevenster.h"
 #include "frame/Weergaven.h"
 
@@ -63,7 +64,8 @@ Openuitslag BestandLaden(Weergavevenster& venster)
 bool BestandOpslaan(Weergavevenster& venster)
 {
     try {
-        CijferbestandOpslaan(venster.adm, venster.adm.Bestandsnaam);
+        Vensterbestandssysteem systeem;
+        CijferbestandOpslaan(venster.adm, venster.adm.Bestandsnaam, systeem);
         return true;
     } catch (const std::exception& fout) {
         Foutmelding(venster.omgeving, PadNaarQString(Uitzonderingstekst(fout)));
@@ -98,7 +100,8 @@ bool Stopprocedure(Weergavevenster& venster)
             return false;
         adm.Scherm = SchermStoppen;
     }
-    InstellingenBewarenEnTerug(adm);
+    Vensterbestandssysteem systeem;
+    InstellingenBewarenEnTerug(adm, systeem);
     adm.Gewijzigd = 0;
     venster.Unload();
     return true;
@@ -110,7 +113,8 @@ void Sluitprocedure(Weergavevenster& venster, int& Cancel)
         Cancel = 1;
         return;
     }
-    InstellingenBewarenEnTerug(venster.adm);
+    Vensterbestandssysteem systeem;
+    InstellingenBewarenEnTerug(venster.adm, systeem);
 }
 
 void Schermwissel(Weergavevenster& venster, int scherm)

@@ -5,7 +5,9 @@
 // it shows, the window a switch or a quit unloads. The window has committed
 // its active box before (Invoervastlegging) and redraws afterwards as the
 // result says; what is its own (its redraw, OudeTekst, its view code) stays
-// in it.
+// in it. Each save they make (the grade file, the settings file) runs
+// through Vensterbestandssysteem: while it waits for another program's save
+// in its folder, the wait cursor shows and the windows still paint.
 
 class Weergavevenster;
 

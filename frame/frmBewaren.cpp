@@ -4,6 +4,7 @@
 #include "core/Fout.h"
 #include "platform/Paden.h"
 #include "platform/Toetsen.h"
+#include "platform/Vensterbestandssysteem.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -72,7 +73,8 @@ void frmBewaren::cmdOpslaan_Click()
     // A failed save leaves Gewijzigd and the old file as they were, and the
     // command that asked goes no further.
     try {
-        CijferbestandOpslaan(adm, adm.Bestandsnaam);
+        Vensterbestandssysteem systeem;
+        CijferbestandOpslaan(adm, adm.Bestandsnaam, systeem);
         adm.DialoogAntwoord = AntwoordGereed;
     } catch (const std::exception& fout) {
         Foutmelding(omgeving, PadNaarQString(Uitzonderingstekst(fout)));

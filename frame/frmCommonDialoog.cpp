@@ -4,6 +4,7 @@
 #include "core/Opdrachten.h"
 #include "platform/Omgeving.h"
 #include "platform/Paden.h"
+#include "platform/Vensterbestandssysteem.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -60,7 +61,8 @@ bool frmCommonDialoog::Form_Load()
     std::error_code ec;
     std::filesystem::current_path(adm_.StartMap, ec);
     try {
-        CijferbestandOpslaanAls(adm_, pad);
+        Vensterbestandssysteem systeem;
+        CijferbestandOpslaanAls(adm_, pad, systeem);
     } catch (const std::exception& fout) {
         Foutmelding(omgeving_, PadNaarQString(Uitzonderingstekst(fout)));
         return false;

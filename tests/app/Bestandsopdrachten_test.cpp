@@ -15,11 +15,18 @@
 #include "VensterFamilie.h"
 
 #include <QAction>
-
-#include <functional>
+#include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <functional>
+#include <optional>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace VensterTest;
 
@@ -297,6 +304,94 @@ TEST_F(Familieproef, SaveAsShowsTheNewNameAtOnce)
         adm.Scherm = SchermStoppen;
         v.Unload();
         Verwerk();
+    }
+}
+
+// ---------------------------------------------------------------- another program saving
+
+// Another program's save in a folder: it holds the folder's lock until a save
+// that waits for it shows the wait cursor, which it notes. It looks whenever
+// events run, as they go on doing while a save waits.
+class AndereOpslag {
+public:
+    explicit AndereOpslag(const std::string& map) : fd_(::open(map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        EXPECT_EQ(::flock(fd_, LOCK_EX), 0);
+        QObject::connect(&kijker_, &QTimer::timeout, [this] {
+            if (const QCursor* c = QApplication::overrideCursor()) {
+                cursor = c->shape();
+                Klaar();
+            }
+        });
+        kijker_.start(1);
+    }
+    ~AndereOpslag() { Klaar(); }
+    AndereOpslag(const AndereOpslag&) = delete;
+    AndereOpslag& operator=(const AndereOpslag&) = delete;
+
+    std::optional<Qt::CursorShape> cursor;
+
+private:
+    void Klaar()
+    {
+        kijker_.stop();
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+    }
+    int fd_;
+    QTimer kijker_;
+};
+
+// Every save a window makes waits for another program's save in its folder
+// with the wait cursor, the windows painting meanwhile, and then saves.
+TEST_F(Familieproef, ASaveThatWaitsForAnotherProgramShowsTheWaitCursor)
+{
+    const struct {
+        const char* wat;
+        std::function<void(frmNamen&)> opdracht;
+        const char* bestand;
+    } gevallen[] = {
+        {"save", [](frmNamen& v) { Kies(v.mnuBestandOpslaan); }, "klas.vlk"},
+        {"save as",
+         [this](frmNamen& v) {
+             omgeving.Beantwoord(KiesBestand(map / "kopie.vlk"));
+             Kies(v.mnuBestandOpslaanAls);
+         },
+         "kopie.vlk"},
+        {"the save prompt's save",
+         [this](frmNamen& v) {
+             omgeving.Beantwoord(Knop("&Ja"));
+             Kies(v.mnuNieuwBestand);
+         },
+         "klas.vlk"},
+        {"the settings file on quitting",
+         [this](frmNamen& v) {
+             adm.Gewijzigd = 0;
+             Kies(v.mnuStoppen);
+         },
+         "KWELTA.DAT"},
+    };
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(g.wat);
+        VulProef(adm);
+        adm.Bestandsnaam = map / "klas.vlk";
+        auto& v = Start<frmNamen>(SchermNamen);
+        std::filesystem::remove(map / g.bestand);
+        {
+            AndereOpslag ander(map.pad());
+            g.opdracht(v);
+            EXPECT_EQ(ander.cursor, Qt::WaitCursor);
+        }
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(Bestaat(map / g.bestand));
+        EXPECT_TRUE(omgeving.meldingen.empty());
+        omgeving.meldingen.clear();
+        if (Enige<frmNamen>() == &v) {
+            adm.Scherm = SchermStoppen;
+            v.Unload();
+            Verwerk();
+        }
     }
 }
 

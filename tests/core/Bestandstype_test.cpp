@@ -19,6 +19,7 @@
 #include <thread>
 #include <utility>
 #include <vector>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -99,6 +100,50 @@ Uitkomst Uitvoeren(std::vector<std::string> woorden, const std::vector<std::stri
     return u;
 }
 
+// Waits until the process `pid`, which is no child of this one, has ended
+// (gone, or a zombie its parent has yet to reap); at most 30 seconds.
+void WachtOpEinde(pid_t pid)
+{
+    const auto einde = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (pid > 0 && std::chrono::steady_clock::now() < einde) {
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string regel;
+        if (!std::getline(stat, regel))
+            return;
+        const auto haak = regel.rfind(')');
+        if (haak != std::string::npos && haak + 2 < regel.size() && (regel[haak + 2] == 'Z' || regel[haak + 2] == 'X'))
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+// Starts the refresh tools as the program does and waits for them: whenever
+// the test asks, and at the latest before the test's folders, which they
+// write in, are removed.
+class Afwachter : public Vernieuwer {
+public:
+    Afwachter() = default;
+    Afwachter(const Afwachter&) = delete;
+    Afwachter& operator=(const Afwachter&) = delete;
+    ~Afwachter() override { Afwachten(); }
+
+    void Vernieuw(const std::string& programma, const std::string& map) override
+    {
+        if (const pid_t pid = Start(programma, map); pid > 0)
+            lopend_.push_back(pid);
+    }
+    // Until every tool started so far has ended (or has been stopped after its ten seconds).
+    void Afwachten()
+    {
+        for (const pid_t pid : lopend_)
+            Oogst(pid);
+        lopend_.clear();
+    }
+
+private:
+    std::vector<pid_t> lopend_;
+};
+
 }  // namespace
 
 // Every test registers under data and settings folders of its own.
@@ -114,7 +159,7 @@ protected:
     }
     void TearDown() override
     {
-        VernieuwingenAfwachten();
+        vernieuwer.Afwachten();
         for (std::size_t i = 0; i < std::size(namen); ++i) {
             if (vorige[i])
                 ::setenv(namen[i], vorige[i]->c_str(), 1);
@@ -123,12 +168,21 @@ protected:
         }
     }
 
+    bool Registreer() { return RegistreerCijferbestand(vernieuwer, systeem); }
+    bool Registreer(const std::string& extensie, const std::string& opdracht, const std::string& pictogram,
+                    const std::string& typeNaam)
+    {
+        return RegistreerBestandstype(extensie, opdracht, pictogram, typeNaam, vernieuwer, systeem);
+    }
+
     fs::path Pakket() const { return map / "data/mime/packages/zrm-cijferbestand.xml"; }
     fs::path Entry() const { return map / "data/applications/zrm-cijferbestand.desktop"; }
     fs::path Lijst() const { return map / "config/mimeapps.list"; }
 
     Tijdelijkemap tijdelijk;
     const fs::path map = tijdelijk.pad();
+    Afwachter vernieuwer;  // after the folder: gone, and so waited for, before it
+    Bestandssysteem systeem;
     static constexpr const char* namen[] = {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"};
     std::optional<std::string> vorige[std::size(namen)];
 };
@@ -138,7 +192,7 @@ constexpr const char* Standaard = "application/x-zrm-cijferbestand=zrm-cijferbes
 
 TEST_F(BestandstypeTest, TheGradeFileTypeOpensWithThisProgram)
 {
-    ASSERT_TRUE(RegistreerCijferbestand());
+    ASSERT_TRUE(Registreer());
     const auto programma = ProgrammaPad();
     ASSERT_TRUE(fs::path(programma).is_absolute());
     ASSERT_TRUE(fs::exists(programma));
@@ -159,14 +213,15 @@ TEST_F(BestandstypeTest, TheGradeFileTypeOpensWithThisProgram)
 
 TEST_F(BestandstypeTest, ExtensionAndTypeNameAreTrimmedAndAPointIsRequired)
 {
-    EXPECT_TRUE(RegistreerBestandstype("  .VLK  ", "\"/p\" %f", "", "  ZRM Cijferbestand "));
+    EXPECT_TRUE(Registreer("  .VLK  ", "\"/p\" %f", "", "  ZRM Cijferbestand "));
     EXPECT_TRUE(Bevat(Inhoud(Pakket()), "<comment>ZRM Cijferbestand</comment>"));
     EXPECT_TRUE(Bevat(Inhoud(Pakket()), "pattern=\"*.vlk\""));  // matched in any case
 
+    vernieuwer.Afwachten();  // the refresh tools write in the folder until they end
     fs::remove_all(map / "data");
     for (const char* extensie : {"vlk", " vlk.", "", "   ", "*.vlk"}) {
         SCOPED_TRACE(extensie);
-        EXPECT_FALSE(RegistreerBestandstype(extensie, "\"/p\" %f", "", "ZRM Cijferbestand"));
+        EXPECT_FALSE(Registreer(extensie, "\"/p\" %f", "", "ZRM Cijferbestand"));
         EXPECT_FALSE(fs::exists(map / "data"));
     }
 }
@@ -196,7 +251,7 @@ TEST_F(BestandstypeTest, TheCommandQuotesThePathOnlyWhenDesktopEntriesRequireIt)
     for (const auto& g : Opdrachten) {
         SCOPED_TRACE(g.pad);
         EXPECT_EQ(OpenOpdracht(g.pad), g.opdracht);
-        ASSERT_TRUE(RegistreerBestandstype(".vlk", OpenOpdracht(g.pad), "", "ZRM Cijferbestand"));
+        ASSERT_TRUE(Registreer(".vlk", OpenOpdracht(g.pad), "", "ZRM Cijferbestand"));
         EXPECT_TRUE(Bevat(Inhoud(Entry()), std::string("\n") + g.regel + "\n")) << Inhoud(Entry());
     }
 }
@@ -207,7 +262,7 @@ TEST_F(BestandstypeTest, TheDesktopEntryPassesTheValidator)
         GTEST_SKIP() << "desktop-file-validate is not installed (Debian: desktop-file-utils, see scripts/deps.sh)";
     for (const auto& g : Opdrachten) {
         SCOPED_TRACE(g.pad);
-        ASSERT_TRUE(RegistreerBestandstype(".vlk", OpenOpdracht(g.pad), "x-office-spreadsheet", "ZRM Cijferbestand"));
+        ASSERT_TRUE(Registreer(".vlk", OpenOpdracht(g.pad), "x-office-spreadsheet", "ZRM Cijferbestand"));
         const auto u = Uitvoeren({"desktop-file-validate", Entry().string()}, {Zoekpad()},
                                  map, map / "uitvoer");
         EXPECT_EQ(u.status, 0) << u.uitvoer;
@@ -217,12 +272,12 @@ TEST_F(BestandstypeTest, TheDesktopEntryPassesTheValidator)
 
 TEST_F(BestandstypeTest, EveryStartWritesTheEntriesAnew)
 {
-    ASSERT_TRUE(RegistreerCijferbestand());
+    ASSERT_TRUE(Registreer());
     const auto pakket = Inhoud(Pakket());
     const auto entry = Inhoud(Entry());
     std::ofstream(Entry(), std::ios::trunc) << "[Desktop Entry]\nExec=/oud %f\n";
     fs::remove(Pakket());
-    ASSERT_TRUE(RegistreerCijferbestand());
+    ASSERT_TRUE(Registreer());
     EXPECT_EQ(Inhoud(Pakket()), pakket);
     EXPECT_EQ(Inhoud(Entry()), entry);
 }
@@ -231,7 +286,46 @@ TEST_F(BestandstypeTest, AFolderThatCannotBeWrittenGivesFalse)
 {
     std::ofstream(map / "bestand") << "geen map";
     ::setenv("XDG_DATA_HOME", (map / "bestand/data").c_str(), 1);
-    EXPECT_FALSE(RegistreerCijferbestand());
+    EXPECT_FALSE(Registreer());
+}
+
+namespace {
+
+// The real calls; counts the pauses of a save that waits for a folder's lock,
+// without pausing.
+class Pauzeteller : public Bestandssysteem {
+public:
+    int usleep(useconds_t) override
+    {
+        ++pauzes;
+        return 0;
+    }
+    int pauzes = 0;
+};
+
+}  // namespace
+
+// Start-up never waits while another program saves in a folder the
+// registration writes: that file is not written this time (the registration
+// gives false), and the next start writes it.
+TEST_F(BestandstypeTest, AFolderInWhichAnotherProgramSavesIsSkippedWithoutWaiting)
+{
+    for (const fs::path& bestand : {Pakket(), Entry(), Lijst()}) {
+        SCOPED_TRACE(bestand.filename());
+        vernieuwer.Afwachten();
+        fs::remove_all(map / "data");
+        fs::remove_all(map / "config");
+        fs::create_directories(bestand.parent_path());
+        const int ander = ::open(bestand.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ASSERT_EQ(::flock(ander, LOCK_EX), 0);
+        Pauzeteller teller;
+        EXPECT_FALSE(RegistreerCijferbestand(vernieuwer, teller));
+        EXPECT_EQ(teller.pauzes, 0);
+        EXPECT_FALSE(fs::exists(bestand));
+        ::close(ander);
+        EXPECT_TRUE(Registreer());
+        EXPECT_TRUE(fs::exists(bestand));
+    }
 }
 
 TEST_F(BestandstypeTest, TheFoldersFollowXdgDataHomeAndXdgConfigHome)
@@ -257,8 +351,8 @@ TEST_F(BestandstypeTest, TheMimeDatabaseIsRefreshedWhenItsToolIsThere)
     const bool gereedschap = std::system("command -v update-mime-database >/dev/null 2>&1") == 0;
     if (!gereedschap)
         GTEST_SKIP() << "update-mime-database is not installed";
-    ASSERT_TRUE(RegistreerCijferbestand());
-    VernieuwingenAfwachten();  // the tool runs on after the registration returned
+    ASSERT_TRUE(Registreer());
+    vernieuwer.Afwachten();  // the tool runs on after the registration returned
     const auto globs = Inhoud(map / "data/mime/globs2");
     EXPECT_TRUE(Bevat(globs, ":application/x-zrm-cijferbestand:*.vlk")) << globs;
 }
@@ -266,7 +360,7 @@ TEST_F(BestandstypeTest, TheMimeDatabaseIsRefreshedWhenItsToolIsThere)
 TEST_F(BestandstypeTest, AnUnchangedRegistrationLeavesItsFilesAndDatabasesAlone)
 {
     const auto toestand = [this] {
-        VernieuwingenAfwachten();
+        vernieuwer.Afwachten();
         std::vector<std::pair<ino_t, long>> r;
         for (const fs::path& p : {Pakket(), Entry(), Lijst(), map / "data/mime/mime.cache"}) {
             struct stat st {};
@@ -274,12 +368,12 @@ TEST_F(BestandstypeTest, AnUnchangedRegistrationLeavesItsFilesAndDatabasesAlone)
         }
         return r;
     };
-    ASSERT_TRUE(RegistreerCijferbestand());
+    ASSERT_TRUE(Registreer());
     const auto voor = toestand();
     ASSERT_NE(voor[0].first, 0u);
     ASSERT_NE(voor[1].first, 0u);
     ASSERT_NE(voor[2].first, 0u);
-    ASSERT_TRUE(RegistreerCijferbestand());
+    ASSERT_TRUE(Registreer());
     // A rewrite renames a new file over the old one (another inode); a
     // refresh rewrites the database.
     EXPECT_EQ(toestand(), voor);
@@ -375,14 +469,14 @@ TEST_F(BestandstypeTest, TheUsersListKeepsOtherProgramsLinesAndIsWrittenOnlyWhen
                                 "text/plain=gedit.desktop;\r\n";
     fs::create_directories(Lijst().parent_path());
     std::ofstream(Lijst(), std::ios::binary) << anderen;
-    ASSERT_TRUE(RegistreerCijferbestand());
+    ASSERT_TRUE(Registreer());
     EXPECT_EQ(Inhoud(Lijst()), "[Default Applications]\r\n" + std::string(Standaard) + "\r\n" + anderen.substr(24));
     EXPECT_FALSE(fs::exists(map / "config" / TijdelijkeNaam("mimeapps.list")));
 
     // Another program made itself the default since: ours again, its other lines kept.
     std::ofstream(Lijst(), std::ios::binary) << "[Default Applications]\napplication/x-zrm-cijferbestand=calc.desktop\n"
                                                 "text/html=firefox.desktop\n";
-    ASSERT_TRUE(RegistreerCijferbestand());
+    ASSERT_TRUE(Registreer());
     EXPECT_EQ(Inhoud(Lijst()), "[Default Applications]\n" + std::string(Standaard) + "\ntext/html=firefox.desktop\n");
 }
 
@@ -393,7 +487,7 @@ TEST_F(BestandstypeTest, AListThatCannotBeReadOrLooksBrokenIsLeftAlone)
     std::ofstream(Lijst(), std::ios::binary) << kapot;
     struct stat voor {};
     ASSERT_EQ(::stat(Lijst().c_str(), &voor), 0);
-    EXPECT_FALSE(RegistreerCijferbestand());
+    EXPECT_FALSE(Registreer());
     EXPECT_EQ(Inhoud(Lijst()), kapot);
     struct stat na {};
     ASSERT_EQ(::stat(Lijst().c_str(), &na), 0);
@@ -402,7 +496,7 @@ TEST_F(BestandstypeTest, AListThatCannotBeReadOrLooksBrokenIsLeftAlone)
 
     fs::remove(Lijst());
     fs::create_directory(Lijst());  // no file to read
-    EXPECT_FALSE(RegistreerCijferbestand());
+    EXPECT_FALSE(Registreer());
     EXPECT_TRUE(fs::is_directory(Lijst()));
     EXPECT_TRUE(fs::is_empty(Lijst()));
 }
@@ -426,14 +520,15 @@ TEST_F(BestandstypeTest, OpeningAGradeFileFromTheDesktopStartsTheRegisteredProgr
     fs::create_directories(map / "thuis");
     std::ofstream(klas, std::ios::binary) << Testinhoud("nieuw.vlk");
     const fs::path standin = map / "morvaldiek";
+    // Its record names its process, which is the mv at the end: the test
+    // waits for that before it removes the folder.
     std::ofstream(standin) << "#!/bin/sh\n"
-                              "printf '%s\\n' \"$PWD\" \"$#\" \"$@\" > '" << verslag.string() << ".tmp'\n"
-                              "mv '" << verslag.string() << ".tmp' '" << verslag.string() << "'\n";
+                              "printf '%s\\n' \"$$\" \"$PWD\" \"$#\" \"$@\" > '" << verslag.string() << ".tmp'\n"
+                              "exec mv '" << verslag.string() << ".tmp' '" << verslag.string() << "'\n";
     fs::permissions(standin, fs::perms::owner_all);
 
-    ASSERT_TRUE(RegistreerBestandstype(".vlk", OpenOpdracht(standin.string()), "x-office-spreadsheet",
-                                       "ZRM Cijferbestand"));
-    VernieuwingenAfwachten();  // the type is known from the MIME database
+    ASSERT_TRUE(Registreer(".vlk", OpenOpdracht(standin.string()), "x-office-spreadsheet", "ZRM Cijferbestand"));
+    vernieuwer.Afwachten();  // the type is known from the MIME database
 
     // No desktop is named, so xdg-open takes its generic way; that opens a
     // desktop entry only where it sees a display, which nothing here connects
@@ -467,7 +562,9 @@ TEST_F(BestandstypeTest, OpeningAGradeFileFromTheDesktopStartsTheRegisteredProgr
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
             ASSERT_TRUE(fs::exists(verslag)) << "the program was not started; " << u.uitvoer;
             std::istringstream regels(Inhoud(verslag));
-            std::string waar, aantal, argument;
+            std::string pid, waar, aantal, argument;
+            std::getline(regels, pid);
+            WachtOpEinde(std::atoi(pid.c_str()));
             std::getline(regels, waar);
             std::getline(regels, aantal);
             std::getline(regels, argument);

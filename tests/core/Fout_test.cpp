@@ -25,6 +25,7 @@ const std::pair<int, const char*> Programmafouten[] = {
     {53, "Bestand niet gevonden"},
     {54, "Onjuiste bestandsmodus"},
     {62, "Invoer voorbij het einde van het bestand"},
+    {70, "Een ander programma slaat op dit moment op in deze map; probeer het zo opnieuw"},
     {75, "Fout bij toegang tot pad/bestand"},
     {76, "Pad niet gevonden"},
     // Not a code the program raises.
