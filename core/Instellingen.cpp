@@ -75,7 +75,7 @@ void InstellingenBewaren(const AdmMain& adm, const std::string& map)
     InstellingenBewaren(adm, map, systeem);
 }
 
-void InstellingenBewaren(const AdmMain& adm, const std::string& map, Bestandssysteem& systeem)
+void InstellingenBewaren(const AdmMain& adm, const std::string& map, Bestandssysteem& systeem, useconds_t maxWacht)
 {
     std::string inhoud;
     for (const std::string_view regel :
@@ -85,5 +85,16 @@ void InstellingenBewaren(const AdmMain& adm, const std::string& map, Bestandssys
         inhoud += regel;
         inhoud += "\r\n";
     }
-    SchrijfBestandVeilig(PadSamenvoegen(map, Instellingenbestand), inhoud, systeem);
+    SchrijfBestandVeilig(PadSamenvoegen(map, Instellingenbestand), inhoud, systeem, maxWacht);
+}
+
+bool InstellingenBewarenAlsHetKan(const AdmMain& adm, const std::string& map)
+{
+    try {
+        Bestandssysteem systeem;
+        InstellingenBewaren(adm, map, systeem, 0);
+        return true;
+    } catch (...) {
+        return false;
+    }
 }

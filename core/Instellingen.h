@@ -2,6 +2,7 @@
 // The settings file KWELTA.DAT in the start folder.
 
 #include "core/AdmMain.h"
+#include "core/Bestand.h"
 
 #include <string>
 
@@ -16,9 +17,14 @@ void InstellingenLezen(AdmMain& adm, const std::string& map);
 // Reads only the folder lines (7 to 9), for the open dialog; as above on a failure.
 void InstellingenMappenLezen(AdmMain& adm, const std::string& map);
 
-class Bestandssysteem;
-
 // Writes the nine lines (temporary file renamed over the old one, through
-// `systeem` when given).
+// `systeem` when given, waiting for the folder's lock at most `maxWacht`
+// microseconds).
 void InstellingenBewaren(const AdmMain& adm, const std::string& map);
-void InstellingenBewaren(const AdmMain& adm, const std::string& map, Bestandssysteem& systeem);
+void InstellingenBewaren(const AdmMain& adm, const std::string& map, Bestandssysteem& systeem,
+                         useconds_t maxWacht = MaxSlotwachttijd);
+
+// The same where a failure is let go (at start-up, after opening a file):
+// never waits for a lock, so that no window is held back by another program
+// saving in that folder; false when the file could not be written.
+bool InstellingenBewarenAlsHetKan(const AdmMain& adm, const std::string& map);

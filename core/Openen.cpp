@@ -89,11 +89,9 @@ Openuitkomst BestandOpenen(AdmMain& adm, const std::string& map, const std::stri
             return fout(Foutomschrijving(f));
         }
         adm.Bestandsnaam = pad;
-        try {
-            InstellingenBewaren(adm, adm.StartMap);
-        } catch (const Bestandsfout&) {
-            // The file is open; only the folder to start in next time is lost, as on quitting.
-        }
+        // The file is open; a failure loses only the folder to start in next
+        // time, which quitting writes again.
+        InstellingenBewarenAlsHetKan(adm, adm.StartMap);
         adm.DialoogAntwoord = AntwoordGereed;
         return {Openstap::Klaar, {}};
     }

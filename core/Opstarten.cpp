@@ -32,10 +32,7 @@ void Main(AdmMain& adm, const std::string& argument, const Opstartdiensten& d)
     try {
         InstellingenLezen(adm, map);
     } catch (...) {
-        try {
-            InstellingenBewaren(adm, map);
-        } catch (...) {
-        }
+        InstellingenBewarenAlsHetKan(adm, map);
     }
 
     try {

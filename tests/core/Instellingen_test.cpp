@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -184,4 +187,22 @@ TEST_F(InstellingenTest, AFolderThatCannotBeWrittenRaises)
 {
     AdmMain a;
     EXPECT_THROW(InstellingenBewaren(a, (map / "ontbreekt").string()), Bestandsfout);
+}
+
+// Where a failure is let go (start-up, after opening a file), a folder in
+// which another program saves just now is not waited for: the file is left
+// as it was this time.
+TEST_F(InstellingenTest, WhereAFailureIsLetGoAFolderInUseIsNotWaitedFor)
+{
+    AdmMain a;
+    a.School = "Het Lyceum";
+    Schrijf("oud\r\n");
+    const int slot = ::open(map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(slot, 0);
+    ASSERT_EQ(::flock(slot, LOCK_EX), 0);  // another open of the folder: its save waits for this one
+    EXPECT_FALSE(InstellingenBewarenAlsHetKan(a, map.string()));
+    EXPECT_EQ(Inhoud(map / "KWELTA.DAT"), "oud\r\n");
+    ::close(slot);
+    EXPECT_TRUE(InstellingenBewarenAlsHetKan(a, map.string()));
+    EXPECT_EQ(Inhoud(map / "KWELTA.DAT").substr(0, 10), "Het Lyceum");
 }
