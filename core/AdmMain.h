@@ -42,7 +42,12 @@ enum AntwoordCode : int {
     AntwoordAnnuleren = 2,    // save prompt: cancel
 };
 
+// Column kolom (1..16) of a term as the absolute column (1..48); column 1
+// is the term's first.
 inline int AbsoluteKolom(int trimester, int kolom) { return (trimester - 1) * KolommenPerTrimester + kolom; }
+
+// The term (1..3) that holds absolute column c (1..48).
+inline int TrimesterVan(int c) { return (c - 1) / KolommenPerTrimester + 1; }
 
 // The display state (the display window, core/Schermvenster.h): the view,
 // the eight rows and columns it shows, the current pupil, column and level.

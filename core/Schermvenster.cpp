@@ -53,8 +53,8 @@ void SchermstandControleren(Schermstand& s)
         s.HuidigeRij = s.EersteRij;
 
     const bool termijnScherm = IsTrimester(s.Scherm);
-    const int termijn = s.EersteKolom >= 1 ? (s.EersteKolom - 1) / KolommenPerTrimester + 1 : 0;
-    const int binnen = s.EersteKolom >= 1 ? (s.EersteKolom - 1) % KolommenPerTrimester : -1;
+    const int termijn = s.EersteKolom >= 1 ? TrimesterVan(s.EersteKolom) : 0;
+    const int binnen = s.EersteKolom - AbsoluteKolom(termijn, 1);
     const bool kolommen = termijn >= 1 && termijn <= 3 && binnen >= 0 && binnen <= KolommenPerTrimester - 8 &&
                           s.LaatsteKolom == s.EersteKolom + 7 && s.HuidigeKolom >= s.EersteKolom &&
                           s.HuidigeKolom <= s.LaatsteKolom && (!termijnScherm || termijn == s.Scherm);

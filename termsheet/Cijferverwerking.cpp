@@ -388,7 +388,7 @@ bool JrGemZetten(AdmMain& a, double nieuw, int p, int l)
 
 void TermijnControleren(int c, int t)
 {
-    if (c < 1 || c > AantalKolommen || t != (c - 1) / KolommenPerTrimester + 1)
+    if (c < 1 || c > AantalKolommen || t != TrimesterVan(c))
         throw std::out_of_range("column " + std::to_string(c) + " is not in term " + std::to_string(t));
 }
 
