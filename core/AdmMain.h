@@ -26,6 +26,9 @@ enum SchermCode : int {
     SchermNamen = 6,
 };
 
+// A view code of a term sheet (1..3), whose code is its term.
+inline bool IsTrimester(int scherm) { return scherm >= SchermTrimester1 && scherm <= SchermTrimester3; }
+
 // Purposes of the file dialogs (DialoogModus).
 enum DialoogModusCode : int {
     DialoogOpenen = 1,

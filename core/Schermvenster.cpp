@@ -28,8 +28,6 @@ bool GeldigeRijen(const Schermstand& s)
     return s.EersteRij >= 1 && s.EersteRij <= AantalLeerlingen - 7 && s.LaatsteRij == s.EersteRij + 7;
 }
 
-bool IsTrimester(int scherm) { return scherm >= SchermTrimester1 && scherm <= SchermTrimester3; }
-
 // The column before the first of the term shown.
 int Termijnbegin(int scherm) { return AbsoluteKolom(scherm, 0); }
 

@@ -358,7 +358,7 @@ VasteBreedteInvoer* frmTrimester::CijferCel(int leerling, int kolom) const
 void frmTrimester::Afdrukken(int mode)
 {
     const int t = adm.Scherm;
-    if (t < 1 || t > 3)
+    if (!IsTrimester(t))
         return;
     // Drawn from a valid copy of the display state: the redraw writes nothing.
     const Schermstand s = GeldigeSchermstand(adm);
@@ -547,7 +547,7 @@ void frmTrimester::mnuRapportcijferImporteren_Click()
 
 void frmTrimester::Schermkeuze(int scherm)
 {
-    if (scherm >= SchermTrimester1 && scherm <= SchermTrimester3)
+    if (IsTrimester(scherm))
         TrimesterKiezen(scherm);
     else
         Weergavevenster::Schermkeuze(scherm);
