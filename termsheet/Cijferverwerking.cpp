@@ -386,6 +386,8 @@ bool JrGemZetten(AdmMain& a, double nieuw, int p, int l)
 
 // ---- Shared steps ------------------------------------------------------------
 
+// The caller names the term it works in (the sheet's, a column window's);
+// a term that does not hold the column is the caller's error.
 void TermijnControleren(int c, int t)
 {
     if (c < 1 || c > AantalKolommen || t != TrimesterVan(c))
@@ -400,9 +402,9 @@ int LeerlingBijwerken(AdmMain& a, int p, int t, int l, double oud, double wOud, 
 {
     int gewijzigd = 0;
     if (wOud != 0 || wNieuw != 0) {
-        const int van = (t - 1) * KolommenPerTrimester + 1;
-        const double tr = GewogenBijwerken(a, a.SomGewicht(p, t, l), a.TrGemTxt(p, t, l), a.TrGem(p, t, l), p, van,
-                                           van + KolommenPerTrimester - 1, l, oud, wOud, x, wNieuw);
+        const double tr = GewogenBijwerken(a, a.SomGewicht(p, t, l), a.TrGemTxt(p, t, l), a.TrGem(p, t, l), p,
+                                           AbsoluteKolom(t, 1), AbsoluteKolom(t, KolommenPerTrimester), l, oud,
+                                           wOud, x, wNieuw);
         const double jr = GewogenBijwerken(a, a.SomGewichtJaar(p, l), a.JrGemTxt(p, l), a.JrGem(p, l), p, 1,
                                            AantalKolommen, l, oud, wOud, x, wNieuw);
         if (TrGemZetten(a, tr, p, t, l))
@@ -663,9 +665,9 @@ void NiveauHerstellen(AdmMain& a, int l)
     std::array<int, AantalLeerlingen + 1> vanaf{};  // the first term whose average was rebuilt
     for (int p = 1; p <= AantalLeerlingen; ++p) {
         for (int t = 1; t <= 3; ++t) {
-            const int van = (t - 1) * KolommenPerTrimester + 1;
-            const bool herbouwd = GemiddeldeHerstellen(p, van, van + KolommenPerTrimester - 1, gewicht, cel,
-                                                       a.SomGewicht(p, t, l), a.TrGem(p, t, l), a.TrGemTxt(p, t, l));
+            const bool herbouwd =
+                GemiddeldeHerstellen(p, AbsoluteKolom(t, 1), AbsoluteKolom(t, KolommenPerTrimester), gewicht, cel,
+                                     a.SomGewicht(p, t, l), a.TrGem(p, t, l), a.TrGemTxt(p, t, l));
             auto& eerste = vanaf[static_cast<std::size_t>(p)];
             if (herbouwd && eerste == 0)
                 eerste = t;
