@@ -169,15 +169,6 @@ struct AdmMain : Schermstand {
 // and DocentCode (a setting, not part of a grade file) stay as they are.
 void NieuwCijferbestand(AdmMain& adm);
 
-// Folder and file name joined by "/", without doubling it at the root.
-std::string PadSamenvoegen(const std::string& map, const std::string& naam);
-
-// The current folder as a native path.
-std::string HuidigeMap();
-
-// The part of a path after its last "/" (the whole text when it holds none).
-std::string Bestandsdeel(const std::string& pad);
-
 // True when the slot holds no pupil (surname and first name blank).
 bool LeegLeerling(const AdmMain& adm, int p);
 

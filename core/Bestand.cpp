@@ -1,6 +1,7 @@
 #include "core/Bestand.h"
 
 #include "core/Fout.h"
+#include "core/Pad.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -32,25 +33,6 @@ namespace {
     throw Foutbij(FoutVerkeerdBestand, pad);
 }
 
-std::string MapVan(const std::string& pad)
-{
-    const auto i = pad.find_last_of('/');
-    if (i == std::string::npos)
-        return ".";
-    return i == 0 ? std::string("/") : pad.substr(0, i);
-}
-
-std::string NaamVan(const std::string& pad)
-{
-    const auto i = pad.find_last_of('/');
-    return i == std::string::npos ? pad : pad.substr(i + 1);
-}
-
-std::string In(const std::string& map, const std::string& naam)
-{
-    return map == "/" ? "/" + naam : map + "/" + naam;
-}
-
 // The file a save of `pad` must replace: a symbolic link in the last step is
 // followed (a link to a link too), so that the link itself stays.
 std::string Doel(const std::string& pad)
@@ -67,7 +49,7 @@ std::string Doel(const std::string& pad)
         if (n < 0 || static_cast<std::size_t>(n) >= sizeof buf)
             SysteemFout(n < 0 ? errno : ENAMETOOLONG, pad);
         const std::string naar(buf, static_cast<std::size_t>(n));
-        doel = naar.front() == '/' ? naar : In(MapVan(doel), naar);
+        doel = naar.front() == '/' ? naar : PadSamenvoegen(MapVan(doel), naar);
     }
 }
 
@@ -182,7 +164,7 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
     // found is what a killed save left: it is removed here.
     const std::string map = MapVan(doel);
     const Mapslot slot(systeem, map, pad);
-    const std::string tijdelijk = In(map, TijdelijkeNaam(NaamVan(doel)));
+    const std::string tijdelijk = PadSamenvoegen(map, TijdelijkeNaam(Bestandsdeel(doel)));
     constexpr int vlaggen = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
     int fd = systeem.open(tijdelijk.c_str(), vlaggen, 0600);
     if (fd < 0 && errno == EEXIST && (systeem.unlink(tijdelijk.c_str()) == 0 || errno == ENOENT))
