@@ -119,23 +119,19 @@ bool KolomsomLezen(const AdmMain& a, int c, int l, Kolomsom& k)
     return NaarGeheel(10.0 * n * m, k.s1) && NaarGeheel(100.0 * n * (m * m + s * s), k.s2) && KolomsomGeldig(k);
 }
 
+Statistiekvelden<4> Kolomstatistiek(AdmMain& a, int c, int l)
+{
+    return {&a.KlAantal(c, l), a.KlGem(c, l), a.KlGemTxt(c, l), a.KlSpr(c, l), a.KlSprTxt(c, l)};
+}
+
 void KolomsomSchrijven(AdmMain& a, int c, int l, const Kolomsom& k)
 {
-    if (k.n == 0) {
-        a.KlAantal(c, l) = 0;
-        a.KlGem(c, l) = GeenWaarde;
-        a.KlGemTxt(c, l) = "";
-        a.KlSpr(c, l) = GeenWaarde;
-        a.KlSprTxt(c, l) = "";
-        return;
+    MiddelEnSpreiding st;
+    if (k.n > 0) {
+        st.middel = static_cast<double>(k.s1) / static_cast<double>(10 * k.n);
+        st.spreiding = std::sqrt(static_cast<double>(k.n * k.s2 - k.s1 * k.s1)) / static_cast<double>(10 * k.n);
     }
-    const double m = static_cast<double>(k.s1) / static_cast<double>(10 * k.n);
-    const double s = std::sqrt(static_cast<double>(k.n * k.s2 - k.s1 * k.s1)) / static_cast<double>(10 * k.n);
-    a.KlAantal(c, l) = static_cast<int>(k.n);
-    a.KlGem(c, l) = m;
-    a.KlGemTxt(c, l) = GemiddeldeNaarTekst(m, true);
-    a.KlSpr(c, l) = s;
-    a.KlSprTxt(c, l) = GemiddeldeNaarTekst(s, true);
+    StatistiekSchrijven(Kolomstatistiek(a, c, l), static_cast<int>(k.n), st);
 }
 
 // The statistics of a column taken from its grades, each read by cel(p).
@@ -161,12 +157,8 @@ void KolomOpnieuw(AdmMain& a, int c, int l, const Cellen& cel)
         return;
     }
     // Values no entry stores (a damaged cell, so n > 0): exactly from the values.
-    const auto [m, s] = ExacteStatistiek(std::span(v.data(), static_cast<std::size_t>(n)));
-    a.KlAantal(c, l) = n;
-    a.KlGem(c, l) = m;
-    a.KlGemTxt(c, l) = GemiddeldeNaarTekst(m, true);
-    a.KlSpr(c, l) = s;
-    a.KlSprTxt(c, l) = GemiddeldeNaarTekst(s, true);
+    const auto st = ExacteStatistiek(std::span(v.data(), static_cast<std::size_t>(n)));
+    StatistiekSchrijven(Kolomstatistiek(a, c, l), n, st);
 }
 
 void KolomOpnieuw(AdmMain& a, int c, int l)
@@ -315,11 +307,6 @@ double GewogenBijwerken(AdmMain& a, double& somGewicht, Tekst<4>& tekst, double 
 
 // ---- Class statistics of the term and year averages -------------------------
 
-// Mean and spread of the pupils' averages that have a value. A stored mean
-// and spread alone cannot carry this without error (two equal averages would
-// get the root of a rounding error as spread), so they are taken over the 36
-// stored averages, exactly, so that the pupils' order does not matter; no
-// grade is read.
 // One class statistic: where pupil 1's average is (the others follow at
 // distance stap) and where its count, mean, spread and texts go.
 struct Klasreeks {
@@ -332,6 +319,11 @@ struct Klasreeks {
     Tekst<4>& sTxt;
 };
 
+// Mean and spread of the pupils' averages that have a value. A stored mean
+// and spread alone cannot carry this without error (two equal averages would
+// get the root of a rounding error as spread), so they are taken over the 36
+// stored averages, exactly, so that the pupils' order does not matter; no
+// grade is read.
 void Klasstatistiek(const Klasreeks& r)
 {
     std::array<double, AantalLeerlingen> v;
@@ -341,17 +333,8 @@ void Klasstatistiek(const Klasreeks& r)
         if (x != GeenWaarde)
             v[n++] = x;
     }
-    r.aantal = static_cast<int>(n);
-    if (n == 0) {
-        r.m = r.s = GeenWaarde;
-        r.mTxt = r.sTxt = "";
-        return;
-    }
-    const MiddelEnSpreiding st = ExacteStatistiek(std::span(v.data(), n));
-    r.m = st.middel;
-    r.s = st.spreiding;
-    r.mTxt = GemiddeldeNaarTekst(r.m, true);
-    r.sTxt = GemiddeldeNaarTekst(r.s, true);
+    StatistiekSchrijven<4>({&r.aantal, r.m, r.mTxt, r.s, r.sTxt}, static_cast<int>(n),
+                           n > 0 ? ExacteStatistiek(std::span(v.data(), n)) : MiddelEnSpreiding{});
 }
 
 Klasreeks KlasTrGem(AdmMain& a, int t, int l)
