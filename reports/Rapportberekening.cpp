@@ -158,6 +158,13 @@ void BerekenRapportcijfer(AdmMain& a, int p, int k, int l)
     }
 }
 
+void RapportenVanaf(AdmMain& a, int p, int t, int l)
+{
+    for (int r = t; r <= 3; ++r)
+        BerekenRapportcijfer(a, p, r, l);
+    BerekenRapportcijfer(a, p, 4, l);
+}
+
 void JaarGemiddeldeBerekenen(AdmMain& a, int p, int l)
 {
     double w = 0, s = 0;

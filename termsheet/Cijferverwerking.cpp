@@ -395,9 +395,7 @@ int LeerlingBijwerken(AdmMain& a, int p, int t, int l, double oud, double wOud, 
         if (JrGemZetten(a, jr, p, l))
             gewijzigd |= 2;
     }
-    for (int r = t; r <= 3; ++r)
-        BerekenRapportcijfer(a, p, r, l);
-    BerekenRapportcijfer(a, p, 4, l);
+    RapportenVanaf(a, p, t, l);
     JaarGemiddeldeBerekenen(a, p, l);
     return gewijzigd;
 }
@@ -668,12 +666,8 @@ void NiveauHerstellen(AdmMain& a, int l)
         NiveauHerberekenen(a, l);
     } else {
         for (int p = 1; p <= AantalLeerlingen; ++p) {
-            const int t = vanaf[static_cast<std::size_t>(p)];
-            if (t == 0)
-                continue;
-            for (int r = t; r <= 3; ++r)
-                BerekenRapportcijfer(a, p, r, l);
-            BerekenRapportcijfer(a, p, 4, l);
+            if (const int t = vanaf[static_cast<std::size_t>(p)]; t != 0)
+                RapportenVanaf(a, p, t, l);
         }
     }
     for (int p = 1; p <= AantalLeerlingen; ++p)
