@@ -247,9 +247,7 @@ bool TrimGewichtVerwerken(AdmMain& a, std::string& tekst, int t, int l)
         NiveauHerberekenen(a, l);
         return in.geweigerd;
     }
-    double x = in.waarde;
-    tekst = CijferNaarTekst(x);
-    const double w = TekstNaarGetal(tekst);
+    const double w = Opslagwaarde(tekst, in.waarde);
     if (opgeslagen.leeg()) {
         opgeslagen = tekst;
         if (w != 0) {
@@ -258,7 +256,7 @@ bool TrimGewichtVerwerken(AdmMain& a, std::string& tekst, int t, int l)
         }
         return false;
     }
-    if (w == OpgeslagenWaarde(opgeslagen))
+    if (HoudtWaarde(opgeslagen, w))
         return false;
     opgeslagen = tekst;
     a.TrimesterWeging(t, l) = w;
@@ -280,12 +278,10 @@ bool RapportcijferVerwerken(AdmMain& a, std::string& tekst, int p, int k, int l)
         Rapportgemiddelde(a, k);
         return in.geweigerd;
     }
-    double x = in.waarde;
-    tekst = CijferNaarTekst(x);
-    const double g = TekstNaarGetal(tekst);
+    const double g = Opslagwaarde(tekst, in.waarde);
     // Compared with the stored text, not with Rapport: a computed report
     // keeps its exact value when its own text is typed again.
-    if (!opgeslagen.leeg() && g == OpgeslagenWaarde(opgeslagen))
+    if (HoudtWaarde(opgeslagen, g))
         return false;
     opgeslagen = tekst;
     a.Rapport(p, k, l) = g;

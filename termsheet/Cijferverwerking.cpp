@@ -427,9 +427,7 @@ bool CijferVerwerken(AdmMain& a, std::string& tekst, int p, int c, int t, int l)
             if (in.waarde == oud)
                 return false;
         }
-        x = in.waarde;
-        tekst = CijferNaarTekst(x);
-        x = TekstNaarGetal(tekst);
+        x = Opslagwaarde(tekst, in.waarde);
     }
     const bool wordtGevuld = !in.leeg;
     cel = tekst;
@@ -453,10 +451,7 @@ bool GewichtVerwerken(AdmMain& a, std::string& tekst, int c, int t, int l)
         // A blank removes the weight (of a stored "0  ", which had none, only the text).
         gewicht = tekst;
     } else {
-        double x = in.waarde;
-        tekst = CijferNaarTekst(x);
-        const double w = TekstNaarGetal(tekst);
-        if (!gewicht.leeg() && w == OpgeslagenWaarde(gewicht))
+        if (HoudtWaarde(gewicht, Opslagwaarde(tekst, in.waarde)))
             return false;
         gewicht = tekst;
     }
