@@ -352,8 +352,13 @@ int frmTrimester::SchermRij(int leerling) const { return ::SchermRij(Stand(), le
 
 VasteBreedteInvoer* frmTrimester::CijferCel(int leerling, int kolom) const
 {
-    const int i = CelIndex(leerling, kolom);
-    return i >= 1 && i <= 64 ? txtCijfer[static_cast<std::size_t>(i)] : nullptr;
+    // The row and the column each: a column beside the window would give
+    // the number of a cell in the row next to it.
+    const Schermstand s = Stand();
+    const int r = ::SchermRij(s, leerling), k = ::SchermKolom(s, kolom);
+    if (r < 1 || r > Vensterrijen || k < 1 || k > Vensterkolommen)
+        return nullptr;
+    return txtCijfer[static_cast<std::size_t>(::CelIndex(s, leerling, kolom))];
 }
 
 // ---- Redraw ----------------------------------------------------------------
