@@ -2,6 +2,8 @@
 # sources in two lists: LOGICA, plain C++ that sees no Qt, and VENSTERS, its
 # windows. A list that is empty makes no library.
 
+set(MORVALDIEK_CMAKE "${CMAKE_CURRENT_LIST_DIR}")
+
 # Every source below `map` matching `patroon` must be in the lists, so that
 # a file added to the folder and forgotten in its CMakeLists.txt is said at
 # once instead of never being built or run.
@@ -28,6 +30,24 @@ function(morvaldiek_zicht doel map)
   target_include_directories(${doel} PUBLIC ${wortel})
 endfunction()
 
+# An include whose path takes a ".." step ("../termsheet/x.h") is found
+# beside the including file, in the source tree, so no include root can stop
+# it. So every build scans the folder's sources for one
+# (cmake/Insluitingen.cmake) before its libraries compile, again whenever one
+# of them changed, and one found stops the build. The target is
+# <map>_insluitingen.
+function(morvaldiek_insluitingen map)
+  file(GLOB bestanden CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  set(stempel ${CMAKE_CURRENT_BINARY_DIR}/insluitingen.stempel)
+  add_custom_command(OUTPUT ${stempel}
+    COMMAND ${CMAKE_COMMAND} -DMAP=${CMAKE_CURRENT_SOURCE_DIR} -DNAAM=${map} -DSTEMPEL=${stempel}
+            -P ${MORVALDIEK_CMAKE}/Insluitingen.cmake
+    DEPENDS ${bestanden} ${MORVALDIEK_CMAKE}/Insluitingen.cmake
+    COMMENT "Includes of ${map}/ without \"..\""
+    VERBATIM)
+  add_custom_target(${map}_insluitingen DEPENDS ${stempel})
+endfunction()
+
 # A folder's sources in two lists. LOGICA, its plain C++, becomes the
 # library <map>, linked with the plain libraries in DEPS only, so it sees no
 # Qt. VENSTERS, its windows, become <map>_ui on <map> and VENSTER_DEPS (the
@@ -37,8 +57,10 @@ endfunction()
 function(morvaldiek_map map)
   cmake_parse_arguments(A "" "PROGRAMMA" "LOGICA;VENSTERS;DEPS;VENSTER_DEPS" ${ARGN})
   morvaldiek_alles_genoemd(${map} "*.cpp" ${A_LOGICA} ${A_VENSTERS} ${A_PROGRAMMA})
+  morvaldiek_insluitingen(${map})
   if(A_LOGICA)
     add_library(${map} STATIC ${A_LOGICA})
+    add_dependencies(${map} ${map}_insluitingen)
     morvaldiek_zicht(${map} ${map})
     target_link_libraries(${map} PUBLIC ${A_DEPS})
   endif()
@@ -48,6 +70,7 @@ function(morvaldiek_map map)
       set(ui ${map})
     endif()
     add_library(${ui} STATIC ${A_VENSTERS})
+    add_dependencies(${ui} ${map}_insluitingen)
     set_target_properties(${ui} PROPERTIES AUTOMOC ON)
     if(A_LOGICA)
       target_link_libraries(${ui} PUBLIC ${map})
@@ -58,6 +81,7 @@ function(morvaldiek_map map)
   endif()
   if(A_PROGRAMMA)
     add_executable(${PROJECT_NAME} ${A_PROGRAMMA})
+    add_dependencies(${PROJECT_NAME} ${map}_insluitingen)
     target_link_libraries(${PROJECT_NAME} PRIVATE ${ui})
   endif()
 endfunction()

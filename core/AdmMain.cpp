@@ -1,6 +1,6 @@
 #include "core/AdmMain.h"
 
-#include <filesystem>
+#include "core/Pad.h"
 
 AdmMain::AdmMain()
 {
@@ -92,28 +92,6 @@ void NieuwCijferbestand(AdmMain& a)
     a.Omrekenformule[0] = Pas("1*c", 25);
     a.Omrekenformule[1] = Pas("1+0.9*c", 25);
     a.Omrekenformule[2] = Pas("0.9*c", 25);
-}
-
-std::string PadSamenvoegen(const std::string& map, const std::string& naam)
-{
-    if (map.empty())
-        return naam;
-    if (map.back() == '/')
-        return map + naam;
-    return map + "/" + naam;
-}
-
-std::string HuidigeMap()
-{
-    std::error_code fout;
-    auto p = std::filesystem::current_path(fout);
-    return fout ? std::string("/") : p.string();
-}
-
-std::string Bestandsdeel(const std::string& pad)
-{
-    const auto i = pad.find_last_of('/');
-    return i == std::string::npos ? pad : pad.substr(i + 1);
 }
 
 bool LeegLeerling(const AdmMain& a, int p)

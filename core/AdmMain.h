@@ -26,6 +26,9 @@ enum SchermCode : int {
     SchermNamen = 6,
 };
 
+// A view code of a term sheet (1..3), whose code is its term.
+inline bool IsTrimester(int scherm) { return scherm >= SchermTrimester1 && scherm <= SchermTrimester3; }
+
 // Purposes of the file dialogs (DialoogModus).
 enum DialoogModusCode : int {
     DialoogOpenen = 1,
@@ -42,7 +45,12 @@ enum AntwoordCode : int {
     AntwoordAnnuleren = 2,    // save prompt: cancel
 };
 
+// Column kolom (1..16) of a term as the absolute column (1..48); column 1
+// is the term's first.
 inline int AbsoluteKolom(int trimester, int kolom) { return (trimester - 1) * KolommenPerTrimester + kolom; }
+
+// The term (1..3) that holds absolute column c (1..48).
+inline int TrimesterVan(int c) { return (c - 1) / KolommenPerTrimester + 1; }
 
 // The display state (the display window, core/Schermvenster.h): the view,
 // the eight rows and columns it shows, the current pupil, column and level.
@@ -160,15 +168,6 @@ struct AdmMain : Schermstand {
 // current folder. Display state, folders, ImportBestand, the dialog variables
 // and DocentCode (a setting, not part of a grade file) stay as they are.
 void NieuwCijferbestand(AdmMain& adm);
-
-// Folder and file name joined by "/", without doubling it at the root.
-std::string PadSamenvoegen(const std::string& map, const std::string& naam);
-
-// The current folder as a native path.
-std::string HuidigeMap();
-
-// The part of a path after its last "/" (the whole text when it holds none).
-std::string Bestandsdeel(const std::string& pad);
 
 // True when the slot holds no pupil (surname and first name blank).
 bool LeegLeerling(const AdmMain& adm, int p);

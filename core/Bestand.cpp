@@ -1,6 +1,7 @@
 #include "core/Bestand.h"
 
 #include "core/Fout.h"
+#include "core/Pad.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -34,25 +35,6 @@ namespace {
     throw Foutbij(FoutVerkeerdBestand, pad);
 }
 
-std::string MapVan(const std::string& pad)
-{
-    const auto i = pad.find_last_of('/');
-    if (i == std::string::npos)
-        return ".";
-    return i == 0 ? std::string("/") : pad.substr(0, i);
-}
-
-std::string NaamVan(const std::string& pad)
-{
-    const auto i = pad.find_last_of('/');
-    return i == std::string::npos ? pad : pad.substr(i + 1);
-}
-
-std::string In(const std::string& map, const std::string& naam)
-{
-    return map == "/" ? "/" + naam : map + "/" + naam;
-}
-
 // The file a save of `pad` must replace: a symbolic link in the last step is
 // followed (a link to a link too), so that the link itself stays.
 std::string Doel(const std::string& pad)
@@ -69,7 +51,7 @@ std::string Doel(const std::string& pad)
         if (n < 0 || static_cast<std::size_t>(n) >= sizeof buf)
             SysteemFout(n < 0 ? errno : ENAMETOOLONG, pad);
         const std::string naar(buf, static_cast<std::size_t>(n));
-        doel = naar.front() == '/' ? naar : In(MapVan(doel), naar);
+        doel = naar.front() == '/' ? naar : PadSamenvoegen(MapVan(doel), naar);
     }
 }
 
@@ -208,7 +190,7 @@ int TijdelijkBestand(Bestandssysteem& systeem, const std::string& pad, const std
     constexpr int vlaggen = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
     if (vast) {
         // Only saves under the lock use this name: one found is what a killed save left.
-        tijdelijk = In(map, TijdelijkeNaam(naam));
+        tijdelijk = PadSamenvoegen(map, TijdelijkeNaam(naam));
         int fd = systeem.open(tijdelijk.c_str(), vlaggen, modus);
         if (fd < 0 && errno == EEXIST && (systeem.unlink(tijdelijk.c_str()) == 0 || errno == ENOENT))
             fd = systeem.open(tijdelijk.c_str(), vlaggen, modus);
@@ -219,7 +201,7 @@ int TijdelijkBestand(Bestandssysteem& systeem, const std::string& pad, const std
     // Without the lock another save may be at work beside this one: a file
     // of this save's own, and one that exists is another's and left alone.
     for (int poging = 0; poging < 100; ++poging) {
-        tijdelijk = In(map, EigenTijdelijkeNaam(naam, poging));
+        tijdelijk = PadSamenvoegen(map, EigenTijdelijkeNaam(naam, poging));
         const int fd = systeem.open(tijdelijk.c_str(), vlaggen, modus);
         if (fd >= 0)
             return fd;
@@ -276,7 +258,7 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
     // copied to the new one, private until then; a copy that fails fails the
     // save, so that a shared file never comes back closed to the others.
     std::string tijdelijk;
-    const int fd = TijdelijkBestand(systeem, pad, map, NaamVan(doel), slot.vast(), bestaat ? 0600 : 0644, tijdelijk);
+    const int fd = TijdelijkBestand(systeem, pad, map, Bestandsdeel(doel), slot.vast(), bestaat ? 0600 : 0644, tijdelijk);
     Descriptor bestand(systeem, fd);
 
     const char* p = inhoud.data();

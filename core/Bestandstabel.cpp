@@ -3,6 +3,7 @@
 #include "core/AdmMain.h"
 #include "core/Cp1252.h"
 #include "core/Fout.h"
+#include "core/Pad.h"
 #include "core/Sorteren.h"
 #include "core/Tekst.h"
 

@@ -2,6 +2,7 @@
 
 #include "core/AdmMain.h"
 #include "core/Bestand.h"
+#include "core/Pad.h"
 #include "core/Tekst.h"
 
 #include <cerrno>

@@ -12,6 +12,6 @@ char32_t Cp1252NaarUnicode(unsigned char c);
 // The Windows-1252 byte of a code point, or `vervanging` when it has none.
 unsigned char UnicodeNaarCp1252(char32_t u, unsigned char vervanging = '?');
 
-// UTF-8 to Windows-1252 and back, for file names and text from outside.
-std::string Cp1252NaarUtf8(std::string_view s);
+// UTF-8 to Windows-1252, for file names and text from outside; a character
+// without a Windows-1252 byte becomes "?".
 std::string Utf8NaarCp1252(std::string_view s);

@@ -643,6 +643,17 @@ bool Genomen(std::size_t gelezen, double waarde, double hoogste)
 
 }  // namespace
 
+double Opslagwaarde(std::string& tekst, double waarde)
+{
+    tekst = CijferNaarTekst(waarde);
+    return TekstNaarGetal(tekst);
+}
+
+bool HoudtWaarde(std::string_view opgeslagen, double waarde)
+{
+    return !IsLeeg(opgeslagen) && waarde == OpgeslagenWaarde(opgeslagen);
+}
+
 bool Invoerbaar(std::string_view tekst, double hoogste, double& waarde)
 {
     waarde = 0;

@@ -75,6 +75,15 @@ struct Getalinvoer {
 // the stored value alone.
 Getalinvoer LeesGetalinvoer(std::string& tekst, double hoogste, std::string_view opgeslagen);
 
+// A number the rule took (Getalinvoer::waarde) as it is stored: its grade
+// text, rounded to tenths, written into `tekst`; returns the value that
+// text reads as.
+double Opslagwaarde(std::string& tekst, double waarde);
+
+// True when the stored text is not blank and reads as `waarde`: storing
+// that value again changes nothing.
+bool HoudtWaarde(std::string_view opgeslagen, double waarde);
+
 // The same rule on a stored text as it stands: true when an entry box would
 // take it (blank, or a number within 0..hoogste at its start); `waarde` gets
 // its value as OpgeslagenWaarde reads it, 0 for a blank or refused text.

@@ -2,6 +2,7 @@
 
 #include "core/Bestand.h"
 #include "core/Fout.h"
+#include "core/Pad.h"
 #include "core/Tekst.h"
 
 #include <exception>

@@ -7,7 +7,7 @@
 Kolomkeuze BeginKolomkeuze(const AdmMain& adm)
 {
     Kolomkeuze k;
-    if (adm.Scherm >= 1 && adm.Scherm <= 3)
+    if (IsTrimester(adm.Scherm))
         k.trimester = adm.Scherm;
     if (adm.Niveau >= 1 && adm.Niveau <= 2)
         k.niveau = adm.Niveau;

@@ -2,6 +2,7 @@
 
 #include "core/Cijferbestand.h"
 #include "core/Instellingen.h"
+#include "core/Pad.h"
 #include "core/Schermvenster.h"
 
 #include <filesystem>

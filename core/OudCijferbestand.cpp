@@ -62,7 +62,7 @@ void LeesVersie1(AdmMain& a, Regellezer& r)
     a.Niveau = s[6];
     // The half of the term shown only means something in a term sheet; an
     // impossible one leaves an invalid window that the check resets.
-    const bool termijn = a.Scherm >= SchermTrimester1 && a.Scherm <= SchermTrimester3;
+    const bool termijn = IsTrimester(a.Scherm);
     a.EersteKolom = termijn && (helft == 1 || helft == 2) ? (helft - 1) * 8 + AbsoluteKolom(a.Scherm, 1) : 0;
     a.LaatsteKolom = a.EersteKolom + 7;
     SchermstandControleren(a);

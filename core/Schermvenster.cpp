@@ -28,8 +28,6 @@ bool GeldigeRijen(const Schermstand& s)
     return s.EersteRij >= 1 && s.EersteRij <= AantalLeerlingen - 7 && s.LaatsteRij == s.EersteRij + 7;
 }
 
-bool IsTrimester(int scherm) { return scherm >= SchermTrimester1 && scherm <= SchermTrimester3; }
-
 // The column before the first of the term shown.
 int Termijnbegin(int scherm) { return AbsoluteKolom(scherm, 0); }
 
@@ -53,8 +51,8 @@ void SchermstandControleren(Schermstand& s)
         s.HuidigeRij = s.EersteRij;
 
     const bool termijnScherm = IsTrimester(s.Scherm);
-    const int termijn = s.EersteKolom >= 1 ? (s.EersteKolom - 1) / KolommenPerTrimester + 1 : 0;
-    const int binnen = s.EersteKolom >= 1 ? (s.EersteKolom - 1) % KolommenPerTrimester : -1;
+    const int termijn = s.EersteKolom >= 1 ? TrimesterVan(s.EersteKolom) : 0;
+    const int binnen = s.EersteKolom - AbsoluteKolom(termijn, 1);
     const bool kolommen = termijn >= 1 && termijn <= 3 && binnen >= 0 && binnen <= KolommenPerTrimester - 8 &&
                           s.LaatsteKolom == s.EersteKolom + 7 && s.HuidigeKolom >= s.EersteKolom &&
                           s.HuidigeKolom <= s.LaatsteKolom && (!termijnScherm || termijn == s.Scherm);

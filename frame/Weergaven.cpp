@@ -1,11 +1,12 @@
 #include "frame/Weergaven.h"
 
+#include "core/AdmMain.h"
 #include "frame/Weergavevenster.h"
 
 #include <algorithm>
 #include <utility>
 
-int Schermfamilie(int scherm) { return scherm >= 1 && scherm <= 3 ? 1 : scherm; }
+int Schermfamilie(int scherm) { return IsTrimester(scherm) ? 1 : scherm; }
 
 Weergaven::Weergaven(Maker maker) : maker_(std::move(maker)) {}
 

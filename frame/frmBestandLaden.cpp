@@ -2,6 +2,7 @@
 
 #include "core/Fout.h"
 #include "core/Openen.h"
+#include "core/Pad.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/Etiket.h"
 #include "platform/Opmaak.h"

@@ -2,6 +2,7 @@
 
 #include "core/Cijferbestand.h"
 #include "core/Fout.h"
+#include "core/Pad.h"
 #include "platform/Paden.h"
 #include "platform/Toetsen.h"
 #include "platform/Vensterbestandssysteem.h"

@@ -113,8 +113,7 @@ int VrijeSlot(const AdmMain& adm)
 
 void Schrijf(AdmMain& adm, std::string tekst, int p, int c, int l)
 {
-    int t = (c - 1) / KolommenPerTrimester + 1;
-    VerwerkCijfer(adm, tekst, p, c, t, l);
+    VerwerkCijfer(adm, tekst, p, c, TrimesterVan(c), l);
 }
 
 void LeerlingOvernemen(AdmMain& adm, const Bronleerling& b, int s)

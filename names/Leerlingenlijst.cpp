@@ -35,7 +35,7 @@ void LeerlingVerwijderen(AdmMain& adm, int p)
     adm.Achternaam(p) = "";
     adm.Roepnaam(p) = "";
     for (int c = 1; c <= AantalKolommen; ++c) {
-        const int t = (c - 1) / KolommenPerTrimester + 1;
+        const int t = TrimesterVan(c);
         for (int l = 1; l <= 2; ++l) {
             std::string leeg = "   ";
             VerwerkCijfer(adm, leeg, p, c, t, l);

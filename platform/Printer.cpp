@@ -6,15 +6,12 @@
 
 #include <QFile>
 #include <QGlyphRun>
-#include <QImage>
-#include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRawFont>
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <stdexcept>
 #include <utility>
@@ -130,31 +127,6 @@ Afdrukuitkomst Afdrukken(const Paginabouwer& bouw, const Printerkeuze& keuze)
     return Afdrukken(printer, bouw, keuze);
 }
 
-Afdrukuitkomst AfdrukkenNaarPdf(const QString& pad, const Paginabouwer& bouw)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pad);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    Afdrukuitkomst u = Afdrukken(printer, bouw);
-    if (u.status != Afdrukstatus::Gedrukt)
-        return u;
-
-    // The PDF writer does not report a failed write; a complete file ends in its trailer.
-    QFile f(pad);
-    bool heel = false;
-    if (f.open(QIODevice::ReadOnly) && f.size() > 16) {
-        f.seek(f.size() - 16);
-        heel = f.read(16).contains("%%EOF");
-    }
-    f.close();
-    if (!heel) {
-        QFile::remove(pad);
-        return {Afdrukstatus::Mislukt, "Printerfout: het bestand " + pad.toStdString() + " kon niet worden geschreven", 0};
-    }
-    return u;
-}
-
 QFont PrinterLettertype(const Lettertype& f)
 {
     QFont q(f.Name == "Courier New" ? QStringLiteral("Liberation Mono") : QString::fromStdString(f.Name));
@@ -217,19 +189,4 @@ void PaginaTekenen(QPainter& painter, const Pagina& pagina)
         const double basislijn = (t.Y + StijghoogteEm * t.Font.Size * TwipsPerPunt) * sy;
         painter.drawGlyphRun(QPointF(t.X * sx, basislijn), run);
     }
-}
-
-QImage PaginaAfbeelding(const Paginamodel& model, int pagina, int dpi)
-{
-    const Pagina& p = model.Paginas().at(static_cast<std::size_t>(pagina));
-    const int b = static_cast<int>(std::ceil(model.ScaleWidth() / TwipsPerInch * dpi));
-    const int h = static_cast<int>(std::ceil(model.ScaleHeight() / TwipsPerInch * dpi));
-    QImage img(b, h, QImage::Format_RGB32);
-    const int dpm = static_cast<int>(std::lround(dpi / 0.0254));
-    img.setDotsPerMeterX(dpm);
-    img.setDotsPerMeterY(dpm);
-    img.fill(Qt::white);
-    QPainter painter(&img);
-    PaginaTekenen(painter, p);
-    return img;
 }

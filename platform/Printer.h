@@ -1,6 +1,6 @@
 #pragma once
 // The one printer of the program: renders any page model (core/Pagina.h)
-// through QPrinter, on the system printer or into a PDF file.
+// through QPrinter, on the system printer or on one the caller set up.
 //
 // A print is: the printer dialog (menu items; the toolbar's "Print" skips
 // it), the page model built for the printable area of the chosen printer,
@@ -16,7 +16,6 @@
 #include <string>
 
 class Omgeving;
-class QImage;
 class QPainter;
 class QPrinter;
 class QWidget;
@@ -52,9 +51,6 @@ Afdrukuitkomst Afdrukken(const Paginabouwer& bouw, const Printerkeuze& keuze = {
 // Prints on a printer the caller set up (a PDF printer in tests).
 Afdrukuitkomst Afdrukken(QPrinter& printer, const Paginabouwer& bouw, const Printerkeuze& keuze = {});
 
-// Prints into a PDF file (A4); a file that was not completely written is removed.
-Afdrukuitkomst AfdrukkenNaarPdf(const QString& pad, const Paginabouwer& bouw);
-
 // The printable area of a printer, in twips.
 Papier Afdrukvlak(const QPrinter& printer);
 
@@ -65,6 +61,3 @@ QFont PrinterLettertype(const Lettertype& f);
 // Draws one page on a painter whose origin is the top left of the printable
 // area; the device's resolution maps twips to device units.
 void PaginaTekenen(QPainter& painter, const Pagina& pagina);
-
-// One page as a picture at `dpi` dots per inch, white, the size of the printable area.
-QImage PaginaAfbeelding(const Paginamodel& model, int pagina, int dpi);

@@ -76,6 +76,9 @@ std::string PlatteTekst(double x)
     return t;
 }
 
+// A report statistic's texts: the grade text, rounded to tenths.
+std::string Rapporttekst(double x) { return CijferNaarTekst(x); }
+
 // The values above -1 of pupils 1..36, in pupil order.
 template <class Waarde>
 std::span<const double> Gegeven(std::array<double, AantalLeerlingen>& v, Waarde waarde)
@@ -155,6 +158,13 @@ void BerekenRapportcijfer(AdmMain& a, int p, int k, int l)
     }
 }
 
+void RapportenVanaf(AdmMain& a, int p, int t, int l)
+{
+    for (int r = t; r <= 3; ++r)
+        BerekenRapportcijfer(a, p, r, l);
+    BerekenRapportcijfer(a, p, 4, l);
+}
+
 void JaarGemiddeldeBerekenen(AdmMain& a, int p, int l)
 {
     double w = 0, s = 0;
@@ -181,20 +191,17 @@ void Rapportgemiddelde(AdmMain& a, int k)
     for (int l = 1; l <= 2; ++l) {
         std::array<double, AantalLeerlingen> buffer;
         const auto v = Gegeven(buffer, [&](int p) { return a.Rapport(p, k, l); });
-        if (v.empty()) {
-            a.RpGemTxt(k, l) = "";
-            a.RpSprTxt(k, l) = "";
-            a.RpGem(k, l) = GeenWaarde;
-            a.RpSpr(k, l) = GeenWaarde;
-            continue;
+        MiddelEnSpreiding st;
+        if (!v.empty()) {
+            st.middel = ExacteStatistiek(v).middel;
+            // The spread is taken around the mean as its text shows it:
+            // rounded to tenths.
+            double getoond = st.middel;
+            CijferNaarTekst(getoond);
+            st.spreiding = ExacteSpreidingRond(v, getoond);
         }
-        double m = ExacteStatistiek(v).middel;
-        a.RpGem(k, l) = m;
-        a.RpGemTxt(k, l) = CijferNaarTekst(m);  // m is now rounded to tenths
-        // The spread is taken around the mean as its text shows it.
-        double s = ExacteSpreidingRond(v, m);
-        a.RpSpr(k, l) = s;
-        a.RpSprTxt(k, l) = CijferNaarTekst(s);
+        StatistiekSchrijven<3>({nullptr, a.RpGem(k, l), a.RpGemTxt(k, l), a.RpSpr(k, l), a.RpSprTxt(k, l)},
+                               static_cast<int>(v.size()), st, Rapporttekst);
     }
 }
 
@@ -202,18 +209,8 @@ void BerekenJaarKlasgemiddelde(AdmMain& a, int l)
 {
     std::array<double, AantalLeerlingen> buffer;
     const auto v = Gegeven(buffer, [&](int p) { return a.EindGem(p, l); });
-    if (v.empty()) {
-        a.KlEindGemTxt(l) = "";
-        a.KlEindSprTxt(l) = "";
-        a.KlEindGem(l) = GeenWaarde;
-        a.KlEindSpr(l) = GeenWaarde;
-        return;
-    }
-    const auto [m, s] = ExacteStatistiek(v);
-    a.KlEindGem(l) = m;
-    a.KlEindGemTxt(l) = GemiddeldeNaarTekst(m, true);
-    a.KlEindSpr(l) = s;
-    a.KlEindSprTxt(l) = GemiddeldeNaarTekst(s, true);
+    StatistiekSchrijven<4>({nullptr, a.KlEindGem(l), a.KlEindGemTxt(l), a.KlEindSpr(l), a.KlEindSprTxt(l)},
+                           static_cast<int>(v.size()), v.empty() ? MiddelEnSpreiding{} : ExacteStatistiek(v));
 }
 
 void NiveauHerberekenen(AdmMain& a, int l)
@@ -250,9 +247,7 @@ bool TrimGewichtVerwerken(AdmMain& a, std::string& tekst, int t, int l)
         NiveauHerberekenen(a, l);
         return in.geweigerd;
     }
-    double x = in.waarde;
-    tekst = CijferNaarTekst(x);
-    const double w = TekstNaarGetal(tekst);
+    const double w = Opslagwaarde(tekst, in.waarde);
     if (opgeslagen.leeg()) {
         opgeslagen = tekst;
         if (w != 0) {
@@ -261,7 +256,7 @@ bool TrimGewichtVerwerken(AdmMain& a, std::string& tekst, int t, int l)
         }
         return false;
     }
-    if (w == OpgeslagenWaarde(opgeslagen))
+    if (HoudtWaarde(opgeslagen, w))
         return false;
     opgeslagen = tekst;
     a.TrimesterWeging(t, l) = w;
@@ -283,12 +278,10 @@ bool RapportcijferVerwerken(AdmMain& a, std::string& tekst, int p, int k, int l)
         Rapportgemiddelde(a, k);
         return in.geweigerd;
     }
-    double x = in.waarde;
-    tekst = CijferNaarTekst(x);
-    const double g = TekstNaarGetal(tekst);
+    const double g = Opslagwaarde(tekst, in.waarde);
     // Compared with the stored text, not with Rapport: a computed report
     // keeps its exact value when its own text is typed again.
-    if (!opgeslagen.leeg() && g == OpgeslagenWaarde(opgeslagen))
+    if (HoudtWaarde(opgeslagen, g))
         return false;
     opgeslagen = tekst;
     a.Rapport(p, k, l) = g;

@@ -18,6 +18,10 @@ std::string RondAf(double waarde, int afrondcode);
 // RapportOptie[5]; methods 1 and unknown ones leave the report alone.
 void BerekenRapportcijfer(AdmMain& adm, int p, int k, int l);
 
+// What follows a change of pupil p's average of term t at level l: the
+// reports from term t on, then the end report.
+void RapportenVanaf(AdmMain& adm, int p, int t, int l);
+
 // EindGem and EindGemTxt of pupil p at level l: the term averages weighted
 // by the term weights, terms without a positive weight or average left out.
 void JaarGemiddeldeBerekenen(AdmMain& adm, int p, int l);

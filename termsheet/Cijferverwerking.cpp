@@ -119,23 +119,19 @@ bool KolomsomLezen(const AdmMain& a, int c, int l, Kolomsom& k)
     return NaarGeheel(10.0 * n * m, k.s1) && NaarGeheel(100.0 * n * (m * m + s * s), k.s2) && KolomsomGeldig(k);
 }
 
+Statistiekvelden<4> Kolomstatistiek(AdmMain& a, int c, int l)
+{
+    return {&a.KlAantal(c, l), a.KlGem(c, l), a.KlGemTxt(c, l), a.KlSpr(c, l), a.KlSprTxt(c, l)};
+}
+
 void KolomsomSchrijven(AdmMain& a, int c, int l, const Kolomsom& k)
 {
-    if (k.n == 0) {
-        a.KlAantal(c, l) = 0;
-        a.KlGem(c, l) = GeenWaarde;
-        a.KlGemTxt(c, l) = "";
-        a.KlSpr(c, l) = GeenWaarde;
-        a.KlSprTxt(c, l) = "";
-        return;
+    MiddelEnSpreiding st;
+    if (k.n > 0) {
+        st.middel = static_cast<double>(k.s1) / static_cast<double>(10 * k.n);
+        st.spreiding = std::sqrt(static_cast<double>(k.n * k.s2 - k.s1 * k.s1)) / static_cast<double>(10 * k.n);
     }
-    const double m = static_cast<double>(k.s1) / static_cast<double>(10 * k.n);
-    const double s = std::sqrt(static_cast<double>(k.n * k.s2 - k.s1 * k.s1)) / static_cast<double>(10 * k.n);
-    a.KlAantal(c, l) = static_cast<int>(k.n);
-    a.KlGem(c, l) = m;
-    a.KlGemTxt(c, l) = GemiddeldeNaarTekst(m, true);
-    a.KlSpr(c, l) = s;
-    a.KlSprTxt(c, l) = GemiddeldeNaarTekst(s, true);
+    StatistiekSchrijven(Kolomstatistiek(a, c, l), static_cast<int>(k.n), st);
 }
 
 // The statistics of a column taken from its grades, each read by cel(p).
@@ -161,12 +157,8 @@ void KolomOpnieuw(AdmMain& a, int c, int l, const Cellen& cel)
         return;
     }
     // Values no entry stores (a damaged cell, so n > 0): exactly from the values.
-    const auto [m, s] = ExacteStatistiek(std::span(v.data(), static_cast<std::size_t>(n)));
-    a.KlAantal(c, l) = n;
-    a.KlGem(c, l) = m;
-    a.KlGemTxt(c, l) = GemiddeldeNaarTekst(m, true);
-    a.KlSpr(c, l) = s;
-    a.KlSprTxt(c, l) = GemiddeldeNaarTekst(s, true);
+    const auto st = ExacteStatistiek(std::span(v.data(), static_cast<std::size_t>(n)));
+    StatistiekSchrijven(Kolomstatistiek(a, c, l), n, st);
 }
 
 void KolomOpnieuw(AdmMain& a, int c, int l)
@@ -315,11 +307,6 @@ double GewogenBijwerken(AdmMain& a, double& somGewicht, Tekst<4>& tekst, double 
 
 // ---- Class statistics of the term and year averages -------------------------
 
-// Mean and spread of the pupils' averages that have a value. A stored mean
-// and spread alone cannot carry this without error (two equal averages would
-// get the root of a rounding error as spread), so they are taken over the 36
-// stored averages, exactly, so that the pupils' order does not matter; no
-// grade is read.
 // One class statistic: where pupil 1's average is (the others follow at
 // distance stap) and where its count, mean, spread and texts go.
 struct Klasreeks {
@@ -332,6 +319,11 @@ struct Klasreeks {
     Tekst<4>& sTxt;
 };
 
+// Mean and spread of the pupils' averages that have a value. A stored mean
+// and spread alone cannot carry this without error (two equal averages would
+// get the root of a rounding error as spread), so they are taken over the 36
+// stored averages, exactly, so that the pupils' order does not matter; no
+// grade is read.
 void Klasstatistiek(const Klasreeks& r)
 {
     std::array<double, AantalLeerlingen> v;
@@ -341,17 +333,8 @@ void Klasstatistiek(const Klasreeks& r)
         if (x != GeenWaarde)
             v[n++] = x;
     }
-    r.aantal = static_cast<int>(n);
-    if (n == 0) {
-        r.m = r.s = GeenWaarde;
-        r.mTxt = r.sTxt = "";
-        return;
-    }
-    const MiddelEnSpreiding st = ExacteStatistiek(std::span(v.data(), n));
-    r.m = st.middel;
-    r.s = st.spreiding;
-    r.mTxt = GemiddeldeNaarTekst(r.m, true);
-    r.sTxt = GemiddeldeNaarTekst(r.s, true);
+    StatistiekSchrijven<4>({&r.aantal, r.m, r.mTxt, r.s, r.sTxt}, static_cast<int>(n),
+                           n > 0 ? ExacteStatistiek(std::span(v.data(), n)) : MiddelEnSpreiding{});
 }
 
 Klasreeks KlasTrGem(AdmMain& a, int t, int l)
@@ -386,9 +369,11 @@ bool JrGemZetten(AdmMain& a, double nieuw, int p, int l)
 
 // ---- Shared steps ------------------------------------------------------------
 
+// The caller names the term it works in (the sheet's, a column window's);
+// a term that does not hold the column is the caller's error.
 void TermijnControleren(int c, int t)
 {
-    if (c < 1 || c > AantalKolommen || t != (c - 1) / KolommenPerTrimester + 1)
+    if (c < 1 || c > AantalKolommen || t != TrimesterVan(c))
         throw std::out_of_range("column " + std::to_string(c) + " is not in term " + std::to_string(t));
 }
 
@@ -400,9 +385,9 @@ int LeerlingBijwerken(AdmMain& a, int p, int t, int l, double oud, double wOud, 
 {
     int gewijzigd = 0;
     if (wOud != 0 || wNieuw != 0) {
-        const int van = (t - 1) * KolommenPerTrimester + 1;
-        const double tr = GewogenBijwerken(a, a.SomGewicht(p, t, l), a.TrGemTxt(p, t, l), a.TrGem(p, t, l), p, van,
-                                           van + KolommenPerTrimester - 1, l, oud, wOud, x, wNieuw);
+        const double tr = GewogenBijwerken(a, a.SomGewicht(p, t, l), a.TrGemTxt(p, t, l), a.TrGem(p, t, l), p,
+                                           AbsoluteKolom(t, 1), AbsoluteKolom(t, KolommenPerTrimester), l, oud,
+                                           wOud, x, wNieuw);
         const double jr = GewogenBijwerken(a, a.SomGewichtJaar(p, l), a.JrGemTxt(p, l), a.JrGem(p, l), p, 1,
                                            AantalKolommen, l, oud, wOud, x, wNieuw);
         if (TrGemZetten(a, tr, p, t, l))
@@ -410,9 +395,7 @@ int LeerlingBijwerken(AdmMain& a, int p, int t, int l, double oud, double wOud, 
         if (JrGemZetten(a, jr, p, l))
             gewijzigd |= 2;
     }
-    for (int r = t; r <= 3; ++r)
-        BerekenRapportcijfer(a, p, r, l);
-    BerekenRapportcijfer(a, p, 4, l);
+    RapportenVanaf(a, p, t, l);
     JaarGemiddeldeBerekenen(a, p, l);
     return gewijzigd;
 }
@@ -444,9 +427,7 @@ bool CijferVerwerken(AdmMain& a, std::string& tekst, int p, int c, int t, int l)
             if (in.waarde == oud)
                 return false;
         }
-        x = in.waarde;
-        tekst = CijferNaarTekst(x);
-        x = TekstNaarGetal(tekst);
+        x = Opslagwaarde(tekst, in.waarde);
     }
     const bool wordtGevuld = !in.leeg;
     cel = tekst;
@@ -470,10 +451,7 @@ bool GewichtVerwerken(AdmMain& a, std::string& tekst, int c, int t, int l)
         // A blank removes the weight (of a stored "0  ", which had none, only the text).
         gewicht = tekst;
     } else {
-        double x = in.waarde;
-        tekst = CijferNaarTekst(x);
-        const double w = TekstNaarGetal(tekst);
-        if (!gewicht.leeg() && w == OpgeslagenWaarde(gewicht))
+        if (HoudtWaarde(gewicht, Opslagwaarde(tekst, in.waarde)))
             return false;
         gewicht = tekst;
     }
@@ -663,9 +641,9 @@ void NiveauHerstellen(AdmMain& a, int l)
     std::array<int, AantalLeerlingen + 1> vanaf{};  // the first term whose average was rebuilt
     for (int p = 1; p <= AantalLeerlingen; ++p) {
         for (int t = 1; t <= 3; ++t) {
-            const int van = (t - 1) * KolommenPerTrimester + 1;
-            const bool herbouwd = GemiddeldeHerstellen(p, van, van + KolommenPerTrimester - 1, gewicht, cel,
-                                                       a.SomGewicht(p, t, l), a.TrGem(p, t, l), a.TrGemTxt(p, t, l));
+            const bool herbouwd =
+                GemiddeldeHerstellen(p, AbsoluteKolom(t, 1), AbsoluteKolom(t, KolommenPerTrimester), gewicht, cel,
+                                     a.SomGewicht(p, t, l), a.TrGem(p, t, l), a.TrGemTxt(p, t, l));
             auto& eerste = vanaf[static_cast<std::size_t>(p)];
             if (herbouwd && eerste == 0)
                 eerste = t;
@@ -683,12 +661,8 @@ void NiveauHerstellen(AdmMain& a, int l)
         NiveauHerberekenen(a, l);
     } else {
         for (int p = 1; p <= AantalLeerlingen; ++p) {
-            const int t = vanaf[static_cast<std::size_t>(p)];
-            if (t == 0)
-                continue;
-            for (int r = t; r <= 3; ++r)
-                BerekenRapportcijfer(a, p, r, l);
-            BerekenRapportcijfer(a, p, 4, l);
+            if (const int t = vanaf[static_cast<std::size_t>(p)]; t != 0)
+                RapportenVanaf(a, p, t, l);
         }
     }
     for (int p = 1; p <= AantalLeerlingen; ++p)

@@ -78,6 +78,9 @@ void frmTrimester::MaakMenus()
     auto sorteer = [this](const char* titel, QAction** actie, Sorteersoort soort) {
         return Item(titel, actie, [this, soort] { Sorteren(static_cast<int>(soort)); });
     };
+    auto kolomvenster = [this](const char* titel, QAction** actie, Kolomvenster venster) {
+        return Item(titel, actie, [this, venster] { KolomvensterOpenen(venster); });
+    };
     auto afdruk = [this](const char* titel, QAction** actie, int niveau, int eersteKolom) {
         return Item(titel, actie, [this, niveau, eersteKolom] {
             PrintTrimester(adm.Scherm, niveau, eersteKolom, true);
@@ -103,13 +106,13 @@ void frmTrimester::MaakMenus()
              Streep(),
              Zoekitem(),
              Streep(),
-             Item("Kolom  &Kopiëren...", &mnuKolomKopieren, [this] { mnuKolomKopieren_Click(); }),
-             Item("Kolom  &Wissen...", &mnuKolomWissen, [this] { mnuKolomWissen_Click(); }),
-             Item("Kolommen  &Verwisselen...", &mnuKolommenVerwisselen, [this] { mnuKolommenVerwisselen_Click(); }),
-             Item("Kolom Om&rekenen...", &mnuKolomOmrekenen, [this] { mnuKolomOmrekenen_Click(); }),
+             kolomvenster("Kolom  &Kopiëren...", &mnuKolomKopieren, &Kolomvensters::Kopieren),
+             kolomvenster("Kolom  &Wissen...", &mnuKolomWissen, &Kolomvensters::Wissen),
+             kolomvenster("Kolommen  &Verwisselen...", &mnuKolommenVerwisselen, &Kolomvensters::Verwisselen),
+             kolomvenster("Kolom Om&rekenen...", &mnuKolomOmrekenen, &Kolomvensters::Omrekenen),
              Sub("Kolom Normeren...", &mnuKolomNormA,
-                 {Item("&Scores Normeren...", &mnuKolomNormScoresA, [this] { mnuKolomNormScores_Click(); }),
-                  Item("&Fouten Normeren...", &mnuKolomNormFoutenA, [this] { mnuKolomNormFouten_Click(); })}),
+                 {kolomvenster("&Scores Normeren...", &mnuKolomNormScoresA, &Kolomvensters::NormScores),
+                  kolomvenster("&Fouten Normeren...", &mnuKolomNormFoutenA, &Kolomvensters::NormFouten)}),
              Streep(),
              Verwijderitem(),
              Streep(),
@@ -138,7 +141,7 @@ void frmTrimester::MaakMenus()
              afdruk("&C  Kolom  9-16  Niveau  1", &mnuPrintKolom9_16_Nivo_1, 1, 9),
              afdruk("&D  Kolom  9-16  Niveau  2", &mnuPrintKolom9_16_Nivo_2, 2, 9),
              Streep(),
-             Item("&Kolom... afdrukken", &mnuKolomAfdrukken, [this] { mnuKolomAfdrukken_Click(); }),
+             kolomvenster("&Kolom... afdrukken", &mnuKolomAfdrukken, &Kolomvensters::Afdrukken),
              Streep(),
              Item("&Toelichting bij Kolommen", &mnuToelichting,
                   [this] {
@@ -152,11 +155,11 @@ void frmTrimester::MaakMenus()
          Opening::Vastleggen,
          {
              Sub("Kolom &Normeren...", &mnuKolomNorm,
-                 {Item("&Scores Normeren...", &mnuKolomNormScores, [this] { mnuKolomNormScores_Click(); }),
-                  Item("&Fouten Normeren...", &mnuKolomNormFouten, [this] { mnuKolomNormFouten_Click(); })}),
+                 {kolomvenster("&Scores Normeren...", &mnuKolomNormScores, &Kolomvensters::NormScores),
+                  kolomvenster("&Fouten Normeren...", &mnuKolomNormFouten, &Kolomvensters::NormFouten)}),
              Sub("Cesuur&tabel", &mnuCesuurTabel,
-                 {Item("&Scores", &mnuCesuurScoreTabel, [this] { mnuCesuurScoreTabel_Click(); }),
-                  Item("&Fouten", &mnuCesuurFoutenTabel, [this] { mnuCesuurFoutenTabel_Click(); })}),
+                 {kolomvenster("&Scores", &mnuCesuurScoreTabel, &Kolomvensters::CesuurScore),
+                  kolomvenster("&Fouten", &mnuCesuurFoutenTabel, &Kolomvensters::CesuurFouten)}),
          }},
         Helpmenu(&mnuHelp),
     });
@@ -349,8 +352,13 @@ int frmTrimester::SchermRij(int leerling) const { return ::SchermRij(Stand(), le
 
 VasteBreedteInvoer* frmTrimester::CijferCel(int leerling, int kolom) const
 {
-    const int i = CelIndex(leerling, kolom);
-    return i >= 1 && i <= 64 ? txtCijfer[static_cast<std::size_t>(i)] : nullptr;
+    // The row and the column each: a column beside the window would give
+    // the number of a cell in the row next to it.
+    const Schermstand s = Stand();
+    const int r = ::SchermRij(s, leerling), k = ::SchermKolom(s, kolom);
+    if (r < 1 || r > Vensterrijen || k < 1 || k > Vensterkolommen)
+        return nullptr;
+    return txtCijfer[static_cast<std::size_t>(::CelIndex(s, leerling, kolom))];
 }
 
 // ---- Redraw ----------------------------------------------------------------
@@ -358,7 +366,7 @@ VasteBreedteInvoer* frmTrimester::CijferCel(int leerling, int kolom) const
 void frmTrimester::Afdrukken(int mode)
 {
     const int t = adm.Scherm;
-    if (t < 1 || t > 3)
+    if (!IsTrimester(t))
         return;
     // Drawn from a valid copy of the display state: the redraw writes nothing.
     const Schermstand s = GeldigeSchermstand(adm);
@@ -548,7 +556,7 @@ void frmTrimester::mnuRapportcijferImporteren_Click()
 
 void frmTrimester::Schermkeuze(int scherm)
 {
-    if (scherm >= SchermTrimester1 && scherm <= SchermTrimester3)
+    if (IsTrimester(scherm))
         TrimesterKiezen(scherm);
     else
         Weergavevenster::Schermkeuze(scherm);
@@ -579,66 +587,14 @@ void frmTrimester::mnuCijferkolom_Plakken_Click()
     adm.Gewijzigd = 1;
 }
 
-namespace {
-
-// Opens one of the column windows when the sheet was handed them.
-void Kolomvenster(frmTrimester& blad, void (*Kolomvensters::*venster)(Venster&))
+void frmTrimester::KolomvensterOpenen(Kolomvenster venster)
 {
-    if (blad.kolomvensters)
-        (blad.kolomvensters->*venster)(blad);
-}
-
-}  // namespace
-
-void frmTrimester::mnuKolomKopieren_Click()
-{
-    Kolomvenster(*this, &Kolomvensters::Kopieren);
-    Afdrukken(1);
-}
-
-void frmTrimester::mnuKolomWissen_Click()
-{
-    Kolomvenster(*this, &Kolomvensters::Wissen);
-    Afdrukken(1);
-}
-
-void frmTrimester::mnuKolommenVerwisselen_Click()
-{
-    Kolomvenster(*this, &Kolomvensters::Verwisselen);
-    Afdrukken(1);
-}
-
-void frmTrimester::mnuKolomOmrekenen_Click()
-{
-    Kolomvenster(*this, &Kolomvensters::Omrekenen);
-    Afdrukken(1);
-}
-
-void frmTrimester::mnuKolomAfdrukken_Click() { Kolomvenster(*this, &Kolomvensters::Afdrukken); }
-
-void frmTrimester::mnuKolomNormScores_Click()
-{
-    Kolomvenster(*this, &Kolomvensters::NormScores);
-    Afdrukken(1);
-}
-
-void frmTrimester::mnuKolomNormFouten_Click()
-{
-    Kolomvenster(*this, &Kolomvensters::NormFouten);
-    Afdrukken(1);
-}
-
-// The calculators change no data; the sheet redraws all the same.
-void frmTrimester::mnuCesuurScoreTabel_Click()
-{
-    Kolomvenster(*this, &Kolomvensters::CesuurScore);
-    Afdrukken(1);
-}
-
-void frmTrimester::mnuCesuurFoutenTabel_Click()
-{
-    Kolomvenster(*this, &Kolomvensters::CesuurFouten);
-    Afdrukken(1);
+    if (kolomvensters)
+        (kolomvensters->*venster)(*this);
+    // The one-column print changes nothing; the cut-off calculators neither,
+    // but the sheet redraws after them all the same.
+    if (venster != &Kolomvensters::Afdrukken)
+        Afdrukken(1);
 }
 
 void frmTrimester::Sorteren(int soort)

@@ -123,17 +123,11 @@ public:
     void Schermkeuze(int scherm) override;
     void mnuRapportcijferImporteren_Click();
     void mnuCijferkolom_Plakken_Click();
-    // The column windows; the sheet redraws when each has closed, also after
-    // a cancel, except after the one-column print.
-    void mnuKolomKopieren_Click();
-    void mnuKolomWissen_Click();
-    void mnuKolommenVerwisselen_Click();
-    void mnuKolomOmrekenen_Click();
-    void mnuKolomAfdrukken_Click();
-    void mnuKolomNormScores_Click();
-    void mnuKolomNormFouten_Click();
-    void mnuCesuurScoreTabel_Click();
-    void mnuCesuurFoutenTabel_Click();
+    // One of the column windows its menus open (nothing without them); the
+    // sheet redraws when it has closed, also after a cancel, except after the
+    // one-column print.
+    using Kolomvenster = void (*Kolomvensters::*)(Venster&);
+    void KolomvensterOpenen(Kolomvenster venster);
 
     // ---- Scrolling, cells, headers, weights, labels ----
     void vsbScroll_Change();

@@ -1,5 +1,7 @@
 #include "core/AdmMain.h"
 
+#include "core/Pad.h"
+
 #include <gtest/gtest.h>
 
 TEST(AdmMain, NieuwCijferbestandResetsEverythingButDisplayAndFolders)

@@ -1,6 +1,7 @@
 #include "core/Bestand.h"
 #include "core/Cijferbestand.h"
 #include "core/Fout.h"
+#include "core/Pad.h"
 
 #include "Tekstvelden.h"
 #include "Tijdelijkemap.h"

@@ -127,6 +127,34 @@ INSTANTIATE_TEST_SUITE_P(Gevallen, CijferNaarTekstTest, ::testing::Values(
     CijferGeval{inf, "   ", -1},
     CijferGeval{nan, "   ", -1}));
 
+// A taken number is stored as its grade text, and as the value that text
+// reads as: from 10 on the text holds no tenths.
+TEST(Opslagwaarde, IsTheValueOfTheGradeTextItWrites)
+{
+    const struct {
+        double waarde;
+        const char* tekst;
+        double opgeslagen;
+    } gevallen[] = {{7.25, "7.3", 7.3}, {6.95, "7", 7}, {10.5, "11", 11}, {0.04, "0  ", 0}, {200, "200", 200}};
+    for (const auto& g : gevallen) {
+        std::string tekst = "7,5";
+        EXPECT_EQ(Opslagwaarde(tekst, g.waarde), g.opgeslagen) << g.waarde;
+        EXPECT_EQ(tekst, g.tekst) << g.waarde;
+    }
+}
+
+TEST(HoudtWaarde, AStoredTextThatIsNotBlankAndReadsAsTheValue)
+{
+    const struct {
+        const char* opgeslagen;
+        double waarde;
+        bool houdt;
+    } gevallen[] = {{"7.3", 7.3, true}, {"7,3", 7.3, true}, {"7.3", 7.2, false}, {"0  ", 0, true},
+                    {"   ", 0, false}, {"", 0, false}, {"11 ", 11, true}};
+    for (const auto& g : gevallen)
+        EXPECT_EQ(HoudtWaarde(g.opgeslagen, g.waarde), g.houdt) << '"' << g.opgeslagen << "\" " << g.waarde;
+}
+
 TEST(GemiddeldeNaarTekst, FollowsTheRangesAndTheMode)
 {
     struct Geval {

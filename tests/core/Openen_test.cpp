@@ -2,6 +2,7 @@
 #include "core/Fout.h"
 #include "core/Instellingen.h"
 #include "core/Openen.h"
+#include "core/Pad.h"
 #include "core/Tekst.h"
 
 #include "Tijdelijkemap.h"

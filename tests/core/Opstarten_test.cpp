@@ -4,6 +4,7 @@
 #include "core/Cijferbestand.h"
 #include "core/Fout.h"
 #include "core/Instellingen.h"
+#include "core/Pad.h"
 
 #include "Tijdelijkemap.h"
 

@@ -1,5 +1,6 @@
 #include "core/Bestand.h"
 #include "core/Fout.h"
+#include "core/Pad.h"
 #include "names/Namenbestand.h"
 
 #include "Tekstvelden.h"

@@ -2,6 +2,8 @@
 
 #include "core/Cp1252.h"
 
+#include "Cp1252Utf8.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -5,6 +5,8 @@
 #include "termsheet/AfdrukTrimester.h"
 #include "termsheet/AfdrukVoorbeeld.h"
 
+#include "Printerhulp.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFile>

@@ -19,6 +19,7 @@
 #include "reports/Rapportvoorbeeld.h"
 
 #include "Alleenlezen.h"
+#include "Printerhulp.h"
 #include "VensterTest.h"
 
 #include <QGroupBox>

@@ -736,6 +736,29 @@ TEST_F(Trimesterblad, FocusItemsVanBewerken)
     EXPECT_EQ(Focus(), v().txtSoort[6]);
 }
 
+// A pupil and column have a grade cell only inside the window, also where
+// the cell's number alone would fit in 1..64.
+TEST_F(Trimesterblad, EenCijfercelAlleenBinnenHetVenster)
+{
+    struct Geval {
+        int p, c;
+        int cel;  // 0: none
+    };
+    auto controleer = [&](std::initializer_list<Geval> gevallen) {
+        for (const Geval& g : gevallen)
+            EXPECT_EQ(v().CijferCel(g.p, g.c), g.cel ? v().txtCijfer[static_cast<std::size_t>(g.cel)] : nullptr)
+                << "pupil " << g.p << ", column " << g.c;
+    };
+    // Rows 1-8, columns 1-8.
+    controleer({{1, 1, 1}, {2, 8, 16}, {8, 8, 64}, {2, 9, 0}, {3, 0, 0}, {9, 1, 0}, {1, 17, 0}});
+    // Rows 5-12, columns 9-16.
+    v().vsbScroll->setValue(12);
+    v().hsbScroll->setValue(16);
+    ASSERT_EQ(adm.EersteRij, 5);
+    ASSERT_EQ(adm.EersteKolom, 9);
+    controleer({{5, 9, 1}, {12, 16, 64}, {6, 8, 0}, {4, 16, 0}, {13, 9, 0}, {7, 17, 0}});
+}
+
 TEST_F(Trimesterblad, MenusEnWerkbalk)
 {
     EXPECT_TRUE(v().Toolbar().Knop(QStringLiteral("ZOEK"))->isEnabled());
