@@ -301,8 +301,11 @@ int frmRapporten::CelIndex(int leerling, int rapport) const { return RapportInde
 
 VasteBreedteInvoer* frmRapporten::RpVak(int leerling, int rapport) const
 {
-    const int n = CelIndex(leerling, rapport);
-    return n >= 1 && n <= 32 ? txtRp[static_cast<std::size_t>(n)] : nullptr;
+    // The row and the report each: report 5 would give the next row's first box.
+    const int r = SchermRij(leerling);
+    if (r < 1 || r > Vensterrijen || rapport < 1 || rapport > 4)
+        return nullptr;
+    return txtRp[static_cast<std::size_t>(CelIndex(leerling, rapport))];
 }
 
 // ---- Redraw ----------------------------------------------------------------

@@ -183,6 +183,18 @@ protected:
     std::unique_ptr<frmRapporten> venster;
 };
 
+// A report box only for a pupil in the window and a report 1 to 4: a fifth
+// report would be the next row's first box.
+TEST_F(Rapportenlijst, AReportBoxOnlyInsideTheWindow)
+{
+    Open();
+    ASSERT_EQ(adm.EersteRij, 1);
+    EXPECT_EQ(v().RpVak(1, 1), v().txtRp[1]);
+    EXPECT_EQ(v().RpVak(8, 4), v().txtRp[32]);
+    for (const auto& [p, k] : {std::pair{1, 5}, {2, 0}, {8, 5}, {9, 1}, {0, 4}})
+        EXPECT_EQ(v().RpVak(p, k), nullptr) << "pupil " << p << ", report " << k;
+}
+
 TEST_F(Rapportenlijst, TheExampleIsWhatTheFormulasGive)
 {
     ControleerNiveau(adm, 1);
