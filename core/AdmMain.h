@@ -52,6 +52,9 @@ inline int AbsoluteKolom(int trimester, int kolom) { return (trimester - 1) * Ko
 // The term (1..3) that holds absolute column c (1..48).
 inline int TrimesterVan(int c) { return (c - 1) / KolommenPerTrimester + 1; }
 
+// Absolute column c counted within term `trimester` (1..16 for its own columns).
+inline int KolomInTrimester(int trimester, int c) { return c - AbsoluteKolom(trimester, 0); }
+
 // The display state (the display window, core/Schermvenster.h): the view,
 // the eight rows and columns it shows, the current pupil, column and level.
 // Stored in the grade file's display line; a value of its own, so that a

@@ -11,7 +11,7 @@ Kolomkeuze BeginKolomkeuze(const AdmMain& adm)
         k.trimester = adm.Scherm;
     if (adm.Niveau >= 1 && adm.Niveau <= 2)
         k.niveau = adm.Niveau;
-    const int kolom = adm.HuidigeKolom - (k.trimester - 1) * KolommenPerTrimester;
+    const int kolom = KolomInTrimester(k.trimester, adm.HuidigeKolom);
     if (kolom >= 1 && kolom <= KolommenPerTrimester)
         k.kolom = kolom;
     return k;

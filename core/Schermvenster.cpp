@@ -134,7 +134,7 @@ void KolomKiezen(Schermstand& s, int k)
 
 void SchermkolomKiezen(Schermstand& s, int k) { s.HuidigeKolom = KolomOpScherm(s, k); }
 
-int Trimesterkolom(const Schermstand& s, int c) { return c - Termijnbegin(s.Scherm); }
+int Trimesterkolom(const Schermstand& s, int c) { return KolomInTrimester(s.Scherm, c); }
 
 // ---------------------------------------------------------------- screen places
 

@@ -148,7 +148,7 @@ void PrintJaaroverzichtPagina(Paginamodel& pm, const AdmMain& adm, int niveau, c
             t.op(0, y);
             pm.PrintZonderEinde(" " + std::to_string(tr) + "-e Trimester" + Blanco(13));
             for (int c = c1; c < c1 + 8; ++c) {
-                const int n = c - (tr - 1) * KolommenPerTrimester;
+                const int n = KolomInTrimester(tr, c);
                 if (n < 10) {
                     pm.CurrentX += m.w;
                     pm.PrintZonderEinde(" " + std::to_string(n) + " ");
