@@ -107,17 +107,28 @@ const Dialoogsoort dialogen[] = {
     {"about", [](AdmMain&, Omgeving&) -> std::unique_ptr<QDialog> { return std::make_unique<frmAbout>(); }, "OK"},
 };
 
+// A dialog made in a start folder of its own, from the term sheet's first
+// column.
+struct Geopend {
+    explicit Geopend(const Dialoogsoort& soort)
+    {
+        map.Start(adm);
+        adm.Scherm = 1;
+        adm.HuidigeKolom = 1;
+        d = soort.maak(adm, omgeving);
+    }
+    Werkmap map;
+    AdmMain adm;
+    TestOmgeving omgeving;
+    std::unique_ptr<QDialog> d;
+};
+
 TEST(Dialogen, TheCaptionFitsAndTheDefaultButtonIsTheOneEnterPresses)
 {
     for (const Dialoogsoort& soort : dialogen) {
         SCOPED_TRACE(soort.naam);
-        Werkmap map;
-        AdmMain adm;
-        map.Start(adm);
-        adm.Scherm = 1;
-        adm.HuidigeKolom = 1;
-        TestOmgeving omgeving;
-        std::unique_ptr<QDialog> d = soort.maak(adm, omgeving);
+        Geopend geopend(soort);
+        QDialog* d = geopend.d.get();
         ASSERT_TRUE(Activeer(*d));
         ASSERT_TRUE(d->isVisible());
         EXPECT_GE(d->width(), Titelruimte(d->windowTitle())) << d->windowTitle().toStdString();
@@ -227,13 +238,8 @@ TEST(Vakken, EveryFixedWidthBoxShowsItsWholeField)
     int inDialogen = 0;
     for (const Dialoogsoort& soort : dialogen) {
         SCOPED_TRACE(soort.naam);
-        Werkmap map;
-        AdmMain adm;
-        map.Start(adm);
-        adm.Scherm = 1;
-        adm.HuidigeKolom = 1;
-        TestOmgeving omgeving;
-        std::unique_ptr<QDialog> d = soort.maak(adm, omgeving);
+        Geopend geopend(soort);
+        QDialog* d = geopend.d.get();
         ASSERT_TRUE(Activeer(*d));
         inDialogen += ToontVeldenHeel(*d);
         d->close();
