@@ -258,7 +258,8 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
     // copied to the new one, private until then; a copy that fails fails the
     // save, so that a shared file never comes back closed to the others.
     std::string tijdelijk;
-    const int fd = TijdelijkBestand(systeem, pad, map, Bestandsdeel(doel), slot.vast(), bestaat ? 0600 : 0644, tijdelijk);
+    const int fd =
+        TijdelijkBestand(systeem, pad, map, Bestandsdeel(doel), slot.vast(), bestaat ? 0600 : 0644, tijdelijk);
     Descriptor bestand(systeem, fd);
 
     const char* p = inhoud.data();
