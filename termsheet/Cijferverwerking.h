@@ -15,8 +15,8 @@
 
 // One grade of pupil p (1..36) in absolute column c (1..48) of term t (the
 // term that holds c, TrimesterVan(c); a column outside 1..48 or a term
-// that does not hold it raises std::out_of_range) at level l. The text comes back normalised: the
-// 3-character grade text when a grade was added or changed, three blanks
+// that does not hold it raises std::out_of_range) at level l. The text
+// comes back normalised: the 3-character grade text when a grade was added or changed, three blanks
 // when refused (no number, or outside 0..200; an existing grade is then
 // removed), otherwise as passed with its commas turned into points.
 // Refused: the caller beeps. Changed: the stored grade text.
