@@ -74,12 +74,6 @@ Schermstand GeldigeSchermstand(const Schermstand& stand)
     return s;
 }
 
-void HuidigeRijInVenster(Schermstand& s)
-{
-    if (GeldigeRijen(s))
-        s.HuidigeRij = std::clamp(s.HuidigeRij, s.EersteRij, s.LaatsteRij);
-}
-
 // ---------------------------------------------------------------- rows
 
 void RijvensterVanaf(Schermstand& s, int eerste) { Venster(s.EersteRij, s.LaatsteRij, eerste, 1, AantalLeerlingen); }
@@ -91,6 +85,16 @@ void LeerlingKiezen(Schermstand& s, int p)
 }
 
 void SchermrijKiezen(Schermstand& s, int r) { s.HuidigeRij = LeerlingOpRij(s, r); }
+
+bool HuidigeRijTonen(Schermstand& s)
+{
+    const Schermstand voor = s;
+    const Schermstand geldig = GeldigeSchermstand(s);
+    s.EersteRij = geldig.EersteRij;
+    s.LaatsteRij = geldig.LaatsteRij;
+    LeerlingKiezen(s, geldig.HuidigeRij);
+    return s != voor;
+}
 
 void EersteLeerlingKiezen(Schermstand& s)
 {
@@ -141,6 +145,18 @@ int Trimesterkolom(const Schermstand& s, int c) { return KolomInTrimester(s.Sche
 int SchermRij(const Schermstand& s, int p) { return p - s.EersteRij + 1; }
 
 int LeerlingOpRij(const Schermstand& s, int r) { return s.EersteRij + r - 1; }
+
+int GetoondeRij(const Schermstand& stand, int p)
+{
+    const Schermstand s = GeldigeSchermstand(stand);
+    return p >= s.EersteRij && p <= s.LaatsteRij ? SchermRij(s, p) : GeenRij;
+}
+
+int HuidigeSchermrij(const Schermstand& stand)
+{
+    const Schermstand s = GeldigeSchermstand(stand);
+    return GetoondeRij(s, s.HuidigeRij);
+}
 
 int SchermKolom(const Schermstand& s, int c) { return c - s.EersteKolom + 1; }
 

@@ -28,17 +28,13 @@ void BeginSchermstand(Schermstand& stand);
 // current pupil 1..36; eight columns within one term (the one shown, in a
 // term sheet) that hold the current column, else the term's first window;
 // level 1 or 2. A valid state stays as it is. The current pupil may lie
-// outside the rows (a file saved from the year overview leaves it so): the
-// views show it without a highlighted line.
+// outside the rows (a file may hold it so): a redraw shows it without a
+// highlighted line, and each view brings it into the rows (HuidigeRijTonen).
 void SchermstandControleren(Schermstand& stand);
 
 // The state as the views draw it: the stored one, made valid on a copy.
 Schermstand GeldigeSchermstand(const Schermstand& stand);
 
-// The term sheet works from the current pupil (its cells, keys and scroll
-// bar), so when it takes the state over a current pupil outside a valid row
-// window becomes the window's nearest row.
-void HuidigeRijInVenster(Schermstand& stand);
 
 // ---- The eight rows
 
@@ -52,6 +48,14 @@ void LeerlingKiezen(Schermstand& stand, int p);
 
 // The pupil on screen row r (1..8) becomes current.
 void SchermrijKiezen(Schermstand& stand, int r);
+
+// The rows made valid and moved just far enough to show the current pupil,
+// as LeerlingKiezen moves them: a file may hold a current pupil outside its
+// rows, and every view brings it in (as it is activated, after an open,
+// before a command addresses the current pupil's box) before it works from
+// it. A state that shows it stays as it is; true when the state changed, so
+// that the view redraws.
+bool HuidigeRijTonen(Schermstand& stand);
 
 // Down from the weights: the window at rows 1-8 and pupil 1 current.
 void EersteLeerlingKiezen(Schermstand& stand);
@@ -90,6 +94,14 @@ int Trimesterkolom(const Schermstand& stand, int c);
 // The screen row (1..8) of pupil p, and the pupil of screen row r.
 int SchermRij(const Schermstand& stand, int p);
 int LeerlingOpRij(const Schermstand& stand, int r);
+
+// The screen row (1..8) on which the views show pupil p, in the state as
+// they draw it (GeldigeSchermstand), or GeenRij when p is not on screen: the
+// one check before a pupil's box is looked up.
+inline constexpr int GeenRij = 0;
+int GetoondeRij(const Schermstand& stand, int p);
+// The same for the current pupil.
+int HuidigeSchermrij(const Schermstand& stand);
 // The screen column (1..8) of absolute column c, and the column of screen column k.
 int SchermKolom(const Schermstand& stand, int c);
 int KolomOpScherm(const Schermstand& stand, int k);

@@ -356,8 +356,10 @@ void Weergavevenster::mnuBestandLaden_Click()
 {
     // A file that names another view has its window take over; one that
     // names this view (or none loaded) is shown here.
-    if (BestandLaden(*this) == Openuitslag::Blijft)
+    if (BestandLaden(*this) == Openuitslag::Blijft) {
+        HuidigeRijTonen(adm);
         NaOpenen();
+    }
 }
 
 void Weergavevenster::mnuBestandOpslaan_Click() { BestandOpslaan(*this); }

@@ -144,8 +144,7 @@ void frmNamen::MaakMenus()
     };
     // A grid box on the current pupil's line, column 1 surname .. 7 mentor.
     auto rij = [this, &focus](const char* titel, QAction** actie, int kolom) {
-        return focus(titel, actie,
-                     [this, kolom] { return Kolom(kolom)[static_cast<std::size_t>(SchermRij(adm.HuidigeRij))]; });
+        return focus(titel, actie, [this, kolom] { return HuidigVak(kolom); });
     };
     auto sorteer = [this](const char* titel, QAction** actie, Namensortering volgorde) {
         return Item(titel, actie, [this, volgorde] { mnuSorteren_Click(static_cast<int>(volgorde)); });
@@ -508,7 +507,7 @@ void frmNamen::Rastervak_GotFocus(int kolom, int regel)
         // The focus the activation placed on the current pupil's line does
         // not move the current pupil.
         FocusNaActiveren = 0;
-        if (regel == SchermRij(adm.HuidigeRij)) {
+        if (regel == HuidigeSchermrij(adm)) {
             OudeTekst = vak->Tekst();
             Focusbasis();
             return;
@@ -531,6 +530,14 @@ void frmNamen::Rastervak_LostFocus(int kolom, int regel)
     basis_.Vervallen();
 }
 
+VasteBreedteInvoer* frmNamen::HuidigVak(int kolom)
+{
+    // The command has committed the boxes: the rows may move to the pupil.
+    if (HuidigeRijTonen(adm))
+        Afdrukken(0);
+    return Kolom(kolom)[static_cast<std::size_t>(HuidigeSchermrij(adm))];
+}
+
 void frmNamen::FocusOp(VasteBreedteInvoer* vak)
 {
     if (!vak)
@@ -543,8 +550,8 @@ void frmNamen::FocusOp(VasteBreedteInvoer* vak)
 void frmNamen::FocusOpHuidigeRegel()
 {
     const Rastervak actief = Rasterplaats(ActieveControl());
-    const int regel = SchermRij(adm.HuidigeRij);
-    if (!actief.kolom || regel < 1 || regel > 8)
+    const int regel = HuidigeSchermrij(adm);
+    if (!actief.kolom || regel == GeenRij)
         return;
     VasteBreedteInvoer* vak = Kolom(actief.kolom)[static_cast<std::size_t>(regel)];
     if (vak == ActieveControl()) {
@@ -688,6 +695,7 @@ void frmNamen::Form_Activate()
     Toolbar().ZetIngedrukt(12, true);
     TrimLabel->ZetTekst("Namenlijst");
     ToonInsertModus(*lblInsert, adm.InsertModus);
+    HuidigeRijTonen(adm);
     Afdrukken(1);
     if (vsbScroll->value() != adm.HuidigeRij)
         vsbScroll->setValue(adm.HuidigeRij);

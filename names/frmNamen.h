@@ -159,6 +159,9 @@ private:
     // The grid box of the active column on the current pupil's line gets the
     // focus, when the active control is a grid box.
     void FocusOpHuidigeRegel();
+    // The grid box of a column (1..7) on the current pupil's line, the rows
+    // brought to that pupil first.
+    VasteBreedteInvoer* HuidigVak(int kolom);
     void FocusOp(VasteBreedteInvoer* vak);
 
     void Plakken(int soort);

@@ -302,8 +302,7 @@ int frmRapporten::CelIndex(int leerling, int rapport) const { return RapportInde
 VasteBreedteInvoer* frmRapporten::RpVak(int leerling, int rapport) const
 {
     // The row and the report each: report 5 would give the next row's first box.
-    const int r = SchermRij(leerling);
-    if (r < 1 || r > Vensterrijen || rapport < 1 || rapport > 4)
+    if (GetoondeRij(adm, leerling) == GeenRij || rapport < 1 || rapport > 4)
         return nullptr;
     return txtRp[static_cast<std::size_t>(CelIndex(leerling, rapport))];
 }
@@ -426,6 +425,7 @@ void frmRapporten::Form_Activate()
 {
     FocusNaActiveren = 1;
     Klassenstatistiek();
+    HuidigeRijTonen(adm);
     Afdrukken(1);
     adm.RapportKolom = 1;
     vsbScroll->setValue(adm.HuidigeRij);
@@ -472,6 +472,11 @@ void frmRapporten::mnuTrimGew_Click() { ZetFocus(txtTrGew[1]); }
 
 void frmRapporten::mnuRap_Click(int rapport)
 {
+    // The command has committed the boxes: the rows may move to the pupil.
+    if (HuidigeRijTonen(adm)) {
+        Afdrukken(1);
+        vsbScroll->setValue(adm.HuidigeRij);
+    }
     ZetFocus(RpVak(adm.HuidigeRij, rapport));
 }
 

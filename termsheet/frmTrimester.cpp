@@ -102,7 +102,7 @@ void frmTrimester::MaakMenus()
              focus("&Datum", &mnuDatum, kopvak(txtDatum)),
              focus("&Opmerking", &mnuOpmerking, kopvak(txtOpmerking)),
              focus("&Gewicht", &mnuGewicht, kopvak(txtGewicht)),
-             focus("&Cijfers/Scores", &mnuCijfersScores, [this] { return CijferCel(adm.HuidigeRij, adm.HuidigeKolom); }),
+             focus("&Cijfers/Scores", &mnuCijfersScores, [this] { return HuidigeCel(); }),
              Streep(),
              Zoekitem(),
              Streep(),
@@ -355,10 +355,20 @@ VasteBreedteInvoer* frmTrimester::CijferCel(int leerling, int kolom) const
     // The row and the column each: a column beside the window would give
     // the number of a cell in the row next to it.
     const Schermstand s = Stand();
-    const int r = ::SchermRij(s, leerling), k = ::SchermKolom(s, kolom);
-    if (r < 1 || r > Vensterrijen || k < 1 || k > Vensterkolommen)
+    const int k = ::SchermKolom(s, kolom);
+    if (GetoondeRij(s, leerling) == GeenRij || k < 1 || k > Vensterkolommen)
         return nullptr;
     return txtCijfer[static_cast<std::size_t>(::CelIndex(s, leerling, kolom))];
+}
+
+VasteBreedteInvoer* frmTrimester::HuidigeCel()
+{
+    // The command has committed the boxes: the rows may move to the pupil.
+    if (HuidigeRijTonen(adm)) {
+        Afdrukken(0);
+        vsbScroll->setValue(adm.HuidigeRij);
+    }
+    return CijferCel(adm.HuidigeRij, adm.HuidigeKolom);
 }
 
 // ---- Redraw ----------------------------------------------------------------
@@ -508,8 +518,8 @@ void frmTrimester::InvoerVerwerken(int mode)
 void frmTrimester::Form_Activate()
 {
     FocusNaActiveren = 1;
-    // The sheet works from the current pupil: it takes it into the rows.
-    HuidigeRijInVenster(adm);
+    // The sheet works from the current pupil: the rows show it.
+    HuidigeRijTonen(adm);
     ToonInsertModus(*lblInsert, adm.InsertModus);
     Afdrukken(1);
     vsbScroll->setValue(adm.HuidigeRij);

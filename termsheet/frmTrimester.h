@@ -96,6 +96,9 @@ public:
     int SchermRij(int leerling) const;
     // The grade cell of a pupil and column; none outside the window.
     VasteBreedteInvoer* CijferCel(int leerling, int kolom) const;
+    // The current pupil's cell in the current column, the rows brought to
+    // that pupil first.
+    VasteBreedteInvoer* HuidigeCel();
 
     // The redraw from the data set: 1 everything, 2 the columns, rows and
     // statistics, any other value the rows and statistics only.

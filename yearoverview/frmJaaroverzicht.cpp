@@ -359,6 +359,8 @@ void frmJaaroverzicht::VeldOpslaan(Leerlingveld v, std::string_view tekst)
 void frmJaaroverzicht::Form_Activate()
 {
     FocusNaActiveren = 1;
+    // The card shows no rows, but the views it switches to show its pupil.
+    HuidigeRijTonen(adm);
     Hertekenen();
 }
 

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <utility>
 
 void PrintTo(const Schermstand& s, std::ostream* uit)
 {
@@ -235,16 +236,44 @@ TEST(Schermvenster, AnInvalidGroupTakesItsStartUpValue)
     }
 }
 
-TEST(Schermvenster, TheTermSheetTakesTheCurrentPupilIntoTheRows)
+// A file may hold a current pupil outside its rows: the views find no line
+// of it, and bringing it in moves the rows just far enough, the pupil kept.
+TEST(Schermvenster, TheCurrentPupilIsBroughtIntoTheRows)
 {
-    for (auto [eerste, huidig, na] : {std::tuple{1, 20, 8}, {9, 1, 9}, {9, 12, 12}}) {
-        Schermstand s = Stand(SchermTrimester1, eerste, huidig, 1, 1);
-        HuidigeRijInVenster(s);
-        EXPECT_EQ(s.HuidigeRij, na) << eerste << " " << huidig;
+    const struct {
+        Schermstand in;
+        int rijVoor;  // its screen row before, GeenRij when not on screen
+        int eersteNa, huidigNa;
+    } gevallen[] = {
+        {Stand(SchermNamen, 1, 4, 1, 1), 4, 1, 4},
+        {Stand(SchermNamen, 1, 36, 1, 1), GeenRij, 29, 36},
+        {Stand(SchermNamen, 5, 1, 1, 1), GeenRij, 1, 1},
+        {Stand(SchermNamen, 5, 13, 1, 1), GeenRij, 6, 13},
+        {Stand(SchermNamen, 20, 1, 1, 1), GeenRij, 1, 1},
+        {Stand(SchermNamen, 20, 27, 1, 1), 8, 20, 27},
+        {Stand(SchermTrimester1, 29, 28, 1, 1), GeenRij, 28, 28},
+        {Stand(SchermTrimester1, 29, 29, 1, 1), 1, 29, 29},
+        {{SchermNamen, 30, 37, 1, 8, 20, 1, 1}, GeenRij, 13, 20},  // rows out of the slots
+        {{SchermNamen, 33, 40, 1, 8, 40, 1, 1}, 1, 1, 1},         // and no pupil: the views show row 1
+    };
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(::testing::PrintToString(g.in));
+        EXPECT_EQ(HuidigeSchermrij(g.in), g.rijVoor);
+        Schermstand s = g.in;
+        const bool bewogen = HuidigeRijTonen(s);
+        EXPECT_EQ(bewogen, s != g.in);
+        EXPECT_EQ(s.EersteRij, g.eersteNa);
+        EXPECT_EQ(s.LaatsteRij, g.eersteNa + 7);
+        EXPECT_EQ(s.HuidigeRij, g.huidigNa);
+        EXPECT_EQ(HuidigeSchermrij(s), g.huidigNa - g.eersteNa + 1);
+        Schermstand nog = s;
+        EXPECT_FALSE(HuidigeRijTonen(nog));
+        EXPECT_EQ(nog, s);
     }
-    Schermstand s{SchermTrimester1, 30, 37, 1, 8, 20, 1, 1};
-    HuidigeRijInVenster(s);
-    EXPECT_EQ(s.HuidigeRij, 20);  // no valid rows to take it into
+    // Any pupil: its row on screen, or none.
+    const Schermstand s = Stand(SchermNamen, 5, 5, 1, 1);
+    for (auto [p, rij] : {std::pair{4, GeenRij}, {5, 1}, {12, 8}, {13, GeenRij}, {0, GeenRij}, {37, GeenRij}})
+        EXPECT_EQ(GetoondeRij(s, p), rij) << p;
 }
 
 TEST(Schermvenster, BeginsAtTheNamesList)

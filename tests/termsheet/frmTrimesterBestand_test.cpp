@@ -157,10 +157,9 @@ TEST_F(Trimesterbestand, NewAndOpen)
     EXPECT_NE(Enige<frmRapporten>(), nullptr);
 }
 
-// A file may hold a current pupil outside its rows (the year overview
-// leaves it so): the sheet, which works from the current pupil, takes it
-// into its rows, and nothing else moves.
-TEST_F(Trimesterbestand, TheSheetTakesAFilesCurrentPupilIntoItsRows)
+// A file may hold a current pupil outside its rows: the sheet, which works
+// from the current pupil, brings its rows to it, and nothing else moves.
+TEST_F(Trimesterbestand, TheSheetBringsItsRowsToAFilesCurrentPupil)
 {
     auto& t = Start<frmTrimester>(SchermTrimester1);
     auto ander = std::make_unique<AdmMain>();
@@ -169,11 +168,12 @@ TEST_F(Trimesterbestand, TheSheetTakesAFilesCurrentPupilIntoItsRows)
     CijferbestandOpslaan(*ander, map / "buiten.vlk");
     omgeving.Beantwoord(Open(map / "buiten.vlk"));
     Kies(t.mnuBestandLaden);
-    EXPECT_EQ(adm.HuidigeRij, 8);
-    EXPECT_EQ(adm.EersteRij, 1);
-    EXPECT_EQ(adm.LaatsteRij, 8);
-    EXPECT_EQ(t.vsbScroll->value(), 8);
+    EXPECT_EQ(adm.HuidigeRij, 20);
+    EXPECT_EQ(adm.EersteRij, 13);
+    EXPECT_EQ(adm.LaatsteRij, 20);
+    EXPECT_EQ(t.vsbScroll->value(), 20);
     EXPECT_EQ(t.lblNummer[8]->palette().color(QPalette::Window), VbKleur(Kleur::Cyaan));
+    EXPECT_EQ(t.lblNummer[8]->Tekst(), "20");
 }
 
 TEST_F(Trimesterbestand, ACancelledImportStillCountsAsAChange)
