@@ -7,6 +7,28 @@ constexpr char32_t hoog[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+
+// The length of the well-formed UTF-8 sequence of two to four bytes at s[i]
+// and its code point; 0 when none starts there (overlong forms, surrogates
+// and code points past U+10FFFF are none).
+std::size_t Utf8Teken(std::string_view s, std::size_t i, char32_t& u)
+{
+    const auto c = static_cast<unsigned char>(s[i]);
+    const std::size_t len = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+    if (len == 0 || s.size() - i < len)
+        return 0;
+    u = c & (0xFF >> (len + 1));
+    for (std::size_t k = 1; k < len; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80)
+            return 0;
+        u = (u << 6) | (b & 0x3F);
+    }
+    constexpr char32_t kleinste[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (u < kleinste[len] || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF))
+        return 0;
+    return len;
+}
 }  // namespace
 
 char32_t Cp1252NaarUnicode(unsigned char c)
@@ -31,25 +53,11 @@ std::string Utf8NaarCp1252(std::string_view s)
     std::string r;
     r.reserve(s.size());
     for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        char32_t u = c;
-        std::size_t len = 1;
-        if (c >= 0xF0) {
-            len = 4;
-        } else if (c >= 0xE0) {
-            len = 3;
-        } else if (c >= 0xC0) {
-            len = 2;
-        }
-        if (len > 1 && i + len <= s.size()) {
-            u = c & (0xFF >> (len + 1));
-            for (std::size_t k = 1; k < len; ++k)
-                u = (u << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-        } else if (len > 1) {
-            u = 0xFFFD;
-            len = s.size() - i;
-        } else if (c >= 0x80) {
-            u = 0xFFFD;  // a stray continuation byte
+        char32_t u = 0;
+        const std::size_t len = Utf8Teken(s, i, u);
+        if (len == 0) {  // ASCII, or a byte of a name that is no UTF-8
+            r += s[i++];
+            continue;
         }
         r += static_cast<char>(UnicodeNaarCp1252(u));
         i += len;

@@ -13,5 +13,7 @@ char32_t Cp1252NaarUnicode(unsigned char c);
 unsigned char UnicodeNaarCp1252(char32_t u, unsigned char vervanging = '?');
 
 // UTF-8 to Windows-1252, for file names and text from outside; a character
-// without a Windows-1252 byte becomes "?".
+// without a Windows-1252 byte becomes "?". A byte that starts no well-formed
+// UTF-8 sequence stays the Windows-1252 byte it is: a name copied from an
+// older machine is mostly Windows-1252.
 std::string Utf8NaarCp1252(std::string_view s);

@@ -1,5 +1,6 @@
 #include "frame/frmBestandLaden.h"
 
+#include "core/Cp1252.h"
 #include "core/Fout.h"
 #include "core/Openen.h"
 #include "core/Pad.h"
@@ -21,7 +22,15 @@
 
 namespace {
 
-QString Natief(const std::string& pad) { return QFile::decodeName(QByteArray::fromStdString(pad)); }
+// A name or path as the lists show it: as the system decodes it when that
+// gives its bytes back, else (a name copied from an older machine, no UTF-8)
+// as the file table reads it, each stray byte as Windows-1252.
+QString Natief(const std::string& pad)
+{
+    const QByteArray bytes = QByteArray::fromStdString(pad);
+    const QString tekst = QFile::decodeName(bytes);
+    return QFile::encodeName(tekst) == bytes ? tekst : Cp1252NaarQString(Utf8NaarCp1252(pad));
+}
 
 std::string Pad(const QListWidgetItem* item) { return item->data(Qt::UserRole).toByteArray().toStdString(); }
 

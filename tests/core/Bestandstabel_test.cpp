@@ -119,6 +119,38 @@ TEST_F(BestandstabelTest, EachColumnSorts)
     EXPECT_TRUE(leeg.empty());
 }
 
+// A name copied from an older machine is Windows-1252, no UTF-8: its row
+// shows each of its bytes in the name column and it sorts by them, while
+// its path stays the bytes on disk.
+TEST_F(BestandstabelTest, ANameThatIsNoUtf8KeepsEachOfItsBytes)
+{
+    const std::string cafe = "caf\xE9 3a.vlk";
+    Bestand(cafe, Kop("3A    ", "fr    ", "      "), Utc(2006, 1, 2, 3, 4));
+    Bestand("cafe.vlk", Kop("3B    ", "fr    ", "      "), Utc(2006, 1, 2, 3, 4));
+    Bestand("caf\xC3\xA9.vlk", Kop("3C    ", "fr    ", "      "), Utc(2006, 1, 2, 3, 4));
+    fs::create_directories(map / "caf\xE9");
+    fs::create_directories(map / "cafe");
+
+    auto t = BestandstabelVullen(map.string(), Bestandsoort::Cijferbestand);
+    EXPECT_EQ(t.mappen, (std::vector<std::string>{"cafe", "caf\xE9"}));
+    const std::vector<std::string> opNaam = {"cafe.vlk", cafe, "caf\xC3\xA9.vlk"};
+    ASSERT_EQ(Namen(t.rijen), opNaam);
+    EXPECT_EQ(t.rijen[1].pad, (map / cafe).string());
+    EXPECT_TRUE(t.rijen[1].gelezen);
+
+    const auto b = Naambreedte(t.rijen);
+    EXPECT_EQ(b, 12u);
+    const std::string kolommen = "fr        02-01-06 03:04";
+    EXPECT_EQ(BestandsrijTekst(t.rijen[0], Bestandsoort::Cijferbestand, b), "cafe        3B       " + kolommen);
+    EXPECT_EQ(BestandsrijTekst(t.rijen[1], Bestandsoort::Cijferbestand, b), "caf\xE9 3a     3A       " + kolommen);
+    EXPECT_EQ(BestandsrijTekst(t.rijen[2], Bestandsoort::Cijferbestand, b), "caf\xE9        3C       " + kolommen);
+
+    BestandstabelSorteren(t.rijen, Bestandskolom::Klas);
+    EXPECT_EQ(Namen(t.rijen), (std::vector<std::string>{cafe, "cafe.vlk", "caf\xC3\xA9.vlk"}));
+    BestandstabelSorteren(t.rijen, Bestandskolom::Naam);
+    EXPECT_EQ(Namen(t.rijen), opNaam);
+}
+
 TEST_F(BestandstabelTest, TiesKeepTheirOrderBeyondTenRows)
 {
     for (int i = 1; i <= 12; ++i) {

@@ -254,6 +254,35 @@ TEST_F(frmBestandLadenTest, ACurrentAndAnOldFileOpen)
     EXPECT_EQ(adm.Scherm, 2);
 }
 
+// A name copied from an older machine is Windows-1252, no UTF-8: the table
+// and the folder list show its byte as the letter it stands for, and the
+// folder and the file open by the bytes on disk.
+TEST_F(frmBestandLadenTest, ANameThatIsNoUtf8ShowsEachByteAndOpensByItsRealPath)
+{
+    const std::string cafe = "caf\xE9 3a.vlk";
+    AdmMain bron = Bron("3A", "fr", "");
+    bron.Achternaam(1) = "Caf\xE9";
+    Bestand(cafe, CijferbestandTekst(bron), Utc(2006, 1, 2, 3, 4));
+    fs::create_directories(map / "data" / "caf\xE9");
+    const int r = Toon(DialoogOpenen, [&](frmBestandLaden& d) {
+        KlikItem(*d.Dir, MapRij(*d.Dir, QStringLiteral("café")), true);
+        EXPECT_EQ(d.Map(), Data("caf\xE9"));
+        EXPECT_EQ(d.lblMappen->text(), QStringLiteral(" Mappen in café"));
+        KlikItem(*d.Dir, MapRij(*d.Dir, QStringLiteral("data")), true);
+
+        const int rij = Rij(*d.lstBestandenLijst, "café 3a");
+        ASSERT_EQ(rij, 2);
+        EXPECT_EQ(d.lstBestandenLijst->item(rij)->text(),
+                  QStringLiteral("café 3a          3A       fr        02-01-06 03:04"));
+        KlikItem(*d.lstBestandenLijst, rij);
+        KlikKnop(d, QStringLiteral("&Openen"));
+    });
+    EXPECT_EQ(r, AntwoordGereed);
+    EXPECT_EQ(adm.Bestandsnaam, Data(cafe));
+    EXPECT_EQ(Trim(adm.Achternaam(1)), "Caf\xE9");
+    EXPECT_TRUE(omgeving.meldingen.empty());
+}
+
 TEST_F(frmBestandLadenTest, AFileThatFailsLeavesTheOpenDataSetAndSaysWhy)
 {
     auto kapot = CijferbestandTekst(Bron("5E", "bi", "x"));
