@@ -1,12 +1,12 @@
 #include "frame/frmBestandLaden.h"
 
-#include "core/Cp1252.h"
 #include "core/Fout.h"
 #include "core/Openen.h"
 #include "core/Pad.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/Etiket.h"
 #include "platform/Opmaak.h"
+#include "platform/Paden.h"
 #include "platform/Toetsen.h"
 
 #include <QComboBox>
@@ -21,16 +21,6 @@
 #include <filesystem>
 
 namespace {
-
-// A name or path as the lists show it: as the system decodes it when that
-// gives its bytes back, else (a name copied from an older machine, no UTF-8)
-// as the file table reads it, each stray byte as Windows-1252.
-QString Natief(const std::string& pad)
-{
-    const QByteArray bytes = QByteArray::fromStdString(pad);
-    const QString tekst = QFile::decodeName(bytes);
-    return QFile::encodeName(tekst) == bytes ? tekst : Cp1252NaarQString(Utf8NaarCp1252(pad));
-}
 
 std::string Pad(const QListWidgetItem* item) { return item->data(Qt::UserRole).toByteArray().toStdString(); }
 
@@ -211,7 +201,7 @@ void Bestandskeuzelijst::MapTonen(const std::string& map)
     const std::string station = StationVan(map);
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const auto voegToe = [this](const std::string& pad, const std::string& naam, int diepte, const QIcon& icoon) {
-        auto* item = new QListWidgetItem(icoon, QString(2 * diepte, QLatin1Char(' ')) + Natief(naam), Dir);
+        auto* item = new QListWidgetItem(icoon, QString(2 * diepte, QLatin1Char(' ')) + PadTonen(naam), Dir);
         item->setData(Qt::UserRole, QByteArray::fromStdString(pad));
     };
     voegToe(station, station, 0, open);
@@ -247,7 +237,7 @@ void Bestandskeuzelijst::TabelTonen()
     namen.reserve(static_cast<qsizetype>(rijen_.size()));
     for (const Bestandsrij& r : rijen_) {
         tabel.append(Cp1252NaarQString(BestandsrijTekst(r, opzet_.soort, naambreedte_)));
-        namen.append(Natief(r.naam));
+        namen.append(PadTonen(r.naam));
     }
     lstBestandenLijst->addItems(tabel);
     File->addItems(namen);
@@ -258,7 +248,7 @@ void Bestandskeuzelijst::Beginmap(const std::string& map)
 {
     Drive->clear();
     for (const auto& s : Stations())
-        Drive->addItem(Natief(s), QByteArray::fromStdString(s));
+        Drive->addItem(PadTonen(s), QByteArray::fromStdString(s));
     const std::string m = Absoluut(map);
     ZetDrive(StationVan(m));
     try {

@@ -64,7 +64,7 @@ frmBewaren::frmBewaren(AdmMain& a, Omgeving& o, QWidget* parent) : Dialoog(a, o,
 
 void frmBewaren::Form_Load()
 {
-    lblBestandsNaam->setText(PadNaarQString(Bestandsdeel(adm.Bestandsnaam)));
+    lblBestandsNaam->setText(PadTonen(Bestandsdeel(adm.Bestandsnaam)));
     adm.DialoogAntwoord = AntwoordAnnuleren;
     Piep();
 }

@@ -393,7 +393,7 @@ void frmNamen::Afdrukken(int mode)
     BestandsnaamTonen();
 }
 
-void frmNamen::BestandsnaamTonen() { Label15->setText(PadNaarQString(adm.Bestandsnaam)); }
+void frmNamen::BestandsnaamTonen() { Label15->setText(PadTonen(adm.Bestandsnaam)); }
 
 void frmNamen::ToonPersNr(VasteBreedteInvoer* vak, std::string_view opgeslagen)
 {

@@ -417,7 +417,7 @@ void frmRapporten::Klassenstatistiek()
         Rapportgemiddelde(adm, k);
 }
 
-void frmRapporten::BestandsnaamTonen() { Label15->setText(PadNaarQString(adm.Bestandsnaam)); }
+void frmRapporten::BestandsnaamTonen() { Label15->setText(PadTonen(adm.Bestandsnaam)); }
 
 // ---- Window events ---------------------------------------------------------
 

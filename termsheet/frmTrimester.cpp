@@ -450,7 +450,7 @@ void frmTrimester::Afdrukken(int mode)
     BestandsnaamTonen();
 }
 
-void frmTrimester::BestandsnaamTonen() { lblBestand->setText(PadNaarQString(adm.Bestandsnaam)); }
+void frmTrimester::BestandsnaamTonen() { lblBestand->setText(PadTonen(adm.Bestandsnaam)); }
 
 void frmTrimester::ZetSchuifwaarde(QScrollBar& balk, int waarde)
 {

@@ -339,7 +339,7 @@ void frmJaaroverzicht::Afdrukken()
     BestandsnaamTonen();
 }
 
-void frmJaaroverzicht::BestandsnaamTonen() { lblBestand->setText(PadNaarQString(adm.Bestandsnaam)); }
+void frmJaaroverzicht::BestandsnaamTonen() { lblBestand->setText(PadTonen(adm.Bestandsnaam)); }
 
 void frmJaaroverzicht::BewaarLeerlingGegevens()
 {

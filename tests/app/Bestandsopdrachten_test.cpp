@@ -307,6 +307,29 @@ TEST_F(Familieproef, SaveAsShowsTheNewNameAtOnce)
     }
 }
 
+// A name copied from an older machine is Windows-1252, no UTF-8: every view's
+// file line shows its byte as the letter it stands for, as the open dialog
+// does.
+TEST_F(Familieproef, AFileNameThatIsNoUtf8ShowsEachOfItsBytes)
+{
+    const std::function<QString(Venster&)> labels[] = {
+        [](Venster& v) { return dynamic_cast<frmNamen&>(v).Label15->text(); },
+        [](Venster& v) { return dynamic_cast<frmTrimester&>(v).lblBestand->text(); },
+        [](Venster& v) { return dynamic_cast<frmRapporten&>(v).Label15->text(); },
+        [](Venster& v) { return dynamic_cast<frmJaaroverzicht&>(v).lblBestand->text(); },
+    };
+    const int schermen[] = {SchermNamen, SchermTrimester1, SchermRapporten, SchermJaaroverzicht};
+    adm.Bestandsnaam = map / "caf\xE9 3a.vlk";
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(schermen[i]);
+        auto& v = Start<Venster>(schermen[i]);
+        EXPECT_EQ(labels[i](v), QString::fromStdString(map / "café 3a.vlk"));
+        adm.Scherm = SchermStoppen;
+        v.Unload();
+        Verwerk();
+    }
+}
+
 // ---------------------------------------------------------------- another program saving
 
 // Another program's save in a folder: it holds the folder's lock until a save
