@@ -41,8 +41,10 @@
 // family's 23 positions (laid out in Werkbalkknoppen); the view gives only
 // what differs: Print, the level buttons' tooltips, a button it lacks.
 //
-// The view overrides Hertekenen (its full redraw, run after every shared
-// command that changes what it shows: new, import, search, delete, level),
+// It sets its place and client size once, with Plaatsen (platform/Venster.h),
+// which fits them to a screen smaller than the view. The view overrides
+// Hertekenen (its full redraw, run after every shared command that changes
+// what it shows: new, import, search, delete, level),
 // BestandsnaamTonen (its file label, after a save as), Invoervastlegging
 // (its commit before a command), Form_Unload (its close handling, only
 // while EigenWeergave()), and where needed NaOpenen (after an open that

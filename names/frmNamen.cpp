@@ -120,8 +120,7 @@ frmNamen::frmNamen(AdmMain& a, Omgeving& o, QWidget* parent) : Weergavevenster(a
     setObjectName(QStringLiteral("frmNamen"));
     Wachten = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
     // Form_Load: the top-left corner of the screen, insert mode.
-    move(0, 0);
-    resize(800, 600);
+    Plaatsen(0, 0, 800, 600);
     adm.InsertModus = 1;
     MaakMenus();
     MaakBesturingen();

@@ -7,7 +7,9 @@
 #include <QDialog>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
+#include <QWindow>
 
 int BerichtKnoppen(int stijl, int (&k)[3])
 {
@@ -65,6 +67,24 @@ int QtOmgeving::ToonBericht(const QString& tekst, int stijl, const QString& tite
 }
 
 int QtOmgeving::ToonModaal(QDialog& dialoog) { return dialoog.exec(); }
+
+QRect QtOmgeving::Werkgebied(const QWidget& venster)
+{
+    const QScreen* scherm = venster.screen();
+    return scherm ? scherm->availableGeometry() : QRect();
+}
+
+QMargins QtOmgeving::Rand(const QWidget& venster)
+{
+    // Qt knows the frame only once the window manager has framed the
+    // window; until then, the frame of the program's other windows is the
+    // best guess, as one window manager frames them all alike.
+    const QWindow* w = venster.windowHandle();
+    const QMargins rand = w ? w->frameMargins() : QMargins();
+    if (!rand.isNull())
+        gezien_ = rand;
+    return gezien_;
+}
 
 QTranslator* QtVertalingLaden(QCoreApplication& app, const QString& map)
 {

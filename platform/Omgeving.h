@@ -1,15 +1,19 @@
 #pragma once
-// Beep, message boxes and modal windows behind one small interface, made
-// once at start-up beside AdmMain and passed by reference to every window:
-// QtOmgeving for the program, a test implementation (tests/VensterTest.h)
-// that counts beeps, records messages and answers every modal window from a
-// script, so that no test waits for a user.
+// Beep, message boxes, modal windows and the screen behind one small
+// interface, made once at start-up beside AdmMain and passed by reference to
+// every window: QtOmgeving for the program, a test implementation
+// (tests/VensterTest.h) that counts beeps, records messages, answers every
+// modal window from a script, so that no test waits for a user, and gives
+// the screen and window frame a test sets.
 
+#include <QMargins>
+#include <QRect>
 #include <QString>
 
 class QCoreApplication;
 class QDialog;
 class QTranslator;
+class QWidget;
 
 // Message box styles (added: buttons + icon + default button) and answers.
 enum Berichtstijl : int {
@@ -59,19 +63,33 @@ public:
     // and returns its result; the opener is not activated afterwards.
     int Systeemdialoog(QDialog& dialoog) { return ToonModaal(dialoog); }
 
+    // The free area of the screen the window is on: the screen less its
+    // panels. Empty when there is no screen.
+    virtual QRect Werkgebied(const QWidget& venster) = 0;
+    // The window manager's frame around the window (title bar and borders;
+    // the menu bar is the window's own). A window not framed yet gets the
+    // frame last seen around one of the program's windows.
+    virtual QMargins Rand(const QWidget& venster) = 0;
+
 protected:
     virtual int ToonBericht(const QString& tekst, int stijl, const QString& titel) = 0;
     virtual int ToonModaal(QDialog& dialoog) = 0;
 };
 
-// The program's own: QApplication::beep, QMessageBox, QDialog::exec.
+// The program's own: QApplication::beep, QMessageBox, QDialog::exec, the
+// window's screen and the frame the window manager reports.
 class QtOmgeving : public Omgeving {
 public:
     void Piep() override;
+    QRect Werkgebied(const QWidget& venster) override;
+    QMargins Rand(const QWidget& venster) override;
 
 protected:
     int ToonBericht(const QString& tekst, int stijl, const QString& titel) override;
     int ToonModaal(QDialog& dialoog) override;
+
+private:
+    QMargins gezien_;  // the frame last seen
 };
 
 // The answers a message box of this style offers, left to right (at most three).

@@ -9,8 +9,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPointer>
 #include <QPushButton>
 
@@ -413,6 +415,71 @@ Werkbalk& Venster::Toolbar()
         });
     }
     return *werkbalk_;
+}
+
+void Venster::Plaatsen(int x, int y, int breedte, int hoogte)
+{
+    wens_ = Vensterwens{x, y, breedte, hoogte};
+    geplaatst_ = {x, y, breedte, hoogte};
+    move(x, y);
+    resize(breedte, hoogte);
+}
+
+void Venster::setVisible(bool zichtbaar)
+{
+    if (zichtbaar && !isVisible() && wens_) {
+        // The menu bar's height is known once the layout has run.
+        ensurePolished();
+        if (layout())
+            layout()->activate();
+        Passen();
+    }
+    QMainWindow::setVisible(zichtbaar);
+}
+
+void Venster::moveEvent(QMoveEvent* e)
+{
+    QMainWindow::moveEvent(e);
+    // The window manager moves a window into its frame when it frames it:
+    // only now may the frame be known.
+    if (isVisible() && wens_ && omgeving.Rand(*this) != rand_)
+        Passen();
+}
+
+void Venster::Passen()
+{
+    const QRect vrij = omgeving.Werkgebied(*this);
+    rand_ = omgeving.Rand(*this);
+    if (vrij.isEmpty())
+        return;
+    Vensterwens wens = *wens_;
+    const QSize minst = Inhoudsmaat();
+    wens.minsteBreedte = minst.width();
+    wens.minsteHoogte = minst.height();
+    const Vensterrechthoek p = PassendVenster(wens, {rand_.left(), rand_.top(), rand_.right(), rand_.bottom()},
+                                              {vrij.x(), vrij.y(), vrij.width(), vrij.height()});
+    // Set only when the outcome changed: a window the user moved or sized
+    // stays so.
+    if (p == geplaatst_)
+        return;
+    geplaatst_ = p;
+    move(p.x, p.y);
+    resize(p.breedte, p.hoogte);
+}
+
+QSize Venster::Inhoudsmaat()
+{
+    // The controls lie in the client area below the menu bar; the toolbar
+    // stretches across it and needs the width of its buttons.
+    QSize maat;
+    for (QWidget* w : vlak_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow())
+            continue;
+        const QRect r = w->geometry().translated(vlak_->pos());
+        const int rechts = w == werkbalk_ ? vlak_->x() + werkbalk_->sizeHint().width() : r.x() + r.width();
+        maat = maat.expandedTo(QSize(rechts, r.y() + r.height()));
+    }
+    return maat;
 }
 
 void Venster::Invoervastlegging(Opdrachtbron) {}

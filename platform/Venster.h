@@ -27,6 +27,7 @@
 // and open each modal window with itself as the dialog's parent.
 
 #include "core/AdmMain.h"
+#include "core/Vensterpassing.h"
 #include "platform/Omgeving.h"
 #include "platform/Printer.h"
 
@@ -45,6 +46,7 @@ class QAbstractButton;
 class QAction;
 class QKeyEvent;
 class QMenu;
+class QMoveEvent;
 class QPushButton;
 class VensterKern;
 class Werkbalk;
@@ -161,6 +163,17 @@ public:
     // Closes the window as its close box does (Form_Unload may cancel).
     bool Unload() { return close(); }
 
+    // Form_Load's place and size: the frame's top-left corner at (x, y), a
+    // client area of breedte × hoogte. Where the screen's free area
+    // (Omgeving::Werkgebied) is smaller than that with the window manager's
+    // frame (Omgeving::Rand), the window fits it as it shows and again once
+    // the window manager has framed it (core/Vensterpassing.h): the client
+    // area gives up the empty strip below and beside its controls, which
+    // stay whole. Elsewhere it stays at this place and size.
+    void Plaatsen(int x, int y, int breedte, int hoogte);
+
+    void setVisible(bool zichtbaar) override;
+
     // Commit before a command: the window's commit of the active box (its
     // InvoerVerwerken or its kin).
     virtual void Invoervastlegging(Opdrachtbron bron);
@@ -172,10 +185,18 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     bool eventFilter(QObject* doel, QEvent* e) override;
 
 private:
     void MenuOpent(QMenu* menu);
+    void Passen();
+    // The least client size that keeps every control whole.
+    QSize Inhoudsmaat();
+
+    std::optional<Vensterwens> wens_;
+    Vensterrechthoek geplaatst_;  // the frame's corner and the client size set last
+    QMargins rand_;               // the frame that fit reckoned with
 
     QWidget* vlak_;
     Werkbalk* werkbalk_ = nullptr;

@@ -47,8 +47,7 @@ frmRapporten::frmRapporten(AdmMain& a, Omgeving& o, QWidget* parent)
     MaakMenus();
     MaakBesturingen();
     // Form_Load: at the top left of the screen; the focus goes to StartFocus, the only tab stop.
-    move(0, 0);
-    resize(800, 600);
+    Plaatsen(0, 0, 800, 600);
 }
 
 frmRapporten::~frmRapporten() = default;

@@ -59,8 +59,7 @@ frmTrimester::frmTrimester(AdmMain& a, Omgeving& o, QWidget* parent)
     MaakMenus();
     MaakBesturingen();
     // Form_Load: at the top left of the screen.
-    move(0, 0);
-    resize(800, 570);
+    Plaatsen(0, 0, 800, 570);
 }
 
 frmTrimester::~frmTrimester() = default;

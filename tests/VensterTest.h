@@ -7,7 +7,8 @@
 // its window with Activeer() and sends keys with Toets()/Typ(), which aim at
 // the window's focused control as the keyboard does. TestOmgeving answers
 // every message box and modal window from a script and gives the activation
-// back afterwards; nothing ever waits for a user.
+// back afterwards; nothing ever waits for a user. It also stands in for the
+// screen and the window manager's frame.
 
 #include "platform/Omgeving.h"
 #include "platform/Venster.h"
@@ -147,8 +148,15 @@ public:
     std::deque<int> berichtAntwoorden;   // when empty: the default button
     std::deque<Script> dialoogAntwoorden;
     std::vector<QString> dialogen;       // window title of each modal window shown
+    // The screen's free area and the window manager's frame the windows
+    // see: by default a screen larger than every window, and no frame, as
+    // the offscreen platform has no window manager.
+    QRect werkgebied{0, 0, 1024, 768};
+    QMargins vensterrand;
 
     void Piep() override { ++piepen; }
+    QRect Werkgebied(const QWidget&) override { return werkgebied; }
+    QMargins Rand(const QWidget&) override { return vensterrand; }
 
     // The next modal window is answered by running `script` while it is shown.
     void Beantwoord(Script script) { dialoogAntwoorden.push_back(std::move(script)); }

@@ -58,8 +58,7 @@ frmJaaroverzicht::frmJaaroverzicht(AdmMain& a, Omgeving& o, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmJaaroverzicht"));
     // Form_Load: the top-left corner of the screen, insert mode.
-    move(0, 0);
-    resize(800, 600);
+    Plaatsen(0, 0, 800, 600);
     adm.InsertModus = 1;
 
     MaakMenus();

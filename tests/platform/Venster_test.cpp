@@ -14,8 +14,10 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 #include <QTranslator>
+#include <QWindow>
 
 #include <functional>
 #include <string>
@@ -366,6 +368,25 @@ TEST(TestOmgeving, Berichten)
     EXPECT_EQ(omgeving.meldingen[1].titel, QStringLiteral("Titel"));
     EXPECT_EQ(omgeving.meldingen[2].tekst, QStringLiteral("Foutmelding:\n\nToegang geweigerd   "));
     EXPECT_EQ(omgeving.meldingen[2].stijl, 48);
+}
+
+// The program's environment reads the free area of the window's screen and
+// the frame the window manager put around the window; a window not framed
+// yet gets the frame last seen, as one window manager frames all alike.
+TEST(QtOmgeving, AWindowNotFramedYetGetsTheFrameLastSeen)
+{
+    QtOmgeving omgeving;
+    QWidget nieuw;
+    EXPECT_EQ(omgeving.Werkgebied(nieuw), nieuw.screen()->availableGeometry());
+    EXPECT_EQ(omgeving.Rand(nieuw), QMargins());
+
+    QWidget getoond;
+    getoond.show();
+    Verwerk();
+    const QMargins rand = getoond.windowHandle()->frameMargins();
+    ASSERT_FALSE(rand.isNull());  // the offscreen platform frames its windows too
+    EXPECT_EQ(omgeving.Rand(getoond), rand);
+    EXPECT_EQ(omgeving.Rand(nieuw), rand);
 }
 
 // The toolkit's dialogs speak Dutch whatever the locale; without the
