@@ -271,6 +271,10 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
                 continue;
             OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
         }
+        // Nothing written with bytes left: some network and user-space file
+        // systems answer so, and asking again would never end.
+        if (n == 0)
+            OpslaanMislukt(EIO, pad, systeem, bestand, tijdelijk);
         p += n;
         rest -= static_cast<std::size_t>(n);
     }

@@ -265,7 +265,9 @@ namespace {
 // sync.
 class Storing : public Bestandssysteem {
 public:
-    enum Oproep { Geen, Write, Fchmod, Fsync, Close, Rename, Flock };
+    // SchrijftNiets: a write that returns 0, as some network and user-space
+    // file systems answer.
+    enum Oproep { Geen, Write, SchrijftNiets, Fchmod, Fsync, Close, Rename, Flock };
     Storing(Oproep faalt, int fout) : faalt_(faalt), fout_(fout) {}
 
     int open(const char* pad, int vlaggen, mode_t modus) override
@@ -291,6 +293,12 @@ public:
     {
         if (oproepen_.back() != "write")
             oproepen_.push_back("write");
+        if (faalt_ == SchrijftNiets) {
+            if (nietsGeschreven_++ == 0)
+                return 0;
+            ADD_FAILURE() << "written again after a write that wrote nothing";  // it would loop for ever
+            return Faal(ENOSPC);
+        }
         return faalt_ == Write ? Faal(fout_) : Bestandssysteem::write(fd, data, n);
     }
     int fchmod(int fd, mode_t modus) override
@@ -373,6 +381,7 @@ private:
     Oproep faalt_;
     int fout_;
     int map_ = -1;
+    int nietsGeschreven_ = 0;
 };
 
 constexpr const char* Mapbezet = "Een ander programma slaat op dit moment op in deze map; probeer het zo opnieuw";
@@ -380,14 +389,17 @@ constexpr const char* Mapbezet = "Een ander programma slaat op dit moment op in 
 }  // namespace
 
 // Whichever call fails, the error is the system's, the old file stays, the
-// temporary file is gone and no file is left open. A lock that stays taken
-// is given up after the bound, with the program's own description.
+// temporary file is gone and no file is left open. A write that writes
+// nothing fails as an I/O error rather than being tried for ever. A lock
+// that stays taken is given up after the bound, with the program's own
+// description.
 TEST_F(BestandTest, AFailingCallClosesAndRemovesEverything)
 {
     const auto pad = map / "klas.vlk";
     SchrijfBestandVeilig(pad.string(), "oud\r\n");
     const std::tuple<Storing::Oproep, int, const char*> gevallen[] = {
         {Storing::Write, ENOSPC, "Geen ruimte meer op het apparaat"},
+        {Storing::SchrijftNiets, 0, "Invoer-/uitvoerfout"},
         {Storing::Fchmod, EPERM, "Bewerking niet toegestaan"},
         {Storing::Fsync, EIO, "Invoer-/uitvoerfout"},
         {Storing::Close, EIO, "Invoer-/uitvoerfout"},
