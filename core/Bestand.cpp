@@ -5,11 +5,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <climits>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <new>
 #include <string_view>
@@ -146,14 +149,50 @@ private:
     bool vast_ = false;
 };
 
-// A save that failed: its temporary file goes, and nothing stays open.
+// A save that failed: its temporary file goes (an unnamed one has no name
+// yet), and nothing stays open.
+[[noreturn]] void OpslaanMislukt(int fout, const std::string& pad, Bestandssysteem& systeem,
+                                 const std::string& tijdelijk)
+{
+    if (!tijdelijk.empty())
+        systeem.unlink(tijdelijk.c_str());
+    SysteemFout(fout, pad);
+}
+
 [[noreturn]] void OpslaanMislukt(int fout, const std::string& pad, Bestandssysteem& systeem, Descriptor& bestand,
                                  const std::string& tijdelijk)
 {
     if (bestand.fd() >= 0)
         bestand.sluit();
-    systeem.unlink(tijdelijk.c_str());
-    SysteemFout(fout, pad);
+    OpslaanMislukt(fout, pad, systeem, tijdelijk);
+}
+
+// Writes the bytes into the temporary file, gives it the permissions of the
+// file it replaces (`bestaand`, if any) and syncs it: 0, or the errno of the
+// call that failed.
+int Vul(Bestandssysteem& systeem, int fd, const std::string& inhoud, const struct stat* bestaand)
+{
+    const char* p = inhoud.data();
+    std::size_t rest = inhoud.size();
+    while (rest > 0) {
+        const ssize_t n = systeem.write(fd, p, rest);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        // Nothing written with bytes left: some network and user-space file
+        // systems answer so, and asking again would never end.
+        if (n == 0)
+            return EIO;
+        p += n;
+        rest -= static_cast<std::size_t>(n);
+    }
+    if (bestaand && systeem.fchmod(fd, bestaand->st_mode & 07777) != 0)
+        return errno;
+    if (systeem.fsync(fd) != 0)
+        return errno;
+    return 0;
 }
 
 // Eight bytes no other save will draw too: from the system's random source,
@@ -172,20 +211,175 @@ std::uint64_t Uniek(int poging)
     return r ^ (r >> 31);
 }
 
-// The temporary file of a save without the folder's lock, for the file
-// called `naam`: TijdelijkeNaam's stem with a part of this save's own, so
-// never a name a save under the lock uses, and as short.
-std::string EigenTijdelijkeNaam(const std::string& naam, int poging)
+std::uint64_t Fnv1a(std::string_view tekst)
 {
-    const std::string gedeeld = TijdelijkeNaam(naam);
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(Uniek(poging)));
-    return gedeeld.substr(0, gedeeld.size() - 4) + "-" + hex + ".tmp";
+    std::uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : tekst)
+        h = (h ^ c) * 1099511628211ull;
+    return h;
 }
 
-// Makes the temporary file and gives its descriptor, or raises the error.
+std::string Hex(std::uint64_t getal)
+{
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(getal));
+    return hex;
+}
+
+// The temporary file of a save without the folder's lock, for the file
+// called `naam`: TijdelijkeNaam's stem with a part of this save's own, so
+// never a name a save under the lock uses. With this process's mark where
+// /proc tells it, so that a later save can remove it once the process is
+// gone; without, a file this save leaves stays.
+std::string EigenTijdelijkeNaam(const std::string& naam, const Procesmerk* merk, int poging)
+{
+    if (merk)
+        return TijdelijkeNaam(naam, *merk, Uniek(poging));
+    const std::string gedeeld = TijdelijkeNaam(naam);
+    return gedeeld.substr(0, gedeeld.size() - 4) + "-" + Hex(Uniek(poging)) + ".tmp";
+}
+
+// The start of process `proces` ("self" or its id), field 22 of its stat in
+// /proc; false when that cannot be read.
+bool Starttijd(Bestandssysteem& systeem, const std::string& proces, unsigned long long& start)
+{
+    std::string stat;
+    if (systeem.leesbestand(("/proc/" + proces + "/stat").c_str(), stat) != 0)
+        return false;
+    // The second field, the program's name in brackets, may hold blanks and
+    // brackets itself: the fields from the third on follow its last bracket.
+    const auto haak = stat.rfind(')');
+    if (haak == std::string::npos)
+        return false;
+    std::string_view rest = std::string_view(stat).substr(haak + 1);
+    for (int veld = 3;; ++veld) {
+        const auto begin = rest.find_first_not_of(' ');
+        if (begin == std::string_view::npos)
+            return false;
+        rest.remove_prefix(begin);
+        const auto eind = std::min(rest.find_first_of(" \n"), rest.size());
+        if (veld == 22) {
+            const auto r = std::from_chars(rest.data(), rest.data() + eind, start);
+            return r.ec == std::errc() && r.ptr == rest.data() + eind;
+        }
+        rest.remove_prefix(eind);
+    }
+}
+
+bool IsHex16(std::string_view deel)
+{
+    return deel.size() == 16 && deel.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+}
+
+template <class Getal>
+bool IsGetal(std::string_view deel, Getal& getal)
+{
+    if (deel.empty() || deel.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    const auto r = std::from_chars(deel.data(), deel.data() + deel.size(), getal);
+    return r.ec == std::errc() && r.ptr == deel.data() + deel.size();
+}
+
+// The mark in the name of a temporary file of a save without the folder's
+// lock (see TijdelijkeNaam); false for any other name.
+bool MerkVan(std::string_view naam, Procesmerk& merk)
+{
+    constexpr std::string_view begin = ".morvaldiek-", eind = ".tmp";
+    if (!naam.starts_with(begin) || !naam.ends_with(eind))
+        return false;
+    naam = naam.substr(begin.size(), naam.size() - begin.size() - eind.size());
+    std::string_view delen[5];
+    for (int i = 0; i < 5; ++i) {
+        const auto streep = naam.find('-');
+        if ((streep == std::string_view::npos) != (i == 4))
+            return false;
+        delen[i] = naam.substr(0, streep);
+        naam = streep == std::string_view::npos ? std::string_view() : naam.substr(streep + 1);
+    }
+    int pid = 0;
+    if (!IsHex16(delen[0]) || !IsHex16(delen[1]) || !IsGetal(delen[2], pid) || pid <= 0 ||
+        !IsGetal(delen[3], merk.start) || !IsHex16(delen[4]))
+        return false;
+    merk.ruimte = delen[1];
+    merk.pid = pid;
+    return true;
+}
+
+// Whether the process of a mark of this running system may still live. Gone
+// when no process has its id, or the one that has it started at another
+// moment; a process whose start cannot be read (another user's, where /proc
+// hides them) lives while it has the id.
+bool Leeft(Bestandssysteem& systeem, const Procesmerk& merk)
+{
+    unsigned long long start = 0;
+    if (Starttijd(systeem, std::to_string(merk.pid), start))
+        return start == merk.start;
+    return systeem.kill(merk.pid, 0) == 0 || errno != ESRCH;
+}
+
+// Removes from the folder what killed saves without the lock left: each
+// temporary file of theirs whose process belonged to this running system
+// (`eigen`) and is gone. Not where /proc cannot tell this process, nor in a
+// folder that cannot be listed; a file another save removed meanwhile is no
+// error.
+void RuimOp(Bestandssysteem& systeem, const std::string& map, const Procesmerk* eigen)
+{
+    std::vector<std::string> namen;
+    if (!eigen || systeem.leesmap(map.c_str(), namen) != 0)
+        return;
+    for (const std::string& naam : namen) {
+        Procesmerk merk;
+        if (MerkVan(naam, merk) && merk.ruimte == eigen->ruimte && !Leeft(systeem, merk))
+            systeem.unlink(PadSamenvoegen(map, naam).c_str());
+    }
+}
+
+// Without the folder's lock, where the file system makes them: the bytes go
+// into an unnamed file in the folder, which gets its name only after it is
+// synced, just before the rename, so that a save killed before leaves
+// nothing. False, with nothing left, where the file system makes no such
+// file or it cannot be named (no /proc, and no right to name it by its
+// descriptor): the save then writes a named file. Else the file is closed
+// under `tijdelijk`, or the save fails with nothing of it left.
+bool NaamloosGeschreven(Bestandssysteem& systeem, const std::string& pad, const std::string& map,
+                        const std::string& naam, const Procesmerk* merk, const std::string& inhoud,
+                        const struct stat* bestaand, mode_t modus, std::string& tijdelijk)
+{
+    const int fd = systeem.open(map.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, modus);
+    if (fd < 0) {
+        if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)
+            return false;  // NFS, FAT, CIFS; a kernel without unnamed files
+        SysteemFout(errno, pad);
+    }
+    Descriptor bestand(systeem, fd);
+    tijdelijk.clear();
+    if (const int fout = Vul(systeem, fd, inhoud, bestaand))
+        OpslaanMislukt(fout, pad, systeem, bestand, tijdelijk);
+
+    char proc[32];
+    std::snprintf(proc, sizeof proc, "/proc/self/fd/%d", fd);
+    for (int poging = 0; tijdelijk.empty(); ++poging) {
+        const std::string kandidaat = PadSamenvoegen(map, EigenTijdelijkeNaam(naam, merk, poging));
+        int r = systeem.linkat(AT_FDCWD, proc, AT_FDCWD, kandidaat.c_str(), AT_SYMLINK_FOLLOW);
+        if (r != 0 && errno == ENOENT)  // no /proc
+            r = systeem.linkat(fd, "", AT_FDCWD, kandidaat.c_str(), AT_EMPTY_PATH);
+        if (r == 0)
+            tijdelijk = kandidaat;
+        else if (errno == ENOENT)
+            return false;  // no way to name it
+        else if (errno != EEXIST || poging == 99)  // a name that exists is another save's
+            OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
+    }
+    if (bestand.sluit() != 0)
+        OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
+    return true;
+}
+
+// Makes the named temporary file and gives its descriptor, or raises the
+// error.
 int TijdelijkBestand(Bestandssysteem& systeem, const std::string& pad, const std::string& map,
-                     const std::string& naam, bool vast, mode_t modus, std::string& tijdelijk)
+                     const std::string& naam, bool vast, const Procesmerk* merk, mode_t modus,
+                     std::string& tijdelijk)
 {
     constexpr int vlaggen = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
     if (vast) {
@@ -201,7 +395,7 @@ int TijdelijkBestand(Bestandssysteem& systeem, const std::string& pad, const std
     // Without the lock another save may be at work beside this one: a file
     // of this save's own, and one that exists is another's and left alone.
     for (int poging = 0; poging < 100; ++poging) {
-        tijdelijk = PadSamenvoegen(map, EigenTijdelijkeNaam(naam, poging));
+        tijdelijk = PadSamenvoegen(map, EigenTijdelijkeNaam(naam, merk, poging));
         const int fd = systeem.open(tijdelijk.c_str(), vlaggen, modus);
         if (fd >= 0)
             return fd;
@@ -221,17 +415,93 @@ int Bestandssysteem::close(int fd) { return ::close(fd); }
 int Bestandssysteem::rename(const char* van, const char* naar) { return std::rename(van, naar); }
 int Bestandssysteem::unlink(const char* pad) { return ::unlink(pad); }
 int Bestandssysteem::flock(int fd, int bewerking) { return ::flock(fd, bewerking); }
+int Bestandssysteem::linkat(int vanMap, const char* van, int naarMap, const char* naar, int vlaggen)
+{
+    return ::linkat(vanMap, van, naarMap, naar, vlaggen);
+}
+int Bestandssysteem::kill(pid_t pid, int signaal) { return ::kill(pid, signaal); }
+ssize_t Bestandssysteem::readlink(const char* pad, char* buf, std::size_t n) { return ::readlink(pad, buf, n); }
 int Bestandssysteem::usleep(useconds_t microseconden) { return ::usleep(microseconden); }
+
+int Bestandssysteem::leesmap(const char* map, std::vector<std::string>& namen)
+{
+    DIR* d = ::opendir(map);
+    if (!d)
+        return -1;
+    int r = 0;
+    while (true) {
+        errno = 0;
+        const dirent* e = ::readdir(d);
+        if (!e) {
+            r = errno ? -1 : 0;
+            break;
+        }
+        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+            namen.emplace_back(e->d_name);
+    }
+    const int fout = errno;
+    ::closedir(d);
+    errno = fout;
+    return r;
+}
+
+int Bestandssysteem::leesbestand(const char* pad, std::string& inhoud)
+{
+    const int fd = ::open(pad, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    inhoud.clear();
+    char buf[4096];
+    int r = 0;
+    while (inhoud.size() < 65536) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            r = n < 0 ? -1 : 0;
+            break;
+        }
+        inhoud.append(buf, static_cast<std::size_t>(n));
+    }
+    const int fout = errno;
+    ::close(fd);
+    errno = fout;
+    return r;
+}
 void Bestandssysteem::slotwacht(bool) {}
 
-std::string TijdelijkeNaam(const std::string& naam)
+std::string TijdelijkeNaam(const std::string& naam) { return ".morvaldiek-" + Hex(Fnv1a(naam)) + ".tmp"; }
+
+std::string TijdelijkeNaam(const std::string& naam, const Procesmerk& merk, std::uint64_t uniek)
 {
-    std::uint64_t h = 14695981039346656037ull;  // FNV-1a
-    for (unsigned char c : naam)
-        h = (h ^ c) * 1099511628211ull;
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(h));
-    return std::string(".morvaldiek-") + hex + ".tmp";
+    const std::string gedeeld = TijdelijkeNaam(naam);
+    return gedeeld.substr(0, gedeeld.size() - 4) + "-" + merk.ruimte + "-" + std::to_string(merk.pid) + "-" +
+           std::to_string(merk.start) + "-" + Hex(uniek) + ".tmp";
+}
+
+bool EigenProcesmerk(Bestandssysteem& systeem, Procesmerk& merk)
+{
+    // Process ids and starts mean the same only to processes of one boot,
+    // one process namespace and one time namespace (which shifts the
+    // starts); a kernel without time namespaces has one.
+    std::string ruimte;
+    if (systeem.leesbestand("/proc/sys/kernel/random/boot_id", ruimte) != 0 || ruimte.empty())
+        return false;
+    char buf[64];
+    const ssize_t pid = systeem.readlink("/proc/self/ns/pid", buf, sizeof buf);
+    if (pid < 0)
+        return false;
+    ruimte.append("\n").append(buf, static_cast<std::size_t>(pid));
+    const ssize_t tijd = systeem.readlink("/proc/self/ns/time", buf, sizeof buf);
+    if (tijd < 0 && errno != ENOENT)
+        return false;
+    if (tijd > 0)
+        ruimte.append("\n").append(buf, static_cast<std::size_t>(tijd));
+    if (!Starttijd(systeem, "self", merk.start))
+        return false;
+    merk.ruimte = Hex(Fnv1a(ruimte));
+    merk.pid = ::getpid();
+    return true;
 }
 
 void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud)
@@ -254,34 +524,27 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
 
     const std::string map = MapVan(doel);
     const Mapslot slot(systeem, map, pad, maxWacht);
+    Procesmerk eigen;
+    const Procesmerk* merk = EigenProcesmerk(systeem, eigen) ? &eigen : nullptr;
+    RuimOp(systeem, map, merk);
+
     // A new file is made with the usual permissions. An existing file's are
     // copied to the new one, private until then; a copy that fails fails the
     // save, so that a shared file never comes back closed to the others.
+    const std::string naam = Bestandsdeel(doel);
+    const struct stat* bestaand = bestaat ? &st : nullptr;
+    const mode_t modus = bestaat ? 0600 : 0644;
     std::string tijdelijk;
-    const int fd =
-        TijdelijkBestand(systeem, pad, map, Bestandsdeel(doel), slot.vast(), bestaat ? 0600 : 0644, tijdelijk);
-    Descriptor bestand(systeem, fd);
-
-    const char* p = inhoud.data();
-    std::size_t rest = inhoud.size();
-    while (rest > 0) {
-        const ssize_t n = systeem.write(fd, p, rest);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
+    if (slot.vast() || !NaamloosGeschreven(systeem, pad, map, naam, merk, inhoud, bestaand, modus, tijdelijk)) {
+        const int fd = TijdelijkBestand(systeem, pad, map, naam, slot.vast(), merk, modus, tijdelijk);
+        Descriptor bestand(systeem, fd);
+        if (const int fout = Vul(systeem, fd, inhoud, bestaand))
+            OpslaanMislukt(fout, pad, systeem, bestand, tijdelijk);
+        if (bestand.sluit() != 0)
             OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
-        }
-        p += n;
-        rest -= static_cast<std::size_t>(n);
     }
-    if (bestaat && systeem.fchmod(fd, st.st_mode & 07777) != 0)
-        OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
-    if (systeem.fsync(fd) != 0)
-        OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
-    if (bestand.sluit() != 0)
-        OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
     if (systeem.rename(tijdelijk.c_str(), doel.c_str()) != 0)
-        OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
+        OpslaanMislukt(errno, pad, systeem, tijdelijk);
 
     // The rename is in the folder: only a synced folder keeps it through a
     // power cut. A file system that syncs no folder (EINVAL) or cannot be

@@ -25,6 +25,14 @@ public:
     virtual int rename(const char* van, const char* naar);
     virtual int unlink(const char* pad);
     virtual int flock(int fd, int bewerking);
+    virtual int linkat(int vanMap, const char* van, int naarMap, const char* naar, int vlaggen);
+    virtual int kill(pid_t pid, int signaal);
+    virtual ssize_t readlink(const char* pad, char* buf, std::size_t n);
+    // The names in a folder, without . and ..; -1 and errno when it cannot be
+    // listed.
+    virtual int leesmap(const char* map, std::vector<std::string>& namen);
+    // A small file (one of /proc) whole; -1 and errno when it cannot be read.
+    virtual int leesbestand(const char* pad, std::string& inhoud);
     virtual int usleep(useconds_t microseconden);
     // A save found its folder's lock taken and waits for it (begint true),
     // pausing through usleep; or that wait is over (false), with the lock or
@@ -61,9 +69,18 @@ inline constexpr useconds_t MaxSlotwachttijd = 10'000'000;
 // (TijdelijkeNaam), which only saves under the lock use: one found is what a
 // killed save left, and it is replaced. A folder that cannot be locked (NFS
 // without local locks, a folder one may write but not read) is saved in
-// without the lock, through a temporary file of the save's own: a short name
-// unique to it, made anew when one of that name exists, so that such a save
-// never touches another's file. What a killed save left there stays.
+// without the lock, through a temporary file of the save's own, so that such
+// a save never touches another's file: an unnamed one where the file system
+// makes them, named only just before the rename, so that a save killed
+// before leaves nothing; else a named one. Its name is unique to the save
+// and carries the save's Procesmerk, and is made anew when one of that name
+// exists.
+//
+// Every save first removes, where it may list the folder, what killed saves
+// without the lock left there: each file of that name whose process belonged
+// to this running system (this boot, these namespaces) and is gone. A file
+// of another machine, boot or namespace, of a process that may still live,
+// or without a mark (where /proc could not tell the saving process) stays.
 //
 // Raises Bestandsfout with the system's description (a lock that stays
 // taken with the program's own); every file it opened is closed on every
@@ -75,6 +92,25 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
 // The name of the temporary file a save of the file called `naam` writes
 // first under its folder's lock.
 std::string TijdelijkeNaam(const std::string& naam);
+
+// The process of a save without the folder's lock, so that a later save can
+// tell whether it still lives: the running system it belongs to (`ruimte`,
+// 16 hex digits drawn from the boot and from the process and time namespaces,
+// in which its process id and start mean what they say), its process id and
+// that process's start in clock ticks since the boot.
+struct Procesmerk {
+    std::string ruimte;
+    pid_t pid = 0;
+    unsigned long long start = 0;
+};
+
+// This process's mark, read from /proc; false when that cannot tell it.
+bool EigenProcesmerk(Bestandssysteem& systeem, Procesmerk& merk);
+
+// The name of the temporary file a save without the folder's lock, by the
+// process of `merk`, gives the file called `naam`; `uniek` tells apart the
+// saves of one process. Under 100 bytes.
+std::string TijdelijkeNaam(const std::string& naam, const Procesmerk& merk, std::uint64_t uniek);
 
 // The whole file in one read. A missing or unreadable file raises
 // Bestandsfout, so does a file larger than MaxBestandsgrootte (error 54,
