@@ -70,6 +70,8 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int fd() const { return fd_; }
+    // Takes over an open descriptor, to close it in its turn.
+    void neem(int fd) { fd_ = fd; }
     // The close's own result: a write that could not be completed may show only here.
     int sluit()
     {
@@ -151,20 +153,16 @@ private:
 
 // A save that failed: its temporary file goes (an unnamed one has no name
 // yet), and nothing stays open.
-[[noreturn]] void OpslaanMislukt(int fout, const std::string& pad, Bestandssysteem& systeem,
-                                 const std::string& tijdelijk)
-{
-    if (!tijdelijk.empty())
-        systeem.unlink(tijdelijk.c_str());
-    SysteemFout(fout, pad);
-}
-
 [[noreturn]] void OpslaanMislukt(int fout, const std::string& pad, Bestandssysteem& systeem, Descriptor& bestand,
                                  const std::string& tijdelijk)
 {
+    // Its name goes first: once closed, its lock no longer tells that the
+    // name is still this save's.
+    if (!tijdelijk.empty())
+        systeem.unlink(tijdelijk.c_str());
     if (bestand.fd() >= 0)
         bestand.sluit();
-    OpslaanMislukt(fout, pad, systeem, tijdelijk);
+    SysteemFout(fout, pad);
 }
 
 // Writes the bytes into the temporary file, gives it the permissions of the
@@ -317,19 +315,62 @@ bool Leeft(Bestandssysteem& systeem, const Procesmerk& merk)
     return systeem.kill(merk.pid, 0) == 0 || errno != ESRCH;
 }
 
+// How many saves without the lock may stand between naming their unnamed
+// file and its rename at once, each under a name of its own (Wachtnaam).
+constexpr int Wachtplaatsen = 4;
+
+// Name k (1..Wachtplaatsen) an unnamed file of a save without the lock of
+// the file called `naam` gets just before its rename. Few and known from the
+// target's name alone, so that the next save finds one a killed save left
+// also in a folder it cannot list: the file's own lock, held by its save from
+// before it had a name until after the rename, tells whether that save lives.
+std::string Wachtnaam(const std::string& naam, int k)
+{
+    const std::string gedeeld = TijdelijkeNaam(naam);
+    return gedeeld.substr(0, gedeeld.size() - 4) + "-" + std::to_string(k) + ".tmp";
+}
+
+bool IsWachtnaam(std::string_view naam)
+{
+    constexpr std::string_view begin = ".morvaldiek-", eind = ".tmp";
+    if (!naam.starts_with(begin) || !naam.ends_with(eind))
+        return false;
+    naam = naam.substr(begin.size(), naam.size() - begin.size() - eind.size());
+    int k = 0;
+    return naam.size() > 17 && naam[16] == '-' && IsHex16(naam.substr(0, 16)) && IsGetal(naam.substr(17), k) &&
+           k >= 1 && k <= Wachtplaatsen;
+}
+
+// Removes the file of a Wachtnaam when the save that named it is gone: no
+// one holds its lock and the name is still that file's. One that cannot be
+// opened (another user's), locked (no locks there) or looked at is left.
+void VerlatenVerwijderen(Bestandssysteem& systeem, const std::string& pad)
+{
+    const int fd = ::open(pad.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat open {}, genoemd {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &open) == 0 && S_ISREG(open.st_mode) &&
+        ::lstat(pad.c_str(), &genoemd) == 0 && genoemd.st_dev == open.st_dev && genoemd.st_ino == open.st_ino)
+        systeem.unlink(pad.c_str());
+    ::close(fd);
+}
+
 // Removes from the folder what killed saves without the lock left: each
-// temporary file of theirs whose process belonged to this running system
-// (`eigen`) and is gone. Not where /proc cannot tell this process, nor in a
-// folder that cannot be listed; a file another save removed meanwhile is no
-// error.
+// file of a Wachtnaam whose save is gone, and each temporary file of a save
+// whose process belonged to this running system (`eigen`) and is gone. Not
+// in a folder that cannot be listed; a file another save removed meanwhile
+// is no error.
 void RuimOp(Bestandssysteem& systeem, const std::string& map, const Procesmerk* eigen)
 {
     std::vector<std::string> namen;
-    if (!eigen || systeem.leesmap(map.c_str(), namen) != 0)
+    if (systeem.leesmap(map.c_str(), namen) != 0)
         return;
     for (const std::string& naam : namen) {
         Procesmerk merk;
-        if (MerkVan(naam, merk) && merk.ruimte == eigen->ruimte && !Leeft(systeem, merk))
+        if (IsWachtnaam(naam))
+            VerlatenVerwijderen(systeem, PadSamenvoegen(map, naam));
+        else if (eigen && MerkVan(naam, merk) && merk.ruimte == eigen->ruimte && !Leeft(systeem, merk))
             systeem.unlink(PadSamenvoegen(map, naam).c_str());
     }
 }
@@ -337,13 +378,17 @@ void RuimOp(Bestandssysteem& systeem, const std::string& map, const Procesmerk* 
 // Without the folder's lock, where the file system makes them: the bytes go
 // into an unnamed file in the folder, which gets its name only after it is
 // synced, just before the rename, so that a save killed before leaves
-// nothing. False, with nothing left, where the file system makes no such
-// file or it cannot be named (no /proc, and no right to name it by its
-// descriptor): the save then writes a named file. Else the file is closed
+// nothing. It is named by a Wachtnaam, locked from before that until after
+// the rename through `slot` (a second descriptor of it), so that a save
+// killed in between leaves a file the next save removes; where it cannot be
+// locked, or every Wachtnaam is a living save's, by a name of its own.
+// False, with nothing left, where the file system makes no such file or it
+// cannot be named (no /proc, and no right to name it by its descriptor): the
+// save then writes a named file. Else the file is closed, `slot` holds it
 // under `tijdelijk`, or the save fails with nothing of it left.
 bool NaamloosGeschreven(Bestandssysteem& systeem, const std::string& pad, const std::string& map,
                         const std::string& naam, const Procesmerk* merk, const std::string& inhoud,
-                        const struct stat* bestaand, mode_t modus, std::string& tijdelijk)
+                        const struct stat* bestaand, mode_t modus, Descriptor& slot, std::string& tijdelijk)
 {
     const int fd = systeem.open(map.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, modus);
     if (fd < 0) {
@@ -355,23 +400,38 @@ bool NaamloosGeschreven(Bestandssysteem& systeem, const std::string& pad, const 
     tijdelijk.clear();
     if (const int fout = Vul(systeem, fd, inhoud, bestaand))
         OpslaanMislukt(fout, pad, systeem, bestand, tijdelijk);
+    // The lock goes with the open file, which the second descriptor keeps
+    // open past the close: the close's own result still fails the save
+    // before the file has a name.
+    slot.neem(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
+    const bool vergrendeld = slot.fd() >= 0 && systeem.flock(slot.fd(), LOCK_EX | LOCK_NB) == 0;
+    if (bestand.sluit() != 0)
+        OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
+    if (slot.fd() < 0)
+        return false;
 
     char proc[32];
-    std::snprintf(proc, sizeof proc, "/proc/self/fd/%d", fd);
-    for (int poging = 0; tijdelijk.empty(); ++poging) {
-        const std::string kandidaat = PadSamenvoegen(map, EigenTijdelijkeNaam(naam, merk, poging));
+    std::snprintf(proc, sizeof proc, "/proc/self/fd/%d", slot.fd());
+    const auto noem = [&](const std::string& kandidaat) {
         int r = systeem.linkat(AT_FDCWD, proc, AT_FDCWD, kandidaat.c_str(), AT_SYMLINK_FOLLOW);
         if (r != 0 && errno == ENOENT)  // no /proc
-            r = systeem.linkat(fd, "", AT_FDCWD, kandidaat.c_str(), AT_EMPTY_PATH);
-        if (r == 0)
+            r = systeem.linkat(slot.fd(), "", AT_FDCWD, kandidaat.c_str(), AT_EMPTY_PATH);
+        return r;
+    };
+    const int wachtplaatsen = vergrendeld ? Wachtplaatsen : 0;
+    for (int poging = 0; tijdelijk.empty(); ++poging) {
+        const std::string kandidaat = PadSamenvoegen(
+            map, poging < wachtplaatsen ? Wachtnaam(naam, poging + 1)
+                                        : EigenTijdelijkeNaam(naam, merk, poging - wachtplaatsen));
+        if (poging < wachtplaatsen)
+            VerlatenVerwijderen(systeem, kandidaat);
+        if (noem(kandidaat) == 0)
             tijdelijk = kandidaat;
         else if (errno == ENOENT)
             return false;  // no way to name it
-        else if (errno != EEXIST || poging == 99)  // a name that exists is another save's
-            OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
+        else if (errno != EEXIST || poging == wachtplaatsen + 99)  // a name that exists is another save's
+            OpslaanMislukt(errno, pad, systeem, slot, tijdelijk);
     }
-    if (bestand.sluit() != 0)
-        OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
     return true;
 }
 
@@ -535,7 +595,11 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
     const struct stat* bestaand = bestaat ? &st : nullptr;
     const mode_t modus = bestaat ? 0600 : 0644;
     std::string tijdelijk;
-    if (slot.vast() || !NaamloosGeschreven(systeem, pad, map, naam, merk, inhoud, bestaand, modus, tijdelijk)) {
+    Descriptor naamloos(systeem, -1);  // an unnamed file's lock, held past its rename
+    if (slot.vast() ||
+        !NaamloosGeschreven(systeem, pad, map, naam, merk, inhoud, bestaand, modus, naamloos, tijdelijk)) {
+        if (naamloos.fd() >= 0)
+            naamloos.sluit();
         const int fd = TijdelijkBestand(systeem, pad, map, naam, slot.vast(), merk, modus, tijdelijk);
         Descriptor bestand(systeem, fd);
         if (const int fout = Vul(systeem, fd, inhoud, bestaand))
@@ -544,7 +608,9 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
             OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
     }
     if (systeem.rename(tijdelijk.c_str(), doel.c_str()) != 0)
-        OpslaanMislukt(errno, pad, systeem, tijdelijk);
+        OpslaanMislukt(errno, pad, systeem, naamloos, tijdelijk);
+    if (naamloos.fd() >= 0)
+        naamloos.sluit();  // only read from: nothing to lose at its close
 
     // The rename is in the folder: only a synced folder keeps it through a
     // power cut. A file system that syncs no folder (EINVAL) or cannot be

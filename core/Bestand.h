@@ -72,15 +72,23 @@ inline constexpr useconds_t MaxSlotwachttijd = 10'000'000;
 // without the lock, through a temporary file of the save's own, so that such
 // a save never touches another's file: an unnamed one where the file system
 // makes them, named only just before the rename, so that a save killed
-// before leaves nothing; else a named one. Its name is unique to the save
-// and carries the save's Procesmerk, and is made anew when one of that name
-// exists.
+// before leaves nothing; else a named one. The unnamed file is locked from
+// before it has a name until after the rename and named by the first free of
+// a few names known from the target's (its TijdelijkeNaam with "-1" .. "-4"):
+// the next save of the file tries them, also in a folder it cannot list, and
+// removes one whose lock no one holds. A file that cannot be locked (no
+// locks there), or one named while all those names are living saves', gets a
+// name unique to the save that carries its Procesmerk, made anew when one of
+// that name exists.
 //
 // Every save first removes, where it may list the folder, what killed saves
-// without the lock left there: each file of that name whose process belonged
-// to this running system (this boot, these namespaces) and is gone. A file
-// of another machine, boot or namespace, of a process that may still live,
-// or without a mark (where /proc could not tell the saving process) stays.
+// without the lock left there: each file of those few names that no one
+// holds locked, and each file of a Procesmerk whose process belonged to this
+// running system (this boot, these namespaces) and is gone. A file of another
+// machine, boot or namespace, of a process that may still live, or without a
+// mark (where /proc could not tell the saving process) stays; so does, in a
+// folder that cannot be listed, what saves of another file left, and what a
+// save under the lock left, which the next save under the lock replaces.
 //
 // Raises Bestandsfout with the system's description (a lock that stays
 // taken with the program's own); every file it opened is closed on every

@@ -570,7 +570,8 @@ TEST_F(BestandTest, TheFolderIsSyncedAfterTheRename)
         ASSERT_NE(rename, o.end());
         const std::vector<std::string> na(rename + 1, o.end());
         const std::vector<std::string> gesynct = {"fsync map", "close map"};
-        EXPECT_EQ(na, g.mapFout ? std::vector<std::string>() : gesynct);
+        // Without the lock the unnamed file's own lock is given back.
+        EXPECT_EQ(na, g.mapFout ? std::vector<std::string>{"close bestand"} : gesynct);
         EXPECT_EQ(systeem.Aantal("open map"), 1);
         // The new bytes are in place, also when the folder's sync failed.
         EXPECT_EQ(Lees(pad), "nieuw " + std::to_string(g.syncFout));
@@ -583,12 +584,15 @@ TEST_F(BestandTest, TheFolderIsSyncedAfterTheRename)
 // cannot be locked) a save writes a temporary file of its own, unnamed or
 // named: never the name saves under the lock use, never one that exists
 // (another save's), which it leaves alone; under 100 bytes also for the
-// longest target name, and with this process's mark.
+// longest target name. An unnamed file it can lock is named by the first of
+// the few names kept for that (the target's with "-1" .. "-4") that is free;
+// any other file carries this process's mark.
 TEST_F(BestandTest, WithoutTheLockASaveWritesATemporaryFileOfItsOwn)
 {
     const std::string naam = std::string(246, 'n') + ".vlk";
     const auto pad = map / naam;
     const auto gedeeld = map / TijdelijkeNaam(naam);
+    const std::string wachtstam = TijdelijkeNaam(naam).substr(0, TijdelijkeNaam(naam).size() - 4);
     Bestandssysteem echt;
     Procesmerk eigen;
     ASSERT_TRUE(EigenProcesmerk(echt, eigen));
@@ -599,11 +603,12 @@ TEST_F(BestandTest, WithoutTheLockASaveWritesATemporaryFileOfItsOwn)
         int mapFout;
         Storing::Oproep faalt;
         int naamloosFout;
+        bool wachtnaam;
     } gevallen[] = {
-        {"folder not readable", EACCES, Storing::Geen, 0},
-        {"folder not lockable", 0, Storing::Flock, 0},
-        {"folder not readable, no unnamed files", EACCES, Storing::Geen, EOPNOTSUPP},
-        {"folder not lockable, no unnamed files", 0, Storing::Flock, EOPNOTSUPP},
+        {"folder not readable", EACCES, Storing::Geen, 0, true},
+        {"folder not lockable", 0, Storing::Flock, 0, false},
+        {"folder not readable, no unnamed files", EACCES, Storing::Geen, EOPNOTSUPP, false},
+        {"folder not lockable, no unnamed files", 0, Storing::Flock, EOPNOTSUPP, false},
     };
     for (const auto& g : gevallen) {
         SCOPED_TRACE(g.wat);
@@ -618,9 +623,13 @@ TEST_F(BestandTest, WithoutTheLockASaveWritesATemporaryFileOfItsOwn)
         EXPECT_EQ(Lees(gedeeld), "van een andere save");
         EXPECT_EQ(systeem.Aantal("unlink"), 0);
         ASSERT_EQ(systeem.tijdelijk_.size(), 3u);
-        for (const auto& t : systeem.tijdelijk_) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            const std::string& t = systeem.tijdelijk_[i];
             EXPECT_NE(t, TijdelijkeNaam(naam));
-            EXPECT_TRUE(t.starts_with(stam)) << t;
+            if (g.wachtnaam)
+                EXPECT_EQ(t, wachtstam + "-" + std::to_string(i + 1) + ".tmp");
+            else
+                EXPECT_TRUE(t.starts_with(stam)) << t;
             EXPECT_LT(t.size(), 100u);
         }
         EXPECT_NE(systeem.tijdelijk_[0], systeem.tijdelijk_[1]);
@@ -631,15 +640,17 @@ TEST_F(BestandTest, WithoutTheLockASaveWritesATemporaryFileOfItsOwn)
     }
 }
 
-// Without the lock the bytes go into an unnamed file, named only once they
-// are synced, just before the rename; named by its descriptor where there is
+// Without the lock the bytes go into an unnamed file, closed once they are
+// synced and named only just before the rename, its lock kept on a second
+// descriptor until after the rename; named by that descriptor where there is
 // no /proc. Where the file system makes no unnamed file, or it cannot be
 // named, the save writes a named file; any other refusal fails the save.
 TEST_F(BestandTest, AnUnnamedFileIsNamedOnlyJustBeforeTheRename)
 {
     const auto pad = map / "klas.vlk";
     // The folder one may write but not read is tried first, for its lock.
-    const std::vector<std::string> geschreven = {"open map", "open naamloos", "write", "fchmod", "fsync bestand"};
+    const std::vector<std::string> geschreven = {"open map",      "open naamloos", "write",
+                                                 "fchmod",        "fsync bestand", "close bestand"};
     const std::vector<std::string> genoemd = {"open tijdelijk", "write", "fchmod", "fsync bestand", "close bestand",
                                               "rename"};
     const auto samen = [](std::vector<std::string> a, const std::vector<std::string>& b) {
@@ -653,8 +664,8 @@ TEST_F(BestandTest, AnUnnamedFileIsNamedOnlyJustBeforeTheRename)
         std::vector<std::string> oproepen;
         const char* fout;  // nullptr: saved
     } gevallen[] = {
-        {"unnamed", 0, false, false, samen(geschreven, {"linkat", "close bestand", "rename"}), nullptr},
-        {"no /proc", 0, true, false, samen(geschreven, {"linkat", "linkat fd", "close bestand", "rename"}), nullptr},
+        {"unnamed", 0, false, false, samen(geschreven, {"linkat", "rename", "close bestand"}), nullptr},
+        {"no /proc", 0, true, false, samen(geschreven, {"linkat", "linkat fd", "rename", "close bestand"}), nullptr},
         {"cannot be named", 0, true, true, samen(samen(geschreven, {"linkat", "linkat fd", "close bestand"}), genoemd),
          nullptr},
         {"not supported", EOPNOTSUPP, false, false, samen({"open map", "open naamloos"}, genoemd), nullptr},
@@ -821,6 +832,106 @@ TEST_F(BestandTest, ASaveRemovesWhatSavesOfGoneProcessesLeft)
     }
 }
 
+namespace {
+
+// A folder one may write but neither read nor list (mode 0733), where a save
+// has no lock; `bijRename` runs as the save is about to rename its file.
+class Dichtemap : public Bestandssysteem {
+public:
+    int open(const char* pad, int vlaggen, mode_t modus) override
+    {
+        if ((vlaggen & O_DIRECTORY) && (vlaggen & O_TMPFILE) != O_TMPFILE) {
+            errno = EACCES;
+            return -1;
+        }
+        return Bestandssysteem::open(pad, vlaggen, modus);
+    }
+    int leesmap(const char*, std::vector<std::string>&) override
+    {
+        errno = EACCES;
+        return -1;
+    }
+    int rename(const char* van, const char* naar) override
+    {
+        if (bijRename)
+            bijRename();
+        return Bestandssysteem::rename(van, naar);
+    }
+    std::function<void()> bijRename;
+};
+
+// A child saving `inhoud` into a folder it cannot list that stops just before
+// its rename: it ends there (`sterft`) or waits there until it is killed,
+// having said so through its pipe. Returns its id once it stands there.
+pid_t SaverVoorRename(const fs::path& pad, const std::string& inhoud, bool sterft)
+{
+    int p[2];
+    if (::pipe(p) != 0)
+        std::abort();
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        ::close(p[0]);
+        Dichtemap systeem;
+        systeem.bijRename = [&] {
+            if (::write(p[1], "r", 1) != 1 || sterft)
+                ::_exit(0);
+            ::pause();
+        };
+        try {
+            SchrijfBestandVeilig(pad.string(), inhoud, systeem);
+        } catch (...) {
+        }
+        ::_exit(1);
+    }
+    ::close(p[1]);
+    char c = 0;
+    const bool daar = ::read(p[0], &c, 1) == 1;
+    ::close(p[0]);
+    if (!daar)
+        ADD_FAILURE() << "the saver never came to its rename";
+    return kind;
+}
+
+}  // namespace
+
+// A save killed between naming its file and the rename leaves that file in a
+// folder that cannot be listed; the next save of the file removes it. A save
+// that stands there alive keeps its file, and the next save works beside it.
+TEST_F(BestandTest, AFileLeftJustBeforeTheRenameIsRemovedAlsoWhereTheFolderCannotBeListed)
+{
+    const auto pad = map / "klas.vlk";
+    SchrijfBestandVeilig(pad.string(), "oud");
+    Dichtemap systeem;
+
+    const pid_t dood = SaverVoorRename(pad, "van een dode", true);
+    ASSERT_EQ(::waitpid(dood, nullptr, 0), dood);
+    ASSERT_EQ(Overige(map, {"klas.vlk"}).size(), 1u);
+    ASSERT_NO_THROW(SchrijfBestandVeilig(pad.string(), "nieuw", systeem));
+    EXPECT_EQ(Lees(pad), "nieuw");
+    EXPECT_EQ(Overige(map, {"klas.vlk"}), std::vector<std::string>());
+
+    struct Kind {
+        pid_t pid;
+        void Beeindig()
+        {
+            if (pid > 0 && ::kill(pid, SIGKILL) == 0)
+                ::waitpid(pid, nullptr, 0);
+            pid = 0;
+        }
+        ~Kind() { Beeindig(); }
+    } levend{SaverVoorRename(pad, "van een levende", false)};
+    const auto zijn = Overige(map, {"klas.vlk"});
+    ASSERT_EQ(zijn.size(), 1u);
+    ASSERT_NO_THROW(SchrijfBestandVeilig(pad.string(), "ernaast", systeem));
+    EXPECT_EQ(Lees(pad), "ernaast");
+    EXPECT_EQ(Overige(map, {"klas.vlk"}), zijn);
+    EXPECT_EQ(Lees(map / zijn.front()), "van een levende");
+    levend.Beeindig();
+    ASSERT_NO_THROW(SchrijfBestandVeilig(pad.string(), "daarna", systeem));
+    EXPECT_EQ(Lees(pad), "daarna");
+    EXPECT_EQ(Overige(map, {"klas.vlk"}), std::vector<std::string>());
+}
+
 // A save waits while another instance's save holds the folder's lock, and
 // saves when that ends; a lock that is not given back makes it fail after
 // the bound, leaving the old file. A folder that cannot be locked is saved
@@ -943,6 +1054,14 @@ public:
             return -1;
         }
         return Bestandssysteem::flock(fd, bewerking);
+    }
+    int leesmap(const char* map, std::vector<std::string>& namen) override
+    {
+        if (wijze == Mapwijze::Onleesbaar) {
+            errno = EACCES;
+            return -1;
+        }
+        return Bestandssysteem::leesmap(map, namen);
     }
     int usleep(useconds_t microseconden) override
     {
@@ -1109,7 +1228,8 @@ TEST_P(BestandWedloop, TwoSavesOfOneTargetNeverShowAnUnfinishedFile)
 // Two instances saving in a loop, killed at random moments: the file is one
 // whole save after every kill, and no save fails. Under the lock what they
 // leave is at most one temporary file; without it, what a killed save left
-// is known as a gone process's. Either way the next save removes it.
+// is known as a gone save's, by its name and lock or by its process. Either
+// way the next save removes it, also in a folder it cannot list.
 TEST_P(BestandWedloop, TwoSaversKilledAtRandomMomentsLeaveAWholeFile)
 {
     const auto pad = map / "klas.vlk";
@@ -1138,7 +1258,14 @@ TEST_P(BestandWedloop, TwoSaversKilledAtRandomMomentsLeaveAWholeFile)
         meest = std::max(meest, over.size());
         achtergelaten += static_cast<int>(over.size());
     }
-    SchrijfBestandVeilig(pad.string(), Versie(1, 0));
+    // The next save finds the folder as the first saver did: one that cannot
+    // be listed too. (Where the savers mix, it is the one that takes the
+    // lock: only such a save may replace what a save under the lock left.)
+    Traag volgende;
+    volgende.wijze = SaverWijze(GetParam(), 0);
+    const std::string laatste = Versie(1, 0);
+    volgende.verwacht = &laatste;
+    SchrijfBestandVeilig(pad.string(), laatste, volgende);
     const auto over = Overige(map, {"klas.vlk"});
     std::printf("%d kills: %d empty, %d partial, %d failed saves; %d temporary files found after the kills, "
                 "at most %zu at once, %zu after the next save\n",
