@@ -76,9 +76,6 @@ public:
     QAction* mnuNamenlijstAfdrukken;
 
     // ---- Screen ----
-    // Screen line of a slot (core/Schermvenster.h), on the state as it is drawn.
-    int SchermRij(int leerling) const { return ::SchermRij(GeldigeSchermstand(adm), leerling); }
-
     // The screen fill: 1 also the header boxes, any other value the grid and
     // the file name only.
     void Afdrukken(int mode);

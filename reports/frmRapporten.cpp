@@ -294,7 +294,6 @@ void frmRapporten::MaakBesturingen()
 
 Schermstand frmRapporten::Stand() const { return GeldigeSchermstand(adm); }
 
-int frmRapporten::SchermRij(int leerling) const { return ::SchermRij(Stand(), leerling); }
 
 int frmRapporten::CelIndex(int leerling, int rapport) const { return RapportIndex(Stand(), leerling, rapport); }
 

@@ -68,7 +68,6 @@ public:
     int BezigMetTekenen = 0;
 
     // ---- Index rules (core/Schermvenster.h), on the state as it is drawn ----
-    int SchermRij(int leerling) const;
     int CelIndex(int leerling, int rapport) const;
     // The report box of a pupil and report; none outside the window.
     VasteBreedteInvoer* RpVak(int leerling, int rapport) const;

@@ -347,8 +347,6 @@ int frmTrimester::SchermKolom(int kolom) const { return ::SchermKolom(Stand(), k
 
 int frmTrimester::CelIndex(int leerling, int kolom) const { return ::CelIndex(Stand(), leerling, kolom); }
 
-int frmTrimester::SchermRij(int leerling) const { return ::SchermRij(Stand(), leerling); }
-
 VasteBreedteInvoer* frmTrimester::CijferCel(int leerling, int kolom) const
 {
     // The row and the column each: a column beside the window would give

@@ -93,7 +93,6 @@ public:
     // ---- Index rules (core/Schermvenster.h), on the state as it is drawn ----
     int SchermKolom(int kolom) const;
     int CelIndex(int leerling, int kolom) const;
-    int SchermRij(int leerling) const;
     // The grade cell of a pupil and column; none outside the window.
     VasteBreedteInvoer* CijferCel(int leerling, int kolom) const;
     // The current pupil's cell in the current column, the rows brought to

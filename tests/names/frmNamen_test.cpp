@@ -5,6 +5,7 @@
 #include "core/Cijferbestand.h"
 #include "core/Cp1252.h"
 #include "core/Instellingen.h"
+#include "core/Schermvenster.h"
 #include "frame/frmBestandLaden.h"
 #include "core/Tekst.h"
 #include "frame/frmHarvemoLogo.h"
@@ -400,7 +401,7 @@ TEST_P(Bladeren, TheEditGoesWithItsPupilBeforeTheWindowMoves)
         adm.Achternaam(p) = "Leerling " + std::to_string(p);
     Venster(s.eerste, s.huidig);
     Open();
-    VasteBreedteInvoer* vak = v().txtNaam[static_cast<std::size_t>(v().SchermRij(s.huidig))];
+    VasteBreedteInvoer* vak = v().txtNaam[static_cast<std::size_t>(GetoondeRij(adm, s.huidig))];
     Klik(vak);
     vak->selectAll();
     Typ(v(), QStringLiteral("Getypt"));
@@ -411,7 +412,7 @@ TEST_P(Bladeren, TheEditGoesWithItsPupilBeforeTheWindowMoves)
     for (int p = 1; p <= AantalLeerlingen; ++p)
         EXPECT_EQ(adm.Achternaam(p), Pas(p == s.huidig ? "Getypt" : "Leerling " + std::to_string(p), 30)) << p;
     // The box of the new current line shows that pupil and has the focus.
-    VasteBreedteInvoer* nu = v().txtNaam[static_cast<std::size_t>(v().SchermRij(s.huidigNa))];
+    VasteBreedteInvoer* nu = v().txtNaam[static_cast<std::size_t>(GetoondeRij(adm, s.huidigNa))];
     EXPECT_EQ(v().ActieveControl(), nu);
     EXPECT_EQ(nu->Tekst(), adm.Achternaam(s.huidigNa).str());
     EXPECT_EQ(Getoond(1), (s.eersteNa < 10 ? "0" : "") + std::to_string(s.eersteNa));

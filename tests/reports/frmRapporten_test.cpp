@@ -171,7 +171,7 @@ protected:
             EXPECT_EQ(Tekst(v().lblRpSpr[k]), adm.RpSprTxt(k, l).view());
         }
         for (int p = adm.EersteRij; p <= adm.LaatsteRij; ++p) {
-            const int i = v().SchermRij(p);
+            const int i = GetoondeRij(adm, p);
             EXPECT_EQ(Tekst(v().lblJr[i]), JaarwaardeLeerling(adm, p, l)->tekst) << p;
             for (int k = 1; k <= 4; ++k)
                 EXPECT_EQ(Rp(p, k)->Tekst(), adm.RapportTxt(p, k, l).view()) << p << "," << k;
@@ -669,7 +669,7 @@ TEST_P(Rijen, TheWindowFollowsThePupil)
         EXPECT_EQ(adm.LaatsteRij, b.eersteNa + 7);
         EXPECT_EQ(v().vsbScroll->value(), b.huidigNa);
         EXPECT_EQ(Focus(), inVak ? static_cast<QWidget*>(Rp(b.huidigNa, 3)) : v().StartFocus);
-        EXPECT_EQ(v().lblNummer[v().SchermRij(b.huidigNa)]->palette().color(QPalette::Window),
+        EXPECT_EQ(v().lblNummer[GetoondeRij(adm, b.huidigNa)]->palette().color(QPalette::Window),
                   VbKleur(Kleur::Cyaan));
     }
 }

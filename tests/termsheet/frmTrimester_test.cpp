@@ -2,6 +2,7 @@
 #include "termsheet/frmTrimester.h"
 
 #include "core/Getallen.h"
+#include "core/Schermvenster.h"
 #include "platform/Etiket.h"
 #include "platform/Kleuren.h"
 #include "platform/Opmaak.h"
@@ -261,7 +262,7 @@ TEST_P(Rijen, VensterVolgtDeLeerling)
     EXPECT_EQ(adm.EersteRij, b.eersteNa);
     EXPECT_EQ(adm.LaatsteRij, b.eersteNa + 7);
     EXPECT_EQ(Focus(), Cel(b.huidigNa, 1));
-    EXPECT_EQ(Tekst(v().lblNummer[v().SchermRij(b.huidigNa)]), (b.huidigNa < 10 ? "0" : "") + std::to_string(b.huidigNa));
+    EXPECT_EQ(Tekst(v().lblNummer[GetoondeRij(adm, b.huidigNa)]), (b.huidigNa < 10 ? "0" : "") + std::to_string(b.huidigNa));
 }
 
 const Beweging bewegingen[] = {
