@@ -294,7 +294,6 @@ void frmRapporten::MaakBesturingen()
 
 Schermstand frmRapporten::Stand() const { return GeldigeSchermstand(adm); }
 
-
 int frmRapporten::CelIndex(int leerling, int rapport) const { return RapportIndex(Stand(), leerling, rapport); }
 
 VasteBreedteInvoer* frmRapporten::RpVak(int leerling, int rapport) const
