@@ -2,6 +2,7 @@
 
 #include "core/Fout.h"
 #include "core/Pad.h"
+#include "core/Toegangslijst.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,11 +15,16 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
+#include <mutex>
 #include <new>
+#include <optional>
+#include <pwd.h>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -138,76 +144,14 @@ public:
             gewacht += pauze;
             pauze = std::min<useconds_t>(2 * pauze, 5000);
         }
-        vast_ = true;
     }
 
-    // Whether this save holds the folder's lock.
-    bool vast() const { return vast_; }
-    // The open folder; -1 when it could not be opened.
+    // The open folder; -1 where it may not be read (nor listed).
     int fd() const { return map_.fd(); }
 
 private:
     Descriptor map_;  // closing it gives the lock back
-    bool vast_ = false;
 };
-
-// A save that failed: its temporary file goes (an unnamed one has no name
-// yet), and nothing stays open.
-[[noreturn]] void OpslaanMislukt(int fout, const std::string& pad, Bestandssysteem& systeem, Descriptor& bestand,
-                                 const std::string& tijdelijk)
-{
-    // Its name goes first: once closed, its lock no longer tells that the
-    // name is still this save's.
-    if (!tijdelijk.empty())
-        systeem.unlink(tijdelijk.c_str());
-    if (bestand.fd() >= 0)
-        bestand.sluit();
-    SysteemFout(fout, pad);
-}
-
-// Writes the bytes into the temporary file, gives it the permissions of the
-// file it replaces (`bestaand`, if any) and syncs it: 0, or the errno of the
-// call that failed.
-int Vul(Bestandssysteem& systeem, int fd, const std::string& inhoud, const struct stat* bestaand)
-{
-    const char* p = inhoud.data();
-    std::size_t rest = inhoud.size();
-    while (rest > 0) {
-        const ssize_t n = systeem.write(fd, p, rest);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        // Nothing written with bytes left: some network and user-space file
-        // systems answer so, and asking again would never end.
-        if (n == 0)
-            return EIO;
-        p += n;
-        rest -= static_cast<std::size_t>(n);
-    }
-    if (bestaand && systeem.fchmod(fd, bestaand->st_mode & 07777) != 0)
-        return errno;
-    if (systeem.fsync(fd) != 0)
-        return errno;
-    return 0;
-}
-
-// Eight bytes no other save will draw too: from the system's random source,
-// or else from the process, the clock and the attempt.
-std::uint64_t Uniek(int poging)
-{
-    std::uint64_t r = 0;
-    if (::getrandom(&r, sizeof r, GRND_NONBLOCK) == static_cast<ssize_t>(sizeof r))
-        return r;
-    timespec t {};
-    ::clock_gettime(CLOCK_REALTIME, &t);
-    r = (static_cast<std::uint64_t>(::getpid()) << 32) ^ static_cast<std::uint64_t>(t.tv_sec) * 1000000007u ^
-        static_cast<std::uint64_t>(t.tv_nsec) ^ (static_cast<std::uint64_t>(poging) << 48);
-    r = (r ^ (r >> 30)) * 0xbf58476d1ce4e5b9ull;  // splitmix64's finish
-    r = (r ^ (r >> 27)) * 0x94d049bb133111ebull;
-    return r ^ (r >> 31);
-}
 
 std::uint64_t Fnv1a(std::string_view tekst)
 {
@@ -217,6 +161,13 @@ std::uint64_t Fnv1a(std::string_view tekst)
     return h;
 }
 
+std::uint64_t Meng(std::uint64_t r)  // splitmix64's finish
+{
+    r = (r ^ (r >> 30)) * 0xbf58476d1ce4e5b9ull;
+    r = (r ^ (r >> 27)) * 0x94d049bb133111ebull;
+    return r ^ (r >> 31);
+}
+
 std::string Hex(std::uint64_t getal)
 {
     char hex[17];
@@ -224,22 +175,14 @@ std::string Hex(std::uint64_t getal)
     return hex;
 }
 
-// The temporary file of a save without the folder's lock, for the file
-// called `naam`: TijdelijkeNaam's stem with a part of this save's own, so
-// never a name a save under the lock uses. With this process's mark where
-// /proc tells it, so that a later save can remove it once the process is
-// gone; without, a file this save leaves stays.
-std::string EigenTijdelijkeNaam(const std::string& naam, const Procesmerk* merk, int poging)
-{
-    if (merk)
-        return TijdelijkeNaam(naam, *merk, Uniek(poging));
-    const std::string gedeeld = TijdelijkeNaam(naam);
-    return gedeeld.substr(0, gedeeld.size() - 4) + "-" + Hex(Uniek(poging)) + ".tmp";
-}
+// What every temporary name of a save of the file called `naam` begins with.
+std::string Stam(const std::string& naam) { return ".morvaldiek-" + Hex(Fnv1a(naam)); }
 
 // The start of process `proces` ("self" or its id), field 22 of its stat in
-// /proc; false when that cannot be read.
-bool Starttijd(Bestandssysteem& systeem, const std::string& proces, unsigned long long& start)
+// /proc, and whether it has ended (a zombie, field 3); false when that cannot
+// be read.
+bool Starttijd(Bestandssysteem& systeem, const std::string& proces, unsigned long long& start,
+               bool* geeindigd = nullptr)
 {
     std::string stat;
     if (systeem.leesbestand(("/proc/" + proces + "/stat").c_str(), stat) != 0)
@@ -256,6 +199,8 @@ bool Starttijd(Bestandssysteem& systeem, const std::string& proces, unsigned lon
             return false;
         rest.remove_prefix(begin);
         const auto eind = std::min(rest.find_first_of(" \n"), rest.size());
+        if (veld == 3 && geeindigd)
+            *geeindigd = rest[0] == 'Z' || rest[0] == 'X';
         if (veld == 22) {
             const auto r = std::from_chars(rest.data(), rest.data() + eind, start);
             return r.ec == std::errc() && r.ptr == rest.data() + eind;
@@ -278,14 +223,26 @@ bool IsGetal(std::string_view deel, Getal& getal)
     return r.ec == std::errc() && r.ptr == deel.data() + deel.size();
 }
 
-// The mark in the name of a temporary file of a save without the folder's
-// lock (see TijdelijkeNaam); false for any other name.
+constexpr std::string_view Begin = ".morvaldiek-", Eind = ".tmp";
+
+// Whether a name is one a save of this program (this version or an older
+// one) gives a temporary file: its prefix, the 16 hex digits of its target,
+// and nothing or a part of its own after a hyphen.
+bool IsTijdelijk(std::string_view naam)
+{
+    if (!naam.starts_with(Begin) || !naam.ends_with(Eind) || naam.size() < Begin.size() + 16 + Eind.size())
+        return false;
+    naam = naam.substr(Begin.size(), naam.size() - Begin.size() - Eind.size());
+    return IsHex16(naam.substr(0, 16)) && (naam.size() == 16 || (naam[16] == '-' && naam.size() > 17));
+}
+
+// The mark in the name of a save's temporary file (see TijdelijkeNaam);
+// false for any other name.
 bool MerkVan(std::string_view naam, Procesmerk& merk)
 {
-    constexpr std::string_view begin = ".morvaldiek-", eind = ".tmp";
-    if (!naam.starts_with(begin) || !naam.ends_with(eind))
+    if (!naam.starts_with(Begin) || !naam.ends_with(Eind))
         return false;
-    naam = naam.substr(begin.size(), naam.size() - begin.size() - eind.size());
+    naam = naam.substr(Begin.size(), naam.size() - Begin.size() - Eind.size());
     std::string_view delen[5];
     for (int i = 0; i < 5; ++i) {
         const auto streep = naam.find('-');
@@ -304,186 +261,454 @@ bool MerkVan(std::string_view naam, Procesmerk& merk)
 }
 
 // Whether the process of a mark of this running system may still live. Gone
-// when no process has its id, or the one that has it started at another
-// moment; a process whose start cannot be read (another user's, where /proc
-// hides them) lives while it has the id.
+// when no process has its id, the one that has it started at another moment,
+// or it has ended and waits only to be reaped; a process whose start cannot
+// be read (another user's, where /proc hides them) lives while it has the id.
 bool Leeft(Bestandssysteem& systeem, const Procesmerk& merk)
 {
     unsigned long long start = 0;
-    if (Starttijd(systeem, std::to_string(merk.pid), start))
-        return start == merk.start;
+    bool geeindigd = false;
+    if (Starttijd(systeem, std::to_string(merk.pid), start, &geeindigd))
+        return start == merk.start && !geeindigd;
     return systeem.kill(merk.pid, 0) == 0 || errno != ESRCH;
 }
 
-// How many saves without the lock may stand between naming their unnamed
-// file and its rename at once, each under a name of its own (Wachtnaam).
-constexpr int Wachtplaatsen = 4;
+// How long a temporary file may stand unchanged before it is taken for a
+// killed save's whatever its name says: a save takes milliseconds.
+constexpr time_t Levensduur = 3600;
 
-// Name k (1..Wachtplaatsen) an unnamed file of a save without the lock of
-// the file called `naam` gets just before its rename. Few and known from the
-// target's name alone, so that the next save finds one a killed save left
-// also in a folder it cannot list: the file's own lock, held by its save from
-// before it had a name until after the rename, tells whether that save lives.
-std::string Wachtnaam(const std::string& naam, int k)
-{
-    const std::string gedeeld = TijdelijkeNaam(naam);
-    return gedeeld.substr(0, gedeeld.size() - 4) + "-" + std::to_string(k) + ".tmp";
-}
+// How many saves of one file may hold a claim at once (Claimnaam).
+constexpr int Claimplaatsen = 4;
 
-bool IsWachtnaam(std::string_view naam)
+// Name k (1..Claimplaatsen) of a claim: a symbolic link, made by a save in a
+// folder it may not list before its temporary file and removed after its
+// rename, that names that file. Few and known from the target's name alone,
+// so that the next save finds what a killed save left there also without
+// listing the folder.
+std::string Claimnaam(const std::string& naam, int k) { return Stam(naam) + "-" + std::to_string(k) + ".tmp"; }
+
+bool IsClaimnaam(std::string_view naam)
 {
-    constexpr std::string_view begin = ".morvaldiek-", eind = ".tmp";
-    if (!naam.starts_with(begin) || !naam.ends_with(eind))
+    if (!IsTijdelijk(naam))
         return false;
-    naam = naam.substr(begin.size(), naam.size() - begin.size() - eind.size());
+    const auto deel = naam.substr(Begin.size(), naam.size() - Begin.size() - Eind.size());
     int k = 0;
-    return naam.size() > 17 && naam[16] == '-' && IsHex16(naam.substr(0, 16)) && IsGetal(naam.substr(17), k) &&
-           k >= 1 && k <= Wachtplaatsen;
+    return deel.size() > 17 && IsGetal(deel.substr(17), k) && k >= 1 && k <= Claimplaatsen;
 }
 
-// Removes the file of a Wachtnaam when the save that named it is gone: no
-// one holds its lock and the name is still that file's. One that cannot be
-// opened (another user's), locked (no locks there) or looked at is left.
-void VerlatenVerwijderen(Bestandssysteem& systeem, const std::string& pad)
+// What the save knows of its own process, worked out once a process (a child
+// made by fork works out its own): its mark, where /proc tells it, and where
+// the unique part of its temporary names comes from.
+struct Eigenproces {
+    pid_t pid = 0;
+    bool gemerkt = false;
+    Procesmerk merk;
+    std::uint64_t zaad = 0, teller = 0;
+};
+
+// This process's mark (nullptr where /proc cannot tell it) and eight bytes
+// no other save draws too: from the process and a count of its saves, mixed
+// with random bytes drawn once (or else the clock), so that a name without
+// a mark is its own too.
+const Procesmerk* EigenMerkEnUniek(Bestandssysteem& systeem, Procesmerk& merk, std::uint64_t& uniek)
 {
-    const int fd = ::open(pad.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    struct stat open {}, genoemd {};
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &open) == 0 && S_ISREG(open.st_mode) &&
-        ::lstat(pad.c_str(), &genoemd) == 0 && genoemd.st_dev == open.st_dev && genoemd.st_ino == open.st_ino)
-        systeem.unlink(pad.c_str());
-    ::close(fd);
+    static std::mutex slot;
+    static Eigenproces eigen;
+    const std::lock_guard<std::mutex> vast(slot);
+    const pid_t pid = ::getpid();
+    if (eigen.pid != pid) {
+        eigen = Eigenproces{};
+        eigen.pid = pid;
+        eigen.gemerkt = EigenProcesmerk(systeem, eigen.merk);
+        if (::getrandom(&eigen.zaad, sizeof eigen.zaad, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof eigen.zaad)) {
+            timespec t {};
+            ::clock_gettime(CLOCK_REALTIME, &t);
+            eigen.zaad = static_cast<std::uint64_t>(t.tv_sec) * 1000000007u ^ static_cast<std::uint64_t>(t.tv_nsec);
+        }
+        eigen.zaad ^= static_cast<std::uint64_t>(pid) << 40;
+    }
+    uniek = Meng(eigen.zaad + ++eigen.teller * 0x9e3779b97f4a7c15ull);
+    merk = eigen.merk;
+    return eigen.gemerkt ? &merk : nullptr;
 }
 
-// Removes from the folder what killed saves without the lock left: each
-// file of a Wachtnaam whose save is gone, and each temporary file of a save
-// whose process belonged to this running system (`eigen`) and is gone. Not
-// in a folder that cannot be listed; a file another save removed meanwhile
-// is no error.
-void RuimOp(Bestandssysteem& systeem, const std::string& map, const Procesmerk* eigen)
-{
-    std::vector<std::string> namen;
-    if (systeem.leesmap(map.c_str(), namen) != 0)
-        return;
-    for (const std::string& naam : namen) {
+// Removes what killed saves left in the folder: a temporary file (or claim)
+// whose save is gone, known by its name's mark as this running system's
+// (`eigen`) and its process as gone, or too old to be a living save's: it
+// stood unchanged for an hour before `nu`, the folder's last change by the
+// file system's clock (which no machine's own clock can put ahead of its
+// time). A file of a save that may live is never touched, whatever lock it
+// holds or not: a lock says nothing of another machine's save.
+class Opruimer {
+public:
+    Opruimer(Bestandssysteem& systeem, const std::string& map, const Procesmerk* eigen, const timespec& nu)
+        : systeem_(systeem), map_(map), eigen_(eigen), nu_(nu)
+    {
+    }
+
+    // Every temporary file and claim in the folder: false where it cannot be
+    // listed.
+    bool Map()
+    {
+        std::vector<std::string> namen;
+        if (systeem_.leesmap(map_.c_str(), Begin, namen) != 0)
+            return false;
+        for (const std::string& naam : namen) {
+            if (!IsTijdelijk(naam))
+                continue;
+            if (IsClaimnaam(naam))
+                Claim(naam);
+            else if (Weg(naam))
+                systeem_.unlink(PadSamenvoegen(map_, naam).c_str());
+        }
+        return true;
+    }
+
+    // The claims of the file called `naam`, and what they name: every one a
+    // killed save may have left.
+    void Claims(const std::string& naam)
+    {
+        for (int k = 1; k <= Claimplaatsen; ++k)
+            Claim(Claimnaam(naam, k));
+    }
+
+private:
+    // Whether the save that made the temporary file or claim called `naam`
+    // is gone: by the mark in `merknaam` (for a claim, the name it gives;
+    // by default its own) or by its age.
+    bool Weg(const std::string& naam, std::string_view merknaam = {})
+    {
         Procesmerk merk;
-        if (IsWachtnaam(naam))
-            VerlatenVerwijderen(systeem, PadSamenvoegen(map, naam));
-        else if (eigen && MerkVan(naam, merk) && merk.ruimte == eigen->ruimte && !Leeft(systeem, merk))
-            systeem.unlink(PadSamenvoegen(map, naam).c_str());
+        if (eigen_ && MerkVan(merknaam.empty() ? naam : merknaam, merk) && merk.ruimte == eigen_->ruimte &&
+            !Leeft(systeem_, merk))
+            return true;
+        struct stat st {};
+        return ::lstat(PadSamenvoegen(map_, naam).c_str(), &st) == 0 && nu_.tv_sec - st.st_mtim.tv_sec >= Levensduur;
     }
+
+    // The name a claim gives; `link` false where it is no symbolic link.
+    std::string Wijst(const std::string& claim, bool& link)
+    {
+        char buf[256];
+        const ssize_t n = systeem_.readlink(PadSamenvoegen(map_, claim).c_str(), buf, sizeof buf);
+        link = n >= 0 || errno != EINVAL;
+        return n > 0 && static_cast<std::size_t>(n) < sizeof buf ? std::string(buf, static_cast<std::size_t>(n)) : "";
+    }
+
+    void Claim(const std::string& claim)
+    {
+        bool link = true;
+        const std::string wijst = Wijst(claim, link);
+        if (!link) {  // a file an older version named so
+            if (Weg(claim))
+                systeem_.unlink(PadSamenvoegen(map_, claim).c_str());
+            return;
+        }
+        if (wijst.empty())
+            return;  // gone meanwhile, or no claim of ours
+        // Only a file of the claim's own target is ever removed through it.
+        const bool eigen = IsTijdelijk(wijst) && !IsClaimnaam(wijst) && wijst.compare(0, 28, claim, 0, 28) == 0;
+        if (!Weg(claim, eigen ? std::string_view(wijst) : std::string_view("-")))
+            return;
+        if (eigen)
+            systeem_.unlink(PadSamenvoegen(map_, wijst).c_str());
+        // Only while it still names what was found gone: another save may
+        // have removed it and claimed the name since.
+        if (Wijst(claim, link) == wijst)
+            systeem_.unlink(PadSamenvoegen(map_, claim).c_str());
+    }
+
+    Bestandssysteem& systeem_;
+    const std::string& map_;
+    const Procesmerk* eigen_;
+    timespec nu_;
+};
+
+// Writes the bytes into the temporary file: 0, or the errno of the call that
+// failed.
+int Vul(Bestandssysteem& systeem, int fd, const std::string& inhoud)
+{
+    const char* p = inhoud.data();
+    std::size_t rest = inhoud.size();
+    while (rest > 0) {
+        const ssize_t n = systeem.write(fd, p, rest);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        // Nothing written with bytes left: some network and user-space file
+        // systems answer so, and asking again would never end.
+        if (n == 0)
+            return EIO;
+        p += n;
+        rest -= static_cast<std::size_t>(n);
+    }
+    return 0;
 }
 
-// Without the folder's lock, where the file system makes them: the bytes go
-// into an unnamed file in the folder, which gets its name only after it is
-// synced, just before the rename, so that a save killed before leaves
-// nothing. It is named by a Wachtnaam, locked from before that until after
-// the rename through `slot` (a second descriptor of it), so that a save
-// killed in between leaves a file the next save removes; where it cannot be
-// locked, or every Wachtnaam is a living save's, by a name of its own.
-// False, with nothing left, where the file system makes no such file or it
-// cannot be named (no /proc, and no right to name it by its descriptor): the
-// save then writes a named file. Else the file is closed, `slot` holds it
-// under `tijdelijk`, or the save fails with nothing of it left.
-bool NaamloosGeschreven(Bestandssysteem& systeem, const std::string& pad, const std::string& map,
-                        const std::string& naam, const Procesmerk* merk, const std::string& inhoud,
-                        const struct stat* bestaand, mode_t modus, Descriptor& slot, std::string& tijdelijk)
+// What the running user may do with the file: Lezen, Schrijven, Zoeken.
+unsigned EigenRechten(const std::string& pad)
 {
-    const int fd = systeem.open(map.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, modus);
-    if (fd < 0) {
-        if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)
-            return false;  // NFS, FAT, CIFS; a kernel without unnamed files
-        SysteemFout(errno, pad);
-    }
-    Descriptor bestand(systeem, fd);
-    tijdelijk.clear();
-    if (const int fout = Vul(systeem, fd, inhoud, bestaand))
-        OpslaanMislukt(fout, pad, systeem, bestand, tijdelijk);
-    // The lock goes with the open file, which the second descriptor keeps
-    // open past the close: the close's own result still fails the save
-    // before the file has a name.
-    slot.neem(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
-    const bool vergrendeld = slot.fd() >= 0 && systeem.flock(slot.fd(), LOCK_EX | LOCK_NB) == 0;
-    if (bestand.sluit() != 0)
-        OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
-    if (slot.fd() < 0)
+    unsigned r = 0;
+    for (const auto& [recht, toets] : {std::pair{Lezen, R_OK}, {Schrijven, W_OK}, {Zoeken, X_OK}})
+        if (::faccessat(AT_FDCWD, pad.c_str(), toets, AT_EACCESS) == 0)
+            r |= recht;
+    return r;
+}
+
+// Whether user `gebruiker` belongs to group `groep`, as the user database
+// says; false where it does not know the user.
+bool Lid(uid_t gebruiker, gid_t groep)
+{
+    passwd pw {}, *gevonden = nullptr;
+    char buf[4096];
+    if (::getpwuid_r(gebruiker, &pw, buf, sizeof buf, &gevonden) != 0 || !gevonden)
         return false;
-
-    char proc[32];
-    std::snprintf(proc, sizeof proc, "/proc/self/fd/%d", slot.fd());
-    const auto noem = [&](const std::string& kandidaat) {
-        int r = systeem.linkat(AT_FDCWD, proc, AT_FDCWD, kandidaat.c_str(), AT_SYMLINK_FOLLOW);
-        if (r != 0 && errno == ENOENT)  // no /proc
-            r = systeem.linkat(slot.fd(), "", AT_FDCWD, kandidaat.c_str(), AT_EMPTY_PATH);
-        return r;
-    };
-    const int wachtplaatsen = vergrendeld ? Wachtplaatsen : 0;
-    for (int poging = 0; tijdelijk.empty(); ++poging) {
-        const std::string kandidaat = PadSamenvoegen(
-            map, poging < wachtplaatsen ? Wachtnaam(naam, poging + 1)
-                                        : EigenTijdelijkeNaam(naam, merk, poging - wachtplaatsen));
-        if (poging < wachtplaatsen)
-            VerlatenVerwijderen(systeem, kandidaat);
-        if (noem(kandidaat) == 0)
-            tijdelijk = kandidaat;
-        else if (errno == ENOENT)
-            return false;  // no way to name it
-        else if (errno != EEXIST || poging == wachtplaatsen + 99)  // a name that exists is another save's
-            OpslaanMislukt(errno, pad, systeem, slot, tijdelijk);
+    if (pw.pw_gid == groep)
+        return true;
+    std::vector<gid_t> groepen(64);
+    int n = static_cast<int>(groepen.size());
+    if (::getgrouplist(pw.pw_name, pw.pw_gid, groepen.data(), &n) < 0) {
+        groepen.resize(static_cast<std::size_t>(n));
+        if (::getgrouplist(pw.pw_name, pw.pw_gid, groepen.data(), &n) < 0)
+            return false;
     }
-    return true;
+    return std::find(groepen.begin(), groepen.begin() + n, groep) != groepen.begin() + n;
 }
 
-// Makes the named temporary file and gives its descriptor, or raises the
-// error.
-int TijdelijkBestand(Bestandssysteem& systeem, const std::string& pad, const std::string& map,
-                     const std::string& naam, bool vast, const Procesmerk* merk, mode_t modus,
-                     std::string& tijdelijk)
+constexpr int Rw = Lezen | Schrijven;
+
+// The value of the file's attribute `naam` (`gelezen` says whether there was
+// one to read), or with `naam` nullptr the names of its attributes, each
+// ended by a NUL byte; empty where there are none or they cannot be read.
+std::string Attribuut(const std::string& pad, const char* naam, bool* gelezen = nullptr)
 {
-    constexpr int vlaggen = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
-    if (vast) {
-        // Only saves under the lock use this name: one found is what a killed save left.
-        tijdelijk = PadSamenvoegen(map, TijdelijkeNaam(naam));
-        int fd = systeem.open(tijdelijk.c_str(), vlaggen, modus);
-        if (fd < 0 && errno == EEXIST && (systeem.unlink(tijdelijk.c_str()) == 0 || errno == ENOENT))
-            fd = systeem.open(tijdelijk.c_str(), vlaggen, modus);
-        if (fd < 0)
-            SysteemFout(errno, pad);
-        return fd;
-    }
-    // Without the lock another save may be at work beside this one: a file
-    // of this save's own, and one that exists is another's and left alone.
-    for (int poging = 0; poging < 100; ++poging) {
-        tijdelijk = PadSamenvoegen(map, EigenTijdelijkeNaam(naam, merk, poging));
-        const int fd = systeem.open(tijdelijk.c_str(), vlaggen, modus);
-        if (fd >= 0)
-            return fd;
-        if (errno != EEXIST)
+    std::string waarde(naam ? 128 : 512, '\0');
+    for (int poging = 0; poging < 4; ++poging) {
+        const ssize_t n = naam ? ::lgetxattr(pad.c_str(), naam, waarde.data(), waarde.size())
+                               : ::llistxattr(pad.c_str(), waarde.data(), waarde.size());
+        if (n >= 0) {
+            waarde.resize(static_cast<std::size_t>(n));
+            if (gelezen)
+                *gelezen = true;
+            return waarde;
+        }
+        if (errno != ERANGE)
             break;
+        // Larger than the buffer: ask its size.
+        const ssize_t nodig = naam ? ::lgetxattr(pad.c_str(), naam, nullptr, 0) : ::llistxattr(pad.c_str(), nullptr, 0);
+        if (nodig < 0)
+            break;
+        waarde.resize(static_cast<std::size_t>(nodig) + 1);
     }
-    SysteemFout(errno, pad);
+    return {};
 }
+
+// Gives the new file (`fd`, as `nieuw` describes it) who may read and write
+// the file it replaces (`doel`, as `oud` describes it): its owner and group
+// where the saver may give them (a member its group, root both), its access
+// list and its mode, and its other attributes where they copy. Where the
+// owner or the group cannot be given, the access list gives the old owner
+// and group what they had, the saver what it had. Where the file system
+// keeps no access list, the mode alone must say the same, or the save is
+// refused: -1. Else 0, or the errno of the call that failed.
+int RechtenOvernemen(Bestandssysteem& systeem, const std::string& doel, const struct stat& oud, int fd,
+                     const struct stat& nieuw)
+{
+    uid_t eigenaar = nieuw.st_uid;
+    gid_t groep = nieuw.st_gid;
+    const auto magNiet = [] { return errno == EPERM || errno == EINVAL; };  // EINVAL: an id this system cannot map
+    if (eigenaar != oud.st_uid) {
+        if (systeem.fchown(fd, oud.st_uid, oud.st_gid) == 0)
+            eigenaar = oud.st_uid, groep = oud.st_gid;
+        else if (!magNiet())
+            return errno;
+    }
+    if (groep != oud.st_gid) {
+        if (systeem.fchown(fd, static_cast<uid_t>(-1), oud.st_gid) == 0)
+            groep = oud.st_gid;
+        else if (!magNiet())
+            return errno;
+    }
+
+    // The old file's attributes: its access list kept apart, the others
+    // copied where they may be (a user's own ones; not the system's).
+    std::string lijst;
+    bool heeftLijst = false;
+    const std::string namen = Attribuut(doel, nullptr);
+    for (std::size_t i = 0; i < namen.size(); i += std::strlen(namen.c_str() + i) + 1) {
+        const char* naam = namen.c_str() + i;
+        bool gelezen = false;
+        std::string waarde = Attribuut(doel, naam, &gelezen);
+        if (!gelezen)
+            continue;
+        if (std::strcmp(naam, ToegangslijstAttribuut) == 0)
+            lijst = std::move(waarde), heeftLijst = true;
+        else if (std::strcmp(naam, "system.posix_acl_default") != 0)
+            systeem.fsetxattr(fd, naam, waarde.data(), waarde.size(), 0);
+    }
+
+    const auto geen = [&] {  // no list: also none the folder's default list gave the new file
+        return systeem.fremovexattr(fd, ToegangslijstAttribuut) == 0 || errno == ENODATA || errno == EOPNOTSUPP;
+    };
+    mode_t modus = oud.st_mode & 07777;
+    if (eigenaar == oud.st_uid && groep == oud.st_gid) {
+        if (heeftLijst ? systeem.fsetxattr(fd, ToegangslijstAttribuut, lijst.data(), lijst.size(), 0) != 0 : !geen())
+            return errno;
+    } else {
+        const auto gelezen = heeftLijst ? ToegangslijstUit(lijst) : std::nullopt;
+        const Toegangslijst oudeLijst = gelezen ? *gelezen : ToegangslijstVan(oud.st_mode);
+        const unsigned opslaander = EigenRechten(doel);
+        const Toegangslijst nieuweLijst =
+            Overgedragen(oudeLijst, oud.st_uid, oud.st_gid, eigenaar, groep, opslaander);
+        modus = Modusbits(nieuweLijst) | (oud.st_mode & 07000);
+        if (AlleenModus(nieuweLijst)) {
+            if (!geen())
+                return errno;
+        } else {
+            const std::string bytes = Toegangsbytes(nieuweLijst);
+            if (systeem.fsetxattr(fd, ToegangslijstAttribuut, bytes.data(), bytes.size(), 0) != 0) {
+                if (errno != EOPNOTSUPP)
+                    return errno;
+                // No access lists here: the mode of the old file must say
+                // the same for the saver as its owner, for the old owner as
+                // a member of the group, for the old group as for the others.
+                const unsigned bezitter = (oud.st_mode >> 6) & Rw, groepsrecht = (oud.st_mode >> 3) & Rw,
+                               overig = oud.st_mode & Rw;
+                if (eigenaar != oud.st_uid &&
+                    ((opslaander & Rw) != bezitter || groepsrecht != bezitter || !Lid(oud.st_uid, groep)))
+                    return -1;
+                if (groep != oud.st_gid && groepsrecht != overig)
+                    return -1;
+                modus = oud.st_mode & 07777;
+            }
+        }
+    }
+    return systeem.fchmod(fd, modus) == 0 ? 0 : errno;
+}
+
+// The temporary file of one save, its own from its first byte to its
+// rename: a name no other save uses (TijdelijkeNaam), made only where none
+// is, and in a folder the save may not list a claim that names it. On a
+// failure, or where the save leaves before its rename, the file and the
+// claim go and nothing stays open.
+class Tijdelijk {
+public:
+    Tijdelijk(Bestandssysteem& systeem, const std::string& map, const std::string& naam, const Procesmerk* merk,
+              std::uint64_t uniek, bool claimen, mode_t modus, const std::string& pad)
+        : systeem_(systeem), map_(map), pad_(pad), bestand_(systeem, -1)
+    {
+        for (int poging = 0;; ++poging) {
+            naam_ = merk ? TijdelijkeNaam(naam, *merk, uniek) : Stam(naam) + "-" + Hex(uniek) + ".tmp";
+            if (claimen)
+                Claimen(naam);
+            bestand_.neem(systeem.open(PadSamenvoegen(map, naam_).c_str(),
+                                       O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modus));
+            if (bestand_.fd() >= 0)
+                break;
+            const int fout = errno;
+            naam_.clear();
+            Loslaten();
+            if (fout != EEXIST || poging == 99)
+                SysteemFout(fout, pad);
+            Procesmerk zelfde;
+            EigenMerkEnUniek(systeem, zelfde, uniek);
+        }
+    }
+    ~Tijdelijk()
+    {
+        if (!naam_.empty())
+            systeem_.unlink(PadSamenvoegen(map_, naam_).c_str());
+        Loslaten();
+    }
+    Tijdelijk(const Tijdelijk&) = delete;
+    Tijdelijk& operator=(const Tijdelijk&) = delete;
+
+    int fd() const { return bestand_.fd(); }
+    std::string pad() const { return PadSamenvoegen(map_, naam_); }
+
+    // Fails the save with the system's error `fout`, or the program's own
+    // error `code`: the file and its claim go, and the file is closed.
+    [[noreturn]] void Mislukt(int fout, int code = 0)
+    {
+        if (!naam_.empty())
+            systeem_.unlink(PadSamenvoegen(map_, naam_).c_str());
+        naam_.clear();
+        Loslaten();
+        if (bestand_.fd() >= 0)
+            bestand_.sluit();
+        if (code)
+            throw Foutbij(code, pad_);
+        SysteemFout(fout, pad_);
+    }
+    // The file is closed: 0, or the close's own result.
+    int Sluit() { return bestand_.sluit(); }
+    // The file was renamed: its name is no longer this save's.
+    void Hernoemd()
+    {
+        naam_.clear();
+        Loslaten();
+    }
+
+private:
+    // The first free claim, made before the file: where every one is taken
+    // (living saves', or killed ones' that the sweep removes) or the file
+    // system makes no symbolic links, the save goes without.
+    void Claimen(const std::string& naam)
+    {
+        for (int k = 1; k <= Claimplaatsen && claim_.empty(); ++k) {
+            const std::string claim = Claimnaam(naam, k);
+            if (systeem_.symlink(naam_.c_str(), PadSamenvoegen(map_, claim).c_str()) == 0)
+                claim_ = claim, bedoeld_ = naam_;
+            else if (errno != EEXIST)
+                break;
+        }
+    }
+    // Removes the claim while it still names this save's file.
+    void Loslaten()
+    {
+        if (claim_.empty())
+            return;
+        const std::string pad = PadSamenvoegen(map_, claim_);
+        char buf[256];
+        const ssize_t n = systeem_.readlink(pad.c_str(), buf, sizeof buf);
+        if (n > 0 && std::string_view(buf, static_cast<std::size_t>(n)) == bedoeld_)
+            systeem_.unlink(pad.c_str());
+        claim_.clear();
+    }
+
+    Bestandssysteem& systeem_;
+    const std::string& map_;
+    const std::string& pad_;
+    Descriptor bestand_;
+    std::string naam_;     // the file's name while it is this save's
+    std::string claim_;    // the claim's name while this save holds it
+    std::string bedoeld_;  // the name the claim gives
+};
 
 }  // namespace
 
 int Bestandssysteem::open(const char* pad, int vlaggen, mode_t modus) { return ::open(pad, vlaggen, modus); }
 ssize_t Bestandssysteem::write(int fd, const void* data, std::size_t n) { return ::write(fd, data, n); }
 int Bestandssysteem::fchmod(int fd, mode_t modus) { return ::fchmod(fd, modus); }
+int Bestandssysteem::fchown(int fd, uid_t eigenaar, gid_t groep) { return ::fchown(fd, eigenaar, groep); }
+int Bestandssysteem::fsetxattr(int fd, const char* naam, const void* waarde, std::size_t n, int vlaggen)
+{
+    return ::fsetxattr(fd, naam, waarde, n, vlaggen);
+}
+int Bestandssysteem::fremovexattr(int fd, const char* naam) { return ::fremovexattr(fd, naam); }
 int Bestandssysteem::fsync(int fd) { return ::fsync(fd); }
 int Bestandssysteem::close(int fd) { return ::close(fd); }
 int Bestandssysteem::rename(const char* van, const char* naar) { return std::rename(van, naar); }
 int Bestandssysteem::unlink(const char* pad) { return ::unlink(pad); }
+int Bestandssysteem::symlink(const char* naar, const char* pad) { return ::symlink(naar, pad); }
 int Bestandssysteem::flock(int fd, int bewerking) { return ::flock(fd, bewerking); }
-int Bestandssysteem::linkat(int vanMap, const char* van, int naarMap, const char* naar, int vlaggen)
-{
-    return ::linkat(vanMap, van, naarMap, naar, vlaggen);
-}
 int Bestandssysteem::kill(pid_t pid, int signaal) { return ::kill(pid, signaal); }
 ssize_t Bestandssysteem::readlink(const char* pad, char* buf, std::size_t n) { return ::readlink(pad, buf, n); }
 int Bestandssysteem::usleep(useconds_t microseconden) { return ::usleep(microseconden); }
 
-int Bestandssysteem::leesmap(const char* map, std::vector<std::string>& namen)
+int Bestandssysteem::leesmap(const char* map, std::string_view begin, std::vector<std::string>& namen)
 {
     DIR* d = ::opendir(map);
     if (!d)
@@ -496,7 +721,8 @@ int Bestandssysteem::leesmap(const char* map, std::vector<std::string>& namen)
             r = errno ? -1 : 0;
             break;
         }
-        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+        if (std::strncmp(e->d_name, begin.data(), begin.size()) == 0 && std::strcmp(e->d_name, ".") != 0 &&
+            std::strcmp(e->d_name, "..") != 0)
             namen.emplace_back(e->d_name);
     }
     const int fout = errno;
@@ -530,13 +756,12 @@ int Bestandssysteem::leesbestand(const char* pad, std::string& inhoud)
 }
 void Bestandssysteem::slotwacht(bool) {}
 
-std::string TijdelijkeNaam(const std::string& naam) { return ".morvaldiek-" + Hex(Fnv1a(naam)) + ".tmp"; }
+std::string TijdelijkeNaam(const std::string& naam) { return Stam(naam) + ".tmp"; }
 
 std::string TijdelijkeNaam(const std::string& naam, const Procesmerk& merk, std::uint64_t uniek)
 {
-    const std::string gedeeld = TijdelijkeNaam(naam);
-    return gedeeld.substr(0, gedeeld.size() - 4) + "-" + merk.ruimte + "-" + std::to_string(merk.pid) + "-" +
-           std::to_string(merk.start) + "-" + Hex(uniek) + ".tmp";
+    return Stam(naam) + "-" + merk.ruimte + "-" + std::to_string(merk.pid) + "-" + std::to_string(merk.start) + "-" +
+           Hex(uniek) + ".tmp";
 }
 
 bool EigenProcesmerk(Bestandssysteem& systeem, Procesmerk& merk)
@@ -577,40 +802,46 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
 
     // A file the user may not write is refused as a truncating write would
     // refuse it; the rename alone would replace it anyway.
-    struct stat st {};
-    const bool bestaat = ::stat(doel.c_str(), &st) == 0;
-    if (bestaat && !S_ISDIR(st.st_mode) && ::faccessat(AT_FDCWD, doel.c_str(), W_OK, AT_EACCESS) != 0)
+    struct stat oud {};
+    const bool bestaat = ::stat(doel.c_str(), &oud) == 0;
+    if (bestaat && !S_ISDIR(oud.st_mode) && ::faccessat(AT_FDCWD, doel.c_str(), W_OK, AT_EACCESS) != 0)
         SysteemFout(errno, pad);
 
-    const std::string map = MapVan(doel);
+    const std::string map = MapVan(doel), naam = Bestandsdeel(doel);
     const Mapslot slot(systeem, map, pad, maxWacht);
-    Procesmerk eigen;
-    const Procesmerk* merk = EigenProcesmerk(systeem, eigen) ? &eigen : nullptr;
-    RuimOp(systeem, map, merk);
+    Procesmerk merk;
+    std::uint64_t uniek = 0;
+    const Procesmerk* eigen = EigenMerkEnUniek(systeem, merk, uniek);
 
-    // A new file is made with the usual permissions. An existing file's are
-    // copied to the new one, private until then; a copy that fails fails the
-    // save, so that a shared file never comes back closed to the others.
-    const std::string naam = Bestandsdeel(doel);
-    const struct stat* bestaand = bestaat ? &st : nullptr;
-    const mode_t modus = bestaat ? 0600 : 0644;
-    std::string tijdelijk;
-    Descriptor naamloos(systeem, -1);  // an unnamed file's lock, held past its rename
-    if (slot.vast() ||
-        !NaamloosGeschreven(systeem, pad, map, naam, merk, inhoud, bestaand, modus, naamloos, tijdelijk)) {
-        if (naamloos.fd() >= 0)
-            naamloos.sluit();
-        const int fd = TijdelijkBestand(systeem, pad, map, naam, slot.vast(), merk, modus, tijdelijk);
-        Descriptor bestand(systeem, fd);
-        if (const int fout = Vul(systeem, fd, inhoud, bestaand))
-            OpslaanMislukt(fout, pad, systeem, bestand, tijdelijk);
-        if (bestand.sluit() != 0)
-            OpslaanMislukt(errno, pad, systeem, bestand, tijdelijk);
+    // What killed saves left goes first, so that it never stands beside this
+    // save's own file and frees the claims.
+    struct stat mapstat {};
+    if ((slot.fd() >= 0 ? ::fstat(slot.fd(), &mapstat) : ::stat(map.c_str(), &mapstat)) == 0) {
+        Opruimer opruimer(systeem, map, eigen, mapstat.st_mtim);
+        if (slot.fd() < 0 || !opruimer.Map())
+            opruimer.Claims(naam);
     }
-    if (systeem.rename(tijdelijk.c_str(), doel.c_str()) != 0)
-        OpslaanMislukt(errno, pad, systeem, naamloos, tijdelijk);
-    if (naamloos.fd() >= 0)
-        naamloos.sluit();  // only read from: nothing to lose at its close
+
+    // A new file gets the usual permissions; one that replaces a file stays
+    // private until it has that file's.
+    Tijdelijk tijdelijk(systeem, map, naam, eigen, uniek, slot.fd() < 0, bestaat ? 0600 : 0644, pad);
+    struct stat nieuw {};
+    if (::fstat(tijdelijk.fd(), &nieuw) != 0)
+        tijdelijk.Mislukt(errno);
+
+    if (const int fout = Vul(systeem, tijdelijk.fd(), inhoud))
+        tijdelijk.Mislukt(fout);
+    if (bestaat) {
+        if (const int fout = RechtenOvernemen(systeem, doel, oud, tijdelijk.fd(), nieuw))
+            tijdelijk.Mislukt(fout, fout < 0 ? FoutRechten : 0);
+    }
+    if (systeem.fsync(tijdelijk.fd()) != 0)
+        tijdelijk.Mislukt(errno);
+    if (tijdelijk.Sluit() != 0)
+        tijdelijk.Mislukt(errno);
+    if (systeem.rename(tijdelijk.pad().c_str(), doel.c_str()) != 0)
+        tijdelijk.Mislukt(errno);
+    tijdelijk.Hernoemd();
 
     // The rename is in the folder: only a synced folder keeps it through a
     // power cut. A file system that syncs no folder (EINVAL) or cannot be

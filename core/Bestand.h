@@ -20,17 +20,20 @@ public:
     virtual int open(const char* pad, int vlaggen, mode_t modus);
     virtual ssize_t write(int fd, const void* data, std::size_t n);
     virtual int fchmod(int fd, mode_t modus);
+    virtual int fchown(int fd, uid_t eigenaar, gid_t groep);
+    virtual int fsetxattr(int fd, const char* naam, const void* waarde, std::size_t n, int vlaggen);
+    virtual int fremovexattr(int fd, const char* naam);
     virtual int fsync(int fd);
     virtual int close(int fd);
     virtual int rename(const char* van, const char* naar);
     virtual int unlink(const char* pad);
+    virtual int symlink(const char* naar, const char* pad);
     virtual int flock(int fd, int bewerking);
-    virtual int linkat(int vanMap, const char* van, int naarMap, const char* naar, int vlaggen);
     virtual int kill(pid_t pid, int signaal);
     virtual ssize_t readlink(const char* pad, char* buf, std::size_t n);
-    // The names in a folder, without . and ..; -1 and errno when it cannot be
-    // listed.
-    virtual int leesmap(const char* map, std::vector<std::string>& namen);
+    // The names in a folder that begin with `begin`, without . and ..; -1 and
+    // errno when it cannot be listed.
+    virtual int leesmap(const char* map, std::string_view begin, std::vector<std::string>& namen);
     // A small file (one of /proc) whole; -1 and errno when it cannot be read.
     virtual int leesbestand(const char* pad, std::string& inhoud);
     virtual int usleep(useconds_t microseconden);
@@ -48,64 +51,59 @@ inline constexpr useconds_t MaxSlotwachttijd = 10'000'000;
 // it over the target, so a failed write leaves the old file as it was. A
 // symbolic link is written through: its final target gets the new bytes and
 // the link stays. A target the user may not write is refused, as a
-// truncating write would refuse it. An existing file keeps its permissions
-// (a copy that fails fails the save); a new one is made with the usual ones
-// (0644 less the umask). Once renamed, the folder is synced too, so that a
-// save that returned survives a power cut; a folder that cannot be opened,
-// or a file system that syncs no folder, is saved in all the same, while an
-// I/O error of that sync fails the save with the new bytes in place.
+// truncating write would refuse it. Once renamed, the folder is synced too,
+// so that a save that returned survives a power cut; a folder that cannot
+// be opened, or a file system that syncs no folder, is saved in all the
+// same, while an I/O error of that sync fails the save with the new bytes in
+// place.
 //
-// Two instances may save one file at the same moment (two windows, two
-// logins on a shared folder). Each save holds an exclusive flock on the
-// target's folder from before its temporary file is made until after its
-// rename, so the saves in one folder take turns: no save finds a living
-// save's temporary file, and each one that succeeds put its own whole bytes
-// in place. The folder rather than a lock file next to the target, so that
-// no file stays behind and every user who may save there can lock it; a
-// killed save's lock goes with its process. A save waits for the lock at
-// most `maxWacht` (another save is short), then fails with FoutMapBezet.
+// The new file gets who may read and write the old one: its group where the
+// saver may give it (a member of that group may), its owner where the saver
+// may give it (root), its access list and its mode, and the other
+// attributes that copy. Where the owner or the group cannot be given, the
+// access list gives the old owner and group what they had, and the saver
+// (now the owner) what it had itself. Where the file system keeps no access
+// list and the mode alone cannot say the same, the save is refused
+// (FoutRechten) and the old file stays. A new file is made with the usual
+// permissions (0644 less the umask).
 //
-// Under the lock the temporary file has one short name per target
-// (TijdelijkeNaam), which only saves under the lock use: one found is what a
-// killed save left, and it is replaced. A folder that cannot be locked (NFS
-// without local locks, a folder one may write but not read) is saved in
-// without the lock, through a temporary file of the save's own, so that such
-// a save never touches another's file: an unnamed one where the file system
-// makes them, named only just before the rename, so that a save killed
-// before leaves nothing; else a named one. The unnamed file is locked from
-// before it has a name until after the rename and named by the first free of
-// a few names known from the target's (its TijdelijkeNaam with "-1" .. "-4"):
-// the next save of the file tries them, also in a folder it cannot list, and
-// removes one whose lock no one holds. A file that cannot be locked (no
-// locks there), or one named while all those names are living saves', gets a
-// name unique to the save that carries its Procesmerk, made anew when one of
-// that name exists.
+// Any number of saves, of this machine or others sharing the folder, may
+// write one file at the same moment: each writes a temporary file of a name
+// of its own (TijdelijkeNaam with its process's mark and a part no other
+// save draws), made only where no file is, so that no other save ever opens,
+// replaces, removes or renames it while it may live. Each rename puts one
+// whole save in place and the last one wins; nothing rests on a lock. The
+// saves of one machine in one folder still take turns through an exclusive
+// flock on the folder, taken where the folder can be opened and locked,
+// which a save waits for at most `maxWacht`, then fails with FoutMapBezet.
 //
-// Every save first removes, where it may list the folder, what killed saves
-// without the lock left there: each file of those few names that no one
-// holds locked, and each file of a Procesmerk whose process belonged to this
-// running system (this boot, these namespaces) and is gone. A file of another
-// machine, boot or namespace, of a process that may still live, or without a
-// mark (where /proc could not tell the saving process) stays; so does, in a
-// folder that cannot be listed, what saves of another file left, and what a
-// save under the lock left, which the next save under the lock replaces.
+// What a killed save left is removed by a later save where its saver is
+// provably gone: its name's mark says it is of this running system (this
+// boot, these namespaces) and its process is gone; or it stood unchanged
+// for an hour, against the time the file system gave the save's own new
+// file. Every save removes such files from its folder where it may list it.
+// In a folder it may not list, a save first claims one of a few names known
+// from the target's (a symbolic link that names its temporary file), so
+// that the next save of that file tries them all and removes what a gone
+// save left.
 //
 // Raises Bestandsfout with the system's description (a lock that stays
-// taken with the program's own); every file it opened is closed on every
-// path.
+// taken, rights that cannot be kept, with the program's own); every file it
+// opened is closed on every path.
 void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud);
 void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bestandssysteem& systeem,
                           useconds_t maxWacht = MaxSlotwachttijd);
 
-// The name of the temporary file a save of the file called `naam` writes
-// first under its folder's lock.
+// ".morvaldiek-", 16 hex digits drawn from the file called `naam`, ".tmp":
+// every temporary name of a save of that file is this one with a part of its
+// own before the ".tmp". (Older versions wrote under this name itself.)
 std::string TijdelijkeNaam(const std::string& naam);
 
-// The process of a save without the folder's lock, so that a later save can
-// tell whether it still lives: the running system it belongs to (`ruimte`,
-// 16 hex digits drawn from the boot and from the process and time namespaces,
-// in which its process id and start mean what they say), its process id and
-// that process's start in clock ticks since the boot.
+// The process of a save, so that a later save can tell whether it still
+// lives: the running system it belongs to (`ruimte`, 16 hex digits drawn
+// from the boot and from the process and time namespaces, in which its
+// process id and start mean what they say), its process id and that
+// process's start in clock ticks since the boot.
 struct Procesmerk {
     std::string ruimte;
     pid_t pid = 0;
@@ -115,9 +113,9 @@ struct Procesmerk {
 // This process's mark, read from /proc; false when that cannot tell it.
 bool EigenProcesmerk(Bestandssysteem& systeem, Procesmerk& merk);
 
-// The name of the temporary file a save without the folder's lock, by the
-// process of `merk`, gives the file called `naam`; `uniek` tells apart the
-// saves of one process. Under 100 bytes.
+// The name of the temporary file a save by the process of `merk` gives the
+// file called `naam`; `uniek` tells apart the saves of one process. Under
+// 100 bytes. Where /proc cannot tell the mark, the name has only `uniek`.
 std::string TijdelijkeNaam(const std::string& naam, const Procesmerk& merk, std::uint64_t uniek);
 
 // The whole file in one read. A missing or unreadable file raises

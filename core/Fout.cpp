@@ -17,6 +17,8 @@ const char* Fouttekst(int code)
     case FoutVerkeerdBestand: return "Onjuiste bestandsmodus";
     case FoutVoorbijEinde: return "Invoer voorbij het einde van het bestand";
     case FoutMapBezet: return "Een ander programma slaat op dit moment op in deze map; probeer het zo opnieuw";
+    case FoutRechten:
+        return "Opslaan zou veranderen wie dit bestand mag lezen of schrijven; sla het onder een andere naam op";
     case FoutToegang: return "Fout bij toegang tot pad/bestand";
     case FoutPadNietGevonden: return "Pad niet gevonden";
     default: return "Door de toepassing of een object gedefinieerde fout";

@@ -23,6 +23,7 @@ enum Foutcode : int {
     FoutVerkeerdBestand = 54,   // bad file mode: not a file of this kind
     FoutVoorbijEinde = 62,      // input past end of file
     FoutMapBezet = 70,          // another program's save holds the folder's lock
+    FoutRechten = 71,           // a save would change who may read or write the file
     FoutToegang = 75,           // path/file access error
     FoutPadNietGevonden = 76,
 };

@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <time.h>
@@ -123,6 +124,25 @@ void BM_CijferbestandOpslaanZonderFlush(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CijferbestandOpslaanZonderFlush)->UseManualTime();
+
+// The floor the save is measured against: the same bytes, made once, written
+// into a new file in the same folder and renamed over the target, without
+// anything a safe save adds. CPU time, as above.
+void BM_KaalSchrijvenEnHernoemen(benchmark::State& state)
+{
+    Bestand b;
+    const std::string inhoud = CijferbestandTekst(VolleKlas());
+    const std::string tijdelijk = b.pad + ".kaal";
+    for (auto _ : state) {
+        const double begin = Processortijd();
+        const int fd = ::open(tijdelijk.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd < 0 || ::write(fd, inhoud.data(), inhoud.size()) != static_cast<ssize_t>(inhoud.size()) ||
+            ::close(fd) != 0 || ::rename(tijdelijk.c_str(), b.pad.c_str()) != 0)
+            state.SkipWithError("bare write failed");
+        state.SetIterationTime(Processortijd() - begin);
+    }
+}
+BENCHMARK(BM_KaalSchrijvenEnHernoemen)->UseManualTime();
 
 // A valid header followed by 60 MB of empty lines: refused as of the wrong
 // kind without being read.

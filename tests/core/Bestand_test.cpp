@@ -226,11 +226,19 @@ TEST_F(BestandTest, AKilledSaveLeavesAtMostOneTemporaryFile)
     const std::string a(200000, 'a'), b(200000, 'b');
     SchrijfBestandVeilig(pad.string(), a);
 
-    // Left by a save that never finished.
-    std::ofstream(map / TijdelijkeNaam("klas.vlk"), std::ios::binary) << "half";
+    // Left by an older version's save that never finished, an hour ago; one
+    // of a moment ago may be another machine's living save.
+    const auto halfOud = map / TijdelijkeNaam("klas.vlk");
+    std::ofstream(halfOud, std::ios::binary) << "half";
+    const timespec uurGeleden[2] = {{std::time(nullptr) - 3700, 0}, {std::time(nullptr) - 3700, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, halfOud.c_str(), uurGeleden, 0), 0);
     SchrijfBestandVeilig(pad.string(), b);
     EXPECT_EQ(Lees(pad), b);
     EXPECT_TRUE(Overige(map, {"klas.vlk"}).empty());
+    std::ofstream(halfOud, std::ios::binary) << "half";
+    SchrijfBestandVeilig(pad.string(), b);
+    EXPECT_EQ(Overige(map, {"klas.vlk"}), std::vector<std::string>{halfOud.filename().string()});
+    fs::remove(halfOud);
 
     // Saves really killed at random moments.
     std::srand(1);
@@ -262,27 +270,24 @@ namespace {
 // order, what was opened and closed, and how long a save waited for the
 // folder's lock (without waiting). Besides, it can refuse to open the folder,
 // say that the folder's lock is taken for its first few tries, that the
-// first temporary names tried are another save's, or fail only the folder's
-// sync; refuse an unnamed file, or naming one through /proc or at all.
+// first temporary names tried are another save's, fail only the folder's
+// sync, or refuse symbolic links.
 class Storing : public Bestandssysteem {
 public:
     // SchrijftNiets: a write that returns 0, as some network and user-space
     // file systems answer.
-    enum Oproep { Geen, Write, SchrijftNiets, Fchmod, Fsync, Close, Rename, Flock, Linkat };
+    enum Oproep { Geen, Write, SchrijftNiets, Fchmod, Fsync, Close, Rename, Flock };
     Storing(Oproep faalt, int fout) : faalt_(faalt), fout_(fout) {}
 
     int open(const char* pad, int vlaggen, mode_t modus) override
     {
-        const bool naamloos = (vlaggen & O_TMPFILE) == O_TMPFILE;
-        const bool isMap = (vlaggen & O_DIRECTORY) != 0 && !naamloos;
-        oproepen_.push_back(isMap ? "open map" : naamloos ? "open naamloos" : "open tijdelijk");
-        if (!isMap && !naamloos)
+        const bool isMap = (vlaggen & O_DIRECTORY) != 0;
+        oproepen_.push_back(isMap ? "open map" : "open tijdelijk");
+        if (!isMap)
             tijdelijk_.push_back(fs::path(pad).filename().string());
         if (isMap && mapFout_)
             return Faal(mapFout_);
-        if (naamloos && naamloosFout_)
-            return Faal(naamloosFout_);
-        if (!isMap && !naamloos && anderman_ > 0) {
+        if (!isMap && anderman_ > 0) {
             --anderman_;
             return Faal(EEXIST);
         }
@@ -293,18 +298,13 @@ public:
             map_ = fd;
         return fd;
     }
-    int linkat(int vanMap, const char* van, int naarMap, const char* naar, int vlaggen) override
+    int symlink(const char* naar, const char* pad) override
     {
-        const bool viaProc = (vlaggen & AT_EMPTY_PATH) == 0;
-        oproepen_.push_back(viaProc ? "linkat" : "linkat fd");
-        tijdelijk_.push_back(fs::path(naar).filename().string());
-        if (geenKoppeling_ || (viaProc && geenProc_))
-            return Faal(ENOENT);
-        if (anderman_ > 0) {
-            --anderman_;
-            return Faal(EEXIST);
-        }
-        return faalt_ == Linkat ? Faal(fout_) : Bestandssysteem::linkat(vanMap, van, naarMap, naar, vlaggen);
+        oproepen_.push_back("symlink");
+        claims_.push_back({fs::path(pad).filename().string(), naar});
+        if (geenLinks_)
+            return Faal(EPERM);
+        return Bestandssysteem::symlink(naar, pad);
     }
     ssize_t write(int fd, const void* data, std::size_t n) override
     {
@@ -346,6 +346,7 @@ public:
     int unlink(const char* pad) override
     {
         oproepen_.push_back("unlink");
+        verwijderd_.push_back(fs::path(pad).filename().string());
         return Bestandssysteem::unlink(pad);
     }
     int flock(int fd, int bewerking) override
@@ -367,16 +368,16 @@ public:
 
     std::vector<int> open_;
     std::vector<std::string> oproepen_{""};
-    std::vector<std::string> tijdelijk_;  // the temporary names tried
+    std::vector<std::string> tijdelijk_;   // the temporary names tried
+    std::vector<std::string> verwijderd_;  // the names removed
+    std::vector<std::pair<std::string, std::string>> claims_;  // the claims tried: name, what it names
     useconds_t gewacht_ = 0;
     bool slapen_ = false;
     int mapFout_ = 0;      // the folder's open fails so
     int mapSyncFout_ = 0;  // the folder's sync fails so
     int bezet_ = 0;        // tries of the lock that find it taken
     int anderman_ = 0;     // temporary names tried that exist already
-    int naamloosFout_ = 0;        // an unnamed file is refused so
-    bool geenProc_ = false;       // no /proc to name an unnamed file through
-    bool geenKoppeling_ = false;  // nor a right to name it by its descriptor
+    bool geenLinks_ = false;  // a file system without symbolic links
 
     // The calls in order, without those of the waits.
     std::vector<std::string> Oproepen() const
@@ -410,24 +411,21 @@ constexpr const char* Mapbezet = "Een ander programma slaat op dit moment op in 
 
 namespace {
 
-// The three ways a save writes its temporary file: under the folder's lock;
-// without it (a folder one may write but not read) into an unnamed file, or
-// into a named one where the file system makes no unnamed file.
+// Where a save writes: a folder it may list and lock, or one it may write
+// but not read, where it claims a name before its temporary file.
 struct Schrijfwijze {
     const char* wat;
     int mapFout;
-    int naamloosFout;
 };
-constexpr Schrijfwijze Schrijfwijzen[] = {
-    {"under the lock", 0, 0}, {"unnamed", EACCES, 0}, {"named", EACCES, EOPNOTSUPP}};
+constexpr Schrijfwijze Schrijfwijzen[] = {{"under the lock", 0}, {"not listed", EACCES}};
 
 }  // namespace
 
 // Whichever call fails, in each way, the error is the system's, the old file
-// stays, the temporary file is gone and no file is left open. A write that
-// writes nothing fails as an I/O error rather than being tried for ever. A
-// lock that stays taken is given up after the bound, with the program's own
-// description.
+// stays, the temporary file and its claim are gone and no file is left
+// open. A write that writes nothing fails as an I/O error rather than being
+// tried for ever. A lock that stays taken is given up after the bound, with
+// the program's own description.
 TEST_F(BestandTest, AFailingCallClosesAndRemovesEverything)
 {
     const auto pad = map / "klas.vlk";
@@ -439,17 +437,14 @@ TEST_F(BestandTest, AFailingCallClosesAndRemovesEverything)
         {Storing::Fsync, EIO, "Invoer-/uitvoerfout"},
         {Storing::Close, EIO, "Invoer-/uitvoerfout"},
         {Storing::Rename, EXDEV, "Ongeldige koppeling tussen apparaten"},
-        {Storing::Flock, EWOULDBLOCK, Mapbezet},
-        {Storing::Linkat, EDQUOT, "Schijfquotum overschreden"}};
+        {Storing::Flock, EWOULDBLOCK, Mapbezet}};
     for (const auto& wijze : Schrijfwijzen) {
         for (const auto& [oproep, fout, omschrijving] : gevallen) {
-            const bool naamloos = wijze.mapFout && !wijze.naamloosFout;
-            if ((oproep == Storing::Flock && wijze.mapFout) || (oproep == Storing::Linkat && !naamloos))
-                continue;  // a call this way does not make
+            if (oproep == Storing::Flock && wijze.mapFout)
+                continue;  // no lock to take there
             SCOPED_TRACE(std::string(wijze.wat) + " " + std::to_string(oproep));
             Storing systeem(oproep, fout);
             systeem.mapFout_ = wijze.mapFout;
-            systeem.naamloosFout_ = wijze.naamloosFout;
             try {
                 SchrijfBestandVeilig(pad.string(), "nieuw\r\n", systeem);
                 ADD_FAILURE() << "no error";
@@ -479,7 +474,6 @@ TEST_F(BestandTest, AnExistingFileKeepsItsPermissionsAndANewOneGetsTheUsualOnes)
         SCOPED_TRACE(wijze.wat);
         Storing systeem(Storing::Geen, 0);
         systeem.mapFout_ = wijze.mapFout;
-        systeem.naamloosFout_ = wijze.naamloosFout;
         ::umask(022);
         fs::remove(map / "nieuw.vlk");
         SchrijfBestandVeilig((map / "nieuw.vlk").string(), "x", systeem);
@@ -570,8 +564,8 @@ TEST_F(BestandTest, TheFolderIsSyncedAfterTheRename)
         ASSERT_NE(rename, o.end());
         const std::vector<std::string> na(rename + 1, o.end());
         const std::vector<std::string> gesynct = {"fsync map", "close map"};
-        // Without the lock the unnamed file's own lock is given back.
-        EXPECT_EQ(na, g.mapFout ? std::vector<std::string>{"close bestand"} : gesynct);
+        // Where the folder could not be opened, the save's claim goes instead.
+        EXPECT_EQ(na, g.mapFout ? std::vector<std::string>{"unlink"} : gesynct);
         EXPECT_EQ(systeem.Aantal("open map"), 1);
         // The new bytes are in place, also when the folder's sync failed.
         EXPECT_EQ(Lees(pad), "nieuw " + std::to_string(g.syncFout));
@@ -580,19 +574,17 @@ TEST_F(BestandTest, TheFolderIsSyncedAfterTheRename)
     }
 }
 
-// Without the folder's lock (a folder one may write but not read, one that
-// cannot be locked) a save writes a temporary file of its own, unnamed or
-// named: never the name saves under the lock use, never one that exists
-// (another save's), which it leaves alone; under 100 bytes also for the
-// longest target name. An unnamed file it can lock is named by the first of
-// the few names kept for that (the target's with "-1" .. "-4") that is free;
-// any other file carries this process's mark.
-TEST_F(BestandTest, WithoutTheLockASaveWritesATemporaryFileOfItsOwn)
+// Every save writes a temporary file of its own, whether it holds the
+// folder's lock, finds the lock granted while it locks nothing (each
+// machine's own lock on a share), or has none: a name with this process's
+// mark, never the name older versions wrote under the lock, never one that
+// exists (another save's), which it leaves alone; under 100 bytes also for
+// the longest target name. It removes nothing but its own claim.
+TEST_F(BestandTest, EverySaveWritesATemporaryFileOfItsOwn)
 {
     const std::string naam = std::string(246, 'n') + ".vlk";
     const auto pad = map / naam;
     const auto gedeeld = map / TijdelijkeNaam(naam);
-    const std::string wachtstam = TijdelijkeNaam(naam).substr(0, TijdelijkeNaam(naam).size() - 4);
     Bestandssysteem echt;
     Procesmerk eigen;
     ASSERT_TRUE(EigenProcesmerk(echt, eigen));
@@ -602,34 +594,29 @@ TEST_F(BestandTest, WithoutTheLockASaveWritesATemporaryFileOfItsOwn)
         const char* wat;
         int mapFout;
         Storing::Oproep faalt;
-        int naamloosFout;
-        bool wachtnaam;
     } gevallen[] = {
-        {"folder not readable", EACCES, Storing::Geen, 0, true},
-        {"folder not lockable", 0, Storing::Flock, 0, false},
-        {"folder not readable, no unnamed files", EACCES, Storing::Geen, EOPNOTSUPP, false},
-        {"folder not lockable, no unnamed files", 0, Storing::Flock, EOPNOTSUPP, false},
+        {"under the lock", 0, Storing::Geen},
+        {"folder not lockable", 0, Storing::Flock},
+        {"folder not readable", EACCES, Storing::Geen},
     };
     for (const auto& g : gevallen) {
         SCOPED_TRACE(g.wat);
         SchrijfBestandVeilig(pad.string(), "oud");
-        std::ofstream(gedeeld, std::ios::binary) << "van een andere save";  // a save under the lock at work
+        std::ofstream(gedeeld, std::ios::binary) << "van een andere save";  // an older version at work
         Storing systeem(g.faalt, ENOLCK);
         systeem.mapFout_ = g.mapFout;
-        systeem.naamloosFout_ = g.naamloosFout;
         systeem.anderman_ = 2;
         ASSERT_NO_THROW(SchrijfBestandVeilig(pad.string(), "nieuw", systeem));
         EXPECT_EQ(Lees(pad), "nieuw");
         EXPECT_EQ(Lees(gedeeld), "van een andere save");
-        EXPECT_EQ(systeem.Aantal("unlink"), 0);
+        for (const auto& weg : systeem.verwijderd_)
+            EXPECT_TRUE(std::any_of(systeem.claims_.begin(), systeem.claims_.end(),
+                                    [&](const auto& c) { return c.first == weg; }))
+                << weg;
         ASSERT_EQ(systeem.tijdelijk_.size(), 3u);
-        for (std::size_t i = 0; i < 3; ++i) {
-            const std::string& t = systeem.tijdelijk_[i];
+        for (const std::string& t : systeem.tijdelijk_) {
             EXPECT_NE(t, TijdelijkeNaam(naam));
-            if (g.wachtnaam)
-                EXPECT_EQ(t, wachtstam + "-" + std::to_string(i + 1) + ".tmp");
-            else
-                EXPECT_TRUE(t.starts_with(stam)) << t;
+            EXPECT_TRUE(t.starts_with(stam)) << t;
             EXPECT_LT(t.size(), 100u);
         }
         EXPECT_NE(systeem.tijdelijk_[0], systeem.tijdelijk_[1]);
@@ -640,57 +627,79 @@ TEST_F(BestandTest, WithoutTheLockASaveWritesATemporaryFileOfItsOwn)
     }
 }
 
-// Without the lock the bytes go into an unnamed file, closed once they are
-// synced and named only just before the rename, its lock kept on a second
-// descriptor until after the rename; named by that descriptor where there is
-// no /proc. Where the file system makes no unnamed file, or it cannot be
-// named, the save writes a named file; any other refusal fails the save.
-TEST_F(BestandTest, AnUnnamedFileIsNamedOnlyJustBeforeTheRename)
+namespace {
+
+// Claim k of the file called `naam`, as a save that may not list its folder
+// makes it.
+std::string Claim(const std::string& naam, int k)
+{
+    const std::string t = TijdelijkeNaam(naam);
+    return t.substr(0, t.size() - 4) + "-" + std::to_string(k) + ".tmp";
+}
+
+}  // namespace
+
+// In a folder it may not list, a save first claims the first free of four
+// names known from the target's: a symbolic link that names its temporary
+// file, made before that file and removed after its rename, so that a save
+// killed in between leaves what the next one finds. A claim of a save that
+// lives is passed by; where all four are taken or the file system makes no
+// links, the save goes without. A temporary name found taken is claimed anew.
+TEST_F(BestandTest, InAFolderItCannotListASaveClaimsANameForItsFileFirst)
 {
     const auto pad = map / "klas.vlk";
-    // The folder one may write but not read is tried first, for its lock.
-    const std::vector<std::string> geschreven = {"open map",      "open naamloos", "write",
-                                                 "fchmod",        "fsync bestand", "close bestand"};
-    const std::vector<std::string> genoemd = {"open tijdelijk", "write", "fchmod", "fsync bestand", "close bestand",
-                                              "rename"};
-    const auto samen = [](std::vector<std::string> a, const std::vector<std::string>& b) {
-        a.insert(a.end(), b.begin(), b.end());
-        return a;
-    };
+    const std::vector<std::string> geclaimd = {"open map",      "symlink",       "open tijdelijk",
+                                               "write",         "fchmod",        "fsync bestand",
+                                               "close bestand", "rename",        "unlink"};
+    Bestandssysteem echt;
+    Procesmerk eigen;
+    ASSERT_TRUE(EigenProcesmerk(echt, eigen));
+    const std::string levend = TijdelijkeNaam("klas.vlk", eigen, 7);  // a save of this very process
     const struct {
         const char* wat;
-        int naamloosFout;
-        bool geenProc, geenKoppeling;
-        std::vector<std::string> oproepen;
-        const char* fout;  // nullptr: saved
+        int bezet;  // claims a living save holds
+        bool geenLinks;
+        int anderman;
+        int claim;  // the claim made, 0: none
     } gevallen[] = {
-        {"unnamed", 0, false, false, samen(geschreven, {"linkat", "rename", "close bestand"}), nullptr},
-        {"no /proc", 0, true, false, samen(geschreven, {"linkat", "linkat fd", "rename", "close bestand"}), nullptr},
-        {"cannot be named", 0, true, true, samen(samen(geschreven, {"linkat", "linkat fd", "close bestand"}), genoemd),
-         nullptr},
-        {"not supported", EOPNOTSUPP, false, false, samen({"open map", "open naamloos"}, genoemd), nullptr},
-        {"a folder to the kernel", EISDIR, false, false, samen({"open map", "open naamloos"}, genoemd), nullptr},
-        {"refused as invalid", EINVAL, false, false, samen({"open map", "open naamloos"}, genoemd), nullptr},
-        {"no room", ENOSPC, false, false, {"open map", "open naamloos"}, "Geen ruimte meer op het apparaat"},
+        {"all free", 0, false, 0, 1},       {"the first taken", 1, false, 0, 2}, {"three taken", 3, false, 0, 4},
+        {"all taken", 4, false, 0, 0},      {"no links", 0, true, 0, 0},         {"its name taken", 0, false, 1, 1},
     };
     for (const auto& g : gevallen) {
         SCOPED_TRACE(g.wat);
         SchrijfBestandVeilig(pad.string(), "oud");
+        for (int k = 1; k <= g.bezet; ++k)
+            fs::create_symlink(levend, map / Claim("klas.vlk", k));
         Storing systeem(Storing::Geen, 0);
         systeem.mapFout_ = EACCES;
-        systeem.naamloosFout_ = g.naamloosFout;
-        systeem.geenProc_ = g.geenProc;
-        systeem.geenKoppeling_ = g.geenKoppeling;
-        try {
-            SchrijfBestandVeilig(pad.string(), g.wat, systeem);
-            EXPECT_EQ(g.fout, nullptr);
-        } catch (const Bestandsfout& f) {
-            EXPECT_EQ(std::string(f.what()), (g.fout ? g.fout : "") + (": " + pad.string()));
+        systeem.geenLinks_ = g.geenLinks;
+        systeem.anderman_ = g.anderman;
+        ASSERT_NO_THROW(SchrijfBestandVeilig(pad.string(), g.wat, systeem));
+        EXPECT_EQ(Lees(pad), g.wat);
+        if (g.claim == 1 && !g.anderman) {
+            EXPECT_EQ(systeem.Oproepen(), geclaimd);
         }
-        EXPECT_EQ(systeem.Oproepen(), g.oproepen);
-        EXPECT_EQ(Lees(pad), g.fout ? "oud" : g.wat);
+        // Each claim made names the temporary file tried after it.
+        std::vector<std::pair<std::string, std::string>> gemaakt;
+        for (std::size_t i = 0; i < systeem.claims_.size(); ++i)
+            if (!g.geenLinks && !fs::exists(map / systeem.claims_[i].first) &&
+                std::find(systeem.verwijderd_.begin(), systeem.verwijderd_.end(), systeem.claims_[i].first) !=
+                    systeem.verwijderd_.end())
+                gemaakt.push_back(systeem.claims_[i]);
+        ASSERT_EQ(gemaakt.size(), g.claim ? static_cast<std::size_t>(1 + g.anderman) : 0u);
+        for (std::size_t i = 0; i < gemaakt.size(); ++i) {
+            EXPECT_EQ(gemaakt[i].first, Claim("klas.vlk", g.claim));
+            EXPECT_EQ(gemaakt[i].second, systeem.tijdelijk_[i]);
+        }
         EXPECT_TRUE(systeem.open_.empty());
-        EXPECT_TRUE(Overige(map, {"klas.vlk"}).empty());
+        // The living save's claims stay; nothing else does.
+        std::vector<std::string> over = Overige(map, {"klas.vlk"}), verwacht;
+        for (int k = 1; k <= g.bezet; ++k)
+            verwacht.push_back(Claim("klas.vlk", k));
+        std::sort(over.begin(), over.end());
+        EXPECT_EQ(over, verwacht);
+        for (const auto& c : verwacht)
+            fs::remove(map / c);
     }
 }
 
@@ -727,13 +736,13 @@ public:
         }
         return Bestandssysteem::flock(fd, bewerking);
     }
-    int leesmap(const char* pad, std::vector<std::string>& namen) override
+    int leesmap(const char* pad, std::string_view begin, std::vector<std::string>& namen) override
     {
         if (onleesbaar) {
             errno = EACCES;
             return -1;
         }
-        return Bestandssysteem::leesmap(pad, namen);
+        return Bestandssysteem::leesmap(pad, begin, namen);
     }
     std::map<pid_t, int> verborgen;
     bool zonderSlot = false;
@@ -742,12 +751,16 @@ public:
 
 }  // namespace
 
-// Every save first removes what saves without the lock left in its folder
-// when their process is gone: of any target, whether the save itself takes
-// the lock or not. A file of a process that may live (this one, another,
-// one /proc hides), of another boot, machine or namespace, or of another
-// name stays; and all stays in a folder that cannot be listed, where the
-// save works all the same.
+// Every save first removes what killed saves left in its folder where their
+// saver is provably gone: of any target, whether the save itself takes the
+// lock or not, a file or a claim whose mark says its process was of this
+// running system and is gone, or one that stood unchanged for an hour. A
+// file of a process that may live (this one, another, one /proc hides), of
+// another boot, machine or namespace, without a mark or of an older
+// version's name stays while it is young; a file of the user always. In a
+// folder that cannot be listed only the target's own claims are looked at,
+// and what they name; the save works all the same. A claim removes through
+// it only a temporary file of its own target.
 TEST_F(BestandTest, ASaveRemovesWhatSavesOfGoneProcessesLeft)
 {
     Bestandssysteem echt;
@@ -789,25 +802,42 @@ TEST_F(BestandTest, ASaveRemovesWhatSavesOfGoneProcessesLeft)
         return Procesmerk{ruimte.empty() ? eigen.ruimte : ruimte, pid, start};
     };
     const std::string stam = TijdelijkeNaam("klas.vlk").substr(0, 28);  // without its ".tmp"
+    const std::string andereBoot = "0123456789abcdef";
     const struct {
         const char* wat;
         std::string naam;
         bool blijft;
+        bool oud = false;       // unchanged for an hour
+        std::string claimt;     // a claim: what it names
+        bool ongelijst = false;  // removed also where the folder cannot be listed
     } gevallen[] = {
-        {"gone", TijdelijkeNaam("klas.vlk", merk(dood, eigen.start), 1), false},
-        {"gone, another target", TijdelijkeNaam("ander.vlk", merk(dood, 5), 2), false},
-        {"its id used again", TijdelijkeNaam("klas.vlk", merk(::getpid(), eigen.start + 1), 3), false},
-        {"hidden and gone", TijdelijkeNaam("klas.vlk", merk(andere + 1, 5), 4), false},
-        {"this process", TijdelijkeNaam("klas.vlk", eigen, 5), true},
-        {"another living process", vanSlaper, true},
-        {"hidden, another user's", TijdelijkeNaam("klas.vlk", merk(andere + 2, 5), 6), true},
-        {"hidden, living", TijdelijkeNaam("klas.vlk", merk(andere + 3, 5), 7), true},
-        {"another boot", TijdelijkeNaam("klas.vlk", merk(dood, 5, "0123456789abcdef"), 8), true},
-        {"under the lock", TijdelijkeNaam("ander.vlk"), true},
-        {"without a mark", stam + "-0123456789abcdef.tmp", true},
-        {"process 0", TijdelijkeNaam("klas.vlk", merk(0, 5), 9), true},
-        {"a process id no number", stam + "-" + eigen.ruimte + "-x-5-0123456789abcdef.tmp", true},
-        {"a file of the user", "klas.vlk.bak", true},
+        {"gone", TijdelijkeNaam("klas.vlk", merk(dood, eigen.start), 1), false, false, "", false},
+        {"gone, another target", TijdelijkeNaam("ander.vlk", merk(dood, 5), 2), false, false, "", false},
+        {"its id used again", TijdelijkeNaam("klas.vlk", merk(::getpid(), eigen.start + 1), 3), false, false, "", false},
+        {"hidden and gone", TijdelijkeNaam("klas.vlk", merk(andere + 1, 5), 4), false, false, "", false},
+        {"this process", TijdelijkeNaam("klas.vlk", eigen, 5), true, false, "", false},
+        {"another living process", vanSlaper, true, false, "", false},
+        {"hidden, another user's", TijdelijkeNaam("klas.vlk", merk(andere + 2, 5), 6), true, false, "", false},
+        {"hidden, living", TijdelijkeNaam("klas.vlk", merk(andere + 3, 5), 7), true, false, "", false},
+        {"another boot", TijdelijkeNaam("klas.vlk", merk(dood, 5, "0123456789abcdef"), 8), true, false, "", false},
+        {"under the lock", TijdelijkeNaam("ander.vlk"), true, false, "", false},
+        {"without a mark", stam + "-0123456789abcdef.tmp", true, false, "", false},
+        {"process 0", TijdelijkeNaam("klas.vlk", merk(0, 5), 9), true, false, "", false},
+        {"a process id no number", stam + "-" + eigen.ruimte + "-x-5-0123456789abcdef.tmp", true, false, "", false},
+        {"a file of the user", "klas.vlk.bak", true, false, "", false},
+        {"another boot, an hour old", TijdelijkeNaam("klas.vlk", merk(dood, 5, andereBoot), 10), false, true, "", false},
+        {"hidden, living, an hour old", TijdelijkeNaam("klas.vlk", merk(andere + 3, 5), 11), false, true, "", false},
+        {"under the lock, an hour old", TijdelijkeNaam("klas.vlk"), false, true, "", false},
+        {"without a mark, an hour old", stam + "-1123456789abcdef.tmp", false, true, "", false},
+        {"a file of the user, an hour old", "klas.vlk.oud", true, true, "", false},
+        {"claimed, gone", TijdelijkeNaam("klas.vlk", merk(dood, eigen.start), 12), false, false, "", true},
+        {"its claim", Claim("klas.vlk", 1), false, false, TijdelijkeNaam("klas.vlk", merk(dood, eigen.start), 12), true},
+        {"a claim of a living save", Claim("klas.vlk", 2), true, false, vanSlaper, false},
+        {"a claim of another boot", Claim("klas.vlk", 3), true, false,
+         TijdelijkeNaam("klas.vlk", merk(dood, 5, andereBoot), 13), false},
+        {"a claim an hour old naming a file of the user", Claim("klas.vlk", 4), false, true, "klas.vlk.bak", true},
+        {"a claim of another target, gone", Claim("ander.vlk", 1), false, false,
+         TijdelijkeNaam("ander.vlk", merk(dood, 5), 14), false},
     };
     const auto pad = map / "klas.vlk";
     const struct {
@@ -816,8 +846,16 @@ TEST_F(BestandTest, ASaveRemovesWhatSavesOfGoneProcessesLeft)
     } wijzen[] = {{"under the lock", false, false}, {"without the lock", true, false}, {"not listed", true, true}};
     for (const auto& w : wijzen) {
         SCOPED_TRACE(w.wat);
-        for (const auto& g : gevallen)
-            std::ofstream(map / g.naam, std::ios::binary) << g.wat;
+        const timespec uurGeleden[2] = {{std::time(nullptr) - 3700, 0}, {std::time(nullptr) - 3700, 0}};
+        for (const auto& g : gevallen) {
+            if (g.claimt.empty())
+                std::ofstream(map / g.naam, std::ios::binary) << g.wat;
+            else
+                fs::create_symlink(g.claimt, map / g.naam);
+            if (g.oud) {
+                ASSERT_EQ(::utimensat(AT_FDCWD, (map / g.naam).c_str(), uurGeleden, AT_SYMLINK_NOFOLLOW), 0);
+            }
+        }
         Verborgen systeem;
         systeem.verborgen = {{andere + 1, ESRCH}, {andere + 2, EPERM}, {andere + 3, 0}};
         systeem.zonderSlot = w.zonderSlot;
@@ -825,7 +863,8 @@ TEST_F(BestandTest, ASaveRemovesWhatSavesOfGoneProcessesLeft)
         ASSERT_NO_THROW(SchrijfBestandVeilig(pad.string(), w.wat, systeem));
         EXPECT_EQ(Lees(pad), w.wat);
         for (const auto& g : gevallen)
-            EXPECT_EQ(fs::exists(map / g.naam), g.blijft || w.onleesbaar) << g.wat << ": " << g.naam;
+            EXPECT_EQ(fs::exists(fs::symlink_status(map / g.naam)), g.blijft || (w.onleesbaar && !g.ongelijst))
+                << g.wat << ": " << g.naam;
         for (const auto& g : gevallen)
             fs::remove(map / g.naam);
         EXPECT_EQ(Overige(map, {"klas.vlk"}), std::vector<std::string>());
@@ -846,7 +885,7 @@ public:
         }
         return Bestandssysteem::open(pad, vlaggen, modus);
     }
-    int leesmap(const char*, std::vector<std::string>&) override
+    int leesmap(const char*, std::string_view, std::vector<std::string>&) override
     {
         errno = EACCES;
         return -1;
@@ -894,9 +933,9 @@ pid_t SaverVoorRename(const fs::path& pad, const std::string& inhoud, bool sterf
 
 }  // namespace
 
-// A save killed between naming its file and the rename leaves that file in a
-// folder that cannot be listed; the next save of the file removes it. A save
-// that stands there alive keeps its file, and the next save works beside it.
+// A save killed just before its rename leaves its file and its claim in a
+// folder that cannot be listed; the next save of the file removes them. A
+// save that stands there alive keeps both, and the next save works beside it.
 TEST_F(BestandTest, AFileLeftJustBeforeTheRenameIsRemovedAlsoWhereTheFolderCannotBeListed)
 {
     const auto pad = map / "klas.vlk";
@@ -905,7 +944,7 @@ TEST_F(BestandTest, AFileLeftJustBeforeTheRenameIsRemovedAlsoWhereTheFolderCanno
 
     const pid_t dood = SaverVoorRename(pad, "van een dode", true);
     ASSERT_EQ(::waitpid(dood, nullptr, 0), dood);
-    ASSERT_EQ(Overige(map, {"klas.vlk"}).size(), 1u);
+    ASSERT_EQ(Overige(map, {"klas.vlk"}).size(), 2u);
     ASSERT_NO_THROW(SchrijfBestandVeilig(pad.string(), "nieuw", systeem));
     EXPECT_EQ(Lees(pad), "nieuw");
     EXPECT_EQ(Overige(map, {"klas.vlk"}), std::vector<std::string>());
@@ -921,15 +960,43 @@ TEST_F(BestandTest, AFileLeftJustBeforeTheRenameIsRemovedAlsoWhereTheFolderCanno
         ~Kind() { Beeindig(); }
     } levend{SaverVoorRename(pad, "van een levende", false)};
     const auto zijn = Overige(map, {"klas.vlk"});
-    ASSERT_EQ(zijn.size(), 1u);
+    ASSERT_EQ(zijn.size(), 2u);
     ASSERT_NO_THROW(SchrijfBestandVeilig(pad.string(), "ernaast", systeem));
     EXPECT_EQ(Lees(pad), "ernaast");
     EXPECT_EQ(Overige(map, {"klas.vlk"}), zijn);
-    EXPECT_EQ(Lees(map / zijn.front()), "van een levende");
+    for (const auto& z : zijn)
+        EXPECT_EQ(Lees(map / z), "van een levende");  // the claim names the file
     levend.Beeindig();
     ASSERT_NO_THROW(SchrijfBestandVeilig(pad.string(), "daarna", systeem));
     EXPECT_EQ(Lees(pad), "daarna");
     EXPECT_EQ(Overige(map, {"klas.vlk"}), std::vector<std::string>());
+}
+
+// Several saves killed just before their renames in a folder that cannot be
+// listed: the next save that ends removes what every one of them left, not
+// only what lay in its own way.
+TEST_F(BestandTest, WhatEverySaveKilledTogetherLeftIsRemovedAlsoWhereTheFolderCannotBeListed)
+{
+    const auto pad = map / "klas.vlk";
+    SchrijfBestandVeilig(pad.string(), "oud");
+    Dichtemap systeem;
+    for (int aantal : {2, 3}) {
+        SCOPED_TRACE(aantal);
+        std::vector<pid_t> savers;
+        for (int i = 0; i < aantal; ++i)
+            savers.push_back(SaverVoorRename(pad, "van saver " + std::to_string(i), false));
+        EXPECT_EQ(Overige(map, {"klas.vlk"}).size(), static_cast<std::size_t>(2 * aantal));
+        for (const pid_t saver : savers) {
+            ::kill(saver, SIGKILL);
+            ::waitpid(saver, nullptr, 0);
+        }
+        for (int n = 0; n < 3; ++n) {
+            const std::string inhoud = "daarna " + std::to_string(n);
+            ASSERT_NO_THROW(SchrijfBestandVeilig(pad.string(), inhoud, systeem));
+            EXPECT_EQ(Lees(pad), inhoud);
+            EXPECT_EQ(Overige(map, {"klas.vlk"}), std::vector<std::string>()) << "after save " << n;
+        }
+    }
 }
 
 // A save waits while another instance's save holds the folder's lock, and
@@ -1013,13 +1080,17 @@ bool Heel(const std::string& inhoud)
 
 // How a saver finds the folder: it takes the folder's lock, or it cannot
 // open the folder (one it may write but not read), or it opens it but can
-// neither lock it nor make an unnamed file there (a network share).
-enum class Mapwijze { MetSlot, Onleesbaar, Netwerk };
+// neither lock it nor make an unnamed file there (a network share), or the
+// lock is granted to it while it locks nothing (a share whose locks are each
+// machine's own).
+enum class Mapwijze { MetSlot, Onleesbaar, Netwerk, EigenSlot };
 
 // The real calls, writing slowly in small pieces so that a save takes long
-// enough to meet the other one. Right after its own rename it reads the
-// target: a save that renamed under the lock must find its own bytes there.
-// Counts its waits for the lock. Finds the folder as `wijze` says.
+// enough to meet the other one. Just before its rename it checks that the
+// file it renames is the one it opened, with its own bytes; right after, it
+// reads the target: a save that renamed under the lock must find its own
+// bytes there. Counts its waits for the lock. Finds the folder as `wijze`
+// says.
 class Traag : public Bestandssysteem {
 public:
     int open(const char* pad, int vlaggen, mode_t modus) override
@@ -1033,7 +1104,11 @@ public:
             errno = EOPNOTSUPP;
             return -1;
         }
-        return Bestandssysteem::open(pad, vlaggen, modus);
+        const int fd = Bestandssysteem::open(pad, vlaggen, modus);
+        struct stat st {};
+        if (fd >= 0 && !(vlaggen & O_DIRECTORY) && ::fstat(fd, &st) == 0)
+            geopend = st.st_ino;
+        return fd;
     }
     ssize_t write(int fd, const void* data, std::size_t n) override
     {
@@ -1042,6 +1117,12 @@ public:
     }
     int rename(const char* van, const char* naar) override
     {
+        struct stat st {};
+        if (::lstat(van, &st) != 0 || st.st_ino != geopend || Lees(van) != *verwacht) {
+            ++vreemd;
+            if (meld >= 0 && ::write(meld, "v", 1) != 1)
+                std::abort();
+        }
         const int r = Bestandssysteem::rename(van, naar);
         if (r == 0 && Lees(naar) != *verwacht)
             ++anderen;
@@ -1053,15 +1134,17 @@ public:
             errno = ENOLCK;
             return -1;
         }
+        if (wijze == Mapwijze::EigenSlot)
+            return 0;
         return Bestandssysteem::flock(fd, bewerking);
     }
-    int leesmap(const char* map, std::vector<std::string>& namen) override
+    int leesmap(const char* map, std::string_view begin, std::vector<std::string>& namen) override
     {
         if (wijze == Mapwijze::Onleesbaar) {
             errno = EACCES;
             return -1;
         }
-        return Bestandssysteem::leesmap(map, namen);
+        return Bestandssysteem::leesmap(map, begin, namen);
     }
     int usleep(useconds_t microseconden) override
     {
@@ -1069,7 +1152,10 @@ public:
         return Bestandssysteem::usleep(microseconden);
     }
     const std::string* verwacht = nullptr;
+    ino_t geopend = 0;
     int anderen = 0;
+    int vreemd = 0;  // renames of a file not the save's own, or not with its bytes
+    int meld = -1;   // where each such rename is told at once
     useconds_t gewacht = 0;
     Mapwijze wijze = Mapwijze::MetSlot;
 };
@@ -1089,9 +1175,10 @@ struct Saver {
 
 // A child that saves Versie(wie, 0), (wie, 1), ... to `pad`, `aantal` times
 // (or until it is killed), finding the folder as `wijze` says. At once it
-// writes a byte into its pipe of failures for every save that failed, so
-// that a killed one's count too; at its end how many saves found another's
-// bytes in place and the longest wait (µs).
+// writes a byte into its pipe of failures for every save that failed ('m')
+// and every rename of a file not its own ('v'), so that a killed one's count
+// too; at its end how many saves found another's bytes in place and the
+// longest wait (µs).
 Saver StartSaver(int wie, const fs::path& pad, int aantal, Mapwijze wijze)
 {
     int p[2], f[2];
@@ -1103,6 +1190,7 @@ Saver StartSaver(int wie, const fs::path& pad, int aantal, Mapwijze wijze)
         ::close(f[0]);
         Traag systeem;
         systeem.wijze = wijze;
+        systeem.meld = f[1];
         int uitkomst[2] = {0, 0};
         bool goed = true;
         for (int n = 0; n < aantal; ++n) {
@@ -1125,25 +1213,28 @@ Saver StartSaver(int wie, const fs::path& pad, int aantal, Mapwijze wijze)
     return {kind, p[0], f[0]};
 }
 
-// How many saves of an ended saver failed; closes that pipe.
-int Mislukt(const Saver& s)
+// How many saves of an ended saver failed, and how many renamed a file not
+// their own; closes that pipe.
+std::pair<int, int> Mislukt(const Saver& s)
 {
-    int n = 0;
+    int mislukt = 0, vreemd = 0;
     char buf[256];
     for (ssize_t r; (r = ::read(s.fouten, buf, sizeof buf)) != 0;)
-        if (r > 0)
-            n += static_cast<int>(r);
-        else if (errno != EINTR)
+        if (r > 0) {
+            mislukt += static_cast<int>(std::count(buf, buf + r, 'm'));
+            vreemd += static_cast<int>(std::count(buf, buf + r, 'v'));
+        } else if (errno != EINTR)
             break;
     ::close(s.fouten);
-    return n;
+    return {mislukt, vreemd};
 }
 
 // How the two savers of a race find the folder: both take its lock, neither
 // can (a folder they may write but not read), one can and the other not
-// (its owner and another user), or both are on a share that locks nothing
-// and makes no unnamed file.
-enum class Slotwijze { MetSlot, ZonderSlot, Gemengd, Netwerkmap };
+// (its owner and another user), both are on a share that locks nothing and
+// makes no unnamed file, or both are granted the lock by a share whose locks
+// are each machine's own (two machines).
+enum class Slotwijze { MetSlot, ZonderSlot, Gemengd, Netwerkmap, TweeMachines };
 
 const char* Naam(Slotwijze wijze)
 {
@@ -1152,6 +1243,7 @@ const char* Naam(Slotwijze wijze)
     case Slotwijze::ZonderSlot: return "ZonderSlot";
     case Slotwijze::Gemengd: return "Gemengd";
     case Slotwijze::Netwerkmap: return "Netwerkmap";
+    case Slotwijze::TweeMachines: return "TweeMachines";
     }
     return "";
 }
@@ -1167,6 +1259,7 @@ Mapwijze SaverWijze(Slotwijze wijze, int wie)
     case Slotwijze::ZonderSlot: return Mapwijze::Onleesbaar;
     case Slotwijze::Gemengd: return wie == 1 ? Mapwijze::Onleesbaar : Mapwijze::MetSlot;
     case Slotwijze::Netwerkmap: return Mapwijze::Netwerk;
+    case Slotwijze::TweeMachines: return Mapwijze::EigenSlot;
     }
     return Mapwijze::MetSlot;
 }
@@ -1182,8 +1275,9 @@ protected:
 }  // namespace
 
 // Two instances saving one class at the same moments: whoever reads the file
-// finds one whole save, never an empty or partial one; every save succeeds
-// and, at its rename under the lock, puts its own bytes in place.
+// finds one whole save, never an empty or partial one; every save succeeds,
+// renames its own file with its own bytes, and at its rename under the lock
+// finds them in place.
 TEST_P(BestandWedloop, TwoSavesOfOneTargetNeverShowAnUnfinishedFile)
 {
     const auto pad = map / "klas.vlk";
@@ -1203,21 +1297,24 @@ TEST_P(BestandWedloop, TwoSavesOfOneTargetNeverShowAnUnfinishedFile)
         for (const Saver& s : savers)
             klaar += ::waitpid(s.pid, nullptr, WNOHANG) == s.pid || ::kill(s.pid, 0) != 0;
     }
-    int mislukt = 0, anderen = 0, langst = 0;
+    int mislukt = 0, vreemd = 0, anderen = 0, langst = 0;
     for (const Saver& s : savers) {
         int uitkomst[2] = {-1, -1};
         EXPECT_EQ(::read(s.uit, uitkomst, sizeof uitkomst), static_cast<ssize_t>(sizeof uitkomst));
         ::close(s.uit);
-        mislukt += Mislukt(s);
+        const auto [m, v] = Mislukt(s);
+        mislukt += m;
+        vreemd += v;
         anderen += uitkomst[0];
         langst = std::max(langst, uitkomst[1]);
     }
-    std::printf("%d saves, %d reads: %d empty, %d partial; %d failed saves, %d saves found another's bytes; "
-                "longest wait %d ms\n",
-                2 * aantal, lezingen, leeg, half, mislukt, anderen, langst / 1000);
+    std::printf("%d saves, %d reads: %d empty, %d partial; %d failed saves, %d renamed a file not their own, "
+                "%d found another's bytes after their rename; longest wait %d ms\n",
+                2 * aantal, lezingen, leeg, half, mislukt, vreemd, anderen, langst / 1000);
     EXPECT_EQ(leeg, 0);
     EXPECT_EQ(half, 0);
     EXPECT_EQ(mislukt, 0);
+    EXPECT_EQ(vreemd, 0);
     if (GetParam() == Slotwijze::MetSlot) {
         EXPECT_EQ(anderen, 0);
     }
@@ -1226,17 +1323,17 @@ TEST_P(BestandWedloop, TwoSavesOfOneTargetNeverShowAnUnfinishedFile)
 }
 
 // Two instances saving in a loop, killed at random moments: the file is one
-// whole save after every kill, and no save fails. Under the lock what they
-// leave is at most one temporary file; without it, what a killed save left
-// is known as a gone save's, by its name and lock or by its process. Either
-// way the next save removes it, also in a folder it cannot list.
+// whole save after every kill, no save fails and none renames a file not its
+// own. Under the lock what they leave is at most one temporary file. What a
+// killed save left is known as a gone save's by its process, through its
+// claim where the folder cannot be listed; the next save removes it.
 TEST_P(BestandWedloop, TwoSaversKilledAtRandomMomentsLeaveAWholeFile)
 {
     const auto pad = map / "klas.vlk";
     SchrijfBestandVeilig(pad.string(), Versie(0, 0));
     std::srand(2);
     const int rondes = Rondes(40);
-    int doden = 0, leeg = 0, half = 0, mislukt = 0, achtergelaten = 0;
+    int doden = 0, leeg = 0, half = 0, mislukt = 0, vreemd = 0, achtergelaten = 0;
     std::size_t meest = 0;
     for (int ronde = 0; ronde < rondes; ++ronde) {
         const Saver savers[] = {Start(0, pad, 1000000), Start(1, pad, 1000000)};
@@ -1246,7 +1343,9 @@ TEST_P(BestandWedloop, TwoSaversKilledAtRandomMomentsLeaveAWholeFile)
         for (const Saver& s : savers) {
             ::waitpid(s.pid, nullptr, 0);
             ::close(s.uit);
-            mislukt += Mislukt(s);
+            const auto [m, v] = Mislukt(s);
+            mislukt += m;
+            vreemd += v;
             ++doden;
         }
         const std::string inhoud = LeesInhoud(pad.string());
@@ -1259,20 +1358,20 @@ TEST_P(BestandWedloop, TwoSaversKilledAtRandomMomentsLeaveAWholeFile)
         achtergelaten += static_cast<int>(over.size());
     }
     // The next save finds the folder as the first saver did: one that cannot
-    // be listed too. (Where the savers mix, it is the one that takes the
-    // lock: only such a save may replace what a save under the lock left.)
+    // be listed too.
     Traag volgende;
     volgende.wijze = SaverWijze(GetParam(), 0);
     const std::string laatste = Versie(1, 0);
     volgende.verwacht = &laatste;
     SchrijfBestandVeilig(pad.string(), laatste, volgende);
     const auto over = Overige(map, {"klas.vlk"});
-    std::printf("%d kills: %d empty, %d partial, %d failed saves; %d temporary files found after the kills, "
-                "at most %zu at once, %zu after the next save\n",
-                doden, leeg, half, mislukt, achtergelaten, meest, over.size());
+    std::printf("%d kills: %d empty, %d partial, %d failed saves, %d renamed a file not their own; %d temporary "
+                "files found after the kills, at most %zu at once, %zu after the next save\n",
+                doden, leeg, half, mislukt, vreemd, achtergelaten, meest, over.size());
     EXPECT_EQ(leeg, 0);
     EXPECT_EQ(half, 0);
     EXPECT_EQ(mislukt, 0);
+    EXPECT_EQ(vreemd, 0);
     if (GetParam() == Slotwijze::MetSlot) {
         EXPECT_LE(meest, 1u);
     }
@@ -1281,7 +1380,7 @@ TEST_P(BestandWedloop, TwoSaversKilledAtRandomMomentsLeaveAWholeFile)
 
 INSTANTIATE_TEST_SUITE_P(Slotwijzen, BestandWedloop,
                          ::testing::Values(Slotwijze::MetSlot, Slotwijze::ZonderSlot, Slotwijze::Gemengd,
-                                           Slotwijze::Netwerkmap),
+                                           Slotwijze::Netwerkmap, Slotwijze::TweeMachines),
                          Slotwijzenaam);
 
 // A file larger than any valid one is refused as of the wrong kind at once,

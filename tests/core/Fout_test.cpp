@@ -26,6 +26,7 @@ const std::pair<int, const char*> Programmafouten[] = {
     {54, "Onjuiste bestandsmodus"},
     {62, "Invoer voorbij het einde van het bestand"},
     {70, "Een ander programma slaat op dit moment op in deze map; probeer het zo opnieuw"},
+    {71, "Opslaan zou veranderen wie dit bestand mag lezen of schrijven; sla het onder een andere naam op"},
     {75, "Fout bij toegang tot pad/bestand"},
     {76, "Pad niet gevonden"},
     // Not a code the program raises.
