@@ -16,6 +16,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <utility>
+
 // Sees the keys, focus changes, shortcuts and showing of one window before
 // its controls do (an application event filter that keeps to this window).
 class VensterKern : public QObject {
@@ -449,8 +451,13 @@ void Venster::moveEvent(QMoveEvent* e)
 void Venster::Passen()
 {
     const QRect vrij = omgeving.Werkgebied(*this);
-    rand_ = omgeving.Rand(*this);
-    if (vrij.isEmpty())
+    const QMargins vorig = std::exchange(rand_, omgeving.Rand(*this));
+    // Only a window the program placed is fitted again: one the user moved
+    // or sized, or the window manager maximised, stays so. Until it is
+    // framed the window is the program's, wherever its framing put it.
+    const bool eigen = windowState() == Qt::WindowNoState &&
+                       Vensterrechthoek{x(), y(), width(), height()} == geplaatst_;
+    if (vrij.isEmpty() || (!vorig.isNull() && !eigen))
         return;
     Vensterwens wens = *wens_;
     const QSize minst = Inhoudsmaat();
@@ -458,8 +465,6 @@ void Venster::Passen()
     wens.minsteHoogte = minst.height();
     const Vensterrechthoek p = PassendVenster(wens, {rand_.left(), rand_.top(), rand_.right(), rand_.bottom()},
                                               {vrij.x(), vrij.y(), vrij.width(), vrij.height()});
-    // Set only when the outcome changed: a window the user moved or sized
-    // stays so.
     if (p == geplaatst_)
         return;
     geplaatst_ = p;

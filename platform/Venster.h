@@ -169,7 +169,9 @@ public:
     // frame (Omgeving::Rand), the window fits it as it shows and again once
     // the window manager has framed it (core/Vensterpassing.h): the client
     // area gives up the empty strip below and beside its controls, which
-    // stay whole. Elsewhere it stays at this place and size.
+    // stay whole. Elsewhere it stays at this place and size. A change of
+    // frame fits it again only while it lies where the program put it: once
+    // the user moved or sized it, and while it is maximised, it stays so.
     void Plaatsen(int x, int y, int breedte, int hoogte);
 
     void setVisible(bool zichtbaar) override;

@@ -2,7 +2,8 @@
 // a window manager that frames it: the framed window lies within the free
 // area, every control is whole and the grade file's path stays in view,
 // whether the frame is known when the view shows or only once the window
-// manager has framed it. On a larger screen each view keeps its size and
+// manager has framed it; one the user moved or sized keeps that through
+// maximise and restore. On a larger screen each view keeps its size and
 // place.
 #include "names/frmNamen.h"
 #include "platform/Etiket.h"
@@ -14,8 +15,14 @@
 
 #include <QMoveEvent>
 
+#include <ostream>
 #include <string>
 #include <vector>
+
+void PrintTo(const QRect& r, std::ostream* uit)
+{
+    *uit << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+}
 
 using namespace VensterTest;
 
@@ -94,6 +101,18 @@ public:
         EXPECT_TRUE(regel->isVisible());
         EXPECT_TRUE(Binnen(QRect(regel->mapTo(&v, QPoint(0, 0)), regel->size()), v.rect()));
     }
+
+    // The window manager maximises the view, its borders dropped, and
+    // restores it, framed again.
+    void MaximaliserenEnHerstellen(Weergavevenster& v)
+    {
+        omgeving.vensterrand = QMargins(0, Wmrand.top(), 0, 0);
+        v.showMaximized();
+        Verwerk();
+        omgeving.vensterrand = Wmrand;
+        v.showNormal();
+        Verwerk();
+    }
 };
 
 TEST_P(Kleinscherm, FramedBeforeItShowsFitsTheFreeArea)
@@ -113,6 +132,41 @@ TEST_P(Kleinscherm, FramedAfterItShowedFitsTheFreeArea)
     QMoveEvent verplaatst(v.pos() + QPoint(Wmrand.left(), Wmrand.top()), v.pos());
     QCoreApplication::sendEvent(&v, &verplaatst);
     Verwerk();
+    ControleerPassend(v);
+}
+
+TEST_P(Kleinscherm, MovedByTheWindowManagerAsItFramedItFitsTheFreeArea)
+{
+    // Framing the first window, the window manager also moves it (below a
+    // panel, say): that place is not the user's.
+    omgeving.werkgebied = QRect(0, 0, 800, 600);
+    Weergavevenster& v = Tonen();
+    omgeving.vensterrand = Wmrand;
+    v.move(0, 24);
+    Verwerk();
+    ControleerPassend(v);
+}
+
+TEST_P(Kleinscherm, MovedAndSizedByTheUserKeepsThatThroughMaximiseAndRestore)
+{
+    omgeving.werkgebied = QRect(0, 0, 800, 600);
+    omgeving.vensterrand = Wmrand;
+    Weergavevenster& v = Tonen();
+    v.move(60, 40);
+    v.resize(700, 480);
+    Verwerk();
+    MaximaliserenEnHerstellen(v);
+    EXPECT_EQ(QRect(v.pos(), v.size()), QRect(60, 40, 700, 480));
+}
+
+TEST_P(Kleinscherm, PlacedByTheProgramStaysFittedThroughMaximiseAndRestore)
+{
+    omgeving.werkgebied = QRect(0, 0, 800, 600);
+    omgeving.vensterrand = Wmrand;
+    Weergavevenster& v = Tonen();
+    const QRect geplaatst(v.pos(), v.size());
+    MaximaliserenEnHerstellen(v);
+    EXPECT_EQ(QRect(v.pos(), v.size()), geplaatst);
     ControleerPassend(v);
 }
 
