@@ -64,3 +64,32 @@ std::string Utf8NaarCp1252(std::string_view s)
     }
     return r;
 }
+
+std::string GemengdNaarUtf8(std::string_view s)
+{
+    std::string r;
+    r.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        char32_t u = 0;
+        const std::size_t len = Utf8Teken(s, i, u);
+        if (len > 0) {
+            r.append(s.substr(i, len));
+            i += len;
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(s[i++]);
+        if (c < 0x80) {
+            r += static_cast<char>(c);
+            continue;
+        }
+        u = Cp1252NaarUnicode(c);  // below U+10000: two or three bytes
+        if (u < 0x800) {
+            r += static_cast<char>(0xC0 | (u >> 6));
+        } else {
+            r += static_cast<char>(0xE0 | (u >> 12));
+            r += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        }
+        r += static_cast<char>(0x80 | (u & 0x3F));
+    }
+    return r;
+}

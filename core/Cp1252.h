@@ -17,3 +17,8 @@ unsigned char UnicodeNaarCp1252(char32_t u, unsigned char vervanging = '?');
 // UTF-8 sequence stays the Windows-1252 byte it is: a name copied from an
 // older machine is mostly Windows-1252.
 std::string Utf8NaarCp1252(std::string_view s);
+
+// Bytes that are mostly UTF-8 (a path, a message naming one) as well-formed
+// UTF-8, for showing: each well-formed character stays, each byte that starts
+// none is its Windows-1252 character, as Utf8NaarCp1252 takes such a byte.
+std::string GemengdNaarUtf8(std::string_view s);

@@ -68,7 +68,7 @@ bool BestandOpslaan(Weergavevenster& venster)
         CijferbestandOpslaan(venster.adm, venster.adm.Bestandsnaam, systeem);
         return true;
     } catch (const std::exception& fout) {
-        Foutmelding(venster.omgeving, PadNaarQString(Uitzonderingstekst(fout)));
+        Foutmelding(venster.omgeving, PadTonen(Uitzonderingstekst(fout)));
         return false;
     }
 }

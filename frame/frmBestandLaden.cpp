@@ -70,7 +70,7 @@ std::string StationVan(const std::string& map)
 
 void Melding(Omgeving& omgeving, const std::string& omschrijving)
 {
-    omgeving.Bericht(QString::fromStdString(Dialoogmelding(omschrijving)), vbExclamation,
+    omgeving.Bericht(PadTonen(Dialoogmelding(omschrijving)), vbExclamation,
                      QString::fromUtf8(Programmatitel));
 }
 

@@ -78,7 +78,7 @@ void frmBewaren::cmdOpslaan_Click()
         CijferbestandOpslaan(adm, adm.Bestandsnaam, systeem);
         adm.DialoogAntwoord = AntwoordGereed;
     } catch (const std::exception& fout) {
-        Foutmelding(omgeving, PadNaarQString(Uitzonderingstekst(fout)));
+        Foutmelding(omgeving, PadTonen(Uitzonderingstekst(fout)));
         adm.DialoogAntwoord = AntwoordAnnuleren;
     }
     Unload();

@@ -25,7 +25,9 @@ public:
 
     // With DialoogModus 2: the dialog, a question before an existing file is
     // replaced ("&Nee" goes back to the dialog), the start folder made
-    // current, the save. Cancel ends quietly; a failed save shows
+    // current, the save. The dialog offers Bestandsnaam as the file lines
+    // show it, and saves what it shows under the bytes it stands for, also
+    // in a folder whose name is no UTF-8. Cancel ends quietly; a failed save shows
     // "Foutmelding:" and leaves Bestandsnaam, Gewijzigd and the old file as
     // they were. True when the file was written.
     bool Form_Load();

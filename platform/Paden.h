@@ -4,7 +4,6 @@
 // through PadTonen.
 
 #include "core/Cp1252.h"
-#include "platform/Cp1252Qt.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -16,12 +15,8 @@
 inline std::string QStringNaarPad(const QString& pad) { return QFile::encodeName(pad).toStdString(); }
 inline QString PadNaarQString(const std::string& pad) { return QFile::decodeName(QByteArray::fromStdString(pad)); }
 
-// A path as a window shows it (never to be turned back into a path): as the
-// system decodes it when that gives its bytes back, else (a name copied from
-// an older machine, no UTF-8) each stray byte as Windows-1252, as the open
-// dialog's file table reads it.
-inline QString PadTonen(const std::string& pad)
-{
-    const QString tekst = PadNaarQString(pad);
-    return QStringNaarPad(tekst) == pad ? tekst : Cp1252NaarQString(Utf8NaarCp1252(pad));
-}
+// A path as a window shows it (never to be turned back into a path): each
+// well-formed UTF-8 character as itself, each stray byte (a name copied from
+// an older machine) as its Windows-1252 letter, as the open dialog's file
+// table reads it. Also for a message that names a path.
+inline QString PadTonen(const std::string& pad) { return QString::fromStdString(GemengdNaarUtf8(pad)); }

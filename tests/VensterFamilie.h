@@ -8,6 +8,7 @@
 #include "frame/frmBestandLaden.h"
 #include "frame/Weergaven.h"
 #include "frame/Weergavevenster.h"
+#include "platform/Paden.h"
 
 #include "VensterTest.h"
 #include "Werkmap.h"
@@ -41,11 +42,12 @@ inline TestOmgeving::Script Knop(const char* tekst)
     return [tekst](QDialog& d) { KlikKnop(d, QString::fromUtf8(tekst)); };
 }
 
-// Answers the open dialog: the file's row (its name without ".vlk") is
-// chosen and opened; "&Annuleren" when `daarna` says so after a failure.
+// Answers the open dialog: the file's row (its name without ".vlk", as the
+// table shows it) is chosen and opened; "&Annuleren" when `daarna` says so
+// after a failure.
 inline TestOmgeving::Script Open(const std::string& pad, bool daarnaAnnuleren = false)
 {
-    const QString stam = QString::fromStdString(std::filesystem::path(pad).stem().string());
+    const QString stam = PadTonen(std::filesystem::path(pad).stem().string());
     return [stam, daarnaAnnuleren](QDialog& d) {
         auto* dlg = dynamic_cast<frmBestandLaden*>(&d);
         ASSERT_NE(dlg, nullptr) << d.windowTitle().toStdString();

@@ -5,6 +5,7 @@
 #include "platform/Paden.h"
 #include "core/Instellingen.h"
 #include "frame/Bestandsopdrachten.h"
+#include "frame/frmCommonDialoog.h"
 #include "platform/Draaiknop.h"
 #include "platform/VasteBreedteInvoer.h"
 #include "platform/Werkbalk.h"
@@ -17,7 +18,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -25,6 +28,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <optional>
+#include <set>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -182,7 +186,8 @@ TEST_F(Familieproef, AFileThatFailsToLoadSaysWhyAndKeepsTheData)
         AdmMain bron;
         VulProef(bron, "Afgebroken");
         const std::string tekst = CijferbestandTekst(bron);
-        std::ofstream(map / "half.vlk", std::ios::binary) << tekst.substr(0, tekst.find("\r\n", tekst.size() / 20) + 2);
+        for (const char* naam : {"half.vlk", "h\xE9lf.vlk"})
+            std::ofstream(map / naam, std::ios::binary) << tekst.substr(0, tekst.find("\r\n", tekst.size() / 20) + 2);
     }
     auto& v = Start<frmRapporten>(SchermRapporten);
     VulProef(adm);
@@ -190,7 +195,9 @@ TEST_F(Familieproef, AFileThatFailsToLoadSaysWhyAndKeepsTheData)
     const std::string voor = Inhoud(adm);
     const std::pair<std::string, QString> gevallen[] = {
         {map / "kapot.vlk", QStringLiteral("\nVerkeerd bestandsformaat   ")},
-        {map / "half.vlk", "\nInvoer voorbij het einde van het bestand: " + PadNaarQString(map / "half.vlk") + "   "},
+        {map / "half.vlk", "\nInvoer voorbij het einde van het bestand: " + PadTonen(map / "half.vlk") + "   "},
+        // A name that is no UTF-8 as the file line shows it.
+        {map / "h\xE9lf.vlk", "\nInvoer voorbij het einde van het bestand: " + PadTonen(map / "h\xE9lf.vlk") + "   "},
     };
     for (const auto& [pad, melding] : gevallen) {
         SCOPED_TRACE(pad);
@@ -240,6 +247,7 @@ TEST_F(Familieproef, ASaveThatCannotBeWrittenSaysWhyAndChangesNothing)
     const std::pair<std::string, QString> gevallen[] = {
         {map / "weg/klas.vlk", QStringLiteral("Bestand of map bestaat niet")},
         {naast + "/klas.vlk", QStringLiteral("Is geen map")},
+        {map / "caf\xE9/klas.vlk", QStringLiteral("Bestand of map bestaat niet")},
     };
     for (const auto& [pad, omschrijving] : gevallen) {
         SCOPED_TRACE(pad);
@@ -249,7 +257,7 @@ TEST_F(Familieproef, ASaveThatCannotBeWrittenSaysWhyAndChangesNothing)
         omgeving.meldingen.clear();
         Kies(v.mnuBestandOpslaan);
         ASSERT_EQ(omgeving.meldingen.size(), 1u);
-        EXPECT_EQ(omgeving.meldingen[0].tekst, "Foutmelding:\n\n" + omschrijving + ": " + PadNaarQString(pad) + "   ");
+        EXPECT_EQ(omgeving.meldingen[0].tekst, "Foutmelding:\n\n" + omschrijving + ": " + PadTonen(pad) + "   ");
         EXPECT_EQ(omgeving.meldingen[0].stijl, vbExclamation);
         EXPECT_EQ(adm.Gewijzigd, 1);
         EXPECT_EQ(adm.Bestandsnaam, pad);
@@ -271,6 +279,93 @@ TEST_F(Familieproef, SaveAsFromTheMenu)
     EXPECT_EQ(adm.Gewijzigd, 0);
     EXPECT_EQ(GeladenInhoud(map / "kopie.vlk"), Inhoud(adm));
     EXPECT_FALSE(Bestaat(map / "klas.vlk"));
+}
+
+// A file copied from an older machine, its folder and name Windows-1252, no
+// UTF-8: save as shows it as the file line does, and what it shows is where
+// it saves. Enter on what it offers saves that very file, after the replace
+// question; a name typed in its folder goes into that folder; a failure names
+// the path as the file line does.
+TEST_F(Familieproef, SaveAsOfAPathThatIsNoUtf8SavesWhereItsDialogShows)
+{
+    const std::string cafe = map / "caf\xE9";
+    std::filesystem::create_directory(cafe);
+    const std::string pad = Bewaard("caf\xE9/kl\xE9.vlk", SchermNamen);
+    // Every file under the start folder, by its bytes.
+    const auto bestanden = [&] {
+        std::set<std::string> r;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(map.pad()))
+            r.insert(e.path().lexically_relative(map.pad()).string());
+        return r;
+    };
+    auto& v = Start<frmNamen>(SchermNamen);
+    omgeving.Beantwoord([&](QDialog& d) {
+        auto& dlg = dynamic_cast<frmBestandLaden&>(d);
+        const auto rijen = dlg.Dir->findItems(QStringLiteral("café"), Qt::MatchEndsWith);
+        ASSERT_EQ(rijen.size(), 1);
+        dlg.Dir->setCurrentItem(rijen[0]);
+        dlg.Dir->setFocus();
+        Toets(d, Qt::Key_Return);
+        Open(pad)(d);
+    });
+    Kies(v.mnuBestandLaden);
+    ASSERT_EQ(adm.Bestandsnaam, pad);
+    // Their UTF-8 twins read the same, but are not what it offers.
+    std::filesystem::create_directory(map / "caf\xC3\xA9");
+    Bewaard("caf\xC3\xA9/kl\xC3\xA9.vlk", SchermNamen);
+    const auto voor = bestanden();
+
+    // Enter on what it offers: the name box, read in the dialog's folder, is
+    // the path as the file line shows it.
+    adm.Achternaam(2) = "Bakker";
+    adm.Gewijzigd = 1;
+    omgeving.Beantwoord([&](QDialog& d) {
+        auto& f = dynamic_cast<QFileDialog&>(d);
+        const auto* naam = f.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(naam, nullptr);
+        EXPECT_EQ(f.directory().absoluteFilePath(naam->text()).toStdString(), PadTonen(pad).toStdString());
+        Toets(d, Qt::Key_Return);
+    });
+    omgeving.berichtAntwoorden.push_back(vbYes);
+    Kies(v.mnuBestandOpslaanAls);
+    ASSERT_EQ(omgeving.meldingen.size(), 1u);
+    EXPECT_EQ(omgeving.meldingen[0].tekst, VervangVraag(QStringLiteral("klé.vlk")));
+    EXPECT_EQ(adm.Bestandsnaam, pad);
+    EXPECT_EQ(adm.Gewijzigd, 0);
+    EXPECT_EQ(GeladenInhoud(pad), Inhoud(adm));
+    EXPECT_EQ(bestanden(), voor);
+    EXPECT_EQ(v.Label15->text(), PadTonen(pad));
+
+    // A name typed in its place, in that folder.
+    const auto naamTypen = [](const QString& nieuw) {
+        return [nieuw](QDialog& d) {
+            Toets(d, Qt::Key_End);
+            for (int i = 0; i < 7; ++i)  // "klé.vlk", "nie.vlk"
+                Toets(d, Qt::Key_Backspace);
+            Typ(d, nieuw);
+            Toets(d, Qt::Key_Return);
+        };
+    };
+    const std::string nieuw = cafe + "/nie.vlk";
+    omgeving.Beantwoord(naamTypen(QStringLiteral("nie")));
+    Kies(v.mnuBestandOpslaanAls);
+    EXPECT_EQ(omgeving.meldingen.size(), 1u);
+    EXPECT_EQ(adm.Bestandsnaam, nieuw);
+    EXPECT_EQ(GeladenInhoud(nieuw), Inhoud(adm));
+    auto na = voor;
+    na.insert("caf\xE9/nie.vlk");
+    EXPECT_EQ(bestanden(), na);
+
+    // A folder that is not there: the message names the path as the file line would.
+    adm.Gewijzigd = 1;
+    omgeving.Beantwoord(naamTypen(QStringLiteral("weg/nie")));
+    Kies(v.mnuBestandOpslaanAls);
+    ASSERT_EQ(omgeving.meldingen.size(), 2u);
+    EXPECT_EQ(omgeving.meldingen[1].tekst.toStdString(),
+              "Foutmelding:\n\nBestand of map bestaat niet: " + PadTonen(cafe + "/weg/nie.vlk").toStdString() + "   ");
+    EXPECT_EQ(adm.Bestandsnaam, nieuw);
+    EXPECT_EQ(adm.Gewijzigd, 1);
+    EXPECT_EQ(bestanden(), na);
 }
 
 // Each view shows the new name as soon as the file was saved under it.

@@ -4,6 +4,7 @@
 #include "platform/Etiket.h"
 #include "platform/Klembord.h"
 #include "platform/Kleuren.h"
+#include "platform/Paden.h"
 
 #include "VensterTest.h"
 
@@ -51,6 +52,24 @@ TEST(Cp1252Qt, HeenEnTerug)
     // Nor has NUL a place in a text: a column pasted from the clipboard gets "?" for it.
     QGuiApplication::clipboard()->setText(QStringLiteral("a") + QChar(0) + QStringLiteral("b\nc"));
     EXPECT_EQ(KlembordTekst(), "a?b\nc");
+}
+
+// A path is shown character by character: well-formed UTF-8 as itself, a
+// stray byte (a name copied from an older machine) as its Windows-1252
+// letter, also beside UTF-8 letters in the same path.
+TEST(Paden, PadTonenShowsEachUtf8CharacterAndEachStrayByte)
+{
+    const struct {
+        std::string pad;
+        std::string getoond;  // UTF-8
+    } gevallen[] = {
+        {"/home/\xC5\x81ukasz/caf\xE9.vlk", "/home/Łukasz/café.vlk"},
+        {"/a/\xE2\x82\xAC\x80/\xF0\x9F\x98\x80\x93x\x94", "/a/€€/😀“x”"},
+        {"/home/\xC5\x81ukasz/caf\xC3\xA9.vlk", "/home/Łukasz/café.vlk"},
+        {"caf\xE9/kl\xE9 \x80.vlk", "café/klé €.vlk"},
+    };
+    for (const auto& g : gevallen)
+        EXPECT_EQ(PadTonen(g.pad).toStdString(), g.getoond);
 }
 
 TEST(Etiket, KlikEnMuisbeweging)
