@@ -45,13 +45,14 @@ namespace {
 }
 
 // The file a save of `pad` must replace: a symbolic link in the last step is
-// followed (a link to a link too), so that the link itself stays.
-std::string Doel(const std::string& pad)
+// followed (a link to a link too), so that the link itself stays. `bestaat`
+// tells whether it exists, `st` what it is.
+std::string Doel(const std::string& pad, struct stat& st, bool& bestaat)
 {
     std::string doel = pad;
     for (int stap = 0;; ++stap) {
-        struct stat st {};
-        if (::lstat(doel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+        bestaat = ::lstat(doel.c_str(), &st) == 0;
+        if (!bestaat || !S_ISLNK(st.st_mode))
             return doel;
         if (stap == 40)
             SysteemFout(ELOOP, pad);
@@ -224,13 +225,14 @@ bool IsGetal(std::string_view deel, Getal& getal)
 }
 
 constexpr std::string_view Begin = ".morvaldiek-", Eind = ".tmp";
+constexpr std::size_t Stamlengte = Begin.size() + 16;  // see Stam
 
 // Whether a name is one a save of this program (this version or an older
 // one) gives a temporary file: its prefix, the 16 hex digits of its target,
 // and nothing or a part of its own after a hyphen.
 bool IsTijdelijk(std::string_view naam)
 {
-    if (!naam.starts_with(Begin) || !naam.ends_with(Eind) || naam.size() < Begin.size() + 16 + Eind.size())
+    if (!naam.starts_with(Begin) || !naam.ends_with(Eind) || naam.size() < Stamlengte + Eind.size())
         return false;
     naam = naam.substr(Begin.size(), naam.size() - Begin.size() - Eind.size());
     return IsHex16(naam.substr(0, 16)) && (naam.size() == 16 || (naam[16] == '-' && naam.size() > 17));
@@ -341,8 +343,8 @@ const Procesmerk* EigenMerkEnUniek(Bestandssysteem& systeem, Procesmerk& merk, s
 // holds or not: a lock says nothing of another machine's save.
 class Opruimer {
 public:
-    Opruimer(Bestandssysteem& systeem, const std::string& map, const Procesmerk* eigen, const timespec& nu)
-        : systeem_(systeem), map_(map), eigen_(eigen), nu_(nu)
+    Opruimer(Bestandssysteem& systeem, const std::string& map, int mapfd, const Procesmerk* eigen)
+        : systeem_(systeem), map_(map), mapfd_(mapfd), eigen_(eigen)
     {
     }
 
@@ -351,7 +353,7 @@ public:
     bool Map()
     {
         std::vector<std::string> namen;
-        if (systeem_.leesmap(map_.c_str(), Begin, namen) != 0)
+        if (mapfd_ < 0 || systeem_.leesmap(mapfd_, Begin, namen) != 0)
             return false;
         for (const std::string& naam : namen) {
             if (!IsTijdelijk(naam))
@@ -383,7 +385,21 @@ private:
             !Leeft(systeem_, merk))
             return true;
         struct stat st {};
-        return ::lstat(PadSamenvoegen(map_, naam).c_str(), &st) == 0 && nu_.tv_sec - st.st_mtim.tv_sec >= Levensduur;
+        return ::lstat(PadSamenvoegen(map_, naam).c_str(), &st) == 0 && Nu() &&
+               nu_.tv_sec - st.st_mtim.tv_sec >= Levensduur;
+    }
+
+    // The folder's last change, looked up once and only where a file's age
+    // counts; false where it cannot be.
+    bool Nu()
+    {
+        if (!nuGelezen_) {
+            struct stat st {};
+            nuGelezen_ = true;
+            if ((mapfd_ >= 0 ? ::fstat(mapfd_, &st) : ::stat(map_.c_str(), &st)) == 0)
+                nu_ = st.st_mtim;
+        }
+        return nu_.tv_sec != 0;
     }
 
     // The name a claim gives; `link` false where it is no symbolic link.
@@ -407,7 +423,8 @@ private:
         if (wijst.empty())
             return;  // gone meanwhile, or no claim of ours
         // Only a file of the claim's own target is ever removed through it.
-        const bool eigen = IsTijdelijk(wijst) && !IsClaimnaam(wijst) && wijst.compare(0, 28, claim, 0, 28) == 0;
+        const bool eigen =
+            IsTijdelijk(wijst) && !IsClaimnaam(wijst) && wijst.compare(0, Stamlengte, claim, 0, Stamlengte) == 0;
         if (!Weg(claim, eigen ? std::string_view(wijst) : std::string_view("-")))
             return;
         if (eigen)
@@ -420,8 +437,10 @@ private:
 
     Bestandssysteem& systeem_;
     const std::string& map_;
+    int mapfd_;
     const Procesmerk* eigen_;
-    timespec nu_;
+    bool nuGelezen_ = false;
+    timespec nu_ {};
 };
 
 // Writes the bytes into the temporary file: 0, or the errno of the call that
@@ -708,27 +727,25 @@ int Bestandssysteem::kill(pid_t pid, int signaal) { return ::kill(pid, signaal);
 ssize_t Bestandssysteem::readlink(const char* pad, char* buf, std::size_t n) { return ::readlink(pad, buf, n); }
 int Bestandssysteem::usleep(useconds_t microseconden) { return ::usleep(microseconden); }
 
-int Bestandssysteem::leesmap(const char* map, std::string_view begin, std::vector<std::string>& namen)
+int Bestandssysteem::leesmap(int map, std::string_view begin, std::vector<std::string>& namen)
 {
-    DIR* d = ::opendir(map);
-    if (!d)
+    // Straight from the open folder, without a stream of its own: a save
+    // lists its folder every time.
+    alignas(dirent64) char buf[16384];
+    if (::lseek(map, 0, SEEK_SET) != 0)
         return -1;
-    int r = 0;
-    while (true) {
-        errno = 0;
-        const dirent* e = ::readdir(d);
-        if (!e) {
-            r = errno ? -1 : 0;
-            break;
+    for (;;) {
+        const ssize_t n = ::getdents64(map, buf, sizeof buf);
+        if (n <= 0)
+            return n < 0 ? -1 : 0;
+        for (ssize_t i = 0; i < n;) {
+            const auto* e = reinterpret_cast<const dirent64*>(buf + i);
+            i += e->d_reclen;
+            const std::string_view naam(e->d_name);
+            if (naam.starts_with(begin) && naam != "." && naam != "..")
+                namen.emplace_back(naam);
         }
-        if (std::strncmp(e->d_name, begin.data(), begin.size()) == 0 && std::strcmp(e->d_name, ".") != 0 &&
-            std::strcmp(e->d_name, "..") != 0)
-            namen.emplace_back(e->d_name);
     }
-    const int fout = errno;
-    ::closedir(d);
-    errno = fout;
-    return r;
 }
 
 int Bestandssysteem::leesbestand(const char* pad, std::string& inhoud)
@@ -798,13 +815,14 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud)
 void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bestandssysteem& systeem,
                           useconds_t maxWacht)
 {
-    const std::string doel = Doel(pad);
+    struct stat oud {};
+    bool bestaat = false;
+    const std::string doel = Doel(pad, oud, bestaat);
 
     // A file the user may not write is refused as a truncating write would
     // refuse it; the rename alone would replace it anyway.
-    struct stat oud {};
-    const bool bestaat = ::stat(doel.c_str(), &oud) == 0;
-    if (bestaat && !S_ISDIR(oud.st_mode) && ::faccessat(AT_FDCWD, doel.c_str(), W_OK, AT_EACCESS) != 0)
+    const bool vervangt = bestaat && !S_ISDIR(oud.st_mode);
+    if (vervangt && ::faccessat(AT_FDCWD, doel.c_str(), W_OK, AT_EACCESS) != 0)
         SysteemFout(errno, pad);
 
     const std::string map = MapVan(doel), naam = Bestandsdeel(doel);
@@ -815,23 +833,20 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
 
     // What killed saves left goes first, so that it never stands beside this
     // save's own file and frees the claims.
-    struct stat mapstat {};
-    if ((slot.fd() >= 0 ? ::fstat(slot.fd(), &mapstat) : ::stat(map.c_str(), &mapstat)) == 0) {
-        Opruimer opruimer(systeem, map, eigen, mapstat.st_mtim);
-        if (slot.fd() < 0 || !opruimer.Map())
-            opruimer.Claims(naam);
-    }
+    Opruimer opruimer(systeem, map, slot.fd(), eigen);
+    if (!opruimer.Map())
+        opruimer.Claims(naam);
 
     // A new file gets the usual permissions; one that replaces a file stays
     // private until it has that file's.
-    Tijdelijk tijdelijk(systeem, map, naam, eigen, uniek, slot.fd() < 0, bestaat ? 0600 : 0644, pad);
+    Tijdelijk tijdelijk(systeem, map, naam, eigen, uniek, slot.fd() < 0, vervangt ? 0600 : 0644, pad);
     struct stat nieuw {};
     if (::fstat(tijdelijk.fd(), &nieuw) != 0)
         tijdelijk.Mislukt(errno);
 
     if (const int fout = Vul(systeem, tijdelijk.fd(), inhoud))
         tijdelijk.Mislukt(fout);
-    if (bestaat) {
+    if (vervangt) {
         if (const int fout = RechtenOvernemen(systeem, doel, oud, tijdelijk.fd(), nieuw))
             tijdelijk.Mislukt(fout, fout < 0 ? FoutRechten : 0);
     }

@@ -31,9 +31,9 @@ public:
     virtual int flock(int fd, int bewerking);
     virtual int kill(pid_t pid, int signaal);
     virtual ssize_t readlink(const char* pad, char* buf, std::size_t n);
-    // The names in a folder that begin with `begin`, without . and ..; -1 and
-    // errno when it cannot be listed.
-    virtual int leesmap(const char* map, std::string_view begin, std::vector<std::string>& namen);
+    // The names in the open folder `map` that begin with `begin`, without .
+    // and ..; -1 and errno when it cannot be listed.
+    virtual int leesmap(int map, std::string_view begin, std::vector<std::string>& namen);
     // A small file (one of /proc) whole; -1 and errno when it cannot be read.
     virtual int leesbestand(const char* pad, std::string& inhoud);
     virtual int usleep(useconds_t microseconden);

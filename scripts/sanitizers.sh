@@ -5,7 +5,7 @@
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 bouw="${BUILD_DIR:-$top/build-san}"
-"$top/scripts/deps.sh" xdg-utils libfile-mimeinfo-perl libglib2.0-bin
+"$top/scripts/deps.sh" xdg-utils libfile-mimeinfo-perl libglib2.0-bin bindfs
 "$top/scripts/deps.sh"
 cmake -S "$top" -B "$bouw" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVALDIEK_TESTS=ON \
   -DMORVALDIEK_SANITIZERS=ON >/dev/null

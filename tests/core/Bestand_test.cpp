@@ -21,7 +21,9 @@
 #include <map>
 #include <iterator>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <tuple>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -736,7 +738,7 @@ public:
         }
         return Bestandssysteem::flock(fd, bewerking);
     }
-    int leesmap(const char* pad, std::string_view begin, std::vector<std::string>& namen) override
+    int leesmap(int pad, std::string_view begin, std::vector<std::string>& namen) override
     {
         if (onleesbaar) {
             errno = EACCES;
@@ -885,7 +887,7 @@ public:
         }
         return Bestandssysteem::open(pad, vlaggen, modus);
     }
-    int leesmap(const char*, std::string_view, std::vector<std::string>&) override
+    int leesmap(int, std::string_view, std::vector<std::string>&) override
     {
         errno = EACCES;
         return -1;
@@ -1138,7 +1140,7 @@ public:
             return 0;
         return Bestandssysteem::flock(fd, bewerking);
     }
-    int leesmap(const char* map, std::string_view begin, std::vector<std::string>& namen) override
+    int leesmap(int map, std::string_view begin, std::vector<std::string>& namen) override
     {
         if (wijze == Mapwijze::Onleesbaar) {
             errno = EACCES;
@@ -1233,8 +1235,9 @@ std::pair<int, int> Mislukt(const Saver& s)
 // can (a folder they may write but not read), one can and the other not
 // (its owner and another user), both are on a share that locks nothing and
 // makes no unnamed file, or both are granted the lock by a share whose locks
-// are each machine's own (two machines).
-enum class Slotwijze { MetSlot, ZonderSlot, Gemengd, Netwerkmap, TweeMachines };
+// are each machine's own (two machines); or each saves through a mount of
+// its own of one folder, each with locks of its own (two machines, for real).
+enum class Slotwijze { MetSlot, ZonderSlot, Gemengd, Netwerkmap, TweeMachines, TweeMounts };
 
 const char* Naam(Slotwijze wijze)
 {
@@ -1244,6 +1247,7 @@ const char* Naam(Slotwijze wijze)
     case Slotwijze::Gemengd: return "Gemengd";
     case Slotwijze::Netwerkmap: return "Netwerkmap";
     case Slotwijze::TweeMachines: return "TweeMachines";
+    case Slotwijze::TweeMounts: return "TweeMounts";
     }
     return "";
 }
@@ -1260,16 +1264,64 @@ Mapwijze SaverWijze(Slotwijze wijze, int wie)
     case Slotwijze::Gemengd: return wie == 1 ? Mapwijze::Onleesbaar : Mapwijze::MetSlot;
     case Slotwijze::Netwerkmap: return Mapwijze::Netwerk;
     case Slotwijze::TweeMachines: return Mapwijze::EigenSlot;
+    case Slotwijze::TweeMounts: return Mapwijze::MetSlot;
     }
     return Mapwijze::MetSlot;
 }
 
+// Mounts `map` at `op` through FUSE (bindfs), as a machine mounts a share:
+// locks taken through it are its own. False where that cannot be done here.
+bool Aankoppelen(const fs::path& map, const fs::path& op)
+{
+    fs::create_directories(op);
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        const int leeg = ::open("/dev/null", O_RDWR);
+        ::dup2(leeg, 1);
+        ::dup2(leeg, 2);
+        ::execlp("bindfs", "bindfs", map.c_str(), op.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = -1;
+    ::waitpid(kind, &status, 0);
+    struct statfs st {};
+    constexpr long Fuse = 0x65735546;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 && ::statfs(op.c_str(), &st) == 0 &&
+           static_cast<long>(st.f_type) == Fuse;
+}
+
 class BestandWedloop : public BestandTest, public ::testing::WithParamInterface<Slotwijze> {
 protected:
-    Saver Start(int wie, const fs::path& pad, int aantal)
+    void SetUp() override
     {
-        return StartSaver(wie, pad, aantal, SaverWijze(GetParam(), wie));
+        if (GetParam() != Slotwijze::TweeMounts)
+            return;
+        fs::create_directories(Gedeeld());
+        for (int wie : {0, 1}) {
+            if (::geteuid() != 0 || !Aankoppelen(Gedeeld(), Pad(wie).parent_path()))
+                GTEST_SKIP() << "no FUSE mount through bindfs here";
+            gekoppeld_.push_back(Pad(wie).parent_path());
+        }
     }
+    void TearDown() override
+    {
+        for (const auto& op : gekoppeld_)
+            ::umount2(op.c_str(), MNT_DETACH);
+    }
+
+    // The folder the savers share, as its server keeps it.
+    fs::path Gedeeld() const { return GetParam() == Slotwijze::TweeMounts ? map / "gedeeld" : map; }
+    // The class file as saver `wie` reaches it; -1: as its server keeps it.
+    fs::path Pad(int wie = -1) const
+    {
+        if (GetParam() != Slotwijze::TweeMounts || wie < 0)
+            return Gedeeld() / "klas.vlk";
+        return map / (wie == 0 ? "a" : "b") / "klas.vlk";
+    }
+    Saver Start(int wie, int aantal) { return StartSaver(wie, Pad(wie), aantal, SaverWijze(GetParam(), wie)); }
+
+private:
+    std::vector<fs::path> gekoppeld_;
 };
 
 }  // namespace
@@ -1280,10 +1332,10 @@ protected:
 // finds them in place.
 TEST_P(BestandWedloop, TwoSavesOfOneTargetNeverShowAnUnfinishedFile)
 {
-    const auto pad = map / "klas.vlk";
+    const auto pad = Pad();
     SchrijfBestandVeilig(pad.string(), Versie(0, 0));
     const int aantal = Rondes(100);
-    const Saver savers[] = {Start(0, pad, aantal), Start(1, pad, aantal)};
+    const Saver savers[] = {Start(0, aantal), Start(1, aantal)};
 
     int lezingen = 0, leeg = 0, half = 0, klaar = 0;
     while (klaar < 2) {
@@ -1319,7 +1371,7 @@ TEST_P(BestandWedloop, TwoSavesOfOneTargetNeverShowAnUnfinishedFile)
         EXPECT_EQ(anderen, 0);
     }
     EXPECT_TRUE(Heel(Lees(pad)));
-    EXPECT_TRUE(Overige(map, {"klas.vlk"}).empty());
+    EXPECT_TRUE(Overige(Gedeeld(), {"klas.vlk"}).empty());
 }
 
 // Two instances saving in a loop, killed at random moments: the file is one
@@ -1329,14 +1381,14 @@ TEST_P(BestandWedloop, TwoSavesOfOneTargetNeverShowAnUnfinishedFile)
 // claim where the folder cannot be listed; the next save removes it.
 TEST_P(BestandWedloop, TwoSaversKilledAtRandomMomentsLeaveAWholeFile)
 {
-    const auto pad = map / "klas.vlk";
+    const auto pad = Pad();
     SchrijfBestandVeilig(pad.string(), Versie(0, 0));
     std::srand(2);
     const int rondes = Rondes(40);
     int doden = 0, leeg = 0, half = 0, mislukt = 0, vreemd = 0, achtergelaten = 0;
     std::size_t meest = 0;
     for (int ronde = 0; ronde < rondes; ++ronde) {
-        const Saver savers[] = {Start(0, pad, 1000000), Start(1, pad, 1000000)};
+        const Saver savers[] = {Start(0, 1000000), Start(1, 1000000)};
         ::usleep(static_cast<useconds_t>(std::rand() % 20000));
         for (const Saver& s : savers)
             ::kill(s.pid, SIGKILL);
@@ -1353,7 +1405,7 @@ TEST_P(BestandWedloop, TwoSaversKilledAtRandomMomentsLeaveAWholeFile)
             ++leeg;
         else if (!Heel(inhoud))
             ++half;
-        const auto over = Overige(map, {"klas.vlk"});
+        const auto over = Overige(Gedeeld(), {"klas.vlk"});
         meest = std::max(meest, over.size());
         achtergelaten += static_cast<int>(over.size());
     }
@@ -1363,8 +1415,8 @@ TEST_P(BestandWedloop, TwoSaversKilledAtRandomMomentsLeaveAWholeFile)
     volgende.wijze = SaverWijze(GetParam(), 0);
     const std::string laatste = Versie(1, 0);
     volgende.verwacht = &laatste;
-    SchrijfBestandVeilig(pad.string(), laatste, volgende);
-    const auto over = Overige(map, {"klas.vlk"});
+    SchrijfBestandVeilig(Pad(0).string(), laatste, volgende);
+    const auto over = Overige(Gedeeld(), {"klas.vlk"});
     std::printf("%d kills: %d empty, %d partial, %d failed saves, %d renamed a file not their own; %d temporary "
                 "files found after the kills, at most %zu at once, %zu after the next save\n",
                 doden, leeg, half, mislukt, vreemd, achtergelaten, meest, over.size());
@@ -1380,7 +1432,7 @@ TEST_P(BestandWedloop, TwoSaversKilledAtRandomMomentsLeaveAWholeFile)
 
 INSTANTIATE_TEST_SUITE_P(Slotwijzen, BestandWedloop,
                          ::testing::Values(Slotwijze::MetSlot, Slotwijze::ZonderSlot, Slotwijze::Gemengd,
-                                           Slotwijze::Netwerkmap, Slotwijze::TweeMachines),
+                                           Slotwijze::Netwerkmap, Slotwijze::TweeMachines, Slotwijze::TweeMounts),
                          Slotwijzenaam);
 
 // A file larger than any valid one is refused as of the wrong kind at once,
