@@ -423,11 +423,11 @@ private:
         if (wijst.empty())
             return;  // gone meanwhile, or no claim of ours
         // Only a file of the claim's own target is ever removed through it.
-        const bool eigen =
+        const bool vanDoel =
             IsTijdelijk(wijst) && !IsClaimnaam(wijst) && wijst.compare(0, Stamlengte, claim, 0, Stamlengte) == 0;
-        if (!Weg(claim, eigen ? std::string_view(wijst) : std::string_view("-")))
+        if (!Weg(claim, vanDoel ? std::string_view(wijst) : std::string_view("-")))
             return;
-        if (eigen)
+        if (vanDoel)
             systeem_.unlink(PadSamenvoegen(map_, wijst).c_str());
         // Only while it still names what was found gone: another save may
         // have removed it and claimed the name since.
@@ -526,7 +526,7 @@ std::string Attribuut(const std::string& pad, const char* naam, bool* gelezen = 
 
 // Gives the new file (`fd`, as `nieuw` describes it) who may read and write
 // the file it replaces (`doel`, as `oud` describes it): its owner and group
-// where the saver may give them (a member its group, root both), its access
+// where the saver may give them (a member of its group, root both), its access
 // list and its mode, and its other attributes where they copy. Where the
 // owner or the group cannot be given, the access list gives the old owner
 // and group what they had, the saver what it had. Where the file system
@@ -672,8 +672,9 @@ public:
 
 private:
     // The first free claim, made before the file: where every one is taken
-    // (living saves', or killed ones' that the sweep removes) or the file
-    // system makes no symbolic links, the save goes without.
+    // (by living saves, or by killed saves of another machine not yet an
+    // hour old) or the file system makes no symbolic links, the save goes
+    // without.
     void Claimen(const std::string& naam)
     {
         for (int k = 1; k <= Claimplaatsen && claim_.empty(); ++k) {

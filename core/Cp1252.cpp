@@ -48,20 +48,34 @@ unsigned char UnicodeNaarCp1252(char32_t u, unsigned char vervanging)
     return vervanging;
 }
 
+namespace {
+
+// Walks the bytes: each well-formed UTF-8 character goes to `teken` (its code
+// point and its bytes), each other byte to `byte`.
+template <class Teken, class Byte>
+void Doorlopen(std::string_view s, Teken teken, Byte byte)
+{
+    for (std::size_t i = 0; i < s.size();) {
+        char32_t u = 0;
+        const std::size_t len = Utf8Teken(s, i, u);
+        if (len == 0) {
+            byte(static_cast<unsigned char>(s[i++]));
+            continue;
+        }
+        teken(u, s.substr(i, len));
+        i += len;
+    }
+}
+
+}  // namespace
+
 std::string Utf8NaarCp1252(std::string_view s)
 {
     std::string r;
     r.reserve(s.size());
-    for (std::size_t i = 0; i < s.size();) {
-        char32_t u = 0;
-        const std::size_t len = Utf8Teken(s, i, u);
-        if (len == 0) {  // ASCII, or a byte of a name that is no UTF-8
-            r += s[i++];
-            continue;
-        }
-        r += static_cast<char>(UnicodeNaarCp1252(u));
-        i += len;
-    }
+    Doorlopen(
+        s, [&](char32_t u, std::string_view) { r += static_cast<char>(UnicodeNaarCp1252(u)); },
+        [&](unsigned char c) { r += static_cast<char>(c); });  // ASCII, or a byte of a name that is no UTF-8
     return r;
 }
 
@@ -69,27 +83,21 @@ std::string GemengdNaarUtf8(std::string_view s)
 {
     std::string r;
     r.reserve(s.size());
-    for (std::size_t i = 0; i < s.size();) {
-        char32_t u = 0;
-        const std::size_t len = Utf8Teken(s, i, u);
-        if (len > 0) {
-            r.append(s.substr(i, len));
-            i += len;
-            continue;
-        }
-        const auto c = static_cast<unsigned char>(s[i++]);
-        if (c < 0x80) {
-            r += static_cast<char>(c);
-            continue;
-        }
-        u = Cp1252NaarUnicode(c);  // below U+10000: two or three bytes
-        if (u < 0x800) {
-            r += static_cast<char>(0xC0 | (u >> 6));
-        } else {
-            r += static_cast<char>(0xE0 | (u >> 12));
-            r += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        }
-        r += static_cast<char>(0x80 | (u & 0x3F));
-    }
+    Doorlopen(
+        s, [&](char32_t, std::string_view bytes) { r.append(bytes); },
+        [&](unsigned char c) {
+            if (c < 0x80) {
+                r += static_cast<char>(c);
+                return;
+            }
+            const char32_t u = Cp1252NaarUnicode(c);  // below U+10000: two or three bytes
+            if (u < 0x800) {
+                r += static_cast<char>(0xC0 | (u >> 6));
+            } else {
+                r += static_cast<char>(0xE0 | (u >> 12));
+                r += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+            }
+            r += static_cast<char>(0x80 | (u & 0x3F));
+        });
     return r;
 }
