@@ -282,11 +282,17 @@ constexpr time_t Levensduur = 3600;
 // How many saves of one file may hold a claim at once (Claimnaam).
 constexpr int Claimplaatsen = 4;
 
-// Name k (1..Claimplaatsen) of a claim: a symbolic link, made by a save in a
-// folder it may not list before its temporary file and removed after its
-// rename, that names that file. Few and known from the target's name alone,
-// so that the next save finds what a killed save left there also without
-// listing the folder.
+// The size of a folder whose entries fit in one block: listing more costs
+// more than a claim (some 0.3 µs an entry), in a folder of a thousand files
+// more than the save itself.
+constexpr off_t Kleinemap = 4096;
+
+// Name k (1..Claimplaatsen) of a claim: a symbolic link, made by a save
+// before its temporary file and removed after its rename, that names that
+// file (by its own part, see Claimtekst). Few and known from the target's
+// name alone, so that the next save finds what a killed save left without
+// listing the folder, which costs much in a large one and cannot be done in
+// one the user may not read.
 std::string Claimnaam(const std::string& naam, int k) { return Stam(naam) + "-" + std::to_string(k) + ".tmp"; }
 
 bool IsClaimnaam(std::string_view naam)
@@ -296,6 +302,23 @@ bool IsClaimnaam(std::string_view naam)
     const auto deel = naam.substr(Begin.size(), naam.size() - Begin.size() - Eind.size());
     int k = 0;
     return deel.size() > 17 && IsGetal(deel.substr(17), k) && k >= 1 && k <= Claimplaatsen;
+}
+
+// What claim `claim` says of the temporary file it names: that file's name
+// without its target's part, short, so that the link fits in its inode.
+std::string Claimtekst(const std::string& bestand)
+{
+    return bestand.substr(Stamlengte + 1, bestand.size() - Stamlengte - 1 - Eind.size());
+}
+
+// The temporary file that claim `claim` names by `tekst`; empty where that
+// is no temporary file of the claim's target.
+std::string ClaimBestand(const std::string& claim, const std::string& tekst)
+{
+    if (tekst.find('/') != std::string::npos)
+        return {};
+    std::string bestand = claim.substr(0, Stamlengte) + "-" + tekst + std::string(Eind);
+    return IsTijdelijk(bestand) && !IsClaimnaam(bestand) ? bestand : std::string();
 }
 
 // What the save knows of its own process, worked out once a process (a child
@@ -367,11 +390,14 @@ public:
     }
 
     // The claims of the file called `naam`, and what they name: every one a
-    // killed save may have left.
+    // killed save may have left; and the file an older version wrote under
+    // the folder's lock.
     void Claims(const std::string& naam)
     {
         for (int k = 1; k <= Claimplaatsen; ++k)
             Claim(Claimnaam(naam, k));
+        if (const std::string oud = TijdelijkeNaam(naam); Weg(oud))
+            systeem_.unlink(PadSamenvoegen(map_, oud).c_str());
     }
 
 private:
@@ -396,13 +422,13 @@ private:
         if (!nuGelezen_) {
             struct stat st {};
             nuGelezen_ = true;
-            if ((mapfd_ >= 0 ? ::fstat(mapfd_, &st) : ::stat(map_.c_str(), &st)) == 0)
+            if ((mapfd_ >= 0 ? systeem_.fstat(mapfd_, &st) : ::stat(map_.c_str(), &st)) == 0)
                 nu_ = st.st_mtim;
         }
         return nu_.tv_sec != 0;
     }
 
-    // The name a claim gives; `link` false where it is no symbolic link.
+    // What a claim says; `link` false where it is no symbolic link.
     std::string Wijst(const std::string& claim, bool& link)
     {
         char buf[256];
@@ -422,13 +448,13 @@ private:
         }
         if (wijst.empty())
             return;  // gone meanwhile, or no claim of ours
-        // Only a file of the claim's own target is ever removed through it.
-        const bool vanDoel =
-            IsTijdelijk(wijst) && !IsClaimnaam(wijst) && wijst.compare(0, Stamlengte, claim, 0, Stamlengte) == 0;
-        if (!Weg(claim, vanDoel ? std::string_view(wijst) : std::string_view("-")))
+        // Only a temporary file of the claim's own target is ever removed
+        // through it.
+        const std::string bestand = ClaimBestand(claim, wijst);
+        if (!Weg(claim, bestand.empty() ? std::string_view("-") : std::string_view(bestand)))
             return;
-        if (vanDoel)
-            systeem_.unlink(PadSamenvoegen(map_, wijst).c_str());
+        if (!bestand.empty())
+            systeem_.unlink(PadSamenvoegen(map_, bestand).c_str());
         // Only while it still names what was found gone: another save may
         // have removed it and claimed the name since.
         if (Wijst(claim, link) == wijst)
@@ -609,9 +635,8 @@ int RechtenOvernemen(Bestandssysteem& systeem, const std::string& doel, const st
 
 // The temporary file of one save, its own from its first byte to its
 // rename: a name no other save uses (TijdelijkeNaam), made only where none
-// is, and in a folder the save may not list a claim that names it. On a
-// failure, or where the save leaves before its rename, the file and the
-// claim go and nothing stays open.
+// is, and where asked a claim that names it. On a failure, or where the save leaves
+// before its rename, the file and the claim go and nothing stays open.
 class Tijdelijk {
 public:
     Tijdelijk(Bestandssysteem& systeem, const std::string& map, const std::string& naam, const Procesmerk* merk,
@@ -646,6 +671,7 @@ public:
 
     int fd() const { return bestand_.fd(); }
     std::string pad() const { return PadSamenvoegen(map_, naam_); }
+    bool geclaimd() const { return !claim_.empty(); }
 
     // Fails the save with the system's error `fout`, or the program's own
     // error `code`: the file and its claim go, and the file is closed.
@@ -679,8 +705,8 @@ private:
     {
         for (int k = 1; k <= Claimplaatsen && claim_.empty(); ++k) {
             const std::string claim = Claimnaam(naam, k);
-            if (systeem_.symlink(naam_.c_str(), PadSamenvoegen(map_, claim).c_str()) == 0)
-                claim_ = claim, bedoeld_ = naam_;
+            if (systeem_.symlink(Claimtekst(naam_).c_str(), PadSamenvoegen(map_, claim).c_str()) == 0)
+                claim_ = claim, bedoeld_ = Claimtekst(naam_);
             else if (errno != EEXIST)
                 break;
         }
@@ -704,7 +730,7 @@ private:
     Descriptor bestand_;
     std::string naam_;     // the file's name while it is this save's
     std::string claim_;    // the claim's name while this save holds it
-    std::string bedoeld_;  // the name the claim gives
+    std::string bedoeld_;  // what the claim says
 };
 
 }  // namespace
@@ -718,6 +744,7 @@ int Bestandssysteem::fsetxattr(int fd, const char* naam, const void* waarde, std
     return ::fsetxattr(fd, naam, waarde, n, vlaggen);
 }
 int Bestandssysteem::fremovexattr(int fd, const char* naam) { return ::fremovexattr(fd, naam); }
+int Bestandssysteem::fstat(int fd, struct stat* st) { return ::fstat(fd, st); }
 int Bestandssysteem::fsync(int fd) { return ::fsync(fd); }
 int Bestandssysteem::close(int fd) { return ::close(fd); }
 int Bestandssysteem::rename(const char* van, const char* naar) { return std::rename(van, naar); }
@@ -730,11 +757,9 @@ int Bestandssysteem::usleep(useconds_t microseconden) { return ::usleep(microsec
 
 int Bestandssysteem::leesmap(int map, std::string_view begin, std::vector<std::string>& namen)
 {
-    // Straight from the open folder, without a stream of its own: a save
-    // lists its folder every time.
+    // Straight from the folder the save just opened, without a stream of its
+    // own: a save lists its folder every time.
     alignas(dirent64) char buf[16384];
-    if (::lseek(map, 0, SEEK_SET) != 0)
-        return -1;
     for (;;) {
         const ssize_t n = ::getdents64(map, buf, sizeof buf);
         if (n <= 0)
@@ -833,14 +858,20 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
     const Procesmerk* eigen = EigenMerkEnUniek(systeem, merk, uniek);
 
     // What killed saves left goes first, so that it never stands beside this
-    // save's own file and frees the claims.
+    // save's own file and frees the claims. A small folder is listed; in any
+    // other the claims are tried, and this save makes one.
     Opruimer opruimer(systeem, map, slot.fd(), eigen);
-    if (!opruimer.Map())
+    struct stat mapstat {};
+    const bool gelijst = slot.fd() >= 0 && systeem.fstat(slot.fd(), &mapstat) == 0 &&
+                         mapstat.st_size <= Kleinemap && opruimer.Map();
+    if (!gelijst)
         opruimer.Claims(naam);
 
     // A new file gets the usual permissions; one that replaces a file stays
     // private until it has that file's.
-    Tijdelijk tijdelijk(systeem, map, naam, eigen, uniek, slot.fd() < 0, vervangt ? 0600 : 0644, pad);
+    Tijdelijk tijdelijk(systeem, map, naam, eigen, uniek, !gelijst, vervangt ? 0600 : 0644, pad);
+    if (!gelijst && !tijdelijk.geclaimd())
+        opruimer.Map();
     struct stat nieuw {};
     if (::fstat(tijdelijk.fd(), &nieuw) != 0)
         tijdelijk.Mislukt(errno);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <vector>
 
@@ -23,6 +24,7 @@ public:
     virtual int fchown(int fd, uid_t eigenaar, gid_t groep);
     virtual int fsetxattr(int fd, const char* naam, const void* waarde, std::size_t n, int vlaggen);
     virtual int fremovexattr(int fd, const char* naam);
+    virtual int fstat(int fd, struct stat* st);
     virtual int fsync(int fd);
     virtual int close(int fd);
     virtual int rename(const char* van, const char* naar);
@@ -31,8 +33,8 @@ public:
     virtual int flock(int fd, int bewerking);
     virtual int kill(pid_t pid, int signaal);
     virtual ssize_t readlink(const char* pad, char* buf, std::size_t n);
-    // The names in the open folder `map` that begin with `begin`, without .
-    // and ..; -1 and errno when it cannot be listed.
+    // The names in the folder `map`, just opened, that begin with `begin`,
+    // without . and ..; -1 and errno when it cannot be listed.
     virtual int leesmap(int map, std::string_view begin, std::vector<std::string>& namen);
     // A small file (one of /proc) whole; -1 and errno when it cannot be read.
     virtual int leesbestand(const char* pad, std::string& inhoud);
@@ -80,12 +82,14 @@ inline constexpr useconds_t MaxSlotwachttijd = 10'000'000;
 // What a killed save left is removed by a later save where its saver is
 // provably gone: its name's mark says it is of this running system (this
 // boot, these namespaces) and its process is gone; or it stood unchanged
-// for an hour, against the time the file system gave the save's own new
-// file. Every save removes such files from its folder where it may list it.
-// In a folder it may not list, a save first claims one of a few names known
-// from the target's (a symbolic link that names its temporary file), so
-// that the next save of that file tries them all and removes what a gone
-// save left.
+// for an hour before the folder's last change, by the file system's clock.
+// A save in a small folder (its entries fit in one block, as most do) lists
+// it and removes every such file there. In a larger one, where listing
+// costs more than the save itself, or one it may not list, a save first
+// claims one of a few names known from the target's (a symbolic link that
+// names its temporary file), so that the next save of that file tries them
+// all and removes what a gone save left; one that can make no claim (no
+// links there, all taken) lists the folder where it may.
 //
 // Raises Bestandsfout with the system's description (a lock that stays
 // taken, rights that cannot be kept, with the program's own); every file it
