@@ -5,6 +5,7 @@
 #include "core/Toegangslijst.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -145,13 +146,17 @@ public:
             gewacht += pauze;
             pauze = std::min<useconds_t>(2 * pauze, 5000);
         }
+        vast_ = true;
     }
 
     // The open folder; -1 where it may not be read (nor listed).
     int fd() const { return map_.fd(); }
+    // Whether this save holds the folder's lock.
+    bool vast() const { return vast_; }
 
 private:
     Descriptor map_;  // closing it gives the lock back
+    bool vast_ = false;
 };
 
 std::uint64_t Fnv1a(std::string_view tekst)
@@ -321,15 +326,35 @@ std::string ClaimBestand(const std::string& claim, const std::string& tekst)
     return IsTijdelijk(bestand) && !IsClaimnaam(bestand) ? bestand : std::string();
 }
 
+// A folder as a save of this process left it under the folder's lock.
+struct Mapstand {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    timespec gewijzigd {};
+};
+
 // What the save knows of its own process, worked out once a process (a child
-// made by fork works out its own): its mark, where /proc tells it, and where
-// the unique part of its temporary names comes from.
+// made by fork works out its own): its mark, where /proc tells it, where the
+// unique part of its temporary names comes from, and the last few folders
+// it saved in under their lock as it left them.
 struct Eigenproces {
+    std::mutex slot;
     pid_t pid = 0;
     bool gemerkt = false;
     Procesmerk merk;
     std::uint64_t zaad = 0, teller = 0;
+    std::array<Mapstand, 8> mappen {};
+    std::size_t volgende = 0;
 };
+
+// This process's, worked out anew in a new process; its lock held by the
+// caller.
+Eigenproces& Proces(std::unique_lock<std::mutex>& vast)
+{
+    static Eigenproces eigen;
+    vast = std::unique_lock<std::mutex>(eigen.slot);
+    return eigen;
+}
 
 // This process's mark (nullptr where /proc cannot tell it) and eight bytes
 // no other save draws too: from the process and a count of its saves, mixed
@@ -337,12 +362,10 @@ struct Eigenproces {
 // a mark is its own too.
 const Procesmerk* EigenMerkEnUniek(Bestandssysteem& systeem, Procesmerk& merk, std::uint64_t& uniek)
 {
-    static std::mutex slot;
-    static Eigenproces eigen;
-    const std::lock_guard<std::mutex> vast(slot);
+    std::unique_lock<std::mutex> vast;
+    Eigenproces& eigen = Proces(vast);
     const pid_t pid = ::getpid();
     if (eigen.pid != pid) {
-        eigen = Eigenproces{};
         eigen.pid = pid;
         eigen.gemerkt = EigenProcesmerk(systeem, eigen.merk);
         if (::getrandom(&eigen.zaad, sizeof eigen.zaad, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof eigen.zaad)) {
@@ -351,10 +374,45 @@ const Procesmerk* EigenMerkEnUniek(Bestandssysteem& systeem, Procesmerk& merk, s
             eigen.zaad = static_cast<std::uint64_t>(t.tv_sec) * 1000000007u ^ static_cast<std::uint64_t>(t.tv_nsec);
         }
         eigen.zaad ^= static_cast<std::uint64_t>(pid) << 40;
+        eigen.teller = 0;
+        eigen.mappen = {};
     }
     uniek = Meng(eigen.zaad + ++eigen.teller * 0x9e3779b97f4a7c15ull);
     merk = eigen.merk;
     return eigen.gemerkt ? &merk : nullptr;
+}
+
+// Whether the folder (as `st` shows it now) is as a save of this process
+// left it under its lock: no entry made or removed since, so nothing left
+// there since that save looked.
+bool AlsVerlaten(const struct stat& st)
+{
+    std::unique_lock<std::mutex> vast;
+    const Eigenproces& eigen = Proces(vast);
+    return eigen.pid == ::getpid() && std::any_of(eigen.mappen.begin(), eigen.mappen.end(), [&](const Mapstand& m) {
+               return m.dev == st.st_dev && m.ino == st.st_ino && m.gewijzigd.tv_sec == st.st_mtim.tv_sec &&
+                      m.gewijzigd.tv_nsec == st.st_mtim.tv_nsec;
+           });
+}
+
+// Remembers the folder as this save leaves it under its lock. Not where its
+// time is the clock's present tick, as a kernel that stamps changes by the
+// tick gives it: a change later in that tick would leave the same time.
+void Verlaten(const struct stat& st)
+{
+    timespec tik {};
+    if (::clock_gettime(CLOCK_REALTIME_COARSE, &tik) != 0 ||
+        (tik.tv_sec == st.st_mtim.tv_sec && tik.tv_nsec == st.st_mtim.tv_nsec))
+        return;
+    std::unique_lock<std::mutex> vast;
+    Eigenproces& eigen = Proces(vast);
+    if (eigen.pid != ::getpid())
+        return;
+    auto plek = std::find_if(eigen.mappen.begin(), eigen.mappen.end(),
+                             [&](const Mapstand& m) { return m.dev == st.st_dev && m.ino == st.st_ino; });
+    if (plek == eigen.mappen.end())
+        plek = eigen.mappen.begin() + static_cast<std::ptrdiff_t>(eigen.volgende++ % eigen.mappen.size());
+    *plek = {st.st_dev, st.st_ino, st.st_mtim};
 }
 
 // Removes what killed saves left in the folder: a temporary file (or claim)
@@ -381,13 +439,15 @@ public:
         for (const std::string& naam : namen) {
             if (!IsTijdelijk(naam))
                 continue;
-            if (IsClaimnaam(naam))
-                Claim(naam);
-            else if (Weg(naam))
-                systeem_.unlink(PadSamenvoegen(map_, naam).c_str());
+            const bool weg =
+                IsClaimnaam(naam) ? Claim(naam) : Weg(naam) && systeem_.unlink(PadSamenvoegen(map_, naam).c_str()) == 0;
+            schoon_ = schoon_ && weg;
         }
         return true;
     }
+
+    // Whether every temporary file and claim it found is gone.
+    bool schoon() const { return schoon_; }
 
     // The claims of the file called `naam`, and what they name: every one a
     // killed save may have left; and the file an older version wrote under
@@ -437,28 +497,25 @@ private:
         return n > 0 && static_cast<std::size_t>(n) < sizeof buf ? std::string(buf, static_cast<std::size_t>(n)) : "";
     }
 
-    void Claim(const std::string& claim)
+    // Removes the claim where its save is gone: whether it is gone now.
+    bool Claim(const std::string& claim)
     {
         bool link = true;
         const std::string wijst = Wijst(claim, link);
-        if (!link) {  // a file an older version named so
-            if (Weg(claim))
-                systeem_.unlink(PadSamenvoegen(map_, claim).c_str());
-            return;
-        }
+        if (!link)  // a file an older version named so
+            return Weg(claim) && systeem_.unlink(PadSamenvoegen(map_, claim).c_str()) == 0;
         if (wijst.empty())
-            return;  // gone meanwhile, or no claim of ours
+            return true;  // gone meanwhile, or no claim of ours
         // Only a temporary file of the claim's own target is ever removed
         // through it.
         const std::string bestand = ClaimBestand(claim, wijst);
         if (!Weg(claim, bestand.empty() ? std::string_view("-") : std::string_view(bestand)))
-            return;
+            return false;
         if (!bestand.empty())
             systeem_.unlink(PadSamenvoegen(map_, bestand).c_str());
         // Only while it still names what was found gone: another save may
         // have removed it and claimed the name since.
-        if (Wijst(claim, link) == wijst)
-            systeem_.unlink(PadSamenvoegen(map_, claim).c_str());
+        return Wijst(claim, link) == wijst && systeem_.unlink(PadSamenvoegen(map_, claim).c_str()) == 0;
     }
 
     Bestandssysteem& systeem_;
@@ -467,6 +524,7 @@ private:
     const Procesmerk* eigen_;
     bool nuGelezen_ = false;
     timespec nu_ {};
+    bool schoon_ = true;
 };
 
 // Writes the bytes into the temporary file: 0, or the errno of the call that
@@ -858,12 +916,15 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
     const Procesmerk* eigen = EigenMerkEnUniek(systeem, merk, uniek);
 
     // What killed saves left goes first, so that it never stands beside this
-    // save's own file and frees the claims. A small folder is listed; in any
-    // other the claims are tried, and this save makes one.
+    // save's own file and frees the claims. A small folder is listed, unless
+    // it is as a save of this process left it under its lock with nothing of
+    // another save in it; in any other the claims are tried, and this save
+    // makes one.
     Opruimer opruimer(systeem, map, slot.fd(), eigen);
     struct stat mapstat {};
-    const bool gelijst = slot.fd() >= 0 && systeem.fstat(slot.fd(), &mapstat) == 0 &&
-                         mapstat.st_size <= Kleinemap && opruimer.Map();
+    const bool klein =
+        slot.fd() >= 0 && systeem.fstat(slot.fd(), &mapstat) == 0 && mapstat.st_size <= Kleinemap;
+    const bool gelijst = klein && ((slot.vast() && AlsVerlaten(mapstat)) || opruimer.Map());
     if (!gelijst)
         opruimer.Claims(naam);
 
@@ -889,6 +950,8 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
     if (systeem.rename(tijdelijk.pad().c_str(), doel.c_str()) != 0)
         tijdelijk.Mislukt(errno);
     tijdelijk.Hernoemd();
+    if (gelijst && opruimer.schoon() && slot.vast() && systeem.fstat(slot.fd(), &mapstat) == 0)
+        Verlaten(mapstat);
 
     // The rename is in the folder: only a synced folder keeps it through a
     // power cut. A file system that syncs no folder (EINVAL) or cannot be

@@ -84,7 +84,8 @@ inline constexpr useconds_t MaxSlotwachttijd = 10'000'000;
 // boot, these namespaces) and its process is gone; or it stood unchanged
 // for an hour before the folder's last change, by the file system's clock.
 // A save in a small folder (its entries fit in one block, as most do) lists
-// it and removes every such file there. In a larger one, where listing
+// it and removes every such file there, unless the folder is as a save of
+// this process left it under its lock, with nothing of another save in it. In a larger one, where listing
 // costs more than the save itself, or one it may not list, a save first
 // claims one of a few names known from the target's (a symbolic link that
 // names its temporary file), so that the next save of that file tries them

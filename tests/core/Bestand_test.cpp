@@ -790,6 +790,70 @@ TEST_F(BestandTest, AFolderOfManyFilesIsNotReadAtEverySave)
     EXPECT_EQ(std::distance(fs::directory_iterator(groot), fs::directory_iterator()), 1001);
 }
 
+// A small folder is listed again only where something changed it since this
+// process's last save left it under its lock with nothing of another save
+// in it: a file made there, or a save's file it had to leave standing. (On
+// a kernel that stamps changes by the clock's tick, where a change just
+// after a save may leave the folder's time as it was, every save lists it.)
+TEST_F(BestandTest, AFolderIsListedAgainOnlyWhereItChangedSinceThisProcessSavedThere)
+{
+    bool fijn = true;  // whether this file system tells every change by the folder's time
+    for (int i = 0; i < 20 && fijn; ++i) {
+        struct stat voor {}, na {};
+        ::stat(map.c_str(), &voor);
+        std::ofstream(map / "proef") << i;
+        fs::remove(map / "proef");
+        ::stat(map.c_str(), &na);
+        fijn = na.st_mtim.tv_sec != voor.st_mtim.tv_sec || na.st_mtim.tv_nsec != voor.st_mtim.tv_nsec;
+    }
+    const int onveranderd = fijn ? 0 : 1;  // the listings of a save that finds the folder as it left it
+    const auto pad = map / "klas.vlk";
+    struct Teller : Bestandssysteem {
+        int leesmap(int fd, std::string_view begin, std::vector<std::string>& namen) override
+        {
+            ++gelezen;
+            return Bestandssysteem::leesmap(fd, begin, namen);
+        }
+        int gelezen = 0;
+    } systeem;
+    const auto Opslaan = [&](const std::string& inhoud) {
+        systeem.gelezen = 0;
+        SchrijfBestandVeilig(pad.string(), inhoud, systeem);
+        EXPECT_EQ(Lees(pad), inhoud);
+        return systeem.gelezen;
+    };
+    // Makes a file in the folder; where the clock gives the folder the time
+    // it had (a kernel whose file times step by the tick), a later one.
+    const auto Maak = [&](const fs::path& bestand, const std::string& inhoud) {
+        struct stat voor {}, na {};
+        ::stat(map.c_str(), &voor);
+        std::ofstream(bestand) << inhoud;
+        ::stat(map.c_str(), &na);
+        if (na.st_mtim.tv_sec == voor.st_mtim.tv_sec && na.st_mtim.tv_nsec == voor.st_mtim.tv_nsec) {
+            const timespec later[2] = {{0, UTIME_OMIT}, {voor.st_mtim.tv_sec + 1, voor.st_mtim.tv_nsec}};
+            ::utimensat(AT_FDCWD, map.c_str(), later, 0);
+        }
+    };
+    EXPECT_EQ(Opslaan("1"), 1);
+    EXPECT_EQ(Opslaan("2"), onveranderd);
+    Maak(map / "brief.txt", "ander bestand");
+    EXPECT_EQ(Opslaan("3"), 1);
+    EXPECT_EQ(Opslaan("4"), onveranderd);
+
+    // A living save's file stays, and is looked at again at every save.
+    Bestandssysteem echt;
+    Procesmerk eigen;
+    ASSERT_TRUE(EigenProcesmerk(echt, eigen));
+    const auto levend = map / TijdelijkeNaam("klas.vlk", eigen, 99);
+    Maak(levend, "van een levende");
+    EXPECT_EQ(Opslaan("5"), 1);
+    EXPECT_EQ(Opslaan("6"), 1);
+    EXPECT_TRUE(fs::exists(levend));
+    fs::remove(levend);
+    EXPECT_EQ(Opslaan("7"), 1);
+    EXPECT_EQ(Opslaan("8"), onveranderd);
+}
+
 namespace {
 
 // The real calls, but the processes in `verborgen` are hidden as /proc hides
