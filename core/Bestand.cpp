@@ -300,6 +300,23 @@ constexpr off_t Kleinemap = 4096;
 // one the user may not read.
 std::string Claimnaam(const std::string& naam, int k) { return Stam(naam) + "-" + std::to_string(k) + ".tmp"; }
 
+// The grave of the claims of the file called `naam`: a symbolic link that
+// says who holds it, as a claim says it. Where the saves of a machine do not
+// take turns through the folder's lock, only the save that made it removes
+// a claim whose save is gone, and only while it holds it: so no two saves
+// remove one claim, and none removes a claim made at its name since another
+// removed the gone one. A grave a killed save left goes as a claim does.
+std::string Grafnaam(const std::string& naam) { return Stam(naam) + "-weg.tmp"; }
+
+// How long a grave of another machine may stand before it is taken for a
+// killed save's: a save holds it for a moment.
+constexpr time_t Grafduur = 60;
+
+bool IsGrafnaam(std::string_view naam)
+{
+    return IsTijdelijk(naam) && naam.substr(Stamlengte) == "-weg.tmp";
+}
+
 bool IsClaimnaam(std::string_view naam)
 {
     if (!IsTijdelijk(naam))
@@ -309,8 +326,16 @@ bool IsClaimnaam(std::string_view naam)
     return deel.size() > 17 && IsGetal(deel.substr(17), k) && k >= 1 && k <= Claimplaatsen;
 }
 
-// What claim `claim` says of the temporary file it names: that file's name
-// without its target's part, short, so that the link fits in its inode.
+// The temporary name of a save of the file called `naam` by a process of
+// mark `merk` (nullptr: none known), `uniek` its own.
+std::string EigenNaam(const std::string& naam, const Procesmerk* merk, std::uint64_t uniek)
+{
+    return merk ? TijdelijkeNaam(naam, *merk, uniek) : Stam(naam) + "-" + Hex(uniek) + ".tmp";
+}
+
+// What a claim says of the temporary file `bestand` it names: that file's
+// name without its target's part, short, so that the link fits in its inode.
+// A save's grave says the same of the file the save makes.
 std::string Claimtekst(const std::string& bestand)
 {
     return bestand.substr(Stamlengte + 1, bestand.size() - Stamlengte - 1 - Eind.size());
@@ -395,15 +420,14 @@ bool AlsVerlaten(const struct stat& st)
            });
 }
 
-// Remembers the folder as this save leaves it under its lock. Not where its
-// time is the clock's present tick, as a kernel that stamps changes by the
-// tick gives it: a change later in that tick would leave the same time.
+// Remembers the folder as this save leaves it under its lock. Looking at it
+// makes the kernel stamp its next change finer than the tick of its clock;
+// an older kernel that stamps every change by the tick may give a change in
+// the same tick the same time, and what a save killed then left waits for a
+// save that lists the folder: one of another process, or after another
+// change.
 void Verlaten(const struct stat& st)
 {
-    timespec tik {};
-    if (::clock_gettime(CLOCK_REALTIME_COARSE, &tik) != 0 ||
-        (tik.tv_sec == st.st_mtim.tv_sec && tik.tv_nsec == st.st_mtim.tv_nsec))
-        return;
     std::unique_lock<std::mutex> vast;
     Eigenproces& eigen = Proces(vast);
     if (eigen.pid != ::getpid())
@@ -424,8 +448,11 @@ void Verlaten(const struct stat& st)
 // holds or not: a lock says nothing of another machine's save.
 class Opruimer {
 public:
-    Opruimer(Bestandssysteem& systeem, const std::string& map, int mapfd, const Procesmerk* eigen)
-        : systeem_(systeem), map_(map), mapfd_(mapfd), eigen_(eigen)
+    // `wie`: what this save's claims and graves say (Claimtekst); `vast`:
+    // whether it holds the folder's lock.
+    Opruimer(Bestandssysteem& systeem, const std::string& map, int mapfd, bool vast, const Procesmerk* eigen,
+             std::string wie)
+        : systeem_(systeem), map_(map), mapfd_(mapfd), vast_(vast), eigen_(eigen), wie_(std::move(wie))
     {
     }
 
@@ -439,8 +466,9 @@ public:
         for (const std::string& naam : namen) {
             if (!IsTijdelijk(naam))
                 continue;
-            const bool weg =
-                IsClaimnaam(naam) ? Claim(naam) : Weg(naam) && systeem_.unlink(PadSamenvoegen(map_, naam).c_str()) == 0;
+            const bool weg = IsClaimnaam(naam) ? Claim(naam)
+                             : IsGrafnaam(naam) ? Graf(naam)
+                                                : Weg(naam) && systeem_.unlink(PadSamenvoegen(map_, naam).c_str()) == 0;
             schoon_ = schoon_ && weg;
         }
         return true;
@@ -456,23 +484,23 @@ public:
     {
         for (int k = 1; k <= Claimplaatsen; ++k)
             Claim(Claimnaam(naam, k));
+        Graf(Grafnaam(naam));
         if (const std::string oud = TijdelijkeNaam(naam); Weg(oud))
             systeem_.unlink(PadSamenvoegen(map_, oud).c_str());
     }
 
 private:
-    // Whether the save that made the temporary file or claim called `naam`
-    // is gone: by the mark in `merknaam` (for a claim, the name it gives;
-    // by default its own) or by its age.
-    bool Weg(const std::string& naam, std::string_view merknaam = {})
+    // Whether the save that made the temporary file, claim or grave called
+    // `naam` is gone: by the mark in `merknaam` (for a claim, the name it
+    // gives; by default its own) or by its age.
+    bool Weg(const std::string& naam, std::string_view merknaam = {}, time_t duur = Levensduur)
     {
         Procesmerk merk;
         if (eigen_ && MerkVan(merknaam.empty() ? naam : merknaam, merk) && merk.ruimte == eigen_->ruimte &&
             !Leeft(systeem_, merk))
             return true;
         struct stat st {};
-        return ::lstat(PadSamenvoegen(map_, naam).c_str(), &st) == 0 && Nu() &&
-               nu_.tv_sec - st.st_mtim.tv_sec >= Levensduur;
+        return ::lstat(PadSamenvoegen(map_, naam).c_str(), &st) == 0 && Nu() && nu_.tv_sec - st.st_mtim.tv_sec >= duur;
     }
 
     // The folder's last change, looked up once and only where a file's age
@@ -511,17 +539,49 @@ private:
         const std::string bestand = ClaimBestand(claim, wijst);
         if (!Weg(claim, bestand.empty() ? std::string_view("-") : std::string_view(bestand)))
             return false;
-        if (!bestand.empty())
-            systeem_.unlink(PadSamenvoegen(map_, bestand).c_str());
-        // Only while it still names what was found gone: another save may
-        // have removed it and claimed the name since.
-        return Wijst(claim, link) == wijst && systeem_.unlink(PadSamenvoegen(map_, claim).c_str()) == 0;
+        // Removed only while it still says what was found gone, and where
+        // the saves of this machine do not take turns through the folder's
+        // lock, only under the grave.
+        const std::string graf = claim.substr(0, Stamlengte) + "-weg.tmp", grafpad = PadSamenvoegen(map_, graf);
+        bool begraven = false;
+        if (!vast_) {
+            begraven = systeem_.symlink(wie_.c_str(), grafpad.c_str()) == 0;
+            if (!begraven && errno == EEXIST) {
+                if (!Graf(graf) || systeem_.symlink(wie_.c_str(), grafpad.c_str()) != 0)
+                    return false;  // another save removes one now
+                begraven = true;
+            }
+        }
+        bool gevonden = Wijst(claim, link) == wijst;
+        if (gevonden) {
+            if (!bestand.empty())
+                systeem_.unlink(PadSamenvoegen(map_, bestand).c_str());
+            gevonden = systeem_.unlink(PadSamenvoegen(map_, claim).c_str()) == 0;
+        }
+        if (begraven && Wijst(graf, link) == wie_)
+            systeem_.unlink(grafpad.c_str());
+        return gevonden;
+    }
+
+    // Removes the grave where the save that holds it is gone: whether it is
+    // gone now.
+    bool Graf(const std::string& graf)
+    {
+        bool link = true;
+        const std::string wie = Wijst(graf, link);
+        if (wie.empty())
+            return true;
+        const std::string bestand = ClaimBestand(graf, wie);
+        return Weg(graf, bestand.empty() ? std::string_view("-") : std::string_view(bestand), Grafduur) &&
+               systeem_.unlink(PadSamenvoegen(map_, graf).c_str()) == 0;
     }
 
     Bestandssysteem& systeem_;
     const std::string& map_;
     int mapfd_;
+    bool vast_;
     const Procesmerk* eigen_;
+    std::string wie_;
     bool nuGelezen_ = false;
     timespec nu_ {};
     bool schoon_ = true;
@@ -702,7 +762,7 @@ public:
         : systeem_(systeem), map_(map), pad_(pad), bestand_(systeem, -1)
     {
         for (int poging = 0;; ++poging) {
-            naam_ = merk ? TijdelijkeNaam(naam, *merk, uniek) : Stam(naam) + "-" + Hex(uniek) + ".tmp";
+            naam_ = EigenNaam(naam, merk, uniek);
             if (claimen)
                 Claimen(naam);
             bestand_.neem(systeem.open(PadSamenvoegen(map, naam_).c_str(),
@@ -920,7 +980,7 @@ void SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, Bes
     // it is as a save of this process left it under its lock with nothing of
     // another save in it; in any other the claims are tried, and this save
     // makes one.
-    Opruimer opruimer(systeem, map, slot.fd(), eigen);
+    Opruimer opruimer(systeem, map, slot.fd(), slot.vast(), eigen, Claimtekst(EigenNaam(naam, eigen, uniek)));
     struct stat mapstat {};
     const bool klein =
         slot.fd() >= 0 && systeem.fstat(slot.fd(), &mapstat) == 0 && mapstat.st_size <= Kleinemap;
