@@ -919,7 +919,8 @@ public:
 // another, one /proc hides), of another boot, machine or namespace, without
 // a mark or of an older version's name stays while it is young; a file of
 // the user always. A claim removes through it only a temporary file of its
-// own target. Whether the save takes the lock or not, it works all the same.
+// own target; a grave (where a save removing a claim holds it) goes once its
+// save is gone. Whether the save takes the lock or not, it works all the same.
 TEST_F(BestandTest, ASaveRemovesWhatSavesOfGoneProcessesLeft)
 {
     Bestandssysteem echt;
@@ -998,6 +999,8 @@ TEST_F(BestandTest, ASaveRemovesWhatSavesOfGoneProcessesLeft)
         {"a claim an hour old naming a file of the user", Claim("klas.vlk", 4), false, true, "../klas.vlk.bak", true},
         {"a claim of another target, gone", Claim("ander.vlk", 1), false, false,
          Claimtekst(TijdelijkeNaam("ander.vlk", merk(dood, 5), 14)), false},
+        {"the grave a gone save left", stam + "-weg.tmp", false, false,
+         Claimtekst(TijdelijkeNaam("klas.vlk", merk(dood, eigen.start), 15)), true},
     };
     const auto pad = map / "klas.vlk";
     const struct {
@@ -1166,6 +1169,65 @@ TEST_F(BestandTest, WhatEverySaveKilledTogetherLeftIsRemovedAlsoWhereTheFolderCa
             EXPECT_EQ(Overige(map, {"klas.vlk"}), std::vector<std::string>()) << "after save " << n;
         }
     }
+}
+
+// Where saves do not take turns through the folder's lock, a gone save's
+// claim is removed only by the save that holds the grave of its file's
+// claims: one held by a living save leaves the claim for later, and a claim
+// made at its name since another save removed the gone one stays.
+TEST_F(BestandTest, AGoneSavesClaimIsRemovedOnlyUnderTheGrave)
+{
+    const auto pad = map / "klas.vlk";
+    SchrijfBestandVeilig(pad.string(), "oud");
+    Bestandssysteem echt;
+    Procesmerk eigen;
+    ASSERT_TRUE(EigenProcesmerk(echt, eigen));
+    const pid_t dood = ::fork();  // a process that has ended
+    ASSERT_GE(dood, 0);
+    if (dood == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(dood, nullptr, 0), dood);
+    const std::string gone = TijdelijkeNaam("klas.vlk", Procesmerk{eigen.ruimte, dood, eigen.start}, 1);
+    const std::string levend = TijdelijkeNaam("klas.vlk", eigen, 2);  // of this very process
+    const auto graf = map / (TijdelijkeNaam("klas.vlk").substr(0, 28) + "-weg.tmp");
+
+    // The grave is held: the gone save's claim and file wait.
+    std::ofstream(map / gone) << "van een dode";
+    fs::create_symlink(Claimtekst(gone), map / Claim("klas.vlk", 1));
+    fs::create_symlink(Claimtekst(levend), graf);
+    Dichtemap systeem;
+    ASSERT_NO_THROW(SchrijfBestandVeilig(pad.string(), "nieuw", systeem));
+    EXPECT_EQ(Lees(pad), "nieuw");
+    EXPECT_TRUE(fs::exists(map / gone));
+    EXPECT_TRUE(fs::is_symlink(map / Claim("klas.vlk", 1)));
+    fs::remove(graf);
+
+    // Another save removes the gone claim and a living one claims its name
+    // while this save takes the grave: that claim stays.
+    struct Tussenkomst : Dichtemap {
+        int symlink(const char* naar, const char* pad) override
+        {
+            if (fs::path(pad).filename().string().ends_with("-weg.tmp") && !gedaan) {
+                gedaan = true;
+                fs::remove(map / gone);
+                fs::remove(map / Claim("klas.vlk", 1));
+                fs::create_symlink(Claimtekst(levend), map / Claim("klas.vlk", 1));
+            }
+            return Dichtemap::symlink(naar, pad);
+        }
+        fs::path map;
+        std::string gone, levend;
+        bool gedaan = false;
+    } tussen;
+    tussen.map = map;
+    tussen.gone = gone;
+    tussen.levend = levend;
+    ASSERT_NO_THROW(SchrijfBestandVeilig(pad.string(), "daarna", tussen));
+    EXPECT_TRUE(tussen.gedaan);
+    EXPECT_EQ(Lees(pad), "daarna");
+    ASSERT_TRUE(fs::is_symlink(map / Claim("klas.vlk", 1)));
+    EXPECT_EQ(fs::read_symlink(map / Claim("klas.vlk", 1)).string(), Claimtekst(levend));
+    EXPECT_EQ(Overige(map, {"klas.vlk"}), std::vector<std::string>{Claim("klas.vlk", 1)});
 }
 
 // A save waits while another instance's save holds the folder's lock, and
