@@ -4,9 +4,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <time.h>
 #include <unistd.h>
 
@@ -56,14 +58,27 @@ AdmMain VolleKlas()
     return a;
 }
 
+// A class file in a folder of its own, beside `anderen` other files: what a
+// save does depends on the folder, not on what the temporary folder holds.
 struct Bestand {
-    Bestand()
+    explicit Bestand(int anderen = 0)
     {
-        pad = (fs::temp_directory_path() / ("cijferbestand_bench_" + std::to_string(::getpid()) + ".vlk")).string();
+        std::string sjabloon = (fs::temp_directory_path() / "cijferbestand_bench_XXXXXX").string();
+        if (::mkdtemp(sjabloon.data()) == nullptr)
+            throw std::runtime_error("no folder for the benchmark");
+        map = sjabloon;
+        for (int i = 1; i <= anderen; ++i)
+            std::ofstream(map / ("klas" + std::to_string(i) + ".vlk")) << "x";
+        pad = (map / "klas.vlk").string();
         AdmMain a = VolleKlas();
         CijferbestandOpslaan(a, pad);
     }
-    ~Bestand() { fs::remove(pad); }
+    ~Bestand()
+    {
+        std::error_code e;
+        fs::remove_all(map, e);
+    }
+    fs::path map;
     std::string pad;
 };
 
@@ -90,7 +105,8 @@ BENCHMARK(BM_CijferbestandOpslaan);
 // The save's own CPU time: CijferbestandOpslaan's work with the CPU time of
 // its flush to disk taken out (the flush stays in the program, grades must
 // survive a power cut, and it is the system's work, not the program's). The
-// reported time is that CPU time.
+// reported time is that CPU time. The argument: how many other files the
+// class's folder holds (a folder of its own, or a school's shared one).
 double Processortijd()
 {
     timespec t{};
@@ -112,7 +128,7 @@ public:
 
 void BM_CijferbestandOpslaanZonderFlush(benchmark::State& state)
 {
-    Bestand b;
+    Bestand b(static_cast<int>(state.range(0)));
     AdmMain a = VolleKlas();
     Flushklok systeem;
     for (auto _ : state) {
@@ -123,14 +139,14 @@ void BM_CijferbestandOpslaanZonderFlush(benchmark::State& state)
         state.SetIterationTime(Processortijd() - begin - (systeem.flush - flush));
     }
 }
-BENCHMARK(BM_CijferbestandOpslaanZonderFlush)->UseManualTime();
+BENCHMARK(BM_CijferbestandOpslaanZonderFlush)->UseManualTime()->Arg(0)->Arg(1000);
 
 // The floor the save is measured against: the same bytes, made once, written
 // into a new file in the same folder and renamed over the target, without
 // anything a safe save adds. CPU time, as above.
 void BM_KaalSchrijvenEnHernoemen(benchmark::State& state)
 {
-    Bestand b;
+    Bestand b(static_cast<int>(state.range(0)));
     const std::string inhoud = CijferbestandTekst(VolleKlas());
     const std::string tijdelijk = b.pad + ".kaal";
     for (auto _ : state) {
@@ -142,7 +158,7 @@ void BM_KaalSchrijvenEnHernoemen(benchmark::State& state)
         state.SetIterationTime(Processortijd() - begin);
     }
 }
-BENCHMARK(BM_KaalSchrijvenEnHernoemen)->UseManualTime();
+BENCHMARK(BM_KaalSchrijvenEnHernoemen)->UseManualTime()->Arg(0)->Arg(1000);
 
 // A valid header followed by 60 MB of empty lines: refused as of the wrong
 // kind without being read.

@@ -674,6 +674,15 @@ std::string Claim(const std::string& naam, int k)
 // the part of its target.
 std::string Claimtekst(const std::string& bestand) { return bestand.substr(29, bestand.size() - 29 - 4); }
 
+// The number of a process that has ended and been waited for, or -1.
+pid_t GeendigdProces()
+{
+    const pid_t p = ::fork();
+    if (p == 0)
+        ::_exit(0);
+    return p > 0 && ::waitpid(p, nullptr, 0) == p ? p : -1;
+}
+
 // Every pair of an element of `a` and one of `b`.
 template <class A, std::size_t N, class B, std::size_t M>
 std::vector<std::pair<A, B>> Kruis(const A (&a)[N], const B (&b)[M])
@@ -926,11 +935,8 @@ TEST_F(BestandTest, ASaveRemovesWhatSavesOfGoneProcessesLeft)
     Bestandssysteem echt;
     Procesmerk eigen;
     ASSERT_TRUE(EigenProcesmerk(echt, eigen));
-    const pid_t dood = ::fork();  // a process that has ended
-    ASSERT_GE(dood, 0);
-    if (dood == 0)
-        ::_exit(0);
-    ASSERT_EQ(::waitpid(dood, nullptr, 0), dood);
+    const pid_t dood = GeendigdProces();
+    ASSERT_GT(dood, 0);
     int p[2];
     ASSERT_EQ(::pipe(p), 0);
     const pid_t slaper = ::fork();  // a process that lives, saving too
@@ -1182,11 +1188,8 @@ TEST_F(BestandTest, AGoneSavesClaimIsRemovedOnlyUnderTheGrave)
     Bestandssysteem echt;
     Procesmerk eigen;
     ASSERT_TRUE(EigenProcesmerk(echt, eigen));
-    const pid_t dood = ::fork();  // a process that has ended
-    ASSERT_GE(dood, 0);
-    if (dood == 0)
-        ::_exit(0);
-    ASSERT_EQ(::waitpid(dood, nullptr, 0), dood);
+    const pid_t dood = GeendigdProces();
+    ASSERT_GT(dood, 0);
     const std::string gone = TijdelijkeNaam("klas.vlk", Procesmerk{eigen.ruimte, dood, eigen.start}, 1);
     const std::string levend = TijdelijkeNaam("klas.vlk", eigen, 2);  // of this very process
     const auto graf = map / (TijdelijkeNaam("klas.vlk").substr(0, 28) + "-weg.tmp");
