@@ -72,6 +72,11 @@ struct Bestand {
         pad = (map / "klas.vlk").string();
         AdmMain a = VolleKlas();
         CijferbestandOpslaan(a, pad);
+        // The new files on disk before the clock runs, not written out under it.
+        if (const int fd = ::open(map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
+            ::syncfs(fd);
+            ::close(fd);
+        }
     }
     ~Bestand()
     {
