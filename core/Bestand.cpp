@@ -300,13 +300,13 @@ constexpr off_t Kleinemap = 4096;
 // one the user may not read.
 std::string Claimnaam(const std::string& naam, int k) { return Stam(naam) + "-" + std::to_string(k) + ".tmp"; }
 
-// The grave of the claims of the file called `naam`: a symbolic link that
+// The grave of the claims of a file, `stam` its Stam: a symbolic link that
 // says who holds it, as a claim says it. Where the saves of a machine do not
 // take turns through the folder's lock, only the save that made it removes
 // a claim whose save is gone, and only while it holds it: so no two saves
 // remove one claim, and none removes a claim made at its name since another
 // removed the gone one. A grave a killed save left goes as a claim does.
-std::string Grafnaam(const std::string& naam) { return Stam(naam) + "-weg.tmp"; }
+std::string Grafnaam(std::string_view stam) { return std::string(stam) + "-weg.tmp"; }
 
 // How long a grave of another machine may stand before it is taken for a
 // killed save's: a save holds it for a moment.
@@ -349,6 +349,16 @@ std::string ClaimBestand(const std::string& claim, const std::string& tekst)
         return {};
     std::string bestand = claim.substr(0, Stamlengte) + "-" + tekst + std::string(Eind);
     return IsTijdelijk(bestand) && !IsClaimnaam(bestand) ? bestand : std::string();
+}
+
+// What the symbolic link at `pad` says (empty where it says nothing a claim
+// or grave says); `link` false where it is no symbolic link.
+std::string Linktekst(Bestandssysteem& systeem, const std::string& pad, bool& link)
+{
+    char buf[256];
+    const ssize_t n = systeem.readlink(pad.c_str(), buf, sizeof buf);
+    link = n >= 0 || errno != EINVAL;
+    return n > 0 && static_cast<std::size_t>(n) < sizeof buf ? std::string(buf, static_cast<std::size_t>(n)) : "";
 }
 
 // A folder as a save of this process left it under the folder's lock.
@@ -468,7 +478,7 @@ public:
                 continue;
             const bool weg = IsClaimnaam(naam) ? Claim(naam)
                              : IsGrafnaam(naam) ? Graf(naam)
-                                                : Weg(naam) && systeem_.unlink(PadSamenvoegen(map_, naam).c_str()) == 0;
+                                                : Weg(naam, naam) && systeem_.unlink(PadSamenvoegen(map_, naam).c_str()) == 0;
             schoon_ = schoon_ && weg;
         }
         return true;
@@ -484,19 +494,19 @@ public:
     {
         for (int k = 1; k <= Claimplaatsen; ++k)
             Claim(Claimnaam(naam, k));
-        Graf(Grafnaam(naam));
-        if (const std::string oud = TijdelijkeNaam(naam); Weg(oud))
+        Graf(Grafnaam(Stam(naam)));
+        if (const std::string oud = TijdelijkeNaam(naam); Weg(oud, oud))
             systeem_.unlink(PadSamenvoegen(map_, oud).c_str());
     }
 
 private:
     // Whether the save that made the temporary file, claim or grave called
-    // `naam` is gone: by the mark in `merknaam` (for a claim, the name it
-    // gives; by default its own) or by its age.
-    bool Weg(const std::string& naam, std::string_view merknaam = {}, time_t duur = Levensduur)
+    // `naam` is gone: by the mark in `merknaam` (its own name; for a claim or
+    // grave the file it names, empty where it names none) or by its age.
+    bool Weg(const std::string& naam, std::string_view merknaam, time_t duur = Levensduur)
     {
         Procesmerk merk;
-        if (eigen_ && MerkVan(merknaam.empty() ? naam : merknaam, merk) && merk.ruimte == eigen_->ruimte &&
+        if (eigen_ && MerkVan(merknaam, merk) && merk.ruimte == eigen_->ruimte &&
             !Leeft(systeem_, merk))
             return true;
         struct stat st {};
@@ -516,13 +526,10 @@ private:
         return nu_.tv_sec != 0;
     }
 
-    // What a claim says; `link` false where it is no symbolic link.
+    // What a claim or grave says; `link` false where it is no symbolic link.
     std::string Wijst(const std::string& claim, bool& link)
     {
-        char buf[256];
-        const ssize_t n = systeem_.readlink(PadSamenvoegen(map_, claim).c_str(), buf, sizeof buf);
-        link = n >= 0 || errno != EINVAL;
-        return n > 0 && static_cast<std::size_t>(n) < sizeof buf ? std::string(buf, static_cast<std::size_t>(n)) : "";
+        return Linktekst(systeem_, PadSamenvoegen(map_, claim), link);
     }
 
     // Removes the claim where its save is gone: whether it is gone now.
@@ -531,18 +538,19 @@ private:
         bool link = true;
         const std::string wijst = Wijst(claim, link);
         if (!link)  // a file an older version named so
-            return Weg(claim) && systeem_.unlink(PadSamenvoegen(map_, claim).c_str()) == 0;
+            return Weg(claim, claim) && systeem_.unlink(PadSamenvoegen(map_, claim).c_str()) == 0;
         if (wijst.empty())
             return true;  // gone meanwhile, or no claim of ours
         // Only a temporary file of the claim's own target is ever removed
         // through it.
         const std::string bestand = ClaimBestand(claim, wijst);
-        if (!Weg(claim, bestand.empty() ? std::string_view("-") : std::string_view(bestand)))
+        if (!Weg(claim, bestand))
             return false;
         // Removed only while it still says what was found gone, and where
         // the saves of this machine do not take turns through the folder's
         // lock, only under the grave.
-        const std::string graf = claim.substr(0, Stamlengte) + "-weg.tmp", grafpad = PadSamenvoegen(map_, graf);
+        const std::string graf = Grafnaam(std::string_view(claim).substr(0, Stamlengte)),
+                          grafpad = PadSamenvoegen(map_, graf);
         bool begraven = false;
         if (!vast_) {
             begraven = systeem_.symlink(wie_.c_str(), grafpad.c_str()) == 0;
@@ -572,7 +580,7 @@ private:
         if (wie.empty())
             return true;
         const std::string bestand = ClaimBestand(graf, wie);
-        return Weg(graf, bestand.empty() ? std::string_view("-") : std::string_view(bestand), Grafduur) &&
+        return Weg(graf, bestand, Grafduur) &&
                systeem_.unlink(PadSamenvoegen(map_, graf).c_str()) == 0;
     }
 
@@ -821,10 +829,11 @@ private:
     // without.
     void Claimen(const std::string& naam)
     {
+        const std::string tekst = Claimtekst(naam_);
         for (int k = 1; k <= Claimplaatsen && claim_.empty(); ++k) {
             const std::string claim = Claimnaam(naam, k);
-            if (systeem_.symlink(Claimtekst(naam_).c_str(), PadSamenvoegen(map_, claim).c_str()) == 0)
-                claim_ = claim, bedoeld_ = Claimtekst(naam_);
+            if (systeem_.symlink(tekst.c_str(), PadSamenvoegen(map_, claim).c_str()) == 0)
+                claim_ = claim, bedoeld_ = tekst;
             else if (errno != EEXIST)
                 break;
         }
@@ -835,9 +844,8 @@ private:
         if (claim_.empty())
             return;
         const std::string pad = PadSamenvoegen(map_, claim_);
-        char buf[256];
-        const ssize_t n = systeem_.readlink(pad.c_str(), buf, sizeof buf);
-        if (n > 0 && std::string_view(buf, static_cast<std::size_t>(n)) == bedoeld_)
+        bool link = true;
+        if (Linktekst(systeem_, pad, link) == bedoeld_)
             systeem_.unlink(pad.c_str());
         claim_.clear();
     }
@@ -875,8 +883,8 @@ int Bestandssysteem::usleep(useconds_t microseconden) { return ::usleep(microsec
 
 int Bestandssysteem::leesmap(int map, std::string_view begin, std::vector<std::string>& namen)
 {
-    // Straight from the folder the save just opened, without a stream of its
-    // own: a save lists its folder every time.
+    // Straight from the folder the save just opened and locked, without a
+    // stream of its own.
     alignas(dirent64) char buf[16384];
     for (;;) {
         const ssize_t n = ::getdents64(map, buf, sizeof buf);

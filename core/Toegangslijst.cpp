@@ -33,6 +33,12 @@ const Toegangsregel* Vind(const Toegangslijst& lijst, std::uint16_t soort)
     return i == lijst.end() ? nullptr : &*i;
 }
 
+// The kernel's order of entries: by kind, then by id.
+bool Eerder(const Toegangsregel& a, const Toegangsregel& b)
+{
+    return a.soort != b.soort ? a.soort < b.soort : a.id < b.id;
+}
+
 }  // namespace
 
 std::optional<Toegangslijst> ToegangslijstUit(std::string_view bytes)
@@ -65,9 +71,7 @@ std::optional<Toegangslijst> ToegangslijstUit(std::string_view bytes)
 
 std::string Toegangsbytes(Toegangslijst lijst)
 {
-    std::sort(lijst.begin(), lijst.end(), [](const Toegangsregel& a, const Toegangsregel& b) {
-        return a.soort != b.soort ? a.soort < b.soort : a.id < b.id;
-    });
+    std::sort(lijst.begin(), lijst.end(), Eerder);
     std::string uit;
     uit.reserve(4 + 8 * lijst.size());
     Schrijf32(uit, Versie);
@@ -152,8 +156,6 @@ Toegangslijst Overgedragen(const Toegangslijst& oud, uid_t oudEigenaar, gid_t ou
     }
     if (!gebruikers.empty() || !groepen.empty())
         nieuw.push_back({Toegangsregel::Masker, klasse, GeenId});
-    std::sort(nieuw.begin(), nieuw.end(), [](const Toegangsregel& a, const Toegangsregel& b) {
-        return a.soort != b.soort ? a.soort < b.soort : a.id < b.id;
-    });
+    std::sort(nieuw.begin(), nieuw.end(), Eerder);
     return nieuw;
 }
